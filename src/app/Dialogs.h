@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace tidewick {
+
+enum class MessageIcon { None, Exclamation };
+
+// Every message box, input box and file dialog of the program goes through this
+// seam, so tests can answer them with a script.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A message with only an OK button.
+    virtual void showMessage(const QString &title, const QString &text, MessageIcon icon) = 0;
+    // Yes/No question without icon; true for Yes.
+    virtual bool askYesNo(const QString &title, const QString &text) = 0;
+    // Input box with OK and Cancel; Cancel gives the empty text.
+    virtual QString askText(const QString &title, const QString &prompt) = 0;
+    // Open dialog allowing several files; empty when cancelled. Whole paths.
+    virtual QStringList chooseFilesToOpen(const QString &title, const QStringList &filters) = 0;
+    // Save dialog without overwrite warning or default suffix; empty when cancelled.
+    virtual QString chooseFileToSave(const QString &title, const QStringList &filters) = 0;
+};
+
+// The real dialogs, parented to the main window.
+class QtDialogs final : public Dialogs {
+public:
+    explicit QtDialogs(QWidget *parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget *parent) { m_parent = parent; }
+
+    void showMessage(const QString &title, const QString &text, MessageIcon icon) override;
+    bool askYesNo(const QString &title, const QString &text) override;
+    QString askText(const QString &title, const QString &prompt) override;
+    QStringList chooseFilesToOpen(const QString &title, const QStringList &filters) override;
+    QString chooseFileToSave(const QString &title, const QStringList &filters) override;
+
+private:
+    QWidget *m_parent;
+};
+
+} // namespace tidewick

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+namespace tidewick {
+
+// The per-user settings: application "Kestrow", section "Tidewick", short text
+// values. An INI file that every read and write goes to directly (nothing is
+// cached), so two running copies see each other's writes.
+class SettingsStore {
+public:
+    // The store in `configFolder` (the user's configuration folder when empty):
+    // <configFolder>/Kestrow/Tidewick.ini, keys in the group [Tidewick].
+    explicit SettingsStore(const QString &configFolder = QString());
+
+    QString filePath() const { return m_filePath; }
+
+    // The stored text, or `defaultValue` when the key does not exist.
+    QString read(const QString &key, const QString &defaultValue) const;
+    // Stores the text; it is on disk when the call returns. Throws AppError
+    // when the file cannot be written.
+    void write(const QString &key, const QString &value);
+
+    static QString userConfigFolder();
+
+private:
+    QString m_filePath;
+};
+
+namespace SettingKeys {
+inline const QString OftenIndex = QStringLiteral("OftenIndex");
+inline const QString StartStopState = QStringLiteral("StartStopState");
+inline const QString WindowsStartup = QStringLiteral("Windows Startup");
+inline const QString Minimized = QStringLiteral("Minimized");
+inline const QString DailyRecs = QStringLiteral("DailyRecs");
+inline const QString StartDate = QStringLiteral("StartDate");
+} // namespace SettingKeys
+
+inline const QString kOn = QStringLiteral("On");
+inline const QString kOff = QStringLiteral("Off");
+
+} // namespace tidewick

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+namespace tidewick {
+
+// Conversions of stored texts, failing like the run-time's own: a text that is
+// no number is a "Type mismatch", a number out of range an "Overflow".
+
+// A whole number in signed 16 bits; a fraction rounds half to even.
+qint16 toInt16(const QString &text);
+
+// Day numbers: days since 30 December 1899 00:00 local time, the fraction
+// giving the time of day.
+double toDayNumber(const QDateTime &moment);
+QDateTime fromDayNumber(double days);
+
+// A day number as decimal text with the locale's decimal separator and up to
+// 15 significant digits, and back (the same locale rules; no group separators).
+QString dayNumberText(double days);
+double parseDayNumber(const QString &text);
+
+} // namespace tidewick
