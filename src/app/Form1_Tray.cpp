@@ -1,0 +1,9 @@
+#include "app/Form1.h"
+
+namespace tidewick {
+
+void Form1::placeTrayIcon(Trap &)
+{
+}
+
+} // namespace tidewick

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+namespace tidewick {
+
+class Clock;
+class Dialogs;
+class ProcessRunner;
+class SettingsStore;
+class TrayBackend;
+struct Globals;
+
+// Everything the main window reaches outside itself. The program passes the
+// real ones; a test passes fakes and its own folders.
+struct Services {
+    Dialogs *dialogs = nullptr;
+    Clock *clock = nullptr;
+    SettingsStore *settings = nullptr;
+    ProcessRunner *runner = nullptr;
+    TrayBackend *tray = nullptr;
+    Globals *globals = nullptr;
+    // The folder of the running program (optional skin and hand pointer).
+    QString programFolder;
+    // The news service, host and optional port as curl takes them.
+    QString newsHost;
+};
+
+} // namespace tidewick

@@ -1,0 +1,42 @@
+#include "app/StartupTexts.h"
+
+namespace tidewick {
+
+QString applicationTitle(const QString &productName)
+{
+    QString title = productName;
+    do {
+        const qsizetype lastBlank = title.lastIndexOf(QLatin1Char(' '));
+        if (lastBlank < 0)
+            break;
+        title.truncate(lastBlank);
+    } while (title.size() > 40);
+    return title;
+}
+
+namespace {
+QString trimBlanks(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == QLatin1Char(' '))
+        ++begin;
+    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.mid(begin, end - begin);
+}
+} // namespace
+
+QStringList codeListEntries(const QString &text)
+{
+    QStringList entries;
+    const QStringList pieces = text.split(QLatin1Char(','));
+    for (const QString &piece : pieces) {
+        const QString entry = trimBlanks(piece);
+        if (!entry.isEmpty())
+            entries.append(entry);
+    }
+    return entries;
+}
+
+} // namespace tidewick

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace tidewick {
+
+struct Globals;
+
+// The temporary folder: TEMP when set, else the platform's.
+QString temporaryFolder();
+
+// Finds curl on PATH and makes the private work folder for the raw answer;
+// sets CurlCommand and MessagePath. Throws AppError naming a missing program
+// or a folder that cannot be made.
+void WriteCurlFiles(Globals &globals);
+// Finds ansifilter on PATH; sets AnsiFilterCommand and CleanPath.
+void WriteAnsiFilter(Globals &globals);
+// Delete the work files (at shutdown); the second also removes the folder.
+void DeleteCurlFiles(Globals &globals);
+void DeleteAnsiFilter(Globals &globals);
+
+// Arguments for one query: fetch `target` into `messagePath`.
+QStringList curlArguments(const QString &target, const QString &messagePath);
+// Arguments to strip the colour codes of `messagePath` into `cleanPath`.
+QStringList ansiFilterArguments(const QString &messagePath, const QString &cleanPath);
+
+} // namespace tidewick

@@ -1,0 +1,52 @@
+#include "fetch/ProcessRunner.h"
+
+#include <QEventLoop>
+#include <QProcess>
+
+namespace tidewick {
+
+QProcessRunner::~QProcessRunner()
+{
+    stopAll();
+}
+
+void QProcessRunner::ShellAndWait(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+
+    QEventLoop loop;
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            loop.quit();
+    });
+
+    process.start();
+    if (process.state() == QProcess::NotRunning)
+        return;
+    m_running.append(&process);
+    // A nested handler may stop the process (or end the whole program)
+    // while we wait; either way the loop quits.
+    if (process.state() != QProcess::NotRunning)
+        loop.exec();
+    m_running.removeOne(&process);
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished(2000);
+    }
+}
+
+void QProcessRunner::stopAll()
+{
+    for (QProcess *process : std::as_const(m_running)) {
+        process->kill();
+        process->waitForFinished(2000);
+    }
+}
+
+} // namespace tidewick

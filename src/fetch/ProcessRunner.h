@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QProcess;
+
+namespace tidewick {
+
+// Runs helper programs. The program gets its arguments as a list, never
+// through a shell, so keywords with blanks, quotes or tabs arrive intact.
+class ProcessRunner {
+public:
+    virtual ~ProcessRunner() = default;
+
+    // Starts the program and returns when it has ended, handling window
+    // events meanwhile. Returns at once when the program cannot be started.
+    virtual void ShellAndWait(const QString &program, const QStringList &arguments) = 0;
+    // True while a program started here is still running.
+    virtual bool isRunning() const = 0;
+    // Stops every program still running (the window is closing).
+    virtual void stopAll() = 0;
+};
+
+// The real runner on QProcess: waits in a local event loop on the process's
+// own signals, so input is never held up by a sleep.
+class QProcessRunner final : public ProcessRunner {
+public:
+    ~QProcessRunner() override;
+    void ShellAndWait(const QString &program, const QStringList &arguments) override;
+    bool isRunning() const override { return !m_running.isEmpty(); }
+    void stopAll() override;
+
+private:
+    QList<QProcess *> m_running;
+};
+
+} // namespace tidewick
