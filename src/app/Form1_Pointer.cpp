@@ -1,6 +1,6 @@
 #include "app/Form1.h"
 
-#include <QEvent>
+#include <QMouseEvent>
 
 namespace tidewick {
 
@@ -21,9 +21,13 @@ void Form1::watchPointer(QWidget *widget, Pointer pointer)
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
+    if (event->type() == QEvent::MouseMove) {
+        // A move over a child that ignores it travels on to its parent; only
+        // the widget really under the pointer decides.
+        const auto *widget = static_cast<QWidget *>(watched);
+        const QPoint position = static_cast<QMouseEvent *>(event)->position().toPoint();
         const QVariant pointer = watched->property(kPointerProperty);
-        if (pointer.isValid() && !isBusy())
+        if (pointer.isValid() && !widget->childAt(position) && !isBusy())
             setMousePointer(Pointer(pointer.toInt()));
     }
     return QWidget::eventFilter(watched, event);

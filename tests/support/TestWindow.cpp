@@ -1,0 +1,48 @@
+#include "TestWindow.h"
+
+#include <QDir>
+
+namespace tidewick::test {
+
+namespace {
+QString makeFolder(const QString &path)
+{
+    QDir().mkpath(path);
+    return path;
+}
+} // namespace
+
+TestWindow::TestWindow()
+    : settings(makeFolder(m_root.filePath(QStringLiteral("config")))),
+      runner(std::make_unique<QProcessRunner>()), m_previousTemp(qgetenv("TEMP"))
+{
+    makeFolder(tempFolder());
+    makeFolder(programFolder());
+    qputenv("TEMP", tempFolder().toLocal8Bit());
+    services.dialogs = &dialogs;
+    services.clock = &clock;
+    services.settings = &settings;
+    services.runner = runner.get();
+    services.globals = &globals;
+    services.programFolder = programFolder();
+}
+
+TestWindow::~TestWindow()
+{
+    m_form.reset();
+    if (m_previousTemp.isNull())
+        qunsetenv("TEMP");
+    else
+        qputenv("TEMP", m_previousTemp);
+}
+
+Form1 &TestWindow::create(bool load)
+{
+    services.runner = runner.get();
+    m_form = std::make_unique<Form1>(services);
+    if (load)
+        m_form->Form_Load();
+    return *m_form;
+}
+
+} // namespace tidewick::test

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "FakeClock.h"
+#include "ScriptedDialogs.h"
+#include "app/Form1.h"
+#include "app/Globals.h"
+#include "app/SettingsStore.h"
+#include "fetch/ProcessRunner.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+namespace tidewick::test {
+
+// A main window wired to fakes: scripted dialogs, a fake clock, a settings
+// store and a temporary folder (TEMP) inside one private temporary folder,
+// and an optional program folder for the skin and the hand pointer.
+class TestWindow {
+public:
+    TestWindow();
+    ~TestWindow();
+
+    // Builds the window; `load` runs the start-up sequence too.
+    Form1 &create(bool load = true);
+    Form1 &form() { return *m_form; }
+
+    QString root() const { return m_root.path(); }
+    QString configFolder() const { return m_root.filePath(QStringLiteral("config")); }
+    QString tempFolder() const { return m_root.filePath(QStringLiteral("tmp")); }
+    QString programFolder() const { return m_root.filePath(QStringLiteral("program")); }
+
+private:
+    QTemporaryDir m_root; // first: the members below live inside it
+
+public:
+    ScriptedDialogs dialogs;
+    FakeClock clock;
+    SettingsStore settings;
+    Globals globals;
+    std::unique_ptr<ProcessRunner> runner;
+    Services services;
+
+private:
+    QByteArray m_previousTemp;
+    std::unique_ptr<Form1> m_form;
+};
+
+} // namespace tidewick::test
