@@ -133,6 +133,8 @@ void Form1::createControls()
 
     connect(Check4, &QCheckBox::toggled, this, &Form1::Check4_Click);
     connect(Check8, &QCheckBox::toggled, this, &Form1::Check8_Click);
+    connectKeywordHandlers();
+    connectResultHandlers();
 }
 
 } // namespace tidewick

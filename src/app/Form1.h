@@ -71,11 +71,29 @@ public:
     void Check4_Click();
     void Check8_Click();
 
+    // Keyword list: add, clear, remove, sample data, import from files.
+    void PushButton3_Click();
+    void PushButton11_Click();
+    void ListView5_DblClick();
+    void PushButton7_Click();
+    void PushButton4_Click();
+    // Imports dropped (or otherwise given) files exactly as the button does.
+    void importKeywordFiles(const QStringList &paths);
+
+    // Results list: clear and save.
+    void PushButton2_Click();
+    void PushButton1_Click();
+
+    ErrorReporter &errorReporter() { return m_reporter; }
+    const Services &services() const { return m_services; }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
+    void connectKeywordHandlers();
+    void connectResultHandlers();
     void watchPointer(QWidget *widget, Pointer pointer);
     void fillCodeList(Trap &trap, int firstLine, ReportList *list, const QString &text);
     void restoreAutomaticFetch(Trap &trap, const QString &startStopState);
