@@ -4,6 +4,8 @@
 #include "app/Form1.h"
 #include "app/Globals.h"
 #include "app/SettingsStore.h"
+#include "desktop/QtTrayBackend.h"
+#include "desktop/mStartUp.h"
 #include "fetch/ProcessRunner.h"
 
 #include <QApplication>
@@ -44,6 +46,7 @@ int main(int argc, char *argv[])
     tidewick::SettingsStore settings;
     tidewick::QProcessRunner runner;
     tidewick::Globals globals;
+    tidewick::QtTrayBackend tray;
 
     tidewick::Services services;
     services.dialogs = &dialogs;
@@ -51,12 +54,22 @@ int main(int argc, char *argv[])
     services.settings = &settings;
     services.runner = &runner;
     services.globals = &globals;
+    services.tray = &tray;
+    services.executablePath = QCoreApplication::applicationFilePath();
+    services.autostartFolder = tidewick::autostartFolder();
+    // Closing the window ends the program there and then, also when the close
+    // arrived while a fetch was waiting for its helpers: nothing of the
+    // interrupted work may go on.
+    services.endProgram = [] {
+        std::fflush(nullptr);
+        std::_Exit(EXIT_SUCCESS);
+    };
     services.programFolder = QCoreApplication::applicationDirPath();
     services.newsHost = QLatin1String(tidewick::build::kNewsHost);
 
     tidewick::Form1 window(services);
     dialogs.setParent(&window);
     window.Form_Load();
-    window.show();
+    window.showAfterLoad();
     return app.exec();
 }

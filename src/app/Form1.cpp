@@ -4,6 +4,9 @@
 #include "app/Dialogs.h"
 #include "app/ReportList.h"
 #include "app/StartupTexts.h"
+#include "desktop/cSysTray.h"
+#include "fetch/IntervalSave.h"
+#include "resources/Icons.h"
 #include "schedule/CountdownTimer.h"
 
 #include <QCheckBox>
@@ -109,6 +112,9 @@ void Form1::createControls()
 
     Timer1 = new CountdownTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
+    cSysTray1 = new cSysTray(*m_services.tray, *m_services.clock, this);
+    cSysTray1->setObjectName(QStringLiteral("cSysTray1"));
+    cSysTray1->setTrayIcon(trayIcon());
 
     PushButton5 = button("PushButton5", QStringLiteral("Turn On Automatic News Fetch"), 8040, 3105);
     PushButton6 = button("PushButton6", QStringLiteral("News Fetch Now (Test)"), 12000, 3105);
@@ -131,10 +137,16 @@ void Form1::createControls()
     watchPointer(ListView1->viewport(), Pointer::Default);
     watchPointer(ListView2->viewport(), Pointer::Default);
 
-    connect(Check4, &QCheckBox::toggled, this, &Form1::Check4_Click);
-    connect(Check8, &QCheckBox::toggled, this, &Form1::Check8_Click);
+    connect(Check4, &QCheckBox::toggled, this, [this] { runReported("Check4_Click", [this] { Check4_Click(); }); });
+    connect(Check8, &QCheckBox::toggled, this, [this] { runReported("Check8_Click", [this] { Check8_Click(); }); });
+    m_news = std::make_unique<IntervalSave>(
+        m_services, m_reporter, *cSysTray1,
+        IntervalSave::Lists{ListView3, ListView5, ListView4, ListView2, ListView1});
+
     connectKeywordHandlers();
     connectResultHandlers();
+    connectScheduleHandlers();
+    connectTrayHandlers();
 }
 
 } // namespace tidewick

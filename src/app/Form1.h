@@ -5,6 +5,7 @@
 
 #include <QCursor>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 class QCheckBox;
@@ -15,7 +16,9 @@ class QPushButton;
 namespace tidewick {
 
 class CountdownTimer;
+class IntervalSave;
 class ReportList;
+class cSysTray;
 
 // The program's one window. Its controls are named as the program has always
 // named them; the behaviour behind them lives in the handlers, spread over
@@ -29,6 +32,8 @@ public:
 
     // Start-up: runs once before the window is first shown.
     void Form_Load();
+    // Shows the window as the load left it: normal, or straight into the tray.
+    void showAfterLoad();
 
     // The controls.
     QGroupBox *Frame1 = nullptr;
@@ -38,6 +43,7 @@ public:
     QCheckBox *Check4 = nullptr;
     QCheckBox *Check8 = nullptr;
     CountdownTimer *Timer1 = nullptr;
+    cSysTray *cSysTray1 = nullptr;
     QPushButton *PushButton5 = nullptr;
     QPushButton *PushButton6 = nullptr;
     ReportList *ListView2 = nullptr; // interval
@@ -67,6 +73,18 @@ public:
     void ApplySkin();
     void SetAppTitle();
 
+    // Automatic fetching: the countdown tick, the on/off toggle, the test
+    // fetch and the interval choice.
+    void Timer1_Timer();
+    void PushButton5_Click();
+    void PushButton6_Click();
+    void ListView2_Click();
+
+    // Window states: minimising into the tray, back from it, closing.
+    void Form_Resize();
+    void cSysTray1_MouseUp(int Button, int Id);
+    void Form_QueryUnload();
+
     // Handlers of the start-up options.
     void Check4_Click();
     void Check8_Click();
@@ -85,14 +103,27 @@ public:
     void PushButton1_Click();
 
     ErrorReporter &errorReporter() { return m_reporter; }
+    IntervalSave &news() { return *m_news; }
     const Services &services() const { return m_services; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
     void connectKeywordHandlers();
+    void connectScheduleHandlers();
+    void connectTrayHandlers();
+    void tellFetchAlreadyRunning();
+    // Runs a handler that has no numbered statements of its own; a failure
+    // is reported rather than left to end the program.
+    template <typename Handler>
+    void runReported(const char *procedure, Handler &&handler)
+    {
+        Trap(m_reporter, QStringLiteral("Form1"), QLatin1String(procedure))(0, handler);
+    }
     void connectResultHandlers();
     void watchPointer(QWidget *widget, Pointer pointer);
     void fillCodeList(Trap &trap, int firstLine, ReportList *list, const QString &text);
@@ -106,6 +137,7 @@ private:
     QString m_appTitle;
     Pointer m_pointer = Pointer::Default;
     std::optional<QCursor> m_customPointer;
+    std::unique_ptr<IntervalSave> m_news;
 };
 
 } // namespace tidewick

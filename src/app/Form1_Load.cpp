@@ -8,6 +8,7 @@
 #include "app/WindowsCursor.h"
 #include "fetch/FileHelpers.h"
 #include "fetch/HelperTools.h"
+#include "resources/Icons.h"
 #include "schedule/CountdownTimer.h"
 #include "schedule/IntervalTable.h"
 
@@ -35,6 +36,7 @@ void Form1::Form_Load()
     trap(102, [&] { Loading = true; });
     trap(104, [&] {
         setWindowTitle(kProductName);
+        setWindowIcon(applicationIcon());
         SetAppTitle();
     });
 

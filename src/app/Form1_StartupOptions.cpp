@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 
 #include "app/SettingsStore.h"
+#include "desktop/mStartUp.h"
 
 #include <QCheckBox>
 
@@ -15,10 +16,12 @@ void Form1::Check4_Click()
     if (Check4->isChecked()) {
         Check8->setVisible(true);
         settings.write(SettingKeys::WindowsStartup, kOn);
+        AddToStartup(m_services.autostartFolder, m_services.executablePath);
     } else {
         Check8->setChecked(false);
         Check8->setVisible(false);
         settings.write(SettingKeys::WindowsStartup, kOff);
+        RemoveFromStartup(m_services.autostartFolder);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace tidewick {
 
@@ -20,10 +21,15 @@ struct Services {
     ProcessRunner *runner = nullptr;
     TrayBackend *tray = nullptr;
     Globals *globals = nullptr;
-    // The folder of the running program (optional skin and hand pointer).
+    // The folder of the running program (optional skin and hand pointer),
+    // the program itself, and the folder of the log-on autostart entries.
     QString programFolder;
+    QString executablePath;
+    QString autostartFolder;
     // The news service, host and optional port as curl takes them.
     QString newsHost;
+    // Ends the program at once, without returning (the window has closed).
+    std::function<void()> endProgram;
 };
 
 } // namespace tidewick

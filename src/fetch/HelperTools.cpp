@@ -73,7 +73,17 @@ void DeleteAnsiFilter(Globals &globals)
 
 QStringList curlArguments(const QString &target, const QString &messagePath)
 {
-    return {target, QStringLiteral("--output"), messagePath};
+    // --globoff: brackets and braces in a keyword are text, not a pattern that
+    // would turn one query into hundreds. A service that never answers or
+    // answers without end costs one failed request, nothing more.
+    return {QStringLiteral("--globoff"),
+            QStringLiteral("--max-time"),
+            QString::number(kQueryTimeLimitSeconds),
+            QStringLiteral("--max-filesize"),
+            QString::number(kAnswerSizeLimit),
+            target,
+            QStringLiteral("--output"),
+            messagePath};
 }
 
 QStringList ansiFilterArguments(const QString &messagePath, const QString &cleanPath)

@@ -20,6 +20,10 @@ void WriteAnsiFilter(Globals &globals);
 void DeleteCurlFiles(Globals &globals);
 void DeleteAnsiFilter(Globals &globals);
 
+// The most a query may take, and the largest answer it may bring.
+inline constexpr int kQueryTimeLimitSeconds = 60;
+inline constexpr qint64 kAnswerSizeLimit = 4 * 1024 * 1024;
+
 // Arguments for one query: fetch `target` into `messagePath`.
 QStringList curlArguments(const QString &target, const QString &messagePath);
 // Arguments to strip the colour codes of `messagePath` into `cleanPath`.

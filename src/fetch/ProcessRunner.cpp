@@ -1,7 +1,9 @@
 #include "fetch/ProcessRunner.h"
 
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QProcess>
+#include <QTimer>
 
 namespace tidewick {
 
@@ -10,7 +12,7 @@ QProcessRunner::~QProcessRunner()
     stopAll();
 }
 
-void QProcessRunner::ShellAndWait(const QString &program, const QStringList &arguments)
+void QProcessRunner::ShellAndWait(const QString &program, const QStringList &arguments, const OutputLimit &limit)
 {
     QProcess process;
     process.setProgram(program);
@@ -25,6 +27,17 @@ void QProcessRunner::ShellAndWait(const QString &program, const QStringList &arg
         if (error == QProcess::FailedToStart)
             loop.quit();
     });
+
+    // Some limits a program cannot keep by itself (curl cannot cap an answer
+    // whose length is not announced): look at the file now and then.
+    QTimer sizeWatch;
+    if (limit.maxBytes > 0) {
+        QObject::connect(&sizeWatch, &QTimer::timeout, &process, [&] {
+            if (QFileInfo(limit.path).size() > limit.maxBytes)
+                process.kill();
+        });
+        sizeWatch.start(50);
+    }
 
     process.start();
     if (process.state() == QProcess::NotRunning)

@@ -8,6 +8,13 @@ class QProcess;
 
 namespace tidewick {
 
+// A file the program writes that must not grow past a size: the program is
+// stopped as soon as it does.
+struct OutputLimit {
+    QString path;
+    qint64 maxBytes = 0; // 0: no limit
+};
+
 // Runs helper programs. The program gets its arguments as a list, never
 // through a shell, so keywords with blanks, quotes or tabs arrive intact.
 class ProcessRunner {
@@ -16,7 +23,8 @@ public:
 
     // Starts the program and returns when it has ended, handling window
     // events meanwhile. Returns at once when the program cannot be started.
-    virtual void ShellAndWait(const QString &program, const QStringList &arguments) = 0;
+    virtual void ShellAndWait(const QString &program, const QStringList &arguments,
+                              const OutputLimit &limit = {}) = 0;
     // True while a program started here is still running.
     virtual bool isRunning() const = 0;
     // Stops every program still running (the window is closing).
@@ -28,7 +36,8 @@ public:
 class QProcessRunner final : public ProcessRunner {
 public:
     ~QProcessRunner() override;
-    void ShellAndWait(const QString &program, const QStringList &arguments) override;
+    void ShellAndWait(const QString &program, const QStringList &arguments,
+                      const OutputLimit &limit = {}) override;
     bool isRunning() const override { return !m_running.isEmpty(); }
     void stopAll() override;
 

@@ -24,7 +24,12 @@ TestWindow::TestWindow()
     services.settings = &settings;
     services.runner = runner.get();
     services.globals = &globals;
+    services.tray = &tray;
     services.programFolder = programFolder();
+    services.executablePath = programFolder() + QStringLiteral("/tidewick");
+    services.autostartFolder = autostartFolder();
+    services.newsHost = QStringLiteral("localhost:9");
+    services.endProgram = [this] { ++programEnded; };
 }
 
 TestWindow::~TestWindow()

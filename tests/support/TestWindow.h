@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakeClock.h"
+#include "RecordingTrayBackend.h"
 #include "ScriptedDialogs.h"
 #include "app/Form1.h"
 #include "app/Globals.h"
@@ -28,6 +29,7 @@ public:
     QString configFolder() const { return m_root.filePath(QStringLiteral("config")); }
     QString tempFolder() const { return m_root.filePath(QStringLiteral("tmp")); }
     QString programFolder() const { return m_root.filePath(QStringLiteral("program")); }
+    QString autostartFolder() const { return m_root.filePath(QStringLiteral("config/autostart")); }
 
 private:
     QTemporaryDir m_root; // first: the members below live inside it
@@ -37,7 +39,9 @@ public:
     FakeClock clock;
     SettingsStore settings;
     Globals globals;
+    RecordingTrayBackend tray;
     std::unique_ptr<ProcessRunner> runner;
+    int programEnded = 0; // how often the window asked to end the program
     Services services;
 
 private:

@@ -1,0 +1,97 @@
+#include "desktop/QtTrayBackend.h"
+
+#include <QApplication>
+#include <QWidget>
+#include <algorithm>
+
+namespace tidewick {
+
+namespace {
+
+// Qt's balloon time when the control asks for the platform's default.
+constexpr int kDefaultBalloonMs = 10000;
+
+// Qt draws the balloon itself on an XEmbed tray, as a top-level widget of
+// this private class.
+bool qtBalloonIsUp()
+{
+    const auto windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.cbegin(), windows.cend(),
+                       [](const QWidget *window) { return window->isVisible() && window->inherits("QBalloonTip"); });
+}
+
+} // namespace
+
+QtTrayBackend::QtTrayBackend(QObject *parent) : QObject(parent)
+{
+    connect(&m_icon, &QSystemTrayIcon::activated, this, &QtTrayBackend::onActivated);
+    connect(&m_icon, &QSystemTrayIcon::messageClicked, this, [this] { report(TrayEvent::BalloonClicked); });
+}
+
+QtTrayBackend::~QtTrayBackend()
+{
+    setListener(nullptr);
+    m_icon.hide();
+}
+
+void QtTrayBackend::addIcon(const QString &tip, const QIcon &icon)
+{
+    m_icon.setToolTip(tip);
+    if (!icon.isNull())
+        m_icon.setIcon(icon);
+    m_icon.show();
+}
+
+void QtTrayBackend::modifyTip(const QString &tip)
+{
+    m_icon.setToolTip(tip);
+}
+
+void QtTrayBackend::modifyIcon(const QIcon &icon)
+{
+    m_icon.setIcon(icon);
+}
+
+void QtTrayBackend::showBalloon(const QString &title, const QString &text, qint32 timeoutMs)
+{
+    // Without a tray (or before the icon is shown) Qt drops the message.
+    m_icon.showMessage(title, text, QSystemTrayIcon::NoIcon, timeoutMs > 0 ? timeoutMs : kDefaultBalloonMs);
+}
+
+void QtTrayBackend::hideBalloon()
+{
+    // A message with neither title nor text takes Qt's own balloon away. A
+    // desktop notification (StatusNotifier tray) cannot be withdrawn through
+    // Qt, and there an empty message would post an empty notification, so it
+    // is sent only while Qt's balloon is up; a notification goes when the
+    // notification server's time runs out.
+    if (qtBalloonIsUp())
+        m_icon.showMessage(QString(), QString(), QSystemTrayIcon::NoIcon, 0);
+}
+
+void QtTrayBackend::deleteIcon()
+{
+    m_icon.hide();
+}
+
+void QtTrayBackend::onActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    switch (reason) {
+    case QSystemTrayIcon::Trigger:
+        report(TrayEvent::LeftUp);
+        break;
+    case QSystemTrayIcon::Context:
+        report(TrayEvent::RightUp);
+        break;
+    case QSystemTrayIcon::DoubleClick:
+        report(TrayEvent::LeftDoubleClick);
+        break;
+    case QSystemTrayIcon::MiddleClick:
+        report(TrayEvent::MiddleUp);
+        break;
+    case QSystemTrayIcon::Unknown:
+        break;
+    }
+}
+
+} // namespace tidewick

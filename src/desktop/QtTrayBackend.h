@@ -1,0 +1,53 @@
+#pragma once
+
+#include "desktop/TrayBackend.h"
+
+#include <QObject>
+#include <QSystemTrayIcon>
+
+namespace tidewick {
+
+// The tray through Qt's QSystemTrayIcon: an XEmbed tray icon with Qt's own
+// balloon on X11, or a StatusNotifier item with desktop notifications when a
+// StatusNotifier host is on the session bus.
+//
+// Events: Qt reports one activation per click, not presses and releases, so
+//   left click (Trigger)       -> LeftUp
+//   right click (Context)      -> RightUp (no context menu is set)
+//   double click (DoubleClick) -> LeftDoubleClick
+//   middle click               -> MiddleUp, which the control ignores
+//   balloon clicked            -> BalloonClicked
+// Qt on X11 reports a double click as Trigger then DoubleClick, so a double
+// click also gives LeftUp first; and it reports a click on the icon while a
+// balloon is up as a balloon click too. Qt cannot tell button presses, mouse
+// moves over the icon, right double clicks or a balloon that closed by itself
+// or by its close button, so MouseMove, LeftDown, RightDown,
+// RightDoubleClick, BalloonHidden and BalloonTimedOut are never reported;
+// the control then ends a balloon wait by its own timer and takes the
+// balloon away.
+class QtTrayBackend final : public QObject, public TrayBackend {
+    Q_OBJECT
+
+public:
+    explicit QtTrayBackend(QObject *parent = nullptr);
+    ~QtTrayBackend() override;
+
+    void addIcon(const QString &tip, const QIcon &icon) override;
+    void modifyTip(const QString &tip) override;
+    void modifyIcon(const QIcon &icon) override;
+    void showBalloon(const QString &title, const QString &text, qint32 timeoutMs) override;
+    void hideBalloon() override;
+    void deleteIcon() override;
+
+    // Qt's icon itself, for tests and diagnostics.
+    QSystemTrayIcon &systemTrayIcon() { return m_icon; }
+
+private:
+    void onActivated(QSystemTrayIcon::ActivationReason reason);
+
+    // Shown while no tray runs (a session that starts the program before its
+    // panel), the icon docks by itself once a tray appears.
+    QSystemTrayIcon m_icon;
+};
+
+} // namespace tidewick

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+#include <QtGlobal>
+
+namespace tidewick {
+
+// What the tray reports about the icon and its balloon. The names follow the
+// notification-area callbacks the tray control was built around; a backend
+// reports those its platform can tell and never the others.
+enum class TrayEvent {
+    MouseMove,
+    LeftDown,
+    LeftUp,
+    LeftDoubleClick,
+    RightDown,
+    RightUp,
+    RightDoubleClick,
+    MiddleDown,
+    MiddleUp,
+    MiddleDoubleClick,
+    BalloonShown,
+    BalloonHidden,   // taken away for any reason other than the two below
+    BalloonTimedOut,
+    BalloonClicked,
+};
+
+// The platform's notification area, reduced to the requests the tray control
+// makes. Requests report nothing back: a request that the platform cannot
+// carry out (no tray, icon not added) is dropped without notice. Texts arrive
+// already cut to the lengths the control allows; an empty tip means "no tip"
+// and a null icon "no picture".
+//
+// Events reach the one listener synchronously, from within the event loop or
+// any nested event pump.
+class TrayBackend {
+public:
+    class Listener {
+    public:
+        virtual void trayEvent(TrayEvent event) = 0;
+
+    protected:
+        ~Listener() = default;
+    };
+
+    virtual ~TrayBackend() = default;
+
+    // At most one listener; nullptr detaches it.
+    void setListener(Listener *listener) { m_listener = listener; }
+
+    virtual void addIcon(const QString &tip, const QIcon &icon) = 0;
+    virtual void modifyTip(const QString &tip) = 0;
+    virtual void modifyIcon(const QIcon &icon) = 0;
+    // timeoutMs 0: the platform's own default time.
+    virtual void showBalloon(const QString &title, const QString &text, qint32 timeoutMs) = 0;
+    // Takes the balloon away if one is up.
+    virtual void hideBalloon() = 0;
+    virtual void deleteIcon() = 0;
+
+protected:
+    void report(TrayEvent event)
+    {
+        if (m_listener)
+            m_listener->trayEvent(event);
+    }
+
+private:
+    Listener *m_listener = nullptr;
+};
+
+} // namespace tidewick

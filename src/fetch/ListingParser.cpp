@@ -1,0 +1,132 @@
+#include "fetch/ListingParser.h"
+
+#include <QStringMatcher>
+
+namespace tidewick {
+
+namespace {
+
+constexpr QChar kBlank = u' ';
+
+// A character here is a Unicode code point: an emoji outside the Basic
+// Multilingual Plane is one character, as the service counts it when it lays
+// out a row, not the two UTF-16 units QString stores for it. Since the length
+// and the cut are counted the same way, the only place this shows is the first
+// and the last character of a row: taking away one unit there would leave half
+// a surrogate pair in the article text. Counting the length in one unit and
+// cutting in the other breaks rows with emoji (the unicode fixtures). A lone
+// surrogate, which no UTF-8 decoder produces, counts as one character.
+qsizetype firstCharUnits(QStringView text)
+{
+    if (text.isEmpty())
+        return 0;
+    return text.size() >= 2 && text[0].isHighSurrogate() && text[1].isLowSurrogate() ? 2 : 1;
+}
+
+qsizetype lastCharUnits(QStringView text)
+{
+    const qsizetype n = text.size();
+    if (n == 0)
+        return 0;
+    return n >= 2 && text[n - 1].isLowSurrogate() && text[n - 2].isHighSurrogate() ? 2 : 1;
+}
+
+// Only the blank itself is trimmed: a tab or a no-break space at either end
+// stays in the content.
+QStringView trimBlanks(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == kBlank)
+        ++begin;
+    while (end > begin && text[end - 1] == kBlank)
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+// Appends the content of a line (see lineContent) to out.
+//
+// The rule: remove the broken bars, then take at most n - 2 characters from
+// the second one on, n being the length before the removal. Without a broken
+// bar that is the line less its first and its last character. With k >= 1
+// broken bars the text after the first character is n - k - 1 <= n - 2
+// characters long, so the limit never bites and everything after the first
+// character stays, the right border included. A line of fewer than three
+// characters (a single blank: n - 2 = -1) gives an empty piece, which the
+// caller still follows with its blank.
+void appendContent(QString &out, QStringView line)
+{
+    if (!line.contains(QChar(listing::kBrokenBar))) {
+        const QStringView afterFirst = line.sliced(firstCharUnits(line));
+        out += trimBlanks(afterFirst.first(afterFirst.size() - lastCharUnits(afterFirst)));
+        return;
+    }
+    QString withoutBars = line.toString();
+    withoutBars.remove(QChar(listing::kBrokenBar));
+    const QStringView rest(withoutBars);
+    out += trimBlanks(rest.sliced(firstCharUnits(rest)));
+}
+
+// Searching with a prepared matcher skips ahead by the length of the marker
+// where it can, which keeps the per-line tests cheap on big listings.
+class Marker {
+public:
+    explicit Marker(QLatin1StringView text) : m_matcher(QString(text), Qt::CaseInsensitive) {}
+    bool isIn(QStringView line) const { return m_matcher.indexIn(line) >= 0; }
+
+private:
+    QStringMatcher m_matcher;
+};
+
+} // namespace
+
+QString lineContent(const QString &line)
+{
+    QString content;
+    appendContent(content, line);
+    return content;
+}
+
+ParsedListing parseListing(const QStringList &lines)
+{
+    static const Marker header(listing::kHeaderMarker);
+    static const Marker noArticles(listing::kNoArticlesMarker);
+    static const Marker footer(listing::kFooterMarker);
+    static const Marker refusal(listing::kRefusalMarker);
+
+    ParsedListing result;
+
+    // Line 0 is never parsed: without a header the parse starts at line 1.
+    qsizetype start = 1;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (header.isIn(lines.at(i))) {
+            start = i + 1;
+            break;
+        }
+    }
+
+    QString article;
+    for (qsizetype i = start; i < lines.size(); ++i) {
+        const QString &line = lines.at(i);
+        // The rules are tried in this order; the first that matches decides.
+        if (!line.contains(kBlank)) {
+            // A border (or an empty line) ends the article.
+            if (!article.isEmpty())
+                result.articles.append(article);
+            article.clear();
+            continue;
+        }
+        if (noArticles.isIn(line))
+            continue;
+        if (footer.isIn(line))
+            return result; // the text gathered since the last border is dropped
+        if (refusal.isIn(line))
+            result.refused = true;
+        appendContent(article, line);
+        article += kBlank;
+    }
+    // A block without a closing border is dropped too.
+    return result;
+}
+
+} // namespace tidewick

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <string_view>
+
+namespace tidewick {
+
+// Texts of the news service's listing that the parser looks for. Every test
+// for them disregards letter case.
+namespace listing {
+
+// The title row of the articles box; the leading blank is part of it, so a
+// line holding the bare word "Articles" is no header.
+inline constexpr QLatin1StringView kHeaderMarker{" Articles"};
+// The row the service shows when a query matched nothing.
+inline constexpr QLatin1StringView kNoArticlesMarker{"No articles found on this topic"};
+// The service's answer once our requests have used up its patience.
+inline constexpr QLatin1StringView kRefusalMarker{"You have made too many requests recently"};
+// The web address of the news API that the service credits in its footer.
+inline constexpr QLatin1StringView kNewsApiAddress{"https://newsapi.org"};
+// The first footer row: the credit line with the address in parentheses.
+inline constexpr QLatin1StringView kFooterMarker{"Powered by the News API (https://newsapi.org)"};
+
+namespace detail {
+constexpr std::string_view view(QLatin1StringView text)
+{
+    return {text.data(), size_t(text.size())};
+}
+constexpr std::string_view kCredit = "Powered by the News API (";
+constexpr std::string_view kFooter = view(kFooterMarker);
+constexpr std::string_view kAddress = view(kNewsApiAddress);
+} // namespace detail
+static_assert(detail::kFooter.size() == detail::kCredit.size() + detail::kAddress.size() + 1
+                  && detail::kFooter.starts_with(detail::kCredit)
+                  && detail::kFooter.substr(detail::kCredit.size(), detail::kAddress.size()) == detail::kAddress
+                  && detail::kFooter.ends_with(')'),
+              "the footer marker is the credit line with the news API's address in parentheses");
+
+// Dropped from the content of every line (U+00A6).
+inline constexpr char16_t kBrokenBar = u'\u00A6';
+
+} // namespace listing
+
+// What one answer of the news service holds.
+struct ParsedListing {
+    // The article texts in listing order: the contents of an article's lines,
+    // each followed by one blank (so every text ends in a blank).
+    QStringList articles;
+    // A line of the listing carried the refusal text.
+    bool refused = false;
+};
+
+// The content of one row of the listing: the row without its first and its
+// last character (the box borders) and without blanks at either end. Every
+// broken bar is removed first, but the length of the row is taken before that,
+// so a row holding a broken bar keeps its right border in the content.
+QString lineContent(const QString &line);
+
+// Cuts the cleaned listing (one element per line, without line ends) into
+// articles. Parsing starts after the first line holding the header marker, or
+// at the second line when there is none; an article is the text between two
+// lines without a blank; the footer line ends the parse and drops a pending
+// article. Runs in time linear in the size of the listing.
+ParsedListing parseListing(const QStringList &lines);
+
+} // namespace tidewick

@@ -1,0 +1,24 @@
+#include "fetch/RequestTarget.h"
+
+namespace tidewick {
+
+QString requestTarget(const QString &countryPrefix, const QString &keyword, const QString &category,
+                      const QString &host)
+{
+    static const QString kCategoryArgument = QStringLiteral("category=");
+
+    QString target = countryPrefix + host;
+    if (keyword.isEmpty() && category.isEmpty())
+        return target;
+    target += u'/';
+    target += keyword;
+    if (!category.isEmpty()) {
+        if (!keyword.isEmpty())
+            target += u',';
+        target += kCategoryArgument;
+        target += category;
+    }
+    return target;
+}
+
+} // namespace tidewick

@@ -1,0 +1,30 @@
+#include "resources/Icons.h"
+
+#include <QString>
+
+namespace tidewick {
+
+namespace {
+
+QIcon loadKIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/icons/tidewick-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
+
+QIcon applicationIcon()
+{
+    return loadKIcon();
+}
+
+QIcon trayIcon()
+{
+    // Same drawing as the window icon; the tray usually takes the 16 px one.
+    return loadKIcon();
+}
+
+} // namespace tidewick

@@ -1,0 +1,28 @@
+#include "schedule/Countdown.h"
+
+#include "app/AppError.h"
+#include "app/ReportList.h"
+#include "schedule/IntervalTable.h"
+
+namespace tidewick {
+
+QString SecondsToHMS(qint32 seconds)
+{
+    constexpr qint64 kDay = 86400;
+    // Negative counts wrap around the day like a time of day would.
+    const qint64 ofDay = ((qint64(seconds) % kDay) + kDay) % kDay;
+    return QStringLiteral("%1:%2:%3")
+        .arg(ofDay / 3600, 2, 10, QLatin1Char('0'))
+        .arg(ofDay / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(ofDay % 60, 2, 10, QLatin1Char('0'));
+}
+
+qint32 IntervalSeconds(const ReportList &intervalList)
+{
+    const int row = intervalList.selectedRow();
+    if (row < 0)
+        throw AppError::invalidArgument();
+    return intervalSecondsForCaption(intervalList.text(row));
+}
+
+} // namespace tidewick
