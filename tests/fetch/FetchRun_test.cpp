@@ -1,0 +1,241 @@
+#include "FakeRunner.h"
+#include "TestPaths.h"
+#include "TestWindow.h"
+#include "app/ReportList.h"
+#include "app/ValueConversion.h"
+#include "fetch/IntervalSave.h"
+#include "fetch/RequestBudget.h"
+
+#include <QDirIterator>
+#include <QtTest>
+
+using namespace tidewick;
+using test::FakeRunner;
+using test::TestWindow;
+
+namespace {
+
+// A window whose queries go to a fake runner answering with `listing`.
+struct FetchWindow {
+    explicit FetchWindow(const QByteArray &listing = {})
+    {
+        auto fake = std::make_unique<FakeRunner>();
+        runner = fake.get();
+        runner->listing = listing;
+        window.runner = std::move(fake);
+        window.create();
+    }
+    Form1 &form() { return window.form(); }
+    void addKeywords(const QStringList &keywords) { form().ListView5->rows().append(keywords); }
+    void tick(ReportList *list, const QString &text)
+    {
+        const int row = list->rows().texts().indexOf(text);
+        QVERIFY(row >= 0);
+        list->rows().setChecked(row, true);
+    }
+    bool run(bool testFetch = false)
+    {
+        window.globals.TestFetch = testFetch;
+        return form().news().FetchNewsNow();
+    }
+    QString stored(const QString &key) { return window.settings.read(key, QStringLiteral("absent")); }
+
+    TestWindow window;
+    FakeRunner *runner = nullptr;
+};
+
+QByteArray fixture(const char *name)
+{
+    return test::readFile(test::listingFixturesDir() + QLatin1Char('/') + QLatin1String(name));
+}
+
+QStringList manyKeywords(int count)
+{
+    QStringList keywords;
+    for (int i = 0; i < count; ++i)
+        keywords << QStringLiteral("k%1").arg(i);
+    return keywords;
+}
+
+} // namespace
+
+class FetchRunTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void freshWindow_sharesTheBudgetOverTheInterval_data()
+    {
+        QTest::addColumn<int>("intervalRow");
+        QTest::addColumn<int>("queries");
+        QTest::newRow("30 minutes") << 0 << 3;
+        QTest::newRow("1 hour") << 1 << 5;
+        QTest::newRow("6 hours") << 2 << 26;
+        QTest::newRow("12 hours") << 3 << 51;
+        QTest::newRow("24 hours") << 4 << 51;
+    }
+    void freshWindow_sharesTheBudgetOverTheInterval()
+    {
+        QFETCH(int, intervalRow);
+        QFETCH(int, queries);
+        FetchWindow fetch;
+        fetch.form().ListView2->selectRow(intervalRow);
+        fetch.addKeywords(manyKeywords(80));
+        QVERIFY(fetch.run());
+        QCOMPARE(fetch.runner->targets().size(), queries);
+        QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QString::number(queries));
+        QCOMPARE(fromDayNumber(parseDayNumber(fetch.stored(SettingKeys::StartDate))), fetch.window.clock.now());
+    }
+
+    void windowCheck_countsWholeHours_data()
+    {
+        QTest::addColumn<QTime>("start");
+        QTest::addColumn<QTime>("now");
+        QTest::addColumn<bool>("newWindow");
+        QTest::newRow("11:59 later keeps") << QTime(10, 0) << QTime(21, 59) << false;
+        QTest::newRow("10:59 to 22:00 ends") << QTime(10, 59) << QTime(22, 0) << true;
+        QTest::newRow("10:30 to 21:59 keeps") << QTime(10, 30) << QTime(21, 59) << false;
+    }
+    void windowCheck_countsWholeHours()
+    {
+        QFETCH(QTime, start);
+        QFETCH(QTime, now);
+        QFETCH(bool, newWindow);
+        const QDate day(2026, 3, 2);
+        QCOMPARE(budget::windowHasEnded(QDateTime(day, start), QDateTime(day, now)), newWindow);
+
+        FetchWindow fetch;
+        fetch.window.settings.write(SettingKeys::StartDate, dayNumberText(toDayNumber(QDateTime(day, start))));
+        fetch.window.settings.write(SettingKeys::DailyRecs, QStringLiteral("7"));
+        fetch.window.clock.setNow(QDateTime(day, now));
+        fetch.run(true);
+        // A test run makes three queries (quota 2) from whatever was counted.
+        QCOMPARE(fetch.stored(SettingKeys::DailyRecs), newWindow ? QStringLiteral("1") : QStringLiteral("8"));
+    }
+
+    void clockSetBack13Hours_startsANewWindow()
+    {
+        FetchWindow fetch;
+        const QDateTime now = fetch.window.clock.now();
+        fetch.window.settings.write(SettingKeys::StartDate, dayNumberText(toDayNumber(now.addSecs(13 * 3600))));
+        fetch.window.settings.write(SettingKeys::DailyRecs, QStringLiteral("50"));
+        fetch.form().ListView2->selectRow(4);
+        fetch.addKeywords(manyKeywords(80));
+        fetch.run();
+        QCOMPARE(fetch.runner->targets().size(), 51);
+    }
+
+    void refusedWindow_queriesNothingUntilItEnds()
+    {
+        FetchWindow fetch;
+        const QDateTime start = fetch.window.clock.now();
+        fetch.window.settings.write(SettingKeys::StartDate, dayNumberText(toDayNumber(start)));
+        fetch.window.settings.write(SettingKeys::DailyRecs, QStringLiteral("101"));
+        fetch.run();
+        fetch.run(true);
+        QVERIFY(fetch.runner->runs.isEmpty());
+        fetch.window.clock.setNow(start.addSecs(12 * 3600));
+        fetch.run();
+        QCOMPARE(fetch.runner->targets().size(), 1);
+        QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QStringLiteral("1"));
+    }
+
+    void testFetchWith49Made_stopsAtTheWindowBudget()
+    {
+        FetchWindow fetch;
+        fetch.window.settings.write(SettingKeys::StartDate, dayNumberText(toDayNumber(fetch.window.clock.now())));
+        fetch.window.settings.write(SettingKeys::DailyRecs, QStringLiteral("49"));
+        fetch.addKeywords(manyKeywords(5));
+        fetch.run(true);
+        QCOMPARE(fetch.runner->targets().size(), 2);
+        QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QStringLiteral("51"));
+    }
+
+    void walk_goesCountriesThenKeywordsThenCategories()
+    {
+        FetchWindow fetch;
+        fetch.tick(fetch.form().ListView3, QStringLiteral("ar"));
+        fetch.tick(fetch.form().ListView3, QStringLiteral("us"));
+        fetch.addKeywords({QStringLiteral("a"), QStringLiteral(" solar  power ")});
+        fetch.form().ListView2->selectRow(4);
+        fetch.run();
+        QCOMPARE(fetch.runner->targets(),
+                 QStringList({"ar.localhost:9/a", "ar.localhost:9/solar++power", "us.localhost:9/a",
+                              "us.localhost:9/solar++power"}));
+
+        FetchWindow withCategory;
+        withCategory.tick(withCategory.form().ListView4, QStringLiteral("science"));
+        withCategory.addKeywords({QStringLiteral("mars rover")});
+        withCategory.run(true);
+        QCOMPARE(withCategory.runner->targets(), QStringList({"localhost:9/mars+rover,category=science"}));
+    }
+
+    void nothingTickedAndNoKeyword_makesOneBareQuery()
+    {
+        FetchWindow fetch;
+        fetch.run(true);
+        QCOMPARE(fetch.runner->targets(), QStringList({"localhost:9"}));
+    }
+
+    void runStartedDuringARun_isRefusedAndTouchesNothing()
+    {
+        FetchWindow fetch;
+        fetch.addKeywords({QStringLiteral("a"), QStringLiteral("b")});
+        bool nestedRan = true;
+        fetch.runner->whileRunning = [&] {
+            fetch.runner->whileRunning = nullptr;
+            fetch.window.globals.RunQueries = 0; // would be reset by a nested run
+            nestedRan = fetch.form().news().FetchNewsNow();
+        };
+        fetch.run(true);
+        QVERIFY(!nestedRan);
+        QCOMPARE(fetch.runner->targets().size(), 2);
+        QVERIFY(!fetch.form().news().isRunning());
+    }
+
+    void noIntervalSelected_isReportedAndUsesTheQuotaLeft()
+    {
+        FetchWindow fetch;
+        fetch.form().ListView2->selectionModel()->clear();
+        fetch.window.globals.RunQuota = 1;
+        fetch.addKeywords(manyKeywords(5));
+        fetch.run();
+        const QStringList reports = fetch.window.dialogs.errorReports();
+        QCOMPARE(reports.size(), 1);
+        QVERIFY(reports[0].contains(QStringLiteral("IntervalSave.FetchNewsNow at line 112\r")));
+        QCOMPARE(fetch.runner->targets().size(), 2);
+    }
+
+    void answer_becomesRowsBalloonsAndCountedRequests()
+    {
+        FetchWindow fetch(fixture("01-three-articles.clean.txt"));
+        fetch.run(true);
+        const QStringList expected =
+            QString::fromUtf8(fixture("01-three-articles.expected.txt")).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(fetch.form().ListView1->rows().texts(), expected);
+        QCOMPARE(fetch.window.globals.TestArticleCount, 3);
+        // Three balloons of 5 s, each followed by the 2 s wait.
+        const QStringList kinds = fetch.window.tray.kinds();
+        QCOMPARE(kinds.count(QStringLiteral("balloon")), 3);
+        QCOMPARE(fetch.window.tray.last(test::RecordingTrayBackend::Kind::ShowBalloon).text.left(12),
+                 expected.last().left(12));
+        QCOMPARE(fetch.window.clock.waits(), QList<qint64>({5000, 2000, 5000, 2000, 5000, 2000}));
+        // One query only: the first test query added more than two articles.
+        QCOMPARE(fetch.runner->targets().size(), 1);
+        QCOMPARE(QDir(fetch.window.globals.WorkFolder).entryList(QDir::Files), QStringList());
+    }
+
+    void refusal_marksTheWindowAndStopsTheRun()
+    {
+        FetchWindow fetch(fixture("09-refused.clean.txt"));
+        fetch.addKeywords(manyKeywords(5));
+        fetch.form().ListView2->selectRow(4);
+        fetch.run();
+        QCOMPARE(fetch.runner->targets().size(), 1);
+        QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QStringLiteral("101"));
+    }
+};
+
+QTEST_MAIN(FetchRunTest)
+#include "FetchRun_test.moc"
