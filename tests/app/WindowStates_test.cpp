@@ -1,0 +1,189 @@
+#include "FakeRunner.h"
+#include "TestPaths.h"
+#include "TestWindow.h"
+#include "desktop/mStartUp.h"
+#include "fetch/IntervalSave.h"
+#include "schedule/CountdownTimer.h"
+
+#include <QCheckBox>
+#include <QProcess>
+#include <QtTest>
+
+using namespace tidewick;
+using test::RecordingTrayBackend;
+using test::TestWindow;
+using Kind = RecordingTrayBackend::Kind;
+
+namespace {
+const QString kTrayMessage = QStringLiteral("has been minimized to the system tray.\r\n"
+                                            "Click on the blue 'K' icon (K for Kestrow) to bring the software back.");
+
+int balloons(const RecordingTrayBackend &tray)
+{
+    return int(std::count_if(tray.requests.cbegin(), tray.requests.cend(),
+                             [](const RecordingTrayBackend::Request &r) { return r.kind == Kind::ShowBalloon; }));
+}
+} // namespace
+
+class WindowStatesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void startup_placesTheIconWithItsTip()
+    {
+        TestWindow window;
+        window.create();
+        QCOMPARE(window.tray.requests.size(), 1);
+        QCOMPARE(window.tray.requests.first().kind, Kind::AddIcon);
+        QCOMPARE(window.tray.requests.first().tip, QStringLiteral("Tidewick"));
+        QVERIFY(!window.tray.requests.first().icon.isNull());
+    }
+
+    void minimise_hidesIntoTheTrayWithOneMessagePerRun()
+    {
+        TestWindow window;
+        Form1 &form = window.create();
+        form.show();
+        form.setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(!form.isVisible());
+        QVERIFY(!(form.windowState() & Qt::WindowMinimized));
+        QVERIFY(window.globals.HiddenInTray);
+        const auto balloon = window.tray.last(Kind::ShowBalloon);
+        QCOMPARE(balloon.text, kTrayMessage);
+        QCOMPARE(balloon.title, QStringLiteral("Tidewick"));
+        QCOMPARE(balloon.timeoutMs, 5000);
+
+        window.tray.raise(TrayEvent::RightUp);
+        QVERIFY(form.isVisible());
+        QVERIFY(!(form.windowState() & Qt::WindowMinimized));
+        QVERIFY(!window.globals.HiddenInTray);
+
+        form.setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(!form.isVisible());
+        QCOMPARE(balloons(window.tray), 1);
+        window.tray.raise(TrayEvent::LeftUp);
+        QVERIFY(form.isVisible());
+    }
+
+    void trayClickDuringTheMessage_bringsTheWindowBackAtOnce()
+    {
+        TestWindow window;
+        Form1 &form = window.create();
+        form.show();
+        window.clock.duringWait = [&] {
+            window.clock.duringWait = nullptr;
+            window.tray.raise(TrayEvent::LeftUp);
+        };
+        form.setWindowState(Qt::WindowMinimized);
+        QCoreApplication::processEvents();
+        QVERIFY(form.isVisible());
+        QVERIFY(!window.globals.HiddenInTray);
+    }
+
+    void bothStartupOptionsOn_startsInTheTray()
+    {
+        TestWindow window;
+        window.settings.write(SettingKeys::WindowsStartup, QStringLiteral("On"));
+        window.settings.write(SettingKeys::Minimized, QStringLiteral("On"));
+        Form1 &form = window.create();
+        form.showAfterLoad();
+        QCoreApplication::processEvents();
+        QVERIFY(!form.isVisible());
+        QVERIFY(window.globals.HiddenInTray);
+        QCOMPARE(window.tray.last(Kind::ShowBalloon).text, kTrayMessage);
+        window.tray.raise(TrayEvent::LeftUp);
+        QVERIFY(form.isVisible());
+        QVERIFY(!form.Check8->isHidden());
+        QVERIFY(form.Check8->isChecked());
+    }
+
+    void close_leavesNoWorkFileNoIconNoHelper()
+    {
+        TestWindow window;
+        auto fake = std::make_unique<test::FakeRunner>();
+        test::FakeRunner *runner = fake.get();
+        window.runner = std::move(fake);
+        Form1 &form = window.create();
+        form.show();
+        const QString workFolder = window.globals.WorkFolder;
+        QVERIFY(QFileInfo::exists(workFolder));
+        // The close arrives while a query waits for curl.
+        runner->whileRunning = [&] {
+            test::writeFile(window.globals.MessagePath, "partial");
+            form.close();
+        };
+        window.globals.TestFetch = true;
+        form.news().FetchNewsNow();
+        QCOMPARE(window.programEnded, 1);
+        QCOMPARE(runner->stopped, 1);
+        QVERIFY(!form.Timer1->enabled());
+        QVERIFY(!QFileInfo::exists(workFolder));
+        QCOMPARE(window.tray.requests.last().kind, Kind::DeleteIcon);
+        QCOMPARE(runner->runs.size(), 1); // nothing ran after the close
+        QCOMPARE(QDir(window.tempFolder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    }
+
+    void autostartTick_writesOnAndAValidEntry()
+    {
+        TestWindow window;
+        window.services.executablePath = window.programFolder() + QStringLiteral("/my $dir \"x\"/tide%wick");
+        Form1 &form = window.create();
+        form.Check4->setChecked(true);
+        QCOMPARE(window.settings.read(SettingKeys::WindowsStartup, QString()), QStringLiteral("On"));
+        QVERIFY(!form.Check8->isHidden());
+        const QString entry = autostartEntryPath(window.autostartFolder());
+        const QString text = QString::fromUtf8(test::readFile(entry));
+        QVERIFY(text.contains(QStringLiteral("Exec=") + quoteExecArgument(window.services.executablePath) + QLatin1Char('\n')));
+        QVERIFY(text.contains(QStringLiteral("%%")));
+
+        if (!QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate")).isEmpty()) {
+            QProcess validate;
+            validate.start(QStringLiteral("desktop-file-validate"), {entry});
+            QVERIFY(validate.waitForFinished());
+            QVERIFY2(validate.exitCode() == 0, validate.readAllStandardOutput().constData());
+        }
+
+        form.Check8->setChecked(true);
+        QCOMPARE(window.settings.read(SettingKeys::Minimized, QString()), QStringLiteral("On"));
+        form.Check4->setChecked(false);
+        QVERIFY(!QFileInfo::exists(entry));
+        QVERIFY(!form.Check8->isChecked() && form.Check8->isHidden());
+        QCOMPARE(window.settings.read(SettingKeys::WindowsStartup, QString()), QStringLiteral("Off"));
+        QCOMPARE(window.settings.read(SettingKeys::Minimized, QString()), QStringLiteral("Off"));
+        QVERIFY(RemoveFromStartup(window.autostartFolder())); // nothing to remove is fine
+    }
+
+    void restoringTheBoxAtStartup_touchesNeitherSettingNorEntry()
+    {
+        TestWindow window;
+        window.settings.write(SettingKeys::WindowsStartup, QStringLiteral("On"));
+        window.create();
+        QVERIFY(!QFileInfo::exists(autostartEntryPath(window.autostartFolder())));
+        QCOMPARE(window.settings.read(SettingKeys::WindowsStartup, QString()), QStringLiteral("On"));
+    }
+
+    void autostartFailure_keepsTheUsersChoice()
+    {
+        TestWindow window;
+        test::writeFile(window.autostartFolder(), "a file where the folder should be");
+        Form1 &form = window.create();
+        form.Check4->setChecked(true);
+        QVERIFY(form.Check4->isChecked());
+        QCOMPARE(window.settings.read(SettingKeys::WindowsStartup, QString()), QStringLiteral("On"));
+        QVERIFY(window.dialogs.shown.isEmpty());
+    }
+
+    void execQuoting_followsTheDesktopEntryRules()
+    {
+        QCOMPARE(quoteExecArgument(QStringLiteral("/opt/tide wick/bin")), QStringLiteral("\"/opt/tide wick/bin\""));
+        QCOMPARE(quoteExecArgument(QStringLiteral("/a\"b")), QStringLiteral("\"/a\\\\\"b\""));
+        QCOMPARE(quoteExecArgument(QStringLiteral("/a$b")), QStringLiteral("\"/a\\\\$b\""));
+        QCOMPARE(quoteExecArgument(QStringLiteral("/a\\b")), QStringLiteral("\"/a\\\\\\\\b\""));
+        QCOMPARE(quoteExecArgument(QStringLiteral("/50%")), QStringLiteral("\"/50%%\""));
+    }
+};
+
+QTEST_MAIN(WindowStatesTest)
+#include "WindowStates_test.moc"
