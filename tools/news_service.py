@@ -11,7 +11,14 @@ and ANSI colour codes, LF line ends, ready for `ansifilter -c`.
 The articles come from tools/news_data/articles.json. Failure modes (refusal,
 slow or hanging answers, endless bodies, resets, ...) are chosen with --mode.
 
-Only the Python standard library is used. Run `news_service.py --help`.
+Only the Python standard library is used. Examples:
+
+    /usr/bin/python3 tools/news_service.py                 # port 8642, the build's default host
+    /usr/bin/python3 tools/news_service.py --port 0 --port-file /tmp/news.port --log /tmp/news.jsonl
+    /usr/bin/python3 tools/news_service.py --port 0 --port-file /tmp/news.port --mode refuse
+    curl -s --globoff http://us.localhost:8642/mars+rover,category=science | ansifilter -c
+
+Stop it with SIGTERM or Ctrl+C.
 """
 
 import argparse
@@ -168,9 +175,8 @@ def wrap(text, width=TEXT_WIDTH):
 class Listing:
     """Builds the rows of one answer."""
 
-    def __init__(self, style, help_host):
+    def __init__(self, style):
         self.s = style
-        self.help_host = help_host
         self.rows = []
 
     def border(self, left, right):
@@ -269,9 +275,9 @@ def published_text(published, zone=None):
         "am" if moment.hour < 12 else "pm", zone)
 
 
-def render_articles(articles, style=None, help_host="localhost", refused=False, with_articles_box=True):
+def render_articles(articles, style=None, refused=False, with_articles_box=True):
     """The whole answer for a list of articles, as text."""
-    listing = Listing(style or Style(), help_host)
+    listing = Listing(style or Style())
     listing.header()
     if refused:
         listing.plain(REFUSAL_TEXT)
@@ -289,7 +295,7 @@ def render_articles(articles, style=None, help_host="localhost", refused=False, 
 
 def render_error_page(style=None, help_host="localhost"):
     s = style or Style()
-    listing = Listing(s, help_host)
+    listing = Listing(s)
     listing.top()
     listing.centred_row("", 0)
     listing.centred_row(ERROR_TEXT, len(ERROR_TEXT))
@@ -485,16 +491,15 @@ class NewsHandler(BaseHTTPRequestHandler):
             return
 
         style = Style(colour="nocolor" not in query.options)
-        help_host = config.base_host
         if mode == "error-page":
-            self.send_body(render_error_page(style, help_host).encode("utf-8"))
+            self.send_body(render_error_page(style, config.base_host).encode("utf-8"))
             return
         articles = select_articles(config.articles, query, config.max_articles)
         if mode == "invalid-utf8":
-            text = render_articles(with_invalid_bytes(articles), style, help_host)
+            text = render_articles(with_invalid_bytes(articles), style)
             self.send_body(encode_listing(text))
             return
-        text = render_articles(articles, style, help_host, refused=(mode == "refuse"),
+        text = render_articles(articles, style, refused=(mode == "refuse"),
                                with_articles_box=(mode != "empty-listing"))
         self.send_body(text.encode("utf-8"))
 
@@ -517,7 +522,7 @@ class NewsHandler(BaseHTTPRequestHandler):
         articles = select_articles(self.server.config.articles, query, 1000) or self.server.config.articles
         head = render_articles([], refused=False, with_articles_box=False).split("\n")
         start = "\n".join(head[:3]).encode("utf-8") + b"\n"
-        block = Listing(Style(), self.server.config.base_host)
+        block = Listing(Style())
         for article in articles:
             block.article(article)
         boxes = block.text().encode("utf-8")
@@ -590,16 +595,27 @@ def parse_arguments(argv):
     if config.mode == "fixture":
         if not config.fixture:
             parser.error("--mode fixture needs --fixture FILE")
-        with open(config.fixture, "rb") as file:
-            config.fixture_bytes = file.read()
-    with open(config.data, encoding="utf-8") as file:
-        config.articles = json.load(file)["articles"]
+        try:
+            with open(config.fixture, "rb") as file:
+                config.fixture_bytes = file.read()
+        except OSError as error:
+            parser.error("cannot read --fixture: %s" % error)
+    try:
+        with open(config.data, encoding="utf-8") as file:
+            config.articles = json.load(file)["articles"]
+    except (OSError, ValueError, KeyError) as error:
+        parser.error("cannot read the articles from %s: %s" % (config.data, error))
     return config
 
 
 def main(argv=None):
     config = parse_arguments(sys.argv[1:] if argv is None else argv)
-    server = NewsServer((config.host, config.port), config)
+    try:
+        server = NewsServer((config.host, config.port), config)
+    except OSError as error:
+        print("news_service: cannot listen on %s port %d: %s" % (config.host, config.port, error.strerror),
+              file=sys.stderr)
+        return 1
     port = server.server_address[1]
 
     stop = threading.Event()
@@ -610,7 +626,7 @@ def main(argv=None):
     signal.signal(signal.SIGTERM, request_stop)
     signal.signal(signal.SIGINT, request_stop)
 
-    serving = threading.Thread(target=server.serve_forever, kwargs={"poll_interval": 0.2}, daemon=True)
+    serving = threading.Thread(target=server.serve_forever, kwargs={"poll_interval": 0.05}, daemon=True)
     serving.start()
     if config.port_file:
         write_atomically(config.port_file, "%d\n" % port)

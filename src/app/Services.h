@@ -28,6 +28,8 @@ struct Services {
     QString autostartFolder;
     // The news service, host and optional port as curl takes them.
     QString newsHost;
+    // The longest a query may take before curl gives up.
+    int queryTimeLimitSeconds = 60;
     // Ends the program at once, without returning (the window has closed).
     std::function<void()> endProgram;
 };

@@ -71,14 +71,14 @@ void DeleteAnsiFilter(Globals &globals)
         QDir(globals.WorkFolder).removeRecursively();
 }
 
-QStringList curlArguments(const QString &target, const QString &messagePath)
+QStringList curlArguments(const QString &target, const QString &messagePath, int timeLimitSeconds)
 {
     // --globoff: brackets and braces in a keyword are text, not a pattern that
     // would turn one query into hundreds. A service that never answers or
     // answers without end costs one failed request, nothing more.
     return {QStringLiteral("--globoff"),
             QStringLiteral("--max-time"),
-            QString::number(kQueryTimeLimitSeconds),
+            QString::number(timeLimitSeconds),
             QStringLiteral("--max-filesize"),
             QString::number(kAnswerSizeLimit),
             target,

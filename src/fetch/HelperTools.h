@@ -20,12 +20,12 @@ void WriteAnsiFilter(Globals &globals);
 void DeleteCurlFiles(Globals &globals);
 void DeleteAnsiFilter(Globals &globals);
 
-// The most a query may take, and the largest answer it may bring.
-inline constexpr int kQueryTimeLimitSeconds = 60;
+// The largest answer a query may bring.
 inline constexpr qint64 kAnswerSizeLimit = 4 * 1024 * 1024;
 
-// Arguments for one query: fetch `target` into `messagePath`.
-QStringList curlArguments(const QString &target, const QString &messagePath);
+// Arguments for one query: fetch `target` into `messagePath`, giving up after
+// `timeLimitSeconds`.
+QStringList curlArguments(const QString &target, const QString &messagePath, int timeLimitSeconds = 60);
 // Arguments to strip the colour codes of `messagePath` into `cleanPath`.
 QStringList ansiFilterArguments(const QString &messagePath, const QString &cleanPath);
 

@@ -180,7 +180,7 @@ void IntervalSave::AddNews(const QString &country, const QString &keyword, const
     trap(102, [&] { DeleteFileSafe(globals.MessagePath); });
     trap(104, [&] {
         const QString target = requestTarget(country, keyword, category, m_services.newsHost);
-        runner.ShellAndWait(globals.CurlCommand, curlArguments(target, globals.MessagePath),
+        runner.ShellAndWait(globals.CurlCommand, curlArguments(target, globals.MessagePath, m_services.queryTimeLimitSeconds),
                             OutputLimit{globals.MessagePath, kAnswerSizeLimit});
     });
     // Every request counts, whatever came of it.

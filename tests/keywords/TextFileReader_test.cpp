@@ -117,13 +117,6 @@ private slots:
         QVERIFY(m_folder.isValid());
     }
 
-    void freshReader_hasBothFlagsClear()
-    {
-        const TextFileReader reader;
-        QVERIFY(!reader.FileIsUtf8);
-        QVERIFY(!reader.FileIsUnicode);
-    }
-
     // Every encoding with every kind of line end. The line reader (ANSI and
     // UTF-16/32) drops a final line end; the UTF-8 reader turns it into a last
     // empty element.
@@ -228,7 +221,7 @@ private slots:
             << QByteArray("\xFF\xFE\x00\x00" "A\x00\x00\x00", 8) << true << false << QStringList{"A"};
         QTest::newRow("FF FE 00 alone is UTF-16 with an odd byte")
             << QByteArray("\xFF\xFE\x00", 3) << true << false << QStringList{QStringLiteral("\uFFFD")};
-        QTest::newRow("FF FE then text is UTF-16 LE")
+        QTest::newRow("FF FE 41 00 is UTF-16 LE")
             << QByteArray("\xFF\xFE" "A\x00", 4) << true << false << QStringList{"A"};
         QTest::newRow("00 00 FE alone is ANSI")
             << QByteArray("\x00\x00\xFE", 3) << false << false << QStringList{QStringLiteral("\0\0þ")};
@@ -258,6 +251,7 @@ private slots:
         const QString ansi = writeTemp("plain");
 
         TextFileReader reader;
+        QVERIFY(!reader.FileIsUtf8 && !reader.FileIsUnicode);
         reader.ReadTextFileToArray(utf8);
         QVERIFY(reader.FileIsUtf8 && !reader.FileIsUnicode);
         reader.ReadTextFileToArray(utf16);

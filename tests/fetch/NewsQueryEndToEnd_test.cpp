@@ -1,0 +1,176 @@
+// The whole query with the real curl and ansifilter against the local news
+// service on 127.0.0.1.
+#include "TestPaths.h"
+#include "TestWindow.h"
+#include "app/ReportList.h"
+#include "fetch/IntervalSave.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QtTest>
+
+using namespace tidewick;
+using test::TestWindow;
+
+namespace {
+
+// The local news service, started for one test with the given options.
+class NewsService {
+public:
+    explicit NewsService(const QStringList &options = {})
+    {
+        const QString portFile = m_folder.filePath(QStringLiteral("port"));
+        m_process.setProgram(QStringLiteral("/usr/bin/python3"));
+        m_process.setArguments(QStringList{test::sourceDir() + QStringLiteral("/tools/news_service.py"),
+                                           QStringLiteral("--port"), QStringLiteral("0"),
+                                           QStringLiteral("--port-file"), portFile, QStringLiteral("--log"),
+                                           logPath(), QStringLiteral("--quiet")}
+                               + options);
+        m_process.start();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(portFile).size() > 0, 10000);
+        port = test::readFile(portFile).trimmed().toInt();
+    }
+    ~NewsService()
+    {
+        m_process.terminate();
+        if (!m_process.waitForFinished(3000))
+            m_process.kill();
+    }
+    QString logPath() const { return m_folder.filePath(QStringLiteral("requests.log")); }
+    QList<QJsonObject> requests() const
+    {
+        QList<QJsonObject> result;
+        for (const QByteArray &line : test::readFile(logPath()).split('\n'))
+            if (!line.isEmpty())
+                result.append(QJsonDocument::fromJson(line).object());
+        return result;
+    }
+
+    int port = 0;
+
+private:
+    QTemporaryDir m_folder;
+    QProcess m_process;
+};
+
+// Nothing listens on port 1 of the loopback address.
+constexpr int kClosedPort = 1;
+
+struct QueryWindow {
+    explicit QueryWindow(int port)
+    {
+        window.services.newsHost = QStringLiteral("localhost:%1").arg(port);
+        window.services.queryTimeLimitSeconds = 3;
+        window.create();
+    }
+    void testRun()
+    {
+        window.globals.TestFetch = true;
+        window.form().news().FetchNewsNow();
+    }
+    QStringList rows() { return window.form().ListView1->rows().texts(); }
+    bool workFolderEmpty()
+    {
+        return QDir(window.globals.WorkFolder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty();
+    }
+    TestWindow window;
+};
+
+} // namespace
+
+class NewsQueryEndToEndTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void keywordCategoryAndCountry_reachTheServiceAndBecomeRows()
+    {
+        NewsService service;
+        QueryWindow query(service.port);
+        Form1 &form = query.window.form();
+        form.ListView5->rows().append(QStringLiteral("mars rover"));
+        form.ListView4->rows().setChecked(form.ListView4->rows().texts().indexOf(QStringLiteral("science")), true);
+        form.ListView3->rows().setChecked(form.ListView3->rows().texts().indexOf(QStringLiteral("us")), true);
+        query.testRun();
+
+        const QList<QJsonObject> requests = service.requests();
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(requests[0].value(QStringLiteral("host")).toString(), QStringLiteral("us.localhost:%1").arg(service.port));
+        QCOMPARE(requests[0].value(QStringLiteral("path")).toString(), QStringLiteral("/mars+rover,category=science"));
+        const QStringList rows = query.rows();
+        QVERIFY(!rows.isEmpty());
+        for (const QString &row : rows) {
+            QVERIFY(row.endsWith(QLatin1Char(' ')));
+            QVERIFY(!row.contains(QLatin1Char('\x1b')));
+        }
+        QCOMPARE(query.window.tray.kinds().count(QStringLiteral("balloon")), rows.size());
+        QCOMPARE(query.window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));
+        QVERIFY(query.workFolderEmpty());
+    }
+
+    void nonLatinArticles_arriveWhole()
+    {
+        NewsService service({QStringLiteral("--mode"), QStringLiteral("fixture"), QStringLiteral("--fixture"),
+                             test::listingFixturesDir() + QStringLiteral("/03-unicode.ans")});
+        QueryWindow query(service.port);
+        query.testRun();
+        const QStringList expected = QString::fromUtf8(test::readFile(test::listingFixturesDir()
+                                                                      + QStringLiteral("/03-unicode.expected.txt")))
+                                         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(query.rows(), expected);
+    }
+
+    void refusal_blocksTheRestOfTheWindow()
+    {
+        NewsService service({QStringLiteral("--mode"), QStringLiteral("refuse")});
+        QueryWindow query(service.port);
+        query.window.form().ListView5->rows().append({QStringLiteral("a"), QStringLiteral("b")});
+        query.testRun();
+        QCOMPARE(query.window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("101"));
+        QCOMPARE(service.requests().size(), 1);
+    }
+
+    void failedRequests_countButAddNothing_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("hang past the time limit") << QStringList{"--mode", "hang"};
+        QTest::newRow("huge answer without length") << QStringList{"--mode", "huge", "--size", "67108864"};
+        QTest::newRow("reset") << QStringList{"--mode", "reset"};
+        QTest::newRow("no articles") << QStringList{"--mode", "empty-listing"};
+    }
+    void failedRequests_countButAddNothing()
+    {
+        QFETCH(QStringList, options);
+        NewsService service(options);
+        QueryWindow query(service.port);
+        query.testRun();
+        QCOMPARE(query.rows(), QStringList());
+        QCOMPARE(query.window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));
+        QVERIFY(query.workFolderEmpty());
+        QVERIFY(query.window.dialogs.shown.isEmpty());
+    }
+
+    void connectionRefused_countsTheRequest()
+    {
+        QueryWindow query(kClosedPort);
+        query.testRun();
+        QCOMPARE(query.rows(), QStringList());
+        QCOMPARE(query.window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));
+        QVERIFY(query.workFolderEmpty());
+    }
+
+    void bracketsInAKeyword_makeOneRequest()
+    {
+        NewsService service;
+        QueryWindow query(service.port);
+        query.window.form().ListView5->rows().append(QStringLiteral("[1-500]{a,b}"));
+        query.testRun();
+        QCOMPARE(service.requests().size(), 1);
+        QCOMPARE(query.window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));
+    }
+};
+
+QTEST_MAIN(NewsQueryEndToEndTest)
+#include "NewsQueryEndToEnd_test.moc"

@@ -1,0 +1,239 @@
+#include "TestWindow.h"
+#include "app/ReportList.h"
+
+#include <QPushButton>
+#include <QtTest>
+
+using namespace tidewick;
+using test::TestWindow;
+
+namespace {
+
+const QStringList kSample = {"Tesla", "Perseverance", "COVID-19"};
+
+QStringList rowsOf(const ReportList *list)
+{
+    return list->rows().texts();
+}
+
+// The ways a user removes keywords, each through the real input.
+enum class Removal { ClearButton, DoubleClick, DeleteKey };
+
+void remove(Form1 &form, Removal removal, int row)
+{
+    ReportList *list = form.ListView5;
+    switch (removal) {
+    case Removal::ClearButton:
+        form.PushButton11->click();
+        break;
+    case Removal::DoubleClick: {
+        // The first click selects the row under the pointer (or, below the
+        // last row, nothing), the second makes it a double-click.
+        const QPoint where = row >= 0 ? list->visualRect(list->rows().index(row)).center()
+                                      : QPoint(5, list->viewport()->height() - 2);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, where);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, where);
+        break;
+    }
+    case Removal::DeleteKey:
+        QTest::keyClick(list, Qt::Key_Delete);
+        break;
+    }
+}
+
+} // namespace
+
+class KeywordEditingTest : public QObject {
+    Q_OBJECT
+
+private:
+    // A shown window: double-clicks need the rows laid out.
+    static Form1 &shownWindow(TestWindow &window)
+    {
+        Form1 &form = window.create();
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form))
+            qFatal("the window was never shown");
+        return form;
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void addOneKeyword_storesTheTextExactlyAsTyped_data()
+    {
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<QStringList>("answers"); // unanswered boxes are cancelled
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("plain") << 1 << QStringList{"Tesla"} << QStringList{"Tesla"};
+        QTest::newRow("surrounding spaces kept") << 1 << QStringList{"  Mars rover "} << QStringList{"  Mars rover "};
+        QTest::newRow("spaces only kept") << 1 << QStringList{"   "} << QStringList{"   "};
+        QTest::newRow("tab and non-Latin kept") << 1 << QStringList{"\tКиїв 東京"} << QStringList{"\tКиїв 東京"};
+        QTest::newRow("twice is added twice") << 2 << QStringList{"Tesla", "Tesla"} << QStringList{"Tesla", "Tesla"};
+        QTest::newRow("cancelled") << 1 << QStringList{} << QStringList{};
+        QTest::newRow("confirmed empty") << 1 << QStringList{""} << QStringList{};
+        QTest::newRow("empty between two") << 3 << QStringList{"a", "", "b"} << QStringList{"a", "b"};
+    }
+    void addOneKeyword_storesTheTextExactlyAsTyped()
+    {
+        QFETCH(int, clicks);
+        QFETCH(QStringList, answers);
+        QFETCH(QStringList, rows);
+
+        TestWindow window;
+        Form1 &form = window.create();
+        window.dialogs.textAnswers.append(answers);
+        for (int i = 0; i < clicks; ++i)
+            form.PushButton3->click();
+
+        QCOMPARE(rowsOf(form.ListView5), rows);
+        QCOMPARE(window.dialogs.shown.size(), clicks);
+        for (const auto &shown : std::as_const(window.dialogs.shown)) {
+            QCOMPARE(shown.kind, QStringLiteral("text"));
+            QCOMPARE(shown.title, form.appTitle());
+            QCOMPARE(shown.text, QStringLiteral("Enter one keyword:"));
+        }
+        QCOMPARE(form.ListView1->count(), 0);
+    }
+
+    void sampleData_eachPressAppendsTheThreeAfterWhatIsThere()
+    {
+        TestWindow window;
+        Form1 &form = window.create();
+        window.dialogs.textAnswers.enqueue(QStringLiteral("mine"));
+        form.PushButton3->click();
+
+        form.PushButton7->click();
+        form.PushButton7->click();
+
+        QCOMPARE(rowsOf(form.ListView5), QStringList{"mine"} + kSample + kSample);
+        QVERIFY(window.dialogs.shown.size() == 1); // the input box only
+        QCOMPARE(form.ListView1->count(), 0);
+    }
+
+    void removal_isRefusedWhileBusy_data()
+    {
+        QTest::addColumn<Removal>("removal");
+        QTest::addColumn<bool>("busy");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("clear") << Removal::ClearButton << false << QStringList{};
+        QTest::newRow("clear, busy") << Removal::ClearButton << true << kSample;
+        QTest::newRow("double-click") << Removal::DoubleClick << false << QStringList{"Tesla", "COVID-19"};
+        QTest::newRow("double-click, busy") << Removal::DoubleClick << true << kSample;
+        QTest::newRow("Delete key") << Removal::DeleteKey << false << QStringList{"Tesla", "COVID-19"};
+        QTest::newRow("Delete key, busy") << Removal::DeleteKey << true << kSample;
+    }
+    void removal_isRefusedWhileBusy()
+    {
+        QFETCH(Removal, removal);
+        QFETCH(bool, busy);
+        QFETCH(QStringList, rows);
+
+        TestWindow window;
+        Form1 &form = shownWindow(window);
+        form.PushButton7->click();
+        if (removal == Removal::DeleteKey)
+            form.ListView5->selectRow(1); // a double-click selects by its first click
+        if (busy)
+            form.setMousePointer(Form1::Pointer::Busy);
+
+        remove(form, removal, 1);
+
+        QCOMPARE(rowsOf(form.ListView5), rows);
+        QCOMPARE(form.isBusy(), busy);
+        QVERIFY(window.dialogs.shown.isEmpty());
+    }
+
+    void addingWorksWhileBusy()
+    {
+        TestWindow window;
+        Form1 &form = window.create();
+        form.setMousePointer(Form1::Pointer::Busy);
+        window.dialogs.textAnswers.enqueue(QStringLiteral("Mars"));
+
+        form.PushButton3->click();
+        form.PushButton7->click();
+
+        QCOMPARE(rowsOf(form.ListView5), QStringList{"Mars"} + kSample);
+        QVERIFY(form.isBusy());
+    }
+
+    void removalWithNothingToRemove_doesNothing_data()
+    {
+        QTest::addColumn<Removal>("removal");
+        QTest::addColumn<int>("rowCount");
+        QTest::newRow("double-click, empty list") << Removal::DoubleClick << 0;
+        QTest::newRow("Delete key, empty list") << Removal::DeleteKey << 0;
+        QTest::newRow("double-click, nothing selected") << Removal::DoubleClick << 3;
+        QTest::newRow("Delete key, nothing selected") << Removal::DeleteKey << 3;
+    }
+    void removalWithNothingToRemove_doesNothing()
+    {
+        QFETCH(Removal, removal);
+        QFETCH(int, rowCount);
+
+        TestWindow window;
+        Form1 &form = shownWindow(window);
+        if (rowCount > 0)
+            form.PushButton7->click();
+        form.ListView5->clearSelection();
+
+        form.ListView5_DblClick();
+        remove(form, removal, -1);
+
+        QCOMPARE(form.ListView5->count(), rowCount);
+        QVERIFY(window.dialogs.shown.isEmpty());
+    }
+
+    void deleteKey_pressedAgain_goesOnWithTheNextRow()
+    {
+        TestWindow window;
+        Form1 &form = shownWindow(window);
+        form.ListView5->rows().append(QStringList{"a", "b", "c", "d"});
+        form.ListView5->selectRow(1);
+
+        QTest::keyClick(form.ListView5, Qt::Key_Delete);
+        QTest::keyClick(form.ListView5, Qt::Key_Delete);
+        QCOMPARE(rowsOf(form.ListView5), QStringList({"a", "d"}));
+        QCOMPARE(form.ListView5->selectedRow(), 1);
+
+        // At the end the selection moves up.
+        QTest::keyClick(form.ListView5, Qt::Key_Delete);
+        QCOMPARE(rowsOf(form.ListView5), QStringList{"a"});
+        QCOMPARE(form.ListView5->selectedRow(), 0);
+        QTest::keyClick(form.ListView5, Qt::Key_Delete);
+        QCOMPARE(form.ListView5->count(), 0);
+    }
+
+    void clearButtons_emptyOnlyTheirOwnList_data()
+    {
+        QTest::addColumn<bool>("busy");
+        QTest::newRow("idle") << false;
+        QTest::newRow("busy") << true;
+    }
+    void clearButtons_emptyOnlyTheirOwnList()
+    {
+        QFETCH(bool, busy);
+
+        TestWindow window;
+        Form1 &form = window.create();
+        const QStringList results = {"Article one", "Article two"};
+        form.PushButton7->click();
+        form.ListView1->rows().append(results);
+        if (busy)
+            form.setMousePointer(Form1::Pointer::Busy);
+
+        form.PushButton11->click();
+        QCOMPARE(rowsOf(form.ListView5), busy ? kSample : QStringList());
+        QCOMPARE(rowsOf(form.ListView1), results);
+
+        form.PushButton7->click();
+        form.PushButton2->click();
+        QCOMPARE(form.ListView1->count(), 0); // busy or not
+        QCOMPARE(rowsOf(form.ListView5), busy ? kSample + kSample : kSample);
+        QVERIFY(window.dialogs.shown.isEmpty());
+    }
+};
+
+QTEST_MAIN(KeywordEditingTest)
+#include "KeywordEditing_test.moc"

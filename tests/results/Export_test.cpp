@@ -1,0 +1,341 @@
+#include "TestPaths.h"
+#include "TestWindow.h"
+#include "app/ReportList.h"
+#include "results/ExportFormat.h"
+#include "results/ResultsFile.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <clocale>
+
+using namespace tidewick;
+using test::readFile;
+using test::TestWindow;
+using test::writeFile;
+
+namespace {
+
+const QString kReportPlace = QStringLiteral("in Pellmoor2021/08/31.Form1.PushButton1_Click at line 130\r\r");
+
+QStringList rowsOf(const ReportList *list)
+{
+    return list->rows().texts();
+}
+
+// Sets LC_CTYPE for one scope and puts the old one back.
+class CTypeLocale {
+public:
+    explicit CTypeLocale(const char *name) : m_previous(std::setlocale(LC_CTYPE, nullptr))
+    {
+        m_valid = std::setlocale(LC_CTYPE, name) != nullptr;
+    }
+    ~CTypeLocale() { std::setlocale(LC_CTYPE, m_previous.constData()); }
+    bool isValid() const { return m_valid; }
+
+private:
+    QByteArray m_previous;
+    bool m_valid = false;
+};
+
+} // namespace
+
+class ExportTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_folder;
+    int m_fileNumber = 0;
+
+    // A fresh path in the test folder, without extension.
+    QString newPath() { return m_folder.filePath(QStringLiteral("results %1").arg(++m_fileNumber)); }
+
+    static void fillResults(Form1 &form, const QStringList &rows) { form.ListView1->rows().append(rows); }
+
+    // Saves the results to `path`, answering the overwrite question with
+    // `overwrite` if it comes.
+    static void save(TestWindow &window, const QString &path, bool overwrite = true)
+    {
+        window.dialogs.saveAnswers.enqueue(path);
+        window.dialogs.yesNoAnswers.enqueue(overwrite);
+        window.form().PushButton1->click();
+    }
+
+    static void exportFormatRows()
+    {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("two rows") << QStringList{"A", "B"}
+                                  << QByteArray::fromHex("4E 65 77 73 09 0D 0A 41 09 0D 0A 42 09 0D 0A 0D 0A");
+        QTest::newRow("single row ends with an empty line") << QStringList{"A"} << QByteArray("News\t\r\nA\t\r\n\r\n");
+        QTest::newRow("empty first row, empty header line")
+            << QStringList{"", "B"} << QByteArray("\r\n\r\nB\t\r\n\r\n");
+        QTest::newRow("empty row in the middle")
+            << QStringList{"A", "", "C"} << QByteArray("News\t\r\nA\t\r\n\r\nC\t\r\n\r\n");
+        QTest::newRow("text kept as it is")
+            << QStringList{" spaced \tout ", "Київ 東京 😀"}
+            << QByteArray("News\t\r\n spaced \tout \t\r\n") + QStringLiteral("Київ 東京 😀").toUtf8()
+                   + QByteArray("\t\r\n\r\n");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_folder.isValid());
+    }
+
+    void exportText_isTheFileFormat_data() { exportFormatRows(); }
+    void exportText_isTheFileFormat()
+    {
+        QFETCH(QStringList, rows);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(exportText(QStringLiteral("News"), rows).toUtf8(), bytes);
+    }
+
+    void exportText_ofSeveralColumns_leavesOutEmptyCells()
+    {
+        const QStringList headers = {"News", "Source", "Date"};
+        const QStringList first = {"a", "", "c"};
+        const QStringList second = {"", "s", ""};
+        QString text;
+        appendExportHeader(text, headers, first);
+        appendExportRow(text, first);
+        appendExportRow(text, second);
+        appendExportEnd(text);
+        QCOMPARE(text, QStringLiteral("News\tDate\t\r\na\tc\t\r\ns\t\r\n\r\n"));
+        // Without rows no column has a first cell.
+        QCOMPARE(exportText(QStringLiteral("News"), {}), QStringLiteral("\r\n\r\n"));
+    }
+
+    void saveResults_writesTheFormatByteForByte_data() { exportFormatRows(); }
+    void saveResults_writesTheFormatByteForByte()
+    {
+        QFETCH(QStringList, rows);
+        QFETCH(QByteArray, bytes);
+
+        TestWindow window;
+        Form1 &form = window.create();
+        fillResults(form, rows);
+        const QString path = newPath(); // no extension: kept as typed
+
+        save(window, path);
+
+        QCOMPARE(readFile(path), bytes);
+        QCOMPARE(window.dialogs.shown.size(), 1); // no question for a new name
+        const auto &dialog = window.dialogs.shown.constFirst();
+        QCOMPARE(dialog.kind, QStringLiteral("save"));
+        QCOMPARE(dialog.title, QStringLiteral("Save List"));
+        QCOMPARE(dialog.filters, QStringList({"Text Files (*.txt)", "All Files (*)"}));
+        QCOMPARE(form.mousePointer(), Form1::Pointer::Default);
+        QCOMPARE(rowsOf(form.ListView1), rows);
+    }
+
+    void existingName_isOverwrittenOnlyAfterYes_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+    void existingName_isOverwrittenOnlyAfterYes()
+    {
+        QFETCH(bool, yes);
+
+        TestWindow window;
+        Form1 &form = window.create();
+        fillResults(form, {"A", "B"});
+        const QString path = newPath() + QStringLiteral(".txt");
+        const QByteArray earlier(100000, 'x');
+        writeFile(path, earlier);
+
+        save(window, path, yes);
+
+        QCOMPARE(readFile(path), yes ? QByteArray("News\t\r\nA\t\r\nB\t\r\n\r\n") : earlier);
+        QCOMPARE(window.dialogs.shown.size(), 2);
+        const auto &question = window.dialogs.shown.at(1);
+        QCOMPARE(question.kind, QStringLiteral("yesno"));
+        QCOMPARE(question.title, form.appTitle());
+        QCOMPARE(question.text, QStringLiteral("Are you sure you wish to overwrite ") + path + QStringLiteral(" ?"));
+        QCOMPARE(form.mousePointer(), Form1::Pointer::Default);
+        QVERIFY(window.dialogs.messages().isEmpty());
+    }
+
+    void cancelledDialog_asksAndWritesNothing()
+    {
+        TestWindow window;
+        Form1 &form = window.create();
+        fillResults(form, {"A"});
+        form.setMousePointer(Form1::Pointer::Custom);
+        const QStringList before = QDir(m_folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+        form.PushButton1->click();
+
+        QCOMPARE(window.dialogs.shown.size(), 1);
+        QCOMPARE(QDir(m_folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+        QCOMPARE(form.mousePointer(), Form1::Pointer::Custom);
+    }
+
+    void emptyList_saysSoInsteadOfAskingForAName()
+    {
+        TestWindow window;
+        Form1 &form = window.create();
+
+        form.PushButton1->click();
+
+        QCOMPARE(window.dialogs.shown.size(), 1);
+        const auto &message = window.dialogs.shown.constFirst();
+        QCOMPARE(message.kind, QStringLiteral("message"));
+        QCOMPARE(message.text, QStringLiteral("There are no results to save."));
+        QCOMPARE(message.title, form.appTitle());
+        QCOMPARE(message.icon, MessageIcon::None);
+        QVERIFY(window.dialogs.errorReports().isEmpty());
+    }
+
+    void failedSave_isReportedAtLine130AndKeepsTheEarlierFile_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("earlierFile"); // empty: none to keep
+        QTest::addColumn<bool>("asked");
+
+        const QString aFile = m_folder.filePath(QStringLiteral("a file"));
+        writeFile(aFile, "earlier");
+        const QString aFolder = m_folder.filePath(QStringLiteral("a folder.txt"));
+        QDir().mkpath(aFolder);
+        writeFile(aFolder + QStringLiteral("/inside"), "earlier");
+        const QString readOnly = m_folder.filePath(QStringLiteral("read-only"));
+        writeFile(readOnly + QStringLiteral("/results.txt"), "earlier");
+        QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+
+        QTest::newRow("folder does not exist")
+            << m_folder.filePath(QStringLiteral("no such folder/results.txt")) << QString() << false;
+        QTest::newRow("parent is a file") << aFile + QStringLiteral("/results.txt") << aFile << false;
+        QTest::newRow("target is a folder") << aFolder << aFolder + QStringLiteral("/inside") << true;
+        QTest::newRow("read-only folder") << readOnly + QStringLiteral("/results.txt")
+                                          << readOnly + QStringLiteral("/results.txt") << true;
+    }
+    void failedSave_isReportedAtLine130AndKeepsTheEarlierFile()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, earlierFile);
+        QFETCH(bool, asked);
+        if (QTest::currentDataTag() == QByteArrayLiteral("read-only folder")
+            && QFileInfo(QFileInfo(path).absolutePath()).isWritable())
+            QSKIP("running with rights that ignore folder permissions");
+
+        TestWindow window;
+        Form1 &form = window.create();
+        fillResults(form, {"A", "B"});
+
+        save(window, path);
+
+        const QStringList reports = window.dialogs.errorReports();
+        QCOMPARE(reports.size(), 1);
+        QVERIFY2(reports.constFirst().contains(kReportPlace), qPrintable(reports.constFirst()));
+        QCOMPARE(window.dialogs.shown.size(), asked ? 3 : 2);
+        QCOMPARE(form.mousePointer(), Form1::Pointer::Default);
+        if (!earlierFile.isEmpty())
+            QCOMPARE(readFile(earlierFile), QByteArray("earlier"));
+        QCOMPARE(rowsOf(form.ListView1), QStringList({"A", "B"}));
+    }
+
+    void writerDestroyedBeforeCommit_leavesTheEarlierFileWhole()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("results.txt"));
+        const QByteArray earlier(1 << 20, 'e');
+        writeFile(path, earlier);
+        {
+            AnsiTextFile file(path);
+            file.write(QString(2 << 20, u'n'));
+            // a failure here: the file is never committed
+        }
+        QCOMPARE(readFile(path), earlier);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"results.txt"});
+
+        WriteTextFile(QStringLiteral("new"), path);
+        QCOMPARE(readFile(path), QByteArray("new\r\n"));
+    }
+
+    void clearListDuringASave_savesTheRowsAsTheSaveBegan()
+    {
+        constexpr int kRows = 20000;
+        TestWindow window;
+        Form1 &form = window.create();
+        QStringList rows;
+        for (int i = 0; i < kRows; ++i)
+            rows.append(QStringLiteral("Article %1").arg(i));
+        fillResults(form, rows);
+        form.PushButton7->click();
+
+        // While the save yields to the window: empty the results, try to
+        // empty the keywords (refused while busy) and add to them (allowed).
+        bool ranDuringSave = false;
+        QTimer::singleShot(0, &form, [&] {
+            ranDuringSave = form.isBusy();
+            form.PushButton2->click();
+            form.PushButton11->click();
+            form.PushButton7->click();
+        });
+        const QString path = newPath();
+        save(window, path);
+
+        QVERIFY(ranDuringSave);
+        QCOMPARE(form.ListView1->count(), 0);
+        QCOMPARE(form.ListView5->count(), 6);
+        QCOMPARE(readFile(path), exportText(QStringLiteral("News"), rows).toUtf8());
+        QVERIFY(window.dialogs.errorReports().isEmpty());
+        QCOMPARE(form.mousePointer(), Form1::Pointer::Default);
+    }
+
+    void ansiText_inTheLocalesEncoding_data()
+    {
+        QTest::addColumn<QByteArray>("charset");
+        QTest::addColumn<QByteArray>("bytes");
+        const QString sample = QStringLiteral("Café € Київ 😀\r\n");
+        QTest::newRow("UTF-8 loses nothing") << QByteArray("UTF-8") << sample.toUtf8();
+        QTest::newRow("Latin-1") << QByteArray("ISO-8859-1") << QByteArray("Caf\xE9 ? ???? ?\r\n");
+        QTest::newRow("Windows-1252") << QByteArray("CP1252") << QByteArray("Caf\xE9 \x80 ???? ?\r\n");
+        QTest::newRow("ASCII") << QByteArray("ANSI_X3.4-1968") << QByteArray("Caf? ? ???? ?\r\n");
+        QTest::newRow("shift states closed around a question mark")
+            << QByteArray("ISO-2022-JP")
+            << QByteArray::fromHex("1b2442 456c 1b2842 3f 1b2442 357e 1b2842 0d0a");
+    }
+    void ansiText_inTheLocalesEncoding()
+    {
+        QFETCH(QByteArray, charset);
+        QFETCH(QByteArray, bytes);
+        const QString text = QTest::currentDataTag() == QByteArrayLiteral("shift states closed around a question mark")
+            ? QStringLiteral("東é京\r\n")
+            : QStringLiteral("Café € Київ 😀\r\n");
+
+        AnsiEncoder encoder(charset);
+        QByteArray whole = encoder.encode(text) + encoder.finish();
+        QCOMPARE(whole, bytes);
+
+        // Written in pieces that split a surrogate pair, the same bytes.
+        const QString path = newPath();
+        {
+            AnsiTextFile file(path, charset);
+            for (qsizetype i = 0; i < text.size(); i += 3)
+                file.write(QStringView(text).mid(i, 3));
+            file.commit();
+        }
+        QCOMPARE(readFile(path), bytes);
+    }
+
+    void ansiCodePage_isTheLocalesAndUtf8WhenNoneIsChosen()
+    {
+        QVERIFY(AnsiEncoder().isUtf8()); // tests run in C.UTF-8
+        {
+            CTypeLocale plain("C");
+            QVERIFY(plain.isValid());
+            QVERIFY(AnsiEncoder().isUtf8());
+        }
+        QVERIFY_THROWS_EXCEPTION(AppError, AnsiEncoder(QByteArrayLiteral("NO-SUCH-CHARSET")));
+    }
+};
+
+QTEST_MAIN(ExportTest)
+#include "Export_test.moc"
