@@ -21,11 +21,13 @@ namespace {
 // An article as a fetch adds it: title, source, time and address in one text.
 QString article(int i)
 {
-    return QStringLiteral("%1. Rover finds traces of ancient water on Mars, mission team says | Space & Science "
-                          "Daily | 2026-03-02 10:%2 | https://news.example.com/space/2026/03/02/rover-finds-"
-                          "traces-of-ancient-water-%1 | Scientists say the samples")
-        .arg(i)
-        .arg(i % 60, 2, 10, QLatin1Char('0'));
+    static const QString title =
+        QStringLiteral(". Rover finds traces of ancient water on Mars, mission team says | Space & Science Daily | "
+                       "2026-03-02 10:00 | https://news.example.com/space/2026/03/02/rover-finds-traces-of-ancient-"
+                       "water-");
+    static const QString summary = QStringLiteral(" | Scientists say the samples");
+    const QString number = QString::number(i);
+    return number + title + number + summary;
 }
 
 } // namespace

@@ -23,7 +23,7 @@ trap 'rm -rf "$work"' EXIT
 wall_ms() {
     local start end
     start=$(date +%s%N)
-    "$@" >/dev/null
+    "$@" >/dev/null 2>&1
     end=$(date +%s%N)
     echo $(((end - start) / 1000))
 }
@@ -32,7 +32,7 @@ wall_ms() {
 # decimals.
 median_ms() {
     local times=()
-    "$@" >/dev/null
+    "$@" >/dev/null 2>&1
     for _ in $(seq "$runs"); do
         times+=("$(wall_ms "$@")")
     done
@@ -50,7 +50,7 @@ keywords=$work/keywords.txt
 awk 'BEGIN { printf "\357\273\277"; for (i = 0; i < 1000000; i++) printf "keyword %d K\320\270\321\227\320\262\r\n", i }' \
     >"$keywords"
 ls -l "$keywords" | awk '{ print "file:", $5, "bytes" }'
-"$build/bench/bench_import_keywords" "$keywords"
+"$build/bench/bench_import_keywords" "$keywords" 2>/dev/null
 ours=$(median_ms "$build/bench/bench_import_keywords" "$keywords")
 reference=$(median_ms wc -l "$keywords")
 printf '%-40s %13s %13s\n' "" "import" "wc -l"
@@ -59,7 +59,7 @@ compare "median wall time" "$ours" "$reference"
 echo
 echo "== save of 100,000 results rows =="
 saved=$work/results.txt
-"$build/bench/bench_export_results" "$saved" 100000
+"$build/bench/bench_export_results" "$saved" 100000 2>/dev/null
 ours=$(median_ms "$build/bench/bench_export_results" "$saved" 100000)
 reference=$(median_ms cp "$saved" "$work/copy.txt")
 printf '%-40s %13s %13s\n' "" "save" "cp"
