@@ -27,12 +27,12 @@ bool acceptAsCopy(QDropEvent *event)
 } // namespace
 
 KeywordListEvents::KeywordListEvents(ReportList &list, Handlers handlers)
-    : QObject(&list), m_list(list), m_handlers(std::move(handlers))
+    : QObject(&list), m_list(list), m_viewport(list.viewport()), m_handlers(std::move(handlers))
 {
     list.setAcceptDrops(true);
-    list.viewport()->setAcceptDrops(true);
+    m_viewport->setAcceptDrops(true);
     list.installEventFilter(this);
-    list.viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
 }
 
 QStringList KeywordListEvents::localFiles(const QMimeData *data)
@@ -56,7 +56,10 @@ bool KeywordListEvents::eventFilter(QObject *watched, QEvent *event)
         }
         return false;
     }
-    if (watched != m_list.viewport())
+    // The viewport is compared, never asked for: while the list is being
+    // destroyed its viewport still reports here, when the list is no longer
+    // a list.
+    if (watched != m_viewport)
         return false;
 
     switch (event->type()) {

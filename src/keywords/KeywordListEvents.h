@@ -6,6 +6,7 @@
 #include <functional>
 
 class QMimeData;
+class QWidget;
 
 namespace tidewick {
 
@@ -43,6 +44,7 @@ private:
     void removeByKey();
 
     ReportList &m_list;
+    QWidget *const m_viewport;
     Handlers m_handlers;
 };
 
