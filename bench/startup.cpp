@@ -2,13 +2,8 @@
 // sequence ("tidewick"), or a bare window with the same kinds and number of
 // controls ("bare"). The process quits as soon as its window has been shown
 // and painted, so timing the whole process measures start-up.
-#include "app/Clock.h"
-#include "app/Dialogs.h"
 #include "app/Form1.h"
-#include "app/Globals.h"
-#include "app/SettingsStore.h"
-#include "desktop/QtTrayBackend.h"
-#include "fetch/ProcessRunner.h"
+#include "app/RealServices.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -22,31 +17,63 @@
 
 namespace {
 
+// Quits once the window has been painted for the first time.
+class QuitAfterFirstPaint : public QObject {
+public:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return false;
+    }
+};
+
 void quitWhenShown(QWidget &window)
 {
+    static QuitAfterFirstPaint quitter;
+    window.installEventFilter(&quitter);
     window.show();
-    QTimer::singleShot(0, &window, [&window] {
-        window.repaint();
-        QCoreApplication::quit();
-    });
 }
 
 int bareWindow()
 {
+    // The same fonts as the program's window: finding Arial is part of any
+    // window that asks for it.
     QWidget window;
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(9);
+    font.setBold(true);
+    window.setFont(font);
     window.setFixedSize(1061, 454);
+    // The same kinds of controls at about the same places and sizes.
     auto *frame = new QGroupBox(QStringLiteral("Next news fetch will occur in"), &window);
-    new QProgressBar(frame);
-    new QGroupBox(QStringLiteral("Startup Options"), &window);
-    new QCheckBox(QStringLiteral("Load this software on Windows startup"), &window);
-    new QCheckBox(QStringLiteral("Minimized to system tray"), &window);
-    for (int i = 0; i < 8; ++i)
-        new QPushButton(QStringLiteral("Button"), &window);
-    const int rows[] = {0, 5, 54, 7, 0};
-    for (int count : rows) {
+    frame->setGeometry(8, 8, 520, 56);
+    (new QProgressBar(frame))->setGeometry(16, 19, 488, 27);
+    (new QGroupBox(QStringLiteral("Startup Options"), &window))->setGeometry(8, 396, 520, 49);
+    (new QCheckBox(QStringLiteral("Load this software on Windows startup"), &window))->setGeometry(24, 416, 262, 19);
+    (new QCheckBox(QStringLiteral("Minimized to system tray"), &window))->setGeometry(288, 416, 172, 19);
+    font.setPointSizeF(11.25);
+    for (int i = 0; i < 8; ++i) {
+        auto *button = new QPushButton(QStringLiteral("Load Sample/Example Data"), &window);
+        button->setFont(font);
+        button->setGeometry(536 + (i % 2) * 264, 141 + (i / 2) * 34, 256, 27);
+    }
+    const struct {
+        int rows;
+        bool ticks;
+        QRect place;
+    } lists[] = {{0, false, {536, 12, 520, 123}}, {5, false, {8, 287, 520, 106}}, {54, true, {8, 68, 520, 106}},
+                 {7, true, {8, 178, 520, 106}}, {0, false, {536, 240, 520, 169}}};
+    for (const auto &spec : lists) {
         auto *list = new QTreeWidget(&window);
-        for (int i = 0; i < count; ++i)
-            new QTreeWidgetItem(list, {QStringLiteral("row")});
+        list->setGeometry(spec.place);
+        list->setRootIsDecorated(false);
+        list->setHeaderLabel(QStringLiteral("Local News Sites"));
+        for (int i = 0; i < spec.rows; ++i) {
+            auto *item = new QTreeWidgetItem(list, {QStringLiteral("Fetch every 30 minutes")});
+            if (spec.ticks)
+                item->setCheckState(0, Qt::Unchecked);
+        }
     }
     quitWhenShown(window);
     return QApplication::exec();
@@ -55,24 +82,13 @@ int bareWindow()
 int tidewickWindow()
 {
     QTemporaryDir config;
-    tidewick::QtDialogs dialogs;
-    tidewick::SystemClock clock;
-    tidewick::SettingsStore settings(config.path());
-    tidewick::QProcessRunner runner;
-    tidewick::Globals globals;
-    tidewick::QtTrayBackend tray;
-    tidewick::Services services;
-    services.dialogs = &dialogs;
-    services.clock = &clock;
-    services.settings = &settings;
-    services.runner = &runner;
-    services.globals = &globals;
-    services.tray = &tray;
-    tidewick::Form1 window(services);
+    tidewick::RealServices outside(config.path());
+    tidewick::Form1 window(outside.services());
     window.Form_Load();
     quitWhenShown(window);
     const int result = QApplication::exec();
-    window.Form_QueryUnload();
+    config.remove();
+    window.Form_QueryUnload(); // removes the work folder and ends the process
     return result;
 }
 

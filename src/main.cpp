@@ -1,12 +1,6 @@
 #include "BuildConfig.h"
-#include "app/Clock.h"
-#include "app/Dialogs.h"
 #include "app/Form1.h"
-#include "app/Globals.h"
-#include "app/SettingsStore.h"
-#include "desktop/QtTrayBackend.h"
-#include "desktop/mStartUp.h"
-#include "fetch/ProcessRunner.h"
+#include "app/RealServices.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -41,34 +35,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QLatin1String(tidewick::build::kVersion));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    tidewick::QtDialogs dialogs;
-    tidewick::SystemClock clock;
-    tidewick::SettingsStore settings;
-    tidewick::QProcessRunner runner;
-    tidewick::Globals globals;
-    tidewick::QtTrayBackend tray;
-
-    tidewick::Services services;
-    services.dialogs = &dialogs;
-    services.clock = &clock;
-    services.settings = &settings;
-    services.runner = &runner;
-    services.globals = &globals;
-    services.tray = &tray;
-    services.executablePath = QCoreApplication::applicationFilePath();
-    services.autostartFolder = tidewick::autostartFolder();
-    // Closing the window ends the program there and then, also when the close
-    // arrived while a fetch was waiting for its helpers: nothing of the
-    // interrupted work may go on.
-    services.endProgram = [] {
-        std::fflush(nullptr);
-        std::_Exit(EXIT_SUCCESS);
-    };
-    services.programFolder = QCoreApplication::applicationDirPath();
-    services.newsHost = QLatin1String(tidewick::build::kNewsHost);
-
-    tidewick::Form1 window(services);
-    dialogs.setParent(&window);
+    tidewick::RealServices outside;
+    tidewick::Form1 window(outside.services());
+    outside.setDialogParent(&window);
     window.Form_Load();
     window.showAfterLoad();
     return app.exec();

@@ -18,13 +18,16 @@ QIcon loadKIcon()
 
 QIcon applicationIcon()
 {
-    return loadKIcon();
+    // One icon for the whole run: its pictures are decoded once, when first
+    // drawn, and shared by the window and the tray.
+    static const QIcon icon = loadKIcon();
+    return icon;
 }
 
 QIcon trayIcon()
 {
     // Same drawing as the window icon; the tray usually takes the 16 px one.
-    return loadKIcon();
+    return applicationIcon();
 }
 
 } // namespace tidewick

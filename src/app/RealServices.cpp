@@ -1,0 +1,33 @@
+#include "app/RealServices.h"
+
+#include "BuildConfig.h"
+#include "desktop/mStartUp.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstdlib>
+
+namespace tidewick {
+
+RealServices::RealServices(const QString &configFolder) : m_settings(configFolder)
+{
+    m_services.dialogs = &m_dialogs;
+    m_services.clock = &m_clock;
+    m_services.settings = &m_settings;
+    m_services.runner = &m_runner;
+    m_services.globals = &m_globals;
+    m_services.tray = &m_tray;
+    m_services.programFolder = QCoreApplication::applicationDirPath();
+    m_services.executablePath = QCoreApplication::applicationFilePath();
+    m_services.autostartFolder = autostartFolder();
+    m_services.newsHost = QLatin1String(build::kNewsHost);
+    // Closing the window ends the program there and then, also when the close
+    // arrived while a fetch was waiting for its helpers: nothing of the
+    // interrupted work may go on.
+    m_services.endProgram = [] {
+        std::fflush(nullptr);
+        std::_Exit(EXIT_SUCCESS);
+    };
+}
+
+} // namespace tidewick

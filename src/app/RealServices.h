@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/Clock.h"
+#include "app/Dialogs.h"
+#include "app/Globals.h"
+#include "app/Services.h"
+#include "app/SettingsStore.h"
+#include "desktop/QtTrayBackend.h"
+#include "fetch/ProcessRunner.h"
+
+namespace tidewick {
+
+// The real outside world of the program, owned in one place: the dialogs,
+// the clock, the settings store, the helper runner, the tray and the
+// program-wide state. Create it after the QApplication.
+class RealServices {
+public:
+    // `configFolder`: where the settings live (the user's folder when empty).
+    explicit RealServices(const QString &configFolder = QString());
+
+    const Services &services() const { return m_services; }
+    // Message boxes and file dialogs are centred on the main window.
+    void setDialogParent(QWidget *window) { m_dialogs.setParent(window); }
+
+private:
+    QtDialogs m_dialogs;
+    SystemClock m_clock;
+    SettingsStore m_settings;
+    QProcessRunner m_runner;
+    Globals m_globals;
+    QtTrayBackend m_tray;
+    Services m_services;
+};
+
+} // namespace tidewick
