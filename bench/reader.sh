@@ -35,37 +35,11 @@ if [[ $lines != 1000000 ]]; then
     exit 1
 fi
 
-# Wall seconds of one run of the command, its output thrown away.
-seconds() {
-    local start=$EPOCHREALTIME
-    "$@" >/dev/null
-    local end=$EPOCHREALTIME
-    awk -v a="$start" -v b="$end" 'BEGIN { printf "%.6f\n", b - a }'
-}
-
-# min, median and max of the numbers on standard input.
-summary() {
-    sort -g | awk '{ v[NR] = $1 } END {
-        m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
-        printf "median %.3f (min %.3f, max %.3f)", m, v[1], v[NR]
-    }'
-}
-
-seconds "$reader" "$file" >/dev/null
-seconds cat "$file" >/dev/null
-reader_times=() cat_times=() ratios=()
-for ((i = 0; i < runs; i++)); do
-    r=$(seconds "$reader" "$file")
-    c=$(seconds cat "$file")
-    reader_times+=("$r")
-    cat_times+=("$c")
-    ratios+=("$(awk -v r="$r" -v c="$c" 'BEGIN { printf "%.6f\n", r / c }')")
-done
-
-echo "file:   $(stat -c %s "$file") bytes, $lines lines, $runs runs each"
-echo "reader: $(printf '%s\n' "${reader_times[@]}" | summary) s"
-echo "cat:    $(printf '%s\n' "${cat_times[@]}" | summary) s"
-echo "ratio:  $(printf '%s\n' "${ratios[@]}" | summary) (reader / cat, run by run; aim: at most 5)"
+source "$here/lib.sh"
+read_command=("$reader" "$file")
+cat_command=(cat "$file")
+echo "file: $(stat -c %s "$file") bytes, $lines lines"
+RUNS=$runs bench_compare "text file reader, 100 MB" "at most 5" reader read_command cat cat_command
 if [[ -x /usr/bin/time ]]; then
     peak=$(/usr/bin/time -f %M "$reader" "$file" 2>&1 >/dev/null | tail -1)
     echo "reader peak memory: $((peak / 1024)) MiB"

@@ -102,9 +102,7 @@ private slots:
     void close_leavesNoWorkFileNoIconNoHelper()
     {
         TestWindow window;
-        auto fake = std::make_unique<test::FakeRunner>();
-        test::FakeRunner *runner = fake.get();
-        window.runner = std::move(fake);
+        test::FakeRunner *runner = &window.useFakeRunner();
         Form1 &form = window.create();
         form.show();
         const QString workFolder = window.globals.WorkFolder;

@@ -19,10 +19,8 @@ namespace {
 struct FetchWindow {
     explicit FetchWindow(const QByteArray &listing = {})
     {
-        auto fake = std::make_unique<FakeRunner>();
-        runner = fake.get();
+        runner = &window.useFakeRunner();
         runner->listing = listing;
-        window.runner = std::move(fake);
         window.create();
     }
     Form1 &form() { return window.form(); }

@@ -19,12 +19,7 @@ const QString kTurnOn = QStringLiteral("Turn On Automatic News Fetch");
 const QString kTurnOff = QStringLiteral("Turn Off Automatic News Fetch");
 
 struct SchedulerWindow {
-    SchedulerWindow()
-    {
-        auto fake = std::make_unique<FakeRunner>();
-        runner = fake.get();
-        window.runner = std::move(fake);
-    }
+    SchedulerWindow() : runner(&window.useFakeRunner()) {}
     Form1 &create()
     {
         window.create();
@@ -34,7 +29,7 @@ struct SchedulerWindow {
     QString countdown() { return window.form().Frame1->title(); }
 
     TestWindow window;
-    FakeRunner *runner = nullptr;
+    FakeRunner *runner;
 };
 } // namespace
 

@@ -41,6 +41,14 @@ TestWindow::~TestWindow()
         qputenv("TEMP", m_previousTemp);
 }
 
+FakeRunner &TestWindow::useFakeRunner()
+{
+    auto fake = std::make_unique<FakeRunner>();
+    FakeRunner &result = *fake;
+    runner = std::move(fake);
+    return result;
+}
+
 Form1 &TestWindow::create(bool load)
 {
     services.runner = runner.get();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakeClock.h"
+#include "FakeRunner.h"
 #include "RecordingTrayBackend.h"
 #include "ScriptedDialogs.h"
 #include "app/Form1.h"
@@ -20,6 +21,9 @@ class TestWindow {
 public:
     TestWindow();
     ~TestWindow();
+
+    // Replaces the real helper runner by a fake one (before create()).
+    FakeRunner &useFakeRunner();
 
     // Builds the window; `load` runs the start-up sequence too.
     Form1 &create(bool load = true);

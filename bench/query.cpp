@@ -1,0 +1,93 @@
+// One query's own cost: a window wired to the real helper runner (curl and
+// ansifilter) and the news service named on the command line, with balloons
+// and waits that take no time. Runs the given number of queries, each a test
+// run of one query, and prints how many articles arrived.
+#include "app/Clock.h"
+#include "app/Dialogs.h"
+#include "app/Form1.h"
+#include "app/Globals.h"
+#include "app/ReportList.h"
+#include "app/SettingsStore.h"
+#include "desktop/TrayBackend.h"
+#include "fetch/IntervalSave.h"
+#include "fetch/ProcessRunner.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+// Waits end at once, as if their time had passed: the balloon's five seconds
+// and the two after it are the user's reading time, not the query's cost.
+class InstantClock final : public tidewick::Clock {
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+    qint64 monotonicMs() const override { return m_ms; }
+    void pumpFor(qint64 ms, const std::function<bool()> &) override { m_ms += ms; }
+
+private:
+    qint64 m_ms = 0;
+};
+
+class NoTray final : public tidewick::TrayBackend {
+public:
+    void addIcon(const QString &, const QIcon &) override {}
+    void modifyTip(const QString &) override {}
+    void modifyIcon(const QIcon &) override {}
+    void showBalloon(const QString &, const QString &, qint32) override {}
+    void hideBalloon() override {}
+    void deleteIcon() override {}
+};
+
+class SilentDialogs final : public tidewick::Dialogs {
+public:
+    void showMessage(const QString &, const QString &text, tidewick::MessageIcon) override
+    {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    }
+    bool askYesNo(const QString &, const QString &) override { return false; }
+    QString askText(const QString &, const QString &) override { return {}; }
+    QStringList chooseFilesToOpen(const QString &, const QStringList &) override { return {}; }
+    QString chooseFileToSave(const QString &, const QStringList &) override { return {}; }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: bench_query HOST:PORT QUERIES\n");
+        return 2;
+    }
+    QTemporaryDir config;
+    SilentDialogs dialogs;
+    InstantClock clock;
+    tidewick::SettingsStore settings(config.path());
+    tidewick::QProcessRunner runner;
+    tidewick::Globals globals;
+    NoTray tray;
+    tidewick::Services services;
+    services.dialogs = &dialogs;
+    services.clock = &clock;
+    services.settings = &settings;
+    services.runner = &runner;
+    services.globals = &globals;
+    services.tray = &tray;
+    services.newsHost = QString::fromLocal8Bit(argv[1]);
+
+    tidewick::Form1 window(services);
+    window.Form_Load();
+    const int queries = QString::fromLocal8Bit(argv[2]).toInt();
+    for (int i = 0; i < queries; ++i) {
+        globals.TestFetch = true;
+        globals.TestArticleCount = 0;
+        globals.DailyRecs = 0;
+        settings.write(tidewick::SettingKeys::DailyRecs, QStringLiteral("0"));
+        window.news().FetchNewsNow();
+    }
+    std::printf("%d articles\n", window.ListView1->count());
+    window.Form_QueryUnload();
+    return 0;
+}
