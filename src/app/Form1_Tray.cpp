@@ -33,12 +33,18 @@ void Form1::placeTrayIcon(Trap &trap)
 
 void Form1::showAfterLoad()
 {
-    // A start into the tray never maps the window at all, whatever the
-    // window manager would make of a window shown minimised.
-    if (windowState() & Qt::WindowMinimized)
-        Form_Resize();
-    else
+    if (!(windowState() & Qt::WindowMinimized)) {
         show();
+        return;
+    }
+    // A start into the tray never hands the window to the window manager:
+    // a native window made while the load set the state would be listed as
+    // iconic (a task bar would offer an empty frame), and clearing the state
+    // would map it. Without one, the state is only a value until the first
+    // click on the tray icon shows the window.
+    if (testAttribute(Qt::WA_WState_Created))
+        destroy();
+    Form_Resize();
 }
 
 void Form1::changeEvent(QEvent *event)

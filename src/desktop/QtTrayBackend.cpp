@@ -10,6 +10,8 @@ namespace {
 
 // Qt's balloon time when the control asks for the platform's default.
 constexpr int kDefaultBalloonMs = 10000;
+// How long a balloon waits for the tray to dock a new icon.
+constexpr qint64 kLongestDockWaitMs = 2000;
 
 // Qt draws the balloon itself on an XEmbed tray, as a top-level widget of
 // this private class.
@@ -26,6 +28,8 @@ QtTrayBackend::QtTrayBackend(QObject *parent) : QObject(parent)
 {
     connect(&m_icon, &QSystemTrayIcon::activated, this, &QtTrayBackend::onActivated);
     connect(&m_icon, &QSystemTrayIcon::messageClicked, this, [this] { report(TrayEvent::BalloonClicked); });
+    m_dockWatch.setInterval(50);
+    connect(&m_dockWatch, &QTimer::timeout, this, &QtTrayBackend::showPendingBalloon);
 }
 
 QtTrayBackend::~QtTrayBackend()
@@ -54,12 +58,36 @@ void QtTrayBackend::modifyIcon(const QIcon &icon)
 
 void QtTrayBackend::showBalloon(const QString &title, const QString &text, qint32 timeoutMs)
 {
-    // Without a tray (or before the icon is shown) Qt drops the message.
-    m_icon.showMessage(title, text, QSystemTrayIcon::NoIcon, timeoutMs > 0 ? timeoutMs : kDefaultBalloonMs);
+    m_pending = Balloon{title, text, timeoutMs > 0 ? timeoutMs : kDefaultBalloonMs};
+    m_pendingSince.start();
+    showPendingBalloon();
+}
+
+void QtTrayBackend::showPendingBalloon()
+{
+    if (!m_pending)
+        return;
+    // Until the tray has taken the icon in, Qt reports it at the screen's
+    // corner (a tray really placed there only costs the longest wait).
+    const QRect place = m_icon.geometry();
+    const bool docked = !place.isEmpty() && place.topLeft() != QPoint(0, 0);
+    if (!docked && QSystemTrayIcon::isSystemTrayAvailable() && m_pendingSince.elapsed() < kLongestDockWaitMs) {
+        m_dockWatch.start();
+        return;
+    }
+    m_dockWatch.stop();
+    // Without a tray Qt drops the message.
+    m_icon.showMessage(m_pending->title, m_pending->text, QSystemTrayIcon::NoIcon, m_pending->timeoutMs);
+    m_pending.reset();
 }
 
 void QtTrayBackend::hideBalloon()
 {
+    if (m_pending) {
+        m_pending.reset();
+        m_dockWatch.stop();
+        return;
+    }
     // A message with neither title nor text takes Qt's own balloon away. A
     // desktop notification (StatusNotifier tray) cannot be withdrawn through
     // Qt, and there an empty message would post an empty notification, so it
@@ -71,6 +99,8 @@ void QtTrayBackend::hideBalloon()
 
 void QtTrayBackend::deleteIcon()
 {
+    m_pending.reset();
+    m_dockWatch.stop();
     m_icon.hide();
 }
 

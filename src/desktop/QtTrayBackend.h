@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QElapsedTimer>
+#include <QTimer>
+#include <optional>
+
 #include "desktop/TrayBackend.h"
 
 #include <QObject>
@@ -44,6 +48,18 @@ public:
 
 private:
     void onActivated(QSystemTrayIcon::ActivationReason reason);
+    void showPendingBalloon();
+
+    // A balloon asked for before the tray has docked the icon waits for it,
+    // or Qt would place the balloon in a corner of the screen.
+    struct Balloon {
+        QString title;
+        QString text;
+        int timeoutMs = 0;
+    };
+    std::optional<Balloon> m_pending;
+    QTimer m_dockWatch;
+    QElapsedTimer m_pendingSince;
 
     // Shown while no tray runs (a session that starts the program before its
     // panel), the icon docks by itself once a tray appears.
