@@ -96,6 +96,7 @@ void Form1::createControls()
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setValue(0);
+    ProgressBar1->setAccessibleName(QStringLiteral("Time until the next news fetch"));
     place(ProgressBar1, 240, 285, 7320, 405);
 
     ListView1 = list("ListView1", QStringLiteral("News"), false, 8040, 3600, 7800, 2535);
@@ -130,6 +131,9 @@ void Form1::createControls()
     PushButton4 = button("PushButton4", QStringLiteral("Load List From Text File"), 12000, 2115);
     PushButton11 = button("PushButton11", QStringLiteral("Clear List"), 8040, 2625);
     PushButton7 = button("PushButton7", QStringLiteral("Load Sample/Example Data"), 12000, 2625);
+    // Two buttons read "Clear List"; a screen reader says which list each one empties.
+    PushButton11->setAccessibleDescription(QStringLiteral("Removes every keyword from the Keyword/s list"));
+    PushButton2->setAccessibleDescription(QStringLiteral("Removes every row from the News list"));
 
     watchPointer(this, Pointer::Default);
     watchPointer(Frame1, Pointer::Default);
