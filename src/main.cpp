@@ -32,6 +32,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tidewick"));
     QApplication::setOrganizationName(QStringLiteral("Kestrow"));
+    // Lets Wayland docks and task switchers match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.kestrow.Tidewick"));
     QApplication::setApplicationVersion(QLatin1String(tidewick::build::kVersion));
     QApplication::setQuitOnLastWindowClosed(false);
 
