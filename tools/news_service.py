@@ -26,6 +26,7 @@ import datetime
 import ipaddress
 import json
 import os
+import random
 import signal
 import socket
 import struct
@@ -49,10 +50,20 @@ MODES = (
     "huge",           # a listing of --size bytes without Content-Length
     "invalid-utf8",   # articles with invalid UTF-8 byte sequences
     "reset",          # reset the connection once the request is read
-    "http-error",     # 500 with a short body
+    "http-error",     # --status (default 500) with the --body kind (default a short text)
     "fixture",        # the raw bytes of --fixture
     "error-page",     # the service's own error page (a box without header)
+    "refuse-after",   # --after normal answers, then the refusal for every later request
+    "binary",         # --size random bytes (--seed), NUL and ESC among them
+    "long-line",      # a listing whose only article is one line of --size bytes
+    "many-articles",  # a listing of --count one-line articles
+    "borders-only",   # header, border lines and footer, no article row in between
+    "html-error",     # a web server's HTML error page, sent with --status (default 200)
+    "trickle",        # a normal answer, one line every --delay seconds
 )
+
+# The kinds of body mode http-error sends with its status.
+HTTP_ERROR_BODIES = ("none", "text", "html")
 
 CATEGORIES = ("business", "entertainment", "general", "health", "science", "sports", "technology")
 
@@ -308,6 +319,88 @@ def render_error_page(style=None, help_host="localhost"):
     return listing.text()
 
 
+def render_borders_only(style=None):
+    """The header and the footer with nothing but border lines between
+    them: boxes without a single article row."""
+    listing = Listing(style or Style())
+    listing.header()
+    for _ in range(3):
+        listing.separator()
+    listing.footer()
+    return listing.text()
+
+
+def render_long_line(size, style=None):
+    """A listing whose only article is one row of exactly size bytes (line
+    end not counted): words between the two borders."""
+    s = style or Style()
+    listing = Listing(s)
+    listing.header()
+    head = (listing.bar() + " ").encode("utf-8")
+    tail = (" " + listing.bar()).encode("utf-8")
+    fill = max(1, size - len(head) - len(tail))
+    words = (b"news " * (fill // 5 + 1))[:fill].rstrip(b" ").ljust(fill, b"s")
+    before = listing.text().encode("utf-8")
+    after = Listing(s)
+    after.separator()
+    after.footer()
+    return before + head + words + tail + b"\n" + after.text().encode("utf-8")
+
+
+class ManyArticles:
+    """A listing of count one-line articles ("Story 1", ...), produced piece
+    by piece: a million of them are far too many to hold at once."""
+
+    def __init__(self, count, style=None):
+        self.count = count
+        self.style = style or Style()
+        head = Listing(self.style)
+        head.header()
+        self.head = head.text().encode("utf-8")
+        foot = Listing(self.style)
+        foot.footer()
+        self.foot = foot.text().encode("utf-8")
+        # Every block is as long as the first: the rows are padded to the
+        # same width and the numbers are plain ASCII.
+        self.block_size = len(self.block(1))
+
+    def block(self, number):
+        listing = Listing(self.style)
+        listing.plain("Story %d" % number)
+        listing.separator()
+        return listing.text().encode("utf-8")
+
+    def size(self):
+        return len(self.head) + self.count * self.block_size + len(self.foot)
+
+    def chunks(self, per_chunk=4096):
+        yield self.head
+        for first in range(1, self.count + 1, per_chunk):
+            last = min(self.count, first + per_chunk - 1)
+            yield b"".join(self.block(number) for number in range(first, last + 1))
+        yield self.foot
+
+
+def random_bytes(size, seed):
+    """Noise of size bytes from a fixed seed, with a NUL, an ESC and a
+    colour code surely among it."""
+    data = bytearray(random.Random(seed).randbytes(size))
+    for offset, special in ((size // 3, b"\x00"), (size // 2, b"\x1b"), (2 * size // 3, b"\x1b[31m")):
+        data[offset:offset + len(special)] = special
+    return bytes(data[:size])
+
+
+HTTP_REASONS = {404: "Not Found", 429: "Too Many Requests", 500: "Internal Server Error",
+                503: "Service Temporarily Unavailable"}
+
+
+def html_error_page(status):
+    """The page a web server in front of the service shows for an error."""
+    title = "%d %s" % (status, HTTP_REASONS.get(status, "Error"))
+    return ("<html>\r\n<head><title>%s</title></head>\r\n<body>\r\n<center><h1>%s</h1></center>\r\n"
+            "<hr><center>nginx/1.22.1</center>\r\n</body>\r\n</html>\r\n" % (title, title)).encode("ascii")
+
+
 # Invalid UTF-8, each standing in for one character of the rendered text:
 # impossible byte, stray continuation, truncated two-byte sequence, overlong
 # "/", encoded surrogate, truncated four-byte sequence.
@@ -440,11 +533,13 @@ class NewsServer(ThreadingHTTPServer):
         super().__init__(address, NewsHandler)
 
     def log_query(self, query):
+        """Logs the query; returns its number, counted from 1."""
         with self.log_lock:
             self.requests_served += 1
             if self.config.log:
                 with open(self.config.log, "a", encoding="utf-8") as log:
                     log.write(json.dumps(query.log_record(), ensure_ascii=False) + "\n")
+            return self.requests_served
 
     def handle_error(self, request, client_address):
         error = sys.exc_info()[1]
@@ -464,7 +559,7 @@ class NewsHandler(BaseHTTPRequestHandler):
         server = self.server
         config = server.config
         query = parse_query(self.headers.get("Host"), self.path, config.base_host)
-        server.log_query(query)
+        number = server.log_query(query)
         mode = config.mode
 
         if mode == "hang":
@@ -478,7 +573,27 @@ class NewsHandler(BaseHTTPRequestHandler):
             self.close_connection = True
             return
         if mode == "http-error":
-            self.send_body(b"Internal Server Error\n", status=500)
+            status = config.status or 500
+            body = {"none": b"", "text": ("%s\n" % HTTP_REASONS.get(status, "Error")).encode("ascii"),
+                    "html": html_error_page(status)}[config.body]
+            self.send_body(body, status=status,
+                           content_type="text/html" if config.body == "html" else "text/plain; charset=utf-8")
+            return
+        if mode == "html-error":
+            # A proxy or portal in the way may well call its error page a success.
+            self.send_body(html_error_page(503), status=config.status or 200, content_type="text/html")
+            return
+        if mode == "binary":
+            self.send_body(random_bytes(config.size, config.seed), content_type="application/octet-stream")
+            return
+        if mode == "long-line":
+            self.send_body(render_long_line(config.size))
+            return
+        if mode == "many-articles":
+            self.send_chunks(ManyArticles(config.count))
+            return
+        if mode == "borders-only":
+            self.send_body(render_borders_only().encode("utf-8"))
             return
         if mode == "fixture":
             self.send_body(config.fixture_bytes)
@@ -495,20 +610,51 @@ class NewsHandler(BaseHTTPRequestHandler):
             self.send_body(render_error_page(style, config.base_host).encode("utf-8"))
             return
         articles = select_articles(config.articles, query, config.max_articles)
+        if mode == "trickle":
+            self.send_trickle(render_articles(articles, style).encode("utf-8"), config.delay)
+            return
         if mode == "invalid-utf8":
             text = render_articles(with_invalid_bytes(articles), style)
             self.send_body(encode_listing(text))
             return
-        text = render_articles(articles, style, refused=(mode == "refuse"),
+        refused = mode == "refuse" or (mode == "refuse-after" and number > config.after)
+        text = render_articles(articles, style, refused=refused,
                                with_articles_box=(mode != "empty-listing"))
         self.send_body(text.encode("utf-8"))
 
-    def send_body(self, body, status=200):
+    def send_body(self, body, status=200, content_type="text/plain; charset=utf-8"):
         self.send_response(status)
-        self.send_header("Content-Type", "text/plain; charset=utf-8")
+        self.send_header("Content-Type", content_type)
         self.send_header("Content-Length", str(len(body)))
         self.end_headers()
         self.wfile.write(body)
+
+    def send_trickle(self, body, delay):
+        """The whole answer announced, then sent line by line with a pause
+        before each line but the first."""
+        self.send_response(200)
+        self.send_header("Content-Type", "text/plain; charset=utf-8")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        for number, line in enumerate(body.splitlines(keepends=True)):
+            if number and self.server.stopping.wait(delay):
+                self.close_connection = True
+                return
+            self.wfile.write(line)
+            self.wfile.flush()
+
+    def send_chunks(self, answer):
+        """An answer of announced length written piece by piece; stops early
+        when the service is told to stop."""
+        self.send_response(200)
+        self.send_header("Content-Type", "text/plain; charset=utf-8")
+        self.send_header("Content-Length", str(answer.size()))
+        self.end_headers()
+        for chunk in answer.chunks():
+            if self.server.stopping.is_set():
+                self.close_connection = True
+                return
+            self.wfile.write(chunk)
 
     def send_endless(self, query):
         """A listing that goes on for --size bytes (0: for ever), its end
@@ -577,9 +723,21 @@ def parse_arguments(argv):
     parser.add_argument("--port-file", help="write the port here once listening (atomically)")
     parser.add_argument("--log", help="append one JSON line per request to this file")
     parser.add_argument("--mode", choices=MODES, default="normal", help="how to answer (default normal)")
-    parser.add_argument("--delay", type=float, default=5.0, help="seconds to wait in mode slow (default 5)")
-    parser.add_argument("--size", type=int, default=64 << 20,
-                        help="body size in bytes in mode huge; 0 never ends (default 64 MiB)")
+    parser.add_argument("--delay", type=float, default=5.0,
+                        help="seconds to wait in mode slow, between lines in mode trickle (default 5)")
+    parser.add_argument("--size", type=int,
+                        help="body size in bytes in mode huge, 0 never ends (default 64 MiB); in mode binary "
+                             "(default 64 KiB); the long row's size in mode long-line (default 5 MB)")
+    parser.add_argument("--seed", type=int, default=1, help="random seed of mode binary (default 1)")
+    parser.add_argument("--count", type=int, default=1000000,
+                        help="articles in mode many-articles (default 1,000,000)")
+    parser.add_argument("--status", type=int,
+                        help="HTTP status in modes http-error (default 500) and html-error (default 200)")
+    parser.add_argument("--body", choices=HTTP_ERROR_BODIES, default="text",
+                        help="what mode http-error sends with its status: nothing, a line of text or an "
+                             "HTML page (default text)")
+    parser.add_argument("--after", type=int, default=0,
+                        help="normal answers before the refusals in mode refuse-after (default 0)")
     parser.add_argument("--fixture", help="file whose bytes mode fixture answers with")
     parser.add_argument("--data", default=DEFAULT_DATA, help="articles file (default news_data/articles.json)")
     parser.add_argument("--base-host", default="localhost",
@@ -590,8 +748,14 @@ def parse_arguments(argv):
     config = parser.parse_args(argv)
     if config.port < 0 or config.port > 65535:
         parser.error("--port must be between 0 and 65535")
+    if config.size is None:
+        config.size = {"binary": 64 << 10, "long-line": 5000000}.get(config.mode, 64 << 20)
     if config.size < 0:
         parser.error("--size must not be negative")
+    if config.count < 0 or config.after < 0:
+        parser.error("--count and --after must not be negative")
+    if config.status is not None and not 100 <= config.status <= 599:
+        parser.error("--status must be an HTTP status (100 to 599)")
     if config.mode == "fixture":
         if not config.fixture:
             parser.error("--mode fixture needs --fixture FILE")

@@ -31,6 +31,26 @@ QString trimmedText(const ReportList &list, int row)
 {
     return list.text(row).trimmed();
 }
+
+bool holdsTheServiceFooter(const QStringList &lines)
+{
+    // The footer closes every page of the service: look from the end.
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line)
+        if (line->contains(listing::kFooterMarker, Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
+// Every page of the service ends in its footer. Anything else (a proxy's HTML
+// error page, noise, an answer cut off on the way) would turn into rows of
+// rubbish, so it gives none; a refusal found in it still counts.
+ParsedListing parseServiceAnswer(const QStringList &lines)
+{
+    ParsedListing listing = parseListing(lines);
+    if (!holdsTheServiceFooter(lines))
+        listing.articles.clear();
+    return listing;
+}
 } // namespace
 
 IntervalSave::IntervalSave(const Services &services, ErrorReporter &reporter, cSysTray &tray, Lists lists)
@@ -51,7 +71,9 @@ bool IntervalSave::FetchNewsNow()
     Clock &clock = *m_services.clock;
 
     QDateTime windowStart = fromDayNumber(0);
-    trap(100, [&] { globals.DailyRecs = toInt16(settings.read(SettingKeys::DailyRecs, QStringLiteral("0"))); });
+    trap(100, [&] {
+        globals.DailyRecs = budget::requestsMade(toInt16(settings.read(SettingKeys::DailyRecs, QStringLiteral("0"))));
+    });
     trap(102, [&] { windowStart = fromDayNumber(parseDayNumber(settings.read(SettingKeys::StartDate, QStringLiteral("0")))); });
 
     bool newWindow = false;
@@ -203,7 +225,7 @@ void IntervalSave::AddNews(const QString &country, const QString &keyword, const
         trap(116, [&] { cleaned = FileExists(globals.CleanPath); });
         ParsedListing listing;
         if (cleaned && !m_stopped)
-            trap(118, [&] { listing = parseListing(TextFileReader::ReadUtf8TextFile(globals.CleanPath)); });
+            trap(118, [&] { listing = parseServiceAnswer(TextFileReader::ReadUtf8TextFile(globals.CleanPath)); });
         if (listing.refused) {
             trap(120, [&] {
                 globals.DailyRecs = budget::kRefusedMark;

@@ -26,6 +26,14 @@ bool windowHasEnded(const QDateTime &windowStart, const QDateTime &now);
 // interval is 0.
 qint16 runQuota(qint16 dailyRecs, qint64 secondsLeft, qint32 intervalSeconds);
 
+// The requests a stored count stands for. A count below zero (a damaged or
+// hand-edited settings file) would widen the window's budget beyond 51, so it
+// stands for none made, as in a fresh window.
+inline qint16 requestsMade(qint16 storedCount)
+{
+    return storedCount < 0 ? qint16(0) : storedCount;
+}
+
 // The budget left in the window, which also caps a quota.
 inline qint16 budgetLeft(qint16 dailyRecs)
 {

@@ -124,6 +124,82 @@ private slots:
         QCOMPARE(fetch.runner->targets().size(), 51);
     }
 
+    // A damaged or hand-edited count below zero must not widen the window's
+    // budget: the run makes at most 51 queries, as in a fresh window.
+    void negativeStoredCount_makesAtMost51Queries_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("-1") << QStringLiteral("-1");
+        QTest::newRow("-100") << QStringLiteral("-100");
+        QTest::newRow("lowest") << QStringLiteral("-32768");
+    }
+    void negativeStoredCount_makesAtMost51Queries()
+    {
+        QFETCH(QString, stored);
+        FetchWindow fetch;
+        fetch.window.settings.write(SettingKeys::StartDate, dayNumberText(toDayNumber(fetch.window.clock.now())));
+        fetch.window.settings.write(SettingKeys::DailyRecs, stored);
+        fetch.form().ListView2->selectRow(4);
+        fetch.addKeywords(manyKeywords(200));
+        fetch.run();
+        QCOMPARE(fetch.runner->targets().size(), 51);
+        QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QStringLiteral("51"));
+        fetch.run(true);
+        QCOMPARE(fetch.runner->targets().size(), 51);
+    }
+
+    // The clock set back by less than 12 whole hours inside a window keeps
+    // the window and its count: a full window stays full.
+    void clockSetBackLessThan12Hours_keepsTheFullWindow_data()
+    {
+        QTest::addColumn<int>("minutesBack");
+        QTest::newRow("1 hour") << 60;
+        QTest::newRow("6 hours") << 360;
+        QTest::newRow("11 hours") << 660;
+    }
+    void clockSetBackLessThan12Hours_keepsTheFullWindow()
+    {
+        QFETCH(int, minutesBack);
+        FetchWindow fetch;
+        const QDateTime start = fetch.window.clock.now();
+        fetch.window.settings.write(SettingKeys::StartDate, dayNumberText(toDayNumber(start)));
+        fetch.window.settings.write(SettingKeys::DailyRecs, QStringLiteral("50"));
+        fetch.form().ListView2->selectRow(4);
+        fetch.addKeywords(manyKeywords(80));
+        fetch.run();
+        QCOMPARE(fetch.runner->targets().size(), 1);
+        fetch.window.clock.setNow(start.addSecs(-60 * minutesBack));
+        fetch.run();
+        fetch.run(true);
+        QCOMPARE(fetch.runner->targets().size(), 1);
+        QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QStringLiteral("51"));
+        QCOMPARE(fromDayNumber(parseDayNumber(fetch.stored(SettingKeys::StartDate))), start);
+    }
+
+    // An answer without the service's footer (cut off, or not the service's
+    // at all) adds no row but counts; a refusal in it still closes the window.
+    void answerWithoutFooter_addsNoRowButCounts_data()
+    {
+        QTest::addColumn<QByteArray>("listing");
+        QTest::addColumn<QString>("dailyRecs");
+        const auto cutBeforeFooter = [](const char *name) {
+            const QByteArray whole = fixture(name);
+            return whole.left(whole.indexOf("Powered by the News API"));
+        };
+        QTest::newRow("articles") << cutBeforeFooter("01-three-articles.clean.txt") << QStringLiteral("1");
+        QTest::newRow("refusal") << cutBeforeFooter("09-refused.clean.txt") << QStringLiteral("101");
+    }
+    void answerWithoutFooter_addsNoRowButCounts()
+    {
+        QFETCH(QByteArray, listing);
+        QFETCH(QString, dailyRecs);
+        FetchWindow fetch(listing);
+        fetch.run(true);
+        QCOMPARE(fetch.form().ListView1->rows().texts(), QStringList());
+        QCOMPARE(fetch.stored(SettingKeys::DailyRecs), dailyRecs);
+        QCOMPARE(QDir(fetch.window.globals.WorkFolder).entryList(QDir::Files), QStringList());
+    }
+
     void refusedWindow_queriesNothingUntilItEnds()
     {
         FetchWindow fetch;

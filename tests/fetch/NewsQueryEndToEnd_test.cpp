@@ -1,81 +1,21 @@
 // The whole query with the real curl and ansifilter against the local news
 // service on 127.0.0.1.
+#include "LocalNewsService.h"
+#include "ServiceQueryWindow.h"
 #include "TestPaths.h"
-#include "TestWindow.h"
 #include "app/ReportList.h"
 #include "fetch/IntervalSave.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 #include <QtTest>
 
 using namespace tidewick;
-using test::TestWindow;
+using test::NewsService;
+using QueryWindow = test::ServiceQueryWindow;
 
 namespace {
 
-// The local news service, started for one test with the given options.
-class NewsService {
-public:
-    explicit NewsService(const QStringList &options = {})
-    {
-        const QString portFile = m_folder.filePath(QStringLiteral("port"));
-        m_process.setProgram(QStringLiteral("/usr/bin/python3"));
-        m_process.setArguments(QStringList{test::sourceDir() + QStringLiteral("/tools/news_service.py"),
-                                           QStringLiteral("--port"), QStringLiteral("0"),
-                                           QStringLiteral("--port-file"), portFile, QStringLiteral("--log"),
-                                           logPath(), QStringLiteral("--quiet")}
-                               + options);
-        m_process.start();
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(portFile).size() > 0, 10000);
-        port = test::readFile(portFile).trimmed().toInt();
-    }
-    ~NewsService()
-    {
-        m_process.terminate();
-        if (!m_process.waitForFinished(3000))
-            m_process.kill();
-    }
-    QString logPath() const { return m_folder.filePath(QStringLiteral("requests.log")); }
-    QList<QJsonObject> requests() const
-    {
-        QList<QJsonObject> result;
-        for (const QByteArray &line : test::readFile(logPath()).split('\n'))
-            if (!line.isEmpty())
-                result.append(QJsonDocument::fromJson(line).object());
-        return result;
-    }
-
-    int port = 0;
-
-private:
-    QTemporaryDir m_folder;
-    QProcess m_process;
-};
-
 // Nothing listens on port 1 of the loopback address.
 constexpr int kClosedPort = 1;
-
-struct QueryWindow {
-    explicit QueryWindow(int port)
-    {
-        window.services.newsHost = QStringLiteral("localhost:%1").arg(port);
-        window.services.queryTimeLimitSeconds = 3;
-        window.create();
-    }
-    void testRun()
-    {
-        window.globals.TestFetch = true;
-        window.form().news().FetchNewsNow();
-    }
-    QStringList rows() { return window.form().ListView1->rows().texts(); }
-    bool workFolderEmpty()
-    {
-        return QDir(window.globals.WorkFolder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty();
-    }
-    TestWindow window;
-};
 
 } // namespace
 

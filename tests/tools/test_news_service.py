@@ -389,6 +389,101 @@ class ServerTest(unittest.TestCase):
                                     capture_output=True, timeout=10)
             self.assertEqual(result.returncode, 2, host)
 
+    def test_http_error_statuses_and_bodies(self):
+        for status in (404, 429, 500, 503):
+            with Service("--mode", "http-error", "--status", str(status), "--body", "html") as service:
+                response, body = service.get("/")
+                self.assertEqual(response.status, status)
+                self.assertEqual(response.getheader("Content-Type"), "text/html")
+                self.assertIn(b"<title>%d " % status, body)
+        with Service("--mode", "http-error", "--status", "503", "--body", "none") as service:
+            response, body = service.get("/")
+            self.assertEqual((response.status, body), (503, b""))
+        with Service("--mode", "http-error", "--status", "429") as service:
+            response, body = service.get("/")
+            self.assertEqual((response.status, body), (429, b"Too Many Requests\n"))
+
+    def test_html_error_page_comes_as_success_without_the_listing_texts(self):
+        with Service("--mode", "html-error") as service:
+            response, body = service.get("/mars+rover")
+            self.assertEqual(response.status, 200)
+            self.assertTrue(body.startswith(b"<html>\r\n"))
+            self.assertNotIn(ns.FOOTER_CREDIT.encode("utf-8"), body)
+        with Service("--mode", "html-error", "--status", "502") as service:
+            self.assertEqual(service.get("/")[0].status, 502)
+
+    def test_refusal_after_normal_answers(self):
+        with Service("--mode", "refuse-after", "--after", "2") as service:
+            answers = [SGR.sub("", service.get("/mars+rover", "us.localhost")[1].decode("utf-8"))
+                       for _ in range(4)]
+            self.assertEqual([ns.REFUSAL_TEXT in answer for answer in answers], [False, False, True, True])
+            self.assertIn("Mars rover", answers[0])
+            self.assertEqual(len(service.log_records()), 4)
+
+    def test_binary_noise_is_seeded_and_holds_nul_and_esc(self):
+        bodies = []
+        for seed in ("7", "7", "8"):
+            with Service("--mode", "binary", "--size", "5000", "--seed", seed) as service:
+                response, body = service.get("/")
+                self.assertEqual(int(response.getheader("Content-Length")), 5000)
+                bodies.append(body)
+        self.assertEqual(len(bodies[0]), 5000)
+        self.assertEqual(bodies[0], bodies[1])
+        self.assertNotEqual(bodies[0], bodies[2])
+        for byte in (b"\x00", b"\x1b[31m"):
+            self.assertIn(byte, bodies[0])
+        with self.assertRaises(UnicodeDecodeError):
+            bodies[0].decode("utf-8")
+
+    def test_long_line_has_the_asked_size(self):
+        with Service("--mode", "long-line", "--size", "300000") as service:
+            _, body = service.get("/")
+        lines = body.split(b"\n")
+        longest = max(lines, key=len)
+        self.assertEqual(len(longest), 300000)
+        self.assertEqual(sum(len(line) > 1000 for line in lines), 1)
+        plain = SGR.sub("", body.decode("utf-8")).split("\n")
+        row = next(line for line in plain if len(line) > 1000)
+        self.assertTrue(row.startswith("│ news news ") and row.endswith(" │"), row[:20] + row[-20:])
+        self.assertIn(ns.FOOTER_CREDIT, plain[plain.index(row) + 2])
+
+    def test_many_articles_are_counted_and_sized(self):
+        with Service("--mode", "many-articles", "--count", "5000") as service:
+            response, body = service.get("/")
+        self.assertEqual(int(response.getheader("Content-Length")), len(body))
+        text = SGR.sub("", body.decode("utf-8"))
+        stories = re.findall(r"│ Story (\d+) +│", text)
+        self.assertEqual(stories, [str(n) for n in range(1, 5001)])
+        self.assertIn(ns.FOOTER_CREDIT, text)
+        # A million articles are announced in full, without being built first.
+        self.assertGreater(ns.ManyArticles(1000000).size(), 300 * 1000000)
+
+    def test_borders_only_has_no_row_between_header_and_footer(self):
+        with Service("--mode", "borders-only") as service:
+            _, body = service.get("/mars+rover")
+        rows = SGR.sub("", body.decode("utf-8")).split("\n")
+        footer = next(i for i, row in enumerate(rows) if ns.FOOTER_CREDIT in row)
+        self.assertIn("Articles", rows[1])
+        between = rows[2:footer]
+        self.assertGreaterEqual(len(between), 3)
+        self.assertTrue(all(" " not in row for row in between), between)
+
+    def test_trickle_sends_the_normal_answer_line_by_line(self):
+        with Service() as service:
+            _, normal = service.get("/mars+rover", "us.localhost")
+        with Service("--mode", "trickle", "--delay", "0.01") as service:
+            started = time.monotonic()
+            _, body = service.get("/mars+rover", "us.localhost")
+            self.assertEqual(body, normal)
+            self.assertGreaterEqual(time.monotonic() - started, 0.01 * (normal.count(b"\n") - 1))
+
+    def test_bad_new_options_are_refused(self):
+        for arguments in (["--mode", "many-articles", "--count", "-1"], ["--mode", "refuse-after", "--after", "-2"],
+                          ["--mode", "http-error", "--status", "99"], ["--body", "xml"]):
+            result = subprocess.run([sys.executable, SERVICE, "--port", "0"] + arguments,
+                                    capture_output=True, timeout=10)
+            self.assertEqual(result.returncode, 2, arguments)
+
     @unittest.skipUnless(shutil.which("curl") and shutil.which("ansifilter"), "needs curl and ansifilter")
     def test_curl_and_ansifilter(self):
         with Service() as service:

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "TestWindow.h"
+
+#include <QStringList>
+
+namespace tidewick::test {
+
+// A main window whose queries go with the real curl and ansifilter to the
+// local news service on `port`, giving up on a query after a few seconds.
+struct ServiceQueryWindow {
+    explicit ServiceQueryWindow(int port, int queryTimeLimitSeconds = 3);
+
+    // A test fetch ("News Fetch Now (Test)"): at most three queries.
+    void testRun();
+    // A scheduled run; the 24-hour interval lets it use the whole budget.
+    void scheduledRun();
+
+    QStringList rows();
+    QString dailyRecs();
+    bool workFolderEmpty();
+
+    TestWindow window;
+};
+
+} // namespace tidewick::test
