@@ -6,6 +6,7 @@
 #include "app/StartupTexts.h"
 #include "desktop/cSysTray.h"
 #include "fetch/IntervalSave.h"
+#include "fetch/ProcessRunner.h"
 #include "resources/Icons.h"
 #include "schedule/CountdownTimer.h"
 
@@ -22,6 +23,9 @@ namespace {
 // The window's client area, in twips (1/1440 inch).
 constexpr int kClientWidth = 15915;
 constexpr int kClientHeight = 6810;
+// curl keeps the query time limit itself; the runner stops a helper that
+// has not ended this much later.
+constexpr int kHelperGraceSeconds = 2;
 
 const QString kKeywordListTip = QStringLiteral(
     "Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal "
@@ -54,6 +58,7 @@ Form1::Form1(const Services &services, QWidget *parent)
     setPalette(white);
     setFont(controlFont());
     createControls();
+    m_services.runner->setTimeLimit(m_services.queryTimeLimitSeconds + kHelperGraceSeconds);
     setFixedSize(twips(kClientWidth), twips(kClientHeight));
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());

@@ -1,15 +1,30 @@
 #include "app/RealServices.h"
 
 #include "BuildConfig.h"
+#include "app/Form1.h"
 #include "desktop/mStartUp.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 
 namespace tidewick {
 
-RealServices::RealServices(const QString &configFolder) : m_settings(configFolder)
+namespace {
+// Ends the program as a close of the window does, work folder and tray icon
+// included; without a window there is nothing to tidy.
+void closeMainWindows()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *form = qobject_cast<Form1 *>(widget))
+            form->Form_QueryUnload();
+    }
+    QCoreApplication::quit();
+}
+} // namespace
+
+RealServices::RealServices(const QString &configFolder)
+    : m_settings(configFolder), m_termination(closeMainWindows)
 {
     m_services.dialogs = &m_dialogs;
     m_services.clock = &m_clock;

@@ -5,6 +5,7 @@
 #include "app/Globals.h"
 #include "app/Services.h"
 #include "app/SettingsStore.h"
+#include "app/TerminationSignals.h"
 #include "desktop/QtTrayBackend.h"
 #include "fetch/ProcessRunner.h"
 
@@ -30,6 +31,7 @@ private:
     Globals m_globals;
     QtTrayBackend m_tray;
     Services m_services;
+    TerminationSignals m_termination;
 };
 
 } // namespace tidewick

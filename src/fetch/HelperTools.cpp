@@ -28,9 +28,11 @@ QString ensureWorkFolder(Globals &globals)
 {
     if (!globals.WorkFolder.isEmpty() && QDir(globals.WorkFolder).exists())
         return globals.WorkFolder;
-    QTemporaryDir folder(QDir(temporaryFolder()).filePath(QStringLiteral("tidewick-XXXXXX")));
+    const QString parent = temporaryFolder();
+    QTemporaryDir folder(QDir(parent).filePath(QStringLiteral("tidewick-XXXXXX")));
+    // Named, so the user knows which setting (TEMP, TMPDIR) to look at.
     if (!folder.isValid())
-        throw AppError(QStringLiteral("Path/File access error: %1").arg(folder.errorString()));
+        throw AppError(QStringLiteral("Path/File access error: %1 (%2)").arg(parent, folder.errorString()));
     folder.setAutoRemove(false);
     globals.WorkFolder = folder.path();
     return globals.WorkFolder;
@@ -71,17 +73,35 @@ void DeleteAnsiFilter(Globals &globals)
         QDir(globals.WorkFolder).removeRecursively();
 }
 
+QString urlSafeTarget(const QString &target)
+{
+    QString safe;
+    safe.reserve(target.size());
+    for (const QChar c : target) {
+        const char16_t unit = c.unicode();
+        if (unit == u'%' || unit == u'#' || unit == u'?' || unit == u' ' || unit < 0x20 || unit == 0x7f)
+            safe += QString::asprintf("%%%02X", unsigned(unit));
+        else
+            safe += c;
+    }
+    return safe;
+}
+
 QStringList curlArguments(const QString &target, const QString &messagePath, int timeLimitSeconds)
 {
     // --globoff: brackets and braces in a keyword are text, not a pattern that
-    // would turn one query into hundreds. A service that never answers or
-    // answers without end costs one failed request, nothing more.
+    // would turn one query into hundreds. --path-as-is: a keyword "../x" stays
+    // in the path instead of climbing out of it. --url: the target is never
+    // read as an option. A service that never answers or answers without end
+    // costs one failed request, nothing more.
     return {QStringLiteral("--globoff"),
+            QStringLiteral("--path-as-is"),
             QStringLiteral("--max-time"),
             QString::number(timeLimitSeconds),
             QStringLiteral("--max-filesize"),
             QString::number(kAnswerSizeLimit),
-            target,
+            QStringLiteral("--url"),
+            urlSafeTarget(target),
             QStringLiteral("--output"),
             messagePath};
 }

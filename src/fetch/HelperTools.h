@@ -23,6 +23,10 @@ void DeleteAnsiFilter(Globals &globals);
 // The largest answer a query may bring.
 inline constexpr qint64 kAnswerSizeLimit = 4 * 1024 * 1024;
 
+// The target as curl must be given it to request exactly that path: the
+// characters curl would take for URL syntax ("%", "#", "?") or refuse
+// (controls, the blank) are percent-encoded; everything else is left to curl.
+QString urlSafeTarget(const QString &target);
 // Arguments for one query: fetch `target` into `messagePath`, giving up after
 // `timeLimitSeconds`.
 QStringList curlArguments(const QString &target, const QString &messagePath, int timeLimitSeconds = 60);

@@ -1,0 +1,450 @@
+// The program on a hostile machine: settings it cannot read or write, a
+// temporary folder it cannot use or that fills up, helper programs that are
+// missing, killed or never end. Each case states what must still hold.
+#include "LocalNewsService.h"
+#include "ScopedEnvironment.h"
+#include "TestPaths.h"
+#include "TestWindow.h"
+#include "app/ReportList.h"
+#include "fetch/HelperTools.h"
+#include "fetch/IntervalSave.h"
+#include "fetch/ListingParser.h"
+#include "schedule/CountdownTimer.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTimer>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace tidewick;
+using test::ScopedEnvironment;
+using test::TestWindow;
+
+namespace {
+
+constexpr int kFourHoursRow = 3; // OftenIndex 4
+constexpr int kDefaultIntervalRow = 1; // OftenIndex 2, one hour
+
+QString iniPath(const TestWindow &window)
+{
+    return window.configFolder() + QStringLiteral("/Kestrow/Tidewick.ini");
+}
+
+QStringList entriesOf(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden);
+}
+
+// A folder of stand-ins for the helper programs, put first on PATH: `curl`
+// is the given shell script (or absent), `ansifilter` the real one (or absent).
+class HelperFolder {
+public:
+    HelperFolder(const QString &curlScript, bool withAnsifilter)
+    {
+        if (!curlScript.isEmpty()) {
+            const QString curl = m_folder.filePath(QStringLiteral("curl"));
+            test::writeFile(curl, ("#!/bin/sh\n" + curlScript + "\n").toUtf8());
+            QFile::setPermissions(curl, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        }
+        if (withAnsifilter)
+            QFile::link(QStandardPaths::findExecutable(QStringLiteral("ansifilter")),
+                        m_folder.filePath(QStringLiteral("ansifilter")));
+    }
+    QString path() const { return m_folder.path(); }
+    QString file(const QString &name) const { return m_folder.filePath(name); }
+
+private:
+    QTemporaryDir m_folder;
+};
+
+// The shell lines that find the --output argument of a curl command line.
+const QString kFindOutput = QStringLiteral(
+    "out=; while [ $# -gt 0 ]; do [ \"$1\" = --output ] && out=$2; shift; done");
+
+bool processIsGone(qint64 pid)
+{
+    // A killed child of a reaper that has not reaped it yet is a zombie: gone too.
+    const QByteArray stat = test::readFile(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (stat.isEmpty())
+        return true;
+    const qsizetype end = stat.lastIndexOf(')');
+    return end > 0 && stat.mid(end + 2, 1) == "Z";
+}
+
+qint64 pidFrom(const QString &file)
+{
+    return test::readFile(file).trimmed().toLongLong();
+}
+
+// Makes every file this process (and what it starts) writes stop growing at
+// `bytes`, as on a full disk; a write past it fails instead of killing.
+class FileSizeCap {
+public:
+    explicit FileSizeCap(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit cap = m_previous;
+        cap.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &cap);
+    }
+    ~FileSizeCap()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_previousHandler);
+    }
+
+private:
+    rlimit m_previous{};
+    void (*m_previousHandler)(int) = nullptr;
+};
+
+} // namespace
+
+class MachineFaultsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    // --- Settings --------------------------------------------------------------
+
+    // A file where the settings folder should be: the program starts with the
+    // defaults, and each choice that cannot be stored is reported, not lost
+    // from the window.
+    void settingsFolderIsAFile_startsWithDefaultsAndReportsEachFailedWrite()
+    {
+        TestWindow window;
+        test::writeFile(window.configFolder() + QStringLiteral("/Kestrow"), "not a folder");
+        Form1 &form = window.create();
+        QCOMPARE(form.ListView2->selectedRow(), kDefaultIntervalRow);
+        QCOMPARE(form.Timer1->period(), 0);
+        QVERIFY(window.dialogs.errorReports().isEmpty());
+
+        form.ListView2->selectRow(kFourHoursRow);
+        form.Check4->setChecked(true);
+        const QStringList reports = window.dialogs.errorReports();
+        QCOMPARE(reports.size(), 2);
+        for (const QString &report : reports)
+            QVERIFY2(report.startsWith(QStringLiteral("Permission denied: ") + iniPath(window)), qPrintable(report));
+        QCOMPARE(form.ListView2->selectedRow(), kFourHoursRow);
+        QVERIFY(form.Check4->isChecked());
+        QVERIFY(!form.Check8->isHidden());
+    }
+
+    void corruptSettingsFile_startsWithWhatCanBeRead_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("intervalRow");
+        QByteArray garbage(4096, Qt::Uninitialized);
+        QRandomGenerator random(7);
+        for (char &byte : garbage)
+            byte = char(random.bounded(256));
+        QTest::newRow("binary garbage") << garbage << kDefaultIntervalRow;
+        QTest::newRow("cut in the middle of a line")
+            << QByteArray("[Tidewick]\nOftenIndex=4\nWindows Startup=On\nMinimized=O") << kFourHoursRow;
+        QTest::newRow("cut in the middle of a key") << QByteArray("[Tidewick]\nOftenIndex=4\nStartSto") << kFourHoursRow;
+        QTest::newRow("empty file") << QByteArray() << kDefaultIntervalRow;
+        QTest::newRow("cut in the group header") << QByteArray("[Tidew") << kDefaultIntervalRow;
+    }
+    // A settings file broken by a crash or a full disk: the program starts,
+    // reads what it can, uses the defaults for the rest, and the next choice
+    // stored keeps every setting it could read.
+    void corruptSettingsFile_startsWithWhatCanBeRead()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, intervalRow);
+        TestWindow window;
+        test::writeFile(iniPath(window), content);
+        Form1 &form = window.create();
+        QCOMPARE(form.ListView2->selectedRow(), intervalRow);
+        QCOMPARE(form.Timer1->period(), 0);
+        QVERIFY2(window.dialogs.errorReports().isEmpty(), qPrintable(window.dialogs.errorReports().join(u'|')));
+
+        form.PushButton5->click(); // turn automatic fetching on: stores StartStopState
+        QCOMPARE(window.settings.read(SettingKeys::StartStopState, QString()), kOn);
+        QCOMPARE(window.settings.read(SettingKeys::OftenIndex, QStringLiteral("2")).toInt(), intervalRow + 1);
+        if (content.contains("Windows Startup=On"))
+            QCOMPARE(window.settings.read(SettingKeys::WindowsStartup, QString()), kOn);
+    }
+
+    // A write that fails (the disk is full) leaves the settings file as it
+    // was: the other choices stored earlier are all still there.
+    void failedSettingsWrite_keepsTheOtherSettings()
+    {
+        TestWindow window;
+        const QByteArray before = "[Tidewick]\nOftenIndex=4\nWindows Startup=On\nMinimized=On\nDailyRecs=7\n"
+                                  "StartDate=46083\nStartStopState=Off\n";
+        test::writeFile(iniPath(window), before);
+        Form1 &form = window.create();
+        {
+            FileSizeCap full(16);
+            form.ListView2->selectRow(0);
+            form.Check8->setChecked(false);
+        }
+        QCOMPARE(window.dialogs.errorReports().size(), 2);
+        QCOMPARE(entriesOf(window.configFolder() + QStringLiteral("/Kestrow")), QStringList{"Tidewick.ini"});
+        const auto storedEarlier = [&] {
+            QCOMPARE(window.settings.read(SettingKeys::WindowsStartup, QString()), kOn);
+            QCOMPARE(window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("7"));
+            QCOMPARE(window.settings.read(SettingKeys::StartDate, QString()), QStringLiteral("46083"));
+            QCOMPARE(window.settings.read(SettingKeys::StartStopState, QString()), kOff);
+        };
+        storedEarlier();
+        // Once there is room again, the next choice is stored beside the others.
+        form.ListView2->selectRow(2);
+        QCOMPARE(window.settings.read(SettingKeys::OftenIndex, QString()), QStringLiteral("3"));
+        storedEarlier();
+    }
+
+    // --- The temporary folder ---------------------------------------------------
+
+    void unusableTemporaryFolder_isReportedAndTheFetchAddsNothing_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("variable");
+        QTest::addColumn<bool>("reported");
+        QTest::newRow("TEMP a file") << QStringLiteral("file") << QByteArray("TEMP") << true;
+        QTest::newRow("TEMP missing") << QStringLiteral("missing") << QByteArray("TEMP") << true;
+        QTest::newRow("TMPDIR a file") << QStringLiteral("file") << QByteArray("TMPDIR") << true;
+        // Qt itself falls back to /tmp for a TMPDIR that does not exist.
+        QTest::newRow("TMPDIR missing") << QStringLiteral("missing") << QByteArray("TMPDIR") << false;
+    }
+    // The temporary folder (TEMP, or TMPDIR without it) names a file or a
+    // folder that does not exist: start-up says so naming the path (or
+    // carries on in the system's folder), a fetch later runs no helper on a
+    // missing file and adds nothing, nothing crashes.
+    void unusableTemporaryFolder_isReportedAndTheFetchAddsNothing()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, variable);
+        QFETCH(bool, reported);
+        TestWindow window;
+        const QString temp = window.root() + QStringLiteral("/no-temp");
+        if (kind == QLatin1String("file"))
+            test::writeFile(temp, "a file");
+        ScopedEnvironment environment;
+        if (variable != "TEMP")
+            environment.unset("TEMP");
+        environment.set(variable.constData(), temp.toLocal8Bit());
+        Form1 &form = window.create();
+        if (!reported) {
+            QVERIFY(window.dialogs.errorReports().isEmpty());
+            QVERIFY(QFileInfo(window.globals.WorkFolder).isDir());
+            QVERIFY(!window.globals.WorkFolder.startsWith(temp));
+            DeleteAnsiFilter(window.globals);
+            return;
+        }
+        const QStringList reports = window.dialogs.errorReports();
+        QCOMPARE(reports.size(), 2);
+        QVERIFY2(reports[0].startsWith(QStringLiteral("Path/File access error: ")) && reports[0].contains(temp),
+                 qPrintable(reports[0]));
+        QVERIFY(reports[0].contains(QStringLiteral("line 180\r")));
+
+        window.dialogs.shown.clear();
+        form.ListView5->rows().append(QStringLiteral("mars"));
+        form.PushButton6->click();
+        QCOMPARE(form.ListView1->count(), 0);
+        QCOMPARE(window.dialogs.messageTexts(), QStringList{QStringLiteral("Done.")});
+        QCOMPARE(kind == QLatin1String("file"), QFileInfo(temp).isFile());
+        QVERIFY(!QFileInfo(QDir::currentPath() + QStringLiteral("/message.txt")).exists());
+    }
+
+    // The temporary folder fills up (a 64 KiB tmpfs) while curl writes a
+    // long answer: the half-written answer counts as none, the work files go.
+    void fullTemporaryFolder_halfAnswerCountsAsNone()
+    {
+        const QByteArray mounted = qgetenv("TIDEWICK_TEST_FULL_TEMP");
+        if (mounted.isEmpty()) {
+            // Mount a small tmpfs in a private mount namespace and run this
+            // one case again inside it.
+            if (QStandardPaths::findExecutable(QStringLiteral("unshare")).isEmpty())
+                QSKIP("unshare is not installed: the full temporary folder case needs it");
+            QTemporaryDir mountPoint;
+            QProcess child;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("TIDEWICK_TEST_FULL_TEMP"), mountPoint.path());
+            child.setProcessEnvironment(environment);
+            child.setProcessChannelMode(QProcess::MergedChannels);
+            child.start(QStringLiteral("unshare"),
+                        {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
+                         QStringLiteral("mount -t tmpfs -o size=64k tidewick-full \"$1\" || exit 77; shift; exec \"$@\""),
+                         QStringLiteral("sh"), mountPoint.path(), QCoreApplication::applicationFilePath(),
+                         QStringLiteral("fullTemporaryFolder_halfAnswerCountsAsNone")});
+            QVERIFY(child.waitForFinished(60000));
+            const QByteArray output = child.readAll();
+            if (child.exitCode() == 77)
+                QSKIP("a tmpfs cannot be mounted here (no user namespaces): the full temporary folder case is skipped");
+            QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output.constData());
+            return;
+        }
+
+        test::NewsService service({QStringLiteral("--mode"), QStringLiteral("many-articles"), QStringLiteral("--count"),
+                                   QStringLiteral("3000"), QStringLiteral("--max-articles"), QStringLiteral("3000")});
+        TestWindow window;
+        ScopedEnvironment environment;
+        environment.set("TEMP", mounted);
+        window.services.newsHost = QStringLiteral("localhost:%1").arg(service.port);
+        window.services.queryTimeLimitSeconds = 10;
+        Form1 &form = window.create();
+        QVERIFY(window.dialogs.errorReports().isEmpty());
+        // Fill the folder but for a little room.
+        test::writeFile(QString::fromLocal8Bit(mounted) + QStringLiteral("/ballast"), QByteArray(40 * 1024, 'x'));
+        window.globals.TestFetch = true;
+        form.news().FetchNewsNow();
+        QCOMPARE(service.requests().size(), 1);
+        QCOMPARE(form.ListView1->rows().texts(), QStringList());
+        QVERIFY(entriesOf(window.globals.WorkFolder).isEmpty());
+        QVERIFY(window.dialogs.errorReports().isEmpty());
+    }
+
+    // --- The helper programs ----------------------------------------------------
+
+    void oneHelperMissing_isReportedNamingIt_data()
+    {
+        QTest::addColumn<bool>("withCurl");
+        QTest::addColumn<QString>("missing");
+        QTest::newRow("curl") << false << QStringLiteral("\"curl\"");
+        QTest::newRow("ansifilter") << true << QStringLiteral("\"ansifilter\"");
+    }
+    // PATH without one of the helpers: start-up names exactly that one, and
+    // a test fetch afterwards ends with "Done." and adds nothing.
+    void oneHelperMissing_isReportedNamingIt()
+    {
+        QFETCH(bool, withCurl);
+        QFETCH(QString, missing);
+        HelperFolder helpers(withCurl ? QStringLiteral("exit 7") : QString(), !withCurl);
+        TestWindow window;
+        {
+            ScopedEnvironment environment;
+            environment.set("PATH", helpers.path().toLocal8Bit());
+            window.create();
+        }
+        const QStringList reports = window.dialogs.errorReports();
+        QCOMPARE(reports.size(), 1);
+        QVERIFY2(reports[0].contains(missing) && reports[0].contains(QStringLiteral("not on PATH")), qPrintable(reports[0]));
+        window.dialogs.shown.clear();
+        window.form().PushButton6->click();
+        QCOMPARE(window.form().ListView1->count(), 0);
+        QCOMPARE(window.dialogs.messageTexts(), QStringList{QStringLiteral("Done.")});
+    }
+
+    void helperOutcome_decidesWhetherItsOutputCounts_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("ends well") << QStringLiteral("printf whole > \"$0\"") << true;
+        QTest::newRow("fails as curl on a full disk") << QStringLiteral("printf half > \"$0\"; exit 23") << false;
+        QTest::newRow("killed from outside") << QStringLiteral("printf half > \"$0\"; kill -9 $$") << false;
+        QTest::newRow("stopped at the time limit") << QStringLiteral("printf half > \"$0\"; exec sleep 1000") << false;
+    }
+    // A helper's output file counts only when the helper ended well: after a
+    // failure, a kill or the time limit no half-written file is left to read.
+    void helperOutcome_decidesWhetherItsOutputCounts()
+    {
+        QFETCH(QString, script);
+        QFETCH(bool, kept);
+        QTemporaryDir folder;
+        const QString output = folder.filePath(QStringLiteral("answer.txt"));
+        QProcessRunner runner;
+        runner.setTimeLimit(1);
+        runner.ShellAndWait(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script, output}, OutputLimit{output, 0});
+        QCOMPARE(QFileInfo::exists(output), kept);
+        QVERIFY(!runner.isRunning());
+    }
+
+    // curl is killed (SIGKILL from outside) after it wrote half of a listing
+    // that holds whole articles: that half is no answer, so no row and no
+    // balloon come of it; the run ends and the work folder is empty.
+    void curlKilledHalfWay_halfAnswerAddsNothing()
+    {
+        QTemporaryDir scratch;
+        const QByteArray listing = test::readFile(test::listingFixturesDir() + QStringLiteral("/05-twenty.ans"));
+        const QString half = scratch.filePath(QStringLiteral("half.ans"));
+        test::writeFile(half, listing.left(listing.indexOf('\n', listing.size() / 2) + 1));
+        QVERIFY2(articlesIn(half) > 0, "the half listing must hold whole articles for this case to mean anything");
+
+        const QString pidFile = scratch.filePath(QStringLiteral("curl.pid"));
+        HelperFolder helpers(kFindOutput + QStringLiteral("\ncat '%1' > \"$out\"\necho $$ > '%2'\nexec sleep 1000")
+                                 .arg(half, pidFile),
+                             true);
+        ScopedEnvironment environment;
+        environment.set("PATH", (helpers.path() + QStringLiteral(":") + qEnvironmentVariable("PATH")).toLocal8Bit());
+        TestWindow window;
+        Form1 &form = window.create();
+        QTimer killer;
+        QObject::connect(&killer, &QTimer::timeout, [&] {
+            if (const qint64 pid = pidFrom(pidFile); pid > 0) {
+                ::kill(pid_t(pid), SIGKILL);
+                killer.stop();
+            }
+        });
+        killer.start(20);
+        QElapsedTimer elapsed;
+        elapsed.start();
+        window.globals.TestFetch = true;
+        form.news().FetchNewsNow();
+        QVERIFY(elapsed.elapsed() < 5000);
+        QCOMPARE(form.ListView1->rows().texts(), QStringList());
+        QCOMPARE(window.tray.kinds().count(QStringLiteral("balloon")), 0);
+        QVERIFY(entriesOf(window.globals.WorkFolder).isEmpty());
+        QCOMPARE(window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));
+    }
+
+    // A "curl" first on PATH that never ends (a script whose child sleeps):
+    // the runner's time limit ends it and its child, the window answers all
+    // the while, and the run goes on to its end.
+    void curlThatNeverEnds_isStoppedAtTheTimeLimit()
+    {
+        QTemporaryDir scratch;
+        const QString pidFile = scratch.filePath(QStringLiteral("sleep.pid"));
+        HelperFolder helpers(QStringLiteral("sleep 1000 &\necho $! > '%1'\nwait").arg(pidFile), true);
+        ScopedEnvironment environment;
+        environment.set("PATH", (helpers.path() + QStringLiteral(":") + qEnvironmentVariable("PATH")).toLocal8Bit());
+        TestWindow window;
+        window.services.queryTimeLimitSeconds = 1;
+        Form1 &form = window.create();
+        QCOMPARE(window.runner->timeLimit(), 3);
+
+        QElapsedTimer sinceTick;
+        qint64 longestGap = 0;
+        QTimer ticker;
+        QObject::connect(&ticker, &QTimer::timeout, [&] { longestGap = std::max(longestGap, sinceTick.restart()); });
+        ticker.start(20);
+        sinceTick.start();
+        QElapsedTimer elapsed;
+        elapsed.start();
+        window.globals.TestFetch = true;
+        form.news().FetchNewsNow();
+        ticker.stop();
+        const qint64 took = elapsed.elapsed();
+        QVERIFY2(took >= 2500 && took < 8000, qPrintable(QString::number(took)));
+        QVERIFY2(longestGap < 1000, qPrintable(QString::number(longestGap)));
+        QVERIFY(!window.runner->isRunning());
+        const qint64 sleeper = pidFrom(pidFile);
+        QVERIFY(sleeper > 0);
+        QTRY_VERIFY_WITH_TIMEOUT(processIsGone(sleeper), 2000);
+        QCOMPARE(form.ListView1->count(), 0);
+        QVERIFY(entriesOf(window.globals.WorkFolder).isEmpty());
+    }
+
+private:
+    static int articlesIn(const QString &ansiFile)
+    {
+        QTemporaryDir folder;
+        const QString clean = folder.filePath(QStringLiteral("clean.txt"));
+        QProcess::execute(QStringLiteral("ansifilter"), {QStringLiteral("-c"), QStringLiteral("-i"), ansiFile,
+                                                         QStringLiteral("-o"), clean});
+        const QStringList lines = QString::fromUtf8(test::readFile(clean)).split(QLatin1Char('\n'));
+        return int(parseListing(lines).articles.size());
+    }
+};
+
+QTEST_MAIN(MachineFaultsTest)
+#include "MachineFaults_test.moc"
