@@ -219,7 +219,9 @@ void IntervalSave::AddNews(const QString &country, const QString &keyword, const
     if (answered && !m_stopped) {
         trap(112, [&] { DeleteFileSafe(globals.CleanPath); });
         trap(114, [&] {
-            runner.ShellAndWait(globals.AnsiFilterCommand, ansiFilterArguments(globals.MessagePath, globals.CleanPath));
+            // A cleaner that fails or is stopped leaves no half-cleaned text behind.
+            runner.ShellAndWait(globals.AnsiFilterCommand, ansiFilterArguments(globals.MessagePath, globals.CleanPath),
+                                OutputLimit{globals.CleanPath, 0});
         });
         bool cleaned = false;
         trap(116, [&] { cleaned = FileExists(globals.CleanPath); });

@@ -366,6 +366,9 @@ private slots:
             << QByteArray("\xFF\xFE\x00\x00\x00\x00\x11\x00" "a\x00\x00\x00", 12) << QStringList{bad + "a"};
         QTest::newRow("UTF-32 BE surrogate value")
             << QByteArray("\x00\x00\xFE\xFF\x00\x00\xD8\x00", 8) << QStringList{bad};
+        // Qt's own UTF-32 decoder would join these two into one character.
+        QTest::newRow("UTF-32 BE surrogate values in a row stay two")
+            << QByteArray("\x00\x00\xFE\xFF\x00\x00\xD8\x00\x00\x00\xDC\x00", 12) << QStringList{bad + bad};
         QTest::newRow("UTF-32 BE last unit cut short")
             << QByteArray("\x00\x00\xFE\xFF\x00\x00\x00" "a\x00\x00", 10) << QStringList{"a" + bad};
     }

@@ -106,6 +106,12 @@ private slots:
         appendExportRow(text, second);
         appendExportEnd(text);
         QCOMPARE(text, QStringLiteral("News\tDate\t\r\na\tc\t\r\ns\t\r\n\r\n"));
+        // The first row decides whether a header shows, not the header's own
+        // text: an empty header still gets its TAB.
+        QString emptyHeader;
+        appendExportHeader(emptyHeader, QStringList{"", "Source"}, QStringList{"a", "s"});
+        QCOMPARE(emptyHeader, QStringLiteral("\tSource\t\r\n"));
+        QCOMPARE(exportText(QString(), {"a"}), QStringLiteral("\t\r\na\t\r\n\r\n"));
         // Without rows no column has a first cell.
         QCOMPARE(exportText(QStringLiteral("News"), {}), QStringLiteral("\r\n\r\n"));
     }
