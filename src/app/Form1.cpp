@@ -132,6 +132,8 @@ void Form1::createControls()
     ListView4 = list("ListView4", QStringLiteral("Categories"), true, 120, 2670, 7800, 1590);
     ListView5 = list("ListView5", QStringLiteral("Keyword/s"), false, 8040, 180, 7800, 1845);
     ListView5->setToolTip(kKeywordListTip);
+    // Qt does not hand a list's tool tip to screen readers; the description does.
+    ListView5->setAccessibleDescription(kKeywordListTip);
     PushButton3 = button("PushButton3", QStringLiteral("Add One Keyword"), 8040, 2115);
     PushButton4 = button("PushButton4", QStringLiteral("Load List From Text File"), 12000, 2115);
     PushButton11 = button("PushButton11", QStringLiteral("Clear List"), 8040, 2625);

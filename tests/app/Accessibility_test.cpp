@@ -1,0 +1,136 @@
+#include "TestWindow.h"
+#include "app/ReportList.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace tidewick;
+using test::TestWindow;
+
+namespace {
+
+QAccessibleInterface *accessibleOf(QObject *object)
+{
+    QAccessibleInterface *interface = QAccessible::queryAccessibleInterface(object);
+    if (!interface)
+        qFatal("no accessible interface for %s", qPrintable(object->objectName()));
+    return interface;
+}
+
+// The accessible cell of a list row, as a screen reader walks to it.
+QAccessibleInterface *cellOf(ReportList *list, int row)
+{
+    QAccessibleTableInterface *table = accessibleOf(list)->tableInterface();
+    return table ? table->cellAt(row, 0) : nullptr;
+}
+
+int rowOf(ReportList *list, const QString &text)
+{
+    return int(list->rows().texts().indexOf(text));
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void everyControl_hasANameAndARoleThatSayWhatItIs();
+    void twoClearListButtons_areToldApartByTheirDescription();
+    void tickBoxRows_showTheirStateAndTickFromTheKeyboard();
+};
+
+void AccessibilityTest::everyControl_hasANameAndARoleThatSayWhatItIs()
+{
+    TestWindow window;
+    window.useFakeRunner();
+    Form1 &form = window.create();
+
+    const struct {
+        QWidget *control;
+        QString name;
+        QAccessible::Role role;
+    } expected[] = {
+        {form.Frame1, QStringLiteral("Next news fetch will occur in"), QAccessible::Grouping},
+        {form.ProgressBar1, QStringLiteral("Time until the next news fetch"), QAccessible::ProgressBar},
+        {form.Frame2, QStringLiteral("Startup Options"), QAccessible::Grouping},
+        {form.Check4, QStringLiteral("Load this software on Windows startup"), QAccessible::CheckBox},
+        {form.Check8, QStringLiteral("Minimized to system tray"), QAccessible::CheckBox},
+        {form.ListView1, QStringLiteral("News"), QAccessible::Tree},
+        {form.ListView2, QStringLiteral("How often would you like to news fetch?"), QAccessible::Tree},
+        {form.ListView3, QStringLiteral("Local News Sites"), QAccessible::Tree},
+        {form.ListView4, QStringLiteral("Categories"), QAccessible::Tree},
+        {form.ListView5, QStringLiteral("Keyword/s"), QAccessible::Tree},
+        {form.PushButton1, QStringLiteral("Save Results"), QAccessible::Button},
+        {form.PushButton2, QStringLiteral("Clear List"), QAccessible::Button},
+        {form.PushButton3, QStringLiteral("Add One Keyword"), QAccessible::Button},
+        {form.PushButton4, QStringLiteral("Load List From Text File"), QAccessible::Button},
+        {form.PushButton5, QStringLiteral("Turn On Automatic News Fetch"), QAccessible::Button},
+        {form.PushButton6, QStringLiteral("News Fetch Now (Test)"), QAccessible::Button},
+        {form.PushButton7, QStringLiteral("Load Sample/Example Data"), QAccessible::Button},
+        {form.PushButton11, QStringLiteral("Clear List"), QAccessible::Button},
+    };
+    QCOMPARE(accessibleOf(&form)->text(QAccessible::Name), QStringLiteral("Tidewick"));
+    for (const auto &control : expected) {
+        QAccessibleInterface *interface = accessibleOf(control.control);
+        QCOMPARE(interface->text(QAccessible::Name), control.name);
+        QCOMPARE(interface->role(), control.role);
+    }
+    // The keyword list also says how to use it.
+    QVERIFY(accessibleOf(form.ListView5)->text(QAccessible::Description).contains(QLatin1String("Drag and drop")));
+}
+
+void AccessibilityTest::twoClearListButtons_areToldApartByTheirDescription()
+{
+    TestWindow window;
+    window.useFakeRunner();
+    Form1 &form = window.create();
+
+    const QString keywords = accessibleOf(form.PushButton11)->text(QAccessible::Description);
+    const QString results = accessibleOf(form.PushButton2)->text(QAccessible::Description);
+    QVERIFY(keywords.contains(QLatin1String("Keyword/s")));
+    QVERIFY(results.contains(QLatin1String("News")));
+    QVERIFY(keywords != results);
+}
+
+void AccessibilityTest::tickBoxRows_showTheirStateAndTickFromTheKeyboard()
+{
+    TestWindow window;
+    window.useFakeRunner();
+    Form1 &form = window.create();
+    // A screen reader meets the lists laid out on the screen.
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    for (ReportList *list : {form.ListView3, form.ListView4}) {
+        const QString wanted = list == form.ListView3 ? QStringLiteral("us") : QStringLiteral("science");
+        const int row = rowOf(list, wanted);
+        QVERIFY(row >= 0);
+        QAccessibleInterface *cell = cellOf(list, row);
+        QVERIFY(cell);
+        QCOMPARE(cell->text(QAccessible::Name), wanted);
+        QVERIFY(cell->state().checkable);
+        QVERIFY(!cell->state().checked);
+
+        // As a screen-reader user does: arrow down to the row, press Space.
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Home);
+        for (int step = 0; step < row; ++step)
+            QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->currentIndex().row(), row);
+        QTest::keyClick(list, Qt::Key_Space);
+        QVERIFY(list->rows().isChecked(row));
+        QVERIFY(cellOf(list, row)->state().checked);
+    }
+    // Rows of the other lists carry no tick box.
+    QVERIFY(!cellOf(form.ListView2, 0)->state().checkable);
+}
+
+QTEST_MAIN(AccessibilityTest)
+#include "Accessibility_test.moc"
