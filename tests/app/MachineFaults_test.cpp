@@ -3,6 +3,7 @@
 // missing, killed or never end. Each case states what must still hold.
 #include "LocalNewsService.h"
 #include "ScopedEnvironment.h"
+#include "ProcessChecks.h"
 #include "TestPaths.h"
 #include "TestWindow.h"
 #include "app/ReportList.h"
@@ -66,16 +67,6 @@ private:
 // The shell lines that find the --output argument of a curl command line.
 const QString kFindOutput = QStringLiteral(
     "out=; while [ $# -gt 0 ]; do [ \"$1\" = --output ] && out=$2; shift; done");
-
-bool processIsGone(qint64 pid)
-{
-    // A killed child of a reaper that has not reaped it yet is a zombie: gone too.
-    const QByteArray stat = test::readFile(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (stat.isEmpty())
-        return true;
-    const qsizetype end = stat.lastIndexOf(')');
-    return end > 0 && stat.mid(end + 2, 1) == "Z";
-}
 
 qint64 pidFrom(const QString &file)
 {
@@ -429,7 +420,7 @@ private slots:
         QVERIFY(!window.runner->isRunning());
         const qint64 sleeper = pidFrom(pidFile);
         QVERIFY(sleeper > 0);
-        QTRY_VERIFY_WITH_TIMEOUT(processIsGone(sleeper), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(test::processIsGone(sleeper), 2000);
         QCOMPARE(form.ListView1->count(), 0);
         QVERIFY(entriesOf(window.globals.WorkFolder).isEmpty());
     }

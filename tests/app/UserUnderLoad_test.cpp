@@ -3,6 +3,7 @@
 #include "FakeRunner.h"
 #include "LocalNewsService.h"
 #include "ScopedEnvironment.h"
+#include "ProcessChecks.h"
 #include "TestPaths.h"
 #include "TestWindow.h"
 #include "app/ReportList.h"
@@ -44,14 +45,6 @@ QByteArray threeArticles()
     return test::readFile(test::listingFixturesDir() + QStringLiteral("/01-three-articles.clean.txt"));
 }
 
-bool processIsGone(qint64 pid)
-{
-    const QByteArray stat = test::readFile(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (stat.isEmpty())
-        return true;
-    const qsizetype end = stat.lastIndexOf(')');
-    return end > 0 && stat.mid(end + 2, 1) == "Z";
-}
 
 // Drops local files on a widget as a file manager does.
 void dropFiles(QWidget *target, const QStringList &paths)
@@ -194,7 +187,7 @@ private slots:
         form.PushButton6->click();
         QVERIFY(elapsed.elapsed() < 5000);
         QCOMPARE(window.programEnded, 1);
-        QVERIFY(curlPid > 0 && processIsGone(curlPid));
+        QVERIFY(curlPid > 0 && test::processIsGone(curlPid));
         QVERIFY(!window.runner->isRunning());
         QVERIFY(!QFileInfo::exists(workFolder));
         QCOMPARE(entriesOf(window.tempFolder()), QStringList());
