@@ -4,6 +4,7 @@
 #include "app/Dialogs.h"
 #include "app/ReportList.h"
 #include "app/StartupTexts.h"
+#include "app/WindowAccessibility.h"
 #include "desktop/cSysTray.h"
 #include "fetch/IntervalSave.h"
 #include "fetch/ProcessRunner.h"
@@ -51,6 +52,7 @@ Form1::Form1(const Services &services, QWidget *parent)
     : QWidget(parent), m_services(services), m_reporter(*services.dialogs)
 {
     setObjectName(QStringLiteral("Form1"));
+    presentMainWindowAsWindow();
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAutoFillBackground(true);
     QPalette white = palette();

@@ -113,6 +113,9 @@ void Form1::PushButton5_Click()
     trap(100, [&] { turnOn = PushButton5->text() == kTurnOn; });
     if (turnOn) {
         trap(102, [&] { PushButton5->setText(kTurnOff); });
+        // Stored before the first fetch: a close during that fetch ends the
+        // program there and then, and the choice must survive it.
+        trap(110, [&] { m_services.settings->write(SettingKeys::StartStopState, kOn); });
         if (m_news->isRunning()) {
             tellFetchAlreadyRunning();
         } else {
@@ -120,7 +123,6 @@ void Form1::PushButton5_Click()
             trap(106, [&] { m_news->FetchNewsNow(); });
         }
         trap(108, [&] { Timer1->setPeriod(kTickMs); });
-        trap(110, [&] { m_services.settings->write(SettingKeys::StartStopState, kOn); });
         return;
     }
     bool turnOff = false;

@@ -77,6 +77,7 @@ void AccessibilityTest::everyControl_hasANameAndARoleThatSayWhatItIs()
         {form.PushButton11, QStringLiteral("Clear List"), QAccessible::Button},
     };
     QCOMPARE(accessibleOf(&form)->text(QAccessible::Name), QStringLiteral("Tidewick"));
+    QCOMPARE(accessibleOf(&form)->role(), QAccessible::Window);
     for (const auto &control : expected) {
         QAccessibleInterface *interface = accessibleOf(control.control);
         QCOMPARE(interface->text(QAccessible::Name), control.name);

@@ -128,6 +128,22 @@ private slots:
         QCOMPARE(scheduler.countdown(), QStringLiteral("Next news fetch will occur in 00:59:49"));
     }
 
+    void turnOn_storesTheChoiceBeforeItsFirstQuery()
+    {
+        // Closing the window during that first fetch ends the program at
+        // once; turning on must not be lost with it.
+        SchedulerWindow scheduler;
+        Form1 &form = scheduler.create();
+        form.ListView5->rows().append(QStringList{QStringLiteral("tesla")});
+        QString storedDuringQuery;
+        scheduler.runner->whileRunning = [&] {
+            storedDuringQuery = scheduler.window.settings.read(SettingKeys::StartStopState, QString());
+        };
+        form.PushButton5_Click();
+        QVERIFY(scheduler.queries() > 0);
+        QCOMPARE(storedDuringQuery, QStringLiteral("On"));
+    }
+
     void testFetch_endsWithDoneAndLeavesTheCountdown()
     {
         SchedulerWindow scheduler;

@@ -1,0 +1,182 @@
+#!/usr/bin/env bash
+# A user's journey with the installed program on a private desktop: Xvfb, a
+# window manager (openbox), a tray (trayer), a D-Bus session with the
+# accessibility bus, the local news service, the real curl and ansifilter.
+# user_journey.py drives the program only through AT-SPI and xdotool.
+#
+# Usage: user_journey_test.sh BUILD_DIR NEWS_HOST
+# BUILD_DIR is installed into a temporary prefix; NEWS_HOST is the host the
+# build queries (TIDEWICK_NEWS_HOST): it must be localhost:PORT or
+# 127.0.0.1:PORT, where the local news service is started.
+# With SCREENSHOT_DIR set, pictures are saved there as journey-*.png. On a
+# failure a picture of the desktop is left as user_journey-failure.png in the
+# current folder.
+# Exit status: 0 passed, 1 failed, 77 skipped (a needed tool is missing, or the
+# build queries another host).
+set -uo pipefail
+export LC_ALL=C.UTF-8 LANG=C.UTF-8
+# The helper modules are imported from the source tree: leave no caches there.
+export PYTHONDONTWRITEBYTECODE=1
+
+here=$(cd "$(dirname "$0")" && pwd)
+source_dir=$(cd "$here/../.." && pwd)
+build=${1:-}
+news_host=${2:-}
+python=/usr/bin/python3
+
+skip() {
+    echo "SKIP: $*"
+    exit 77
+}
+for tool in Xvfb openbox trayer xdotool xwininfo xprop dbus-run-session dbus-update-activation-environment \
+    curl ansifilter cmake; do
+    command -v "$tool" >/dev/null || skip "'$tool' is not installed (scripts/install-deps installs it)"
+done
+if ! "$python" -c 'import pyatspi' 2>/dev/null; then
+    skip "Debian's $python with pyatspi is missing (package python3-pyatspi)"
+fi
+[ -x /usr/libexec/at-spi-bus-launcher ] || skip "the accessibility bus is missing (package at-spi2-core)"
+if [[ $news_host =~ ^(localhost|127\.0\.0\.1):([0-9]+)$ ]]; then
+    port=${BASH_REMATCH[2]}
+else
+    skip "the build queries '$news_host', not the local news service on localhost:PORT"
+fi
+if [ -z "$build" ] || [ ! -f "$build/CMakeCache.txt" ]; then
+    echo "FAIL: usage: $0 BUILD_DIR NEWS_HOST (got '$build', which is no build folder)" >&2
+    exit 1
+fi
+# The news host is compiled in, so the service must use that very port. In a
+# network namespace of its own the run neither finds the port taken by
+# another copy of the service nor answers requests of other programs on the
+# machine; without the right to make one, the shared loopback is used.
+if [ -z "${TIDEWICK_JOURNEY_NETNS:-}" ] && command -v unshare >/dev/null && command -v ip >/dev/null; then
+    export TIDEWICK_JOURNEY_NETNS=1
+    for flags in -n -rn; do
+        if unshare "$flags" true 2>/dev/null; then
+            # shellcheck disable=SC2016 # expanded by the inner shell
+            exec unshare "$flags" bash -c 'ip link set lo up && exec "$0" "$@"' "$0" "$@"
+        fi
+    done
+    echo "note: no private network namespace (unshare -n is not allowed): the loopback is shared"
+fi
+shots=${SCREENSHOT_DIR:-}
+if [ -n "$shots" ]; then
+    if ! command -v import >/dev/null || ! command -v convert >/dev/null; then
+        echo "FAIL: SCREENSHOT_DIR needs ImageMagick (import, convert)" >&2
+        exit 1
+    fi
+    mkdir -p "$shots" && shots=$(realpath "$shots")
+fi
+failure_dir=$(pwd)
+
+# --- A private world -----------------------------------------------------------
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/tidewick-journey.XXXXXX")
+news='' trayer_pid='' wm='' xvfb=''
+# The accessibility services started by the session bus carry this mark, so
+# any left behind can be found whoever their parent became.
+world_mark=$(basename "$work")
+world_processes() {
+    grep -lsz -- "^TIDEWICK_JOURNEY_WORLD=$world_mark\$" /proc/[0-9]*/environ 2>/dev/null |
+        sed 's#^/proc/\([0-9]*\)/environ$#\1#' | grep -vx "$$"
+}
+cleanup() {
+    local pid
+    for pid in $news $trayer_pid $wm $xvfb; do kill "$pid" 2>/dev/null; done
+    for pid in $news $trayer_pid $wm $xvfb; do wait "$pid" 2>/dev/null; done
+    for pid in $(world_processes); do kill "$pid" 2>/dev/null; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+mkdir -p "$work/home" "$work/config" "$work/runtime" "$work/temp" "$work/journey"
+chmod 0700 "$work/runtime"
+export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime XDG_CACHE_HOME=$work/home/.cache
+# The program's work folder goes under TMPDIR; TEMP would take precedence.
+export TMPDIR=$work/temp
+unset TEMP
+# Without this Qt never joins the accessibility bus.
+export GSETTINGS_BACKEND=memory QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+unset WAYLAND_DISPLAY XDG_SESSION_TYPE QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_QPA_PLATFORMTHEME DBUS_SESSION_BUS_ADDRESS
+
+now_ms() {
+    local t=${EPOCHREALTIME//[.,]/}
+    echo $((10#$t / 1000))
+}
+wait_until() { # MILLISECONDS COMMAND...
+    local limit=$(($(now_ms) + $1))
+    shift
+    until "$@"; do
+        (($(now_ms) >= limit)) && return 1
+        sleep 0.1
+    done
+}
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+echo "--- installing $build into a temporary prefix"
+cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" 2>&1 ||
+    fail "cmake --install failed: $(cat "$work/install.log")"
+binary=$work/prefix/bin/tidewick
+[ -x "$binary" ] || fail "the install put no program at $binary: $(cat "$work/install.log")"
+
+echo "--- starting the news service on 127.0.0.1:$port"
+# One article an answer keeps the fetches short: each article is announced in
+# a balloon that the program waits for.
+"$python" "$source_dir/tools/news_service.py" --host 127.0.0.1 --port "$port" --port-file "$work/news.port" \
+    --log "$work/news.jsonl" --max-articles 1 >"$work/news.log" 2>&1 &
+news=$!
+news_ready() { [ -s "$work/news.port" ] || ! kill -0 "$news" 2>/dev/null; }
+wait_until 10000 news_ready
+if [ ! -s "$work/news.port" ]; then
+    fail "the news service could not listen on 127.0.0.1:$port (is the port taken? $(ss -ltnp 2>/dev/null |
+        grep -E "[:.]$port\b" | tr -s ' ' | head -n 3)): $(cat "$work/news.log")"
+fi
+
+echo "--- starting Xvfb, openbox and trayer"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+display_ready() { [ -s "$work/display" ] || ! kill -0 "$xvfb" 2>/dev/null; }
+wait_until 20000 display_ready
+[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+DISPLAY=:$(tr -d '\n' <"$work/display")
+export DISPLAY
+
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+wm=$!
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wait_until 20000 wm_ready || fail "openbox did not start: $(cat "$work/openbox.log")"
+
+trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
+    --transparent false >"$work/trayer.log" 2>&1 &
+trayer_pid=$!
+tray_ready() {
+    local w
+    for w in $(xdotool search --class trayer 2>/dev/null); do
+        xwininfo -id "$w" 2>/dev/null | grep -q IsViewable &&
+            xprop -id "$w" WM_STATE 2>/dev/null | grep -q '^WM_STATE(' && return 0
+    done
+    return 1
+}
+wait_until 20000 tray_ready || fail "trayer did not start: $(cat "$work/trayer.log")"
+
+echo "--- the journey, in a D-Bus session with the accessibility bus"
+# Without DISPLAY in the bus's activation environment the accessibility bus
+# comes up without it, and synthesized mouse and key events do nothing.
+status=0
+TIDEWICK_JOURNEY_WORLD=$world_mark dbus-run-session -- bash -c 'dbus-update-activation-environment DISPLAY &&
+    exec "$@"' journey \
+    "$python" "$here/user_journey.py" --binary "$binary" --work "$work/journey" --port "$port" \
+    --news-log "$work/news.jsonl" --articles "$source_dir/tools/news_data/articles.json" \
+    --screenshots "$shots" --failure-dir "$failure_dir" || status=$?
+
+# The session bus ends with dbus-run-session; the accessibility services it
+# started follow it.
+world_gone() { [ -z "$(world_processes)" ]; }
+if ! wait_until 5000 world_gone; then
+    echo "note: accessibility services outlived the session bus: $(world_processes | tr '\n' ' ')"
+fi
+exit "$status"
