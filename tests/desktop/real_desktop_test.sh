@@ -99,19 +99,8 @@ fail() {
 
 # --- Time and polling --------------------------------------------------------
 
-now_ms() {
-    local t=${EPOCHREALTIME//[.,]/}
-    echo $((10#$t / 1000))
-}
-# wait_until MILLISECONDS COMMAND...: polls until COMMAND succeeds.
-wait_until() {
-    local limit=$(($(now_ms) + $1))
-    shift
-    until "$@"; do
-        (($(now_ms) >= limit)) && return 1
-        sleep 0.1
-    done
-}
+. "$(dirname "$0")/virtual_desktop.sh"
+
 # holds MILLISECONDS COMMAND...: COMMAND stays true all that time.
 holds() {
     local limit=$(($(now_ms) + $1))
@@ -335,33 +324,8 @@ close_as_user() {
 # --- The desktop -------------------------------------------------------------
 
 step "starting Xvfb, openbox and trayer"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-display_ready() { [ -s "$work/display" ] || ! kill -0 "$xvfb" 2>/dev/null; }
-wait_until 20000 display_ready
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-DISPLAY=:$(tr -d '\n' <"$work/display")
-export DISPLAY
+start_virtual_desktop
 root=$(dec "$(xwininfo -root | sed -n 's/.*Window id: \(0x[0-9a-fA-F]*\).*/\1/p')")
-
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-wm=$!
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_until 20000 wm_ready ||
-    fail "openbox did not start on $DISPLAY: $(cat "$work/openbox.log"); Xvfb: $(cat "$work/xvfb.log")"
-
-trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
-    --transparent false >"$work/trayer.log" 2>&1 &
-trayer_pid=$!
-# The tray is ready once openbox manages trayer's panel.
-tray_ready() {
-    local w
-    for w in $(xdotool search --class trayer 2>/dev/null); do
-        is_viewable "$w" && has_property "$w" WM_STATE && return 0
-    done
-    return 1
-}
-wait_until 20000 tray_ready || fail "trayer did not start: $(cat "$work/trayer.log")"
 
 # --- First run: minimise into the tray and back ----------------------------
 

@@ -100,18 +100,7 @@ unset TEMP
 export GSETTINGS_BACKEND=memory QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 unset WAYLAND_DISPLAY XDG_SESSION_TYPE QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_QPA_PLATFORMTHEME DBUS_SESSION_BUS_ADDRESS
 
-now_ms() {
-    local t=${EPOCHREALTIME//[.,]/}
-    echo $((10#$t / 1000))
-}
-wait_until() { # MILLISECONDS COMMAND...
-    local limit=$(($(now_ms) + $1))
-    shift
-    until "$@"; do
-        (($(now_ms) >= limit)) && return 1
-        sleep 0.1
-    done
-}
+. "$here/virtual_desktop.sh"
 fail() {
     echo "FAIL: $*" >&2
     exit 1
@@ -137,31 +126,7 @@ if [ ! -s "$work/news.port" ]; then
 fi
 
 echo "--- starting Xvfb, openbox and trayer"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-display_ready() { [ -s "$work/display" ] || ! kill -0 "$xvfb" 2>/dev/null; }
-wait_until 20000 display_ready
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-DISPLAY=:$(tr -d '\n' <"$work/display")
-export DISPLAY
-
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-wm=$!
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_until 20000 wm_ready || fail "openbox did not start: $(cat "$work/openbox.log")"
-
-trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
-    --transparent false >"$work/trayer.log" 2>&1 &
-trayer_pid=$!
-tray_ready() {
-    local w
-    for w in $(xdotool search --class trayer 2>/dev/null); do
-        xwininfo -id "$w" 2>/dev/null | grep -q IsViewable &&
-            xprop -id "$w" WM_STATE 2>/dev/null | grep -q '^WM_STATE(' && return 0
-    done
-    return 1
-}
-wait_until 20000 tray_ready || fail "trayer did not start: $(cat "$work/trayer.log")"
+start_virtual_desktop
 
 echo "--- the journey, in a D-Bus session with the accessibility bus"
 # Without DISPLAY in the bus's activation environment the accessibility bus
