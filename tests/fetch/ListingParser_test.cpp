@@ -1,4 +1,6 @@
+#include "LocalNewsService.h"
 #include "TestPaths.h"
+#include "TextChecks.h"
 #include "fetch/ListingParser.h"
 #include "fetch/RequestTarget.h"
 
@@ -49,52 +51,6 @@ QStringList fileLines(const QString &path)
     return QString::fromUtf8(test::readFile(path)).split(u'\n');
 }
 
-bool hasBrokenSurrogates(const QString &text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
-        else if (text[i].isSurrogate())
-            return true;
-    }
-    return false;
-}
-
-// tools/news_service.py on a free loopback port, for as long as it lives.
-class LocalNewsService {
-public:
-    LocalNewsService(const QString &python, const QString &folder, const QStringList &arguments)
-    {
-        const QString portFile = folder + "/service.port";
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(python, QStringList{test::sourceDir() + "/tools/news_service.py", "--quiet", "--port", "0",
-                                            "--port-file", portFile}
-                                    + arguments);
-        QDeadlineTimer deadline(15000);
-        while (!deadline.hasExpired() && m_process.state() != QProcess::NotRunning) {
-            const QByteArray text = test::readFile(portFile).trimmed();
-            if (!text.isEmpty()) {
-                m_port = text.toUShort();
-                break;
-            }
-            m_process.waitForFinished(50);
-        }
-    }
-
-    ~LocalNewsService()
-    {
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000))
-            m_process.kill();
-        m_process.waitForFinished(5000);
-    }
-
-    quint16 port() const { return m_port; }
-
-private:
-    QProcess m_process;
-    quint16 m_port = 0;
-};
 
 bool runTool(const QString &program, const QStringList &arguments)
 {
@@ -195,7 +151,7 @@ private slots:
 
         const QString actual = tidewick::lineContent(line);
         QCOMPARE(actual, content);
-        QVERIFY(!hasBrokenSurrogates(actual));
+        QVERIFY(!test::hasBrokenSurrogates(actual));
     }
 
     // --- the four line rules, the header and the article end ---
@@ -351,7 +307,7 @@ private slots:
         QVERIFY(!parsed.articles[0].contains(u'│')); // the borders were cut off
         QVERIFY(parsed.articles[1].startsWith("second "));
         for (const QString &article : parsed.articles)
-            QVERIFY(!hasBrokenSurrogates(article));
+            QVERIFY(!test::hasBrokenSurrogates(article));
     }
 
     void nulCharacters_areKeptAndDoNotEndLines()
@@ -457,7 +413,7 @@ private slots:
             for (const QString &article : parsed.articles) {
                 QVERIFY2(article.contains(QRegularExpression(R"(^\S.* - .* http://news\.localhost/s/\w+ $)")),
                          qPrintable(article));
-                QVERIFY(!hasBrokenSurrogates(article));
+                QVERIFY(!test::hasBrokenSurrogates(article));
                 borders += int(article.count(u'│'));
             }
             QCOMPARE(borders, keptBorders);
@@ -482,23 +438,19 @@ private:
     QStringList fetchFromLocalService(const QStringList &serviceArguments, const QString &country,
                                       const QString &keyword, const QString &category)
     {
-        QString python = QStringLiteral("/usr/bin/python3");
-        if (!QFileInfo::exists(python))
-            python = QStandardPaths::findExecutable(QStringLiteral("python3"));
         const QString curl = QStandardPaths::findExecutable(QStringLiteral("curl"));
         const QString ansifilter = QStandardPaths::findExecutable(QStringLiteral("ansifilter"));
-        if (python.isEmpty() || curl.isEmpty() || ansifilter.isEmpty()) {
+        if (!QFileInfo::exists(QStringLiteral("/usr/bin/python3")) || curl.isEmpty() || ansifilter.isEmpty()) {
             QTest::qSkip("needs python3, curl and ansifilter", __FILE__, __LINE__);
             return {};
         }
         QTemporaryDir folder;
         [&] { QVERIFY(folder.isValid()); }();
-        LocalNewsService service(python, folder.path(), serviceArguments);
-        [&] { QVERIFY2(service.port() != 0, "the news service did not start"); }();
+        const test::NewsService service(serviceArguments);
         if (QTest::currentTestFailed())
             return {};
 
-        const QString host = QStringLiteral("localhost:%1").arg(service.port());
+        const QString host = QStringLiteral("localhost:%1").arg(service.port);
         const QString message = folder.filePath("message.txt");
         const QString clean = folder.filePath("clean.txt");
         [&] {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TextChecks.h"
+
 #include <QString>
 
 #include <cstdio>
@@ -17,17 +19,7 @@
 
 namespace tidewick::fuzz {
 
-// A high surrogate without its low one after it, or a low one without its high
-// one before it: half a character that no encoder can write back.
-inline bool hasBrokenSurrogates(const QString &text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
-        else if (text[i].isSurrogate())
-            return true;
-    }
-    return false;
-}
+// Shared with the unit tests.
+using test::hasBrokenSurrogates;
 
 } // namespace tidewick::fuzz
