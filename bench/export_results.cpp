@@ -4,8 +4,8 @@
 //
 //     bench_export_results FILE [ROWS]
 
-#include "app/AppError.h"
-#include "app/Clock.h"
+#include "core/AppError.h"
+#include "core/Clock.h"
 #include "results/ResultsFile.h"
 
 #include <QApplication>
@@ -70,7 +70,7 @@ int main(int argc, char *argv[])
     const qint64 start = clock.nsecsElapsed();
     lastTick = start;
     try {
-        tidewick::ListviewToFile(QStringLiteral("News"), rows, path, tidewick::pumpEvents);
+        tidewick::writeListFile(QStringLiteral("News"), rows, path, tidewick::pumpEvents);
     } catch (const tidewick::AppError &error) {
         std::fprintf(stderr, "%s\n", qPrintable(error.description()));
         return 1;

@@ -4,10 +4,10 @@
 //
 //     bench_import_keywords FILE
 
-#include "app/Dialogs.h"
-#include "app/ErrorReport.h"
-#include "app/ReportList.h"
-#include "keywords/FileToListview.h"
+#include "core/Dialogs.h"
+#include "core/ErrorReport.h"
+#include "core/ReportList.h"
+#include "keywords/KeywordImport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -65,7 +65,7 @@ int main(int argc, char *argv[])
     const long long before = residentKiB();
     QElapsedTimer elapsed;
     elapsed.start();
-    tidewick::FileToListview(list, path, dialogs, reporter, QStringLiteral("Tidewick"));
+    tidewick::importKeywordFile(list, path, dialogs, reporter, QStringLiteral("Tidewick"));
     const qint64 ms = elapsed.elapsed();
     // What the reader freed again is not the list's.
     malloc_trim(0);

@@ -2,14 +2,14 @@
 // ansifilter) and the news service named on the command line, with balloons
 // and waits that take no time. Runs the given number of queries, each a test
 // run of one query, and prints how many articles arrived.
-#include "app/Clock.h"
-#include "app/Dialogs.h"
-#include "app/Form1.h"
-#include "app/Globals.h"
-#include "app/ReportList.h"
-#include "app/SettingsStore.h"
+#include "core/Clock.h"
+#include "core/Dialogs.h"
+#include "app/MainWindow.h"
+#include "core/ProgramState.h"
+#include "core/ReportList.h"
+#include "core/SettingsStore.h"
 #include "desktop/TrayBackend.h"
-#include "fetch/IntervalSave.h"
+#include "fetch/FetchRun.h"
 #include "fetch/ProcessRunner.h"
 
 #include <QApplication>
@@ -66,7 +66,7 @@ int main(int argc, char *argv[])
     InstantClock clock;
     tidewick::SettingsStore settings(config.path());
     tidewick::QProcessRunner runner;
-    tidewick::Globals globals;
+    tidewick::ProgramState globals;
     NoTray tray;
     tidewick::Services services;
     services.dialogs = &dialogs;
@@ -77,17 +77,17 @@ int main(int argc, char *argv[])
     services.tray = &tray;
     services.newsHost = QString::fromLocal8Bit(argv[1]);
 
-    tidewick::Form1 window(services);
-    window.Form_Load();
+    tidewick::MainWindow window(services);
+    window.startUp();
     const int queries = QString::fromLocal8Bit(argv[2]).toInt();
     for (int i = 0; i < queries; ++i) {
-        globals.TestFetch = true;
-        globals.TestArticleCount = 0;
-        globals.DailyRecs = 0;
+        globals.testFetch = true;
+        globals.testArticleCount = 0;
+        globals.dailyRecs = 0;
         settings.write(tidewick::SettingKeys::DailyRecs, QStringLiteral("0"));
-        window.news().FetchNewsNow();
+        window.news().fetchNewsNow();
     }
-    std::printf("%d articles\n", window.ListView1->count());
-    window.Form_QueryUnload();
+    std::printf("%d articles\n", window.resultsList->count());
+    window.onCloseRequested();
     return 0;
 }

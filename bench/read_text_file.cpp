@@ -1,7 +1,7 @@
 // Reads the text file named on the command line the way the keyword import
 // does and prints how many lines it holds.
 
-#include "app/AppError.h"
+#include "core/AppError.h"
 #include "keywords/TextFileReader.h"
 
 #include <QString>

@@ -2,7 +2,7 @@
 // sequence ("tidewick"), or a bare window with the same kinds and number of
 // controls ("bare"). The process quits as soon as its window has been shown
 // and painted, so timing the whole process measures start-up.
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "app/RealServices.h"
 
 #include <QApplication>
@@ -83,12 +83,12 @@ int tidewickWindow()
 {
     QTemporaryDir config;
     tidewick::RealServices outside(config.path());
-    tidewick::Form1 window(outside.services());
-    window.Form_Load();
+    tidewick::MainWindow window(outside.services());
+    window.startUp();
     quitWhenShown(window);
     const int result = QApplication::exec();
     config.remove();
-    window.Form_QueryUnload(); // removes the work folder and ends the process
+    window.onCloseRequested(); // removes the work folder and ends the process
     return result;
 }
 

@@ -1,9 +1,9 @@
 # tidewick_add_test(<name> <sources>...)
-# Builds one QtTest executable against the core library and the test support
+# Builds one QtTest executable against the program's libraries and the test support
 # library and registers it with ctest, running offscreen in a UTF-8 locale.
 function(tidewick_add_test name)
     add_executable(${name} ${ARGN})
-    target_link_libraries(${name} PRIVATE tidewick_core tidewick_test_support Qt6::Test)
+    target_link_libraries(${name} PRIVATE tidewick_test_support Qt6::Test)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
         TIMEOUT 120

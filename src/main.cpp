@@ -1,5 +1,5 @@
 #include "BuildConfig.h"
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "app/RealServices.h"
 
 #include <QApplication>
@@ -38,9 +38,9 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     tidewick::RealServices outside;
-    tidewick::Form1 window(outside.services());
+    tidewick::MainWindow window(outside.services());
     outside.setDialogParent(&window);
-    window.Form_Load();
+    window.startUp();
     window.showAfterLoad();
     return app.exec();
 }

@@ -1,8 +1,8 @@
 #include "app/RealServices.h"
 
 #include "BuildConfig.h"
-#include "app/Form1.h"
-#include "desktop/mStartUp.h"
+#include "app/MainWindow.h"
+#include "desktop/AutostartEntry.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -16,8 +16,8 @@ namespace {
 void closeMainWindows()
 {
     for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *form = qobject_cast<Form1 *>(widget))
-            form->Form_QueryUnload();
+        if (auto *form = qobject_cast<MainWindow *>(widget))
+            form->onCloseRequested();
     }
     QCoreApplication::quit();
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/Clock.h"
-#include "app/Dialogs.h"
-#include "app/Globals.h"
-#include "app/Services.h"
-#include "app/SettingsStore.h"
+#include "core/Clock.h"
+#include "core/Dialogs.h"
+#include "core/ProgramState.h"
+#include "core/Services.h"
+#include "core/SettingsStore.h"
 #include "app/TerminationSignals.h"
 #include "desktop/QtTrayBackend.h"
 #include "fetch/ProcessRunner.h"
@@ -28,7 +28,7 @@ private:
     SystemClock m_clock;
     SettingsStore m_settings;
     QProcessRunner m_runner;
-    Globals m_globals;
+    ProgramState m_globals;
     QtTrayBackend m_tray;
     Services m_services;
     TerminationSignals m_termination;

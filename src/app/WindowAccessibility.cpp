@@ -1,6 +1,6 @@
 #include "app/WindowAccessibility.h"
 
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 
 #include <QAccessibleWidget>
 
@@ -10,7 +10,7 @@ namespace {
 
 QAccessibleInterface *mainWindowInterface(const QString &className, QObject *object)
 {
-    if (className != QLatin1String(Form1::staticMetaObject.className()) || !object->isWidgetType())
+    if (className != QLatin1String(MainWindow::staticMetaObject.className()) || !object->isWidgetType())
         return nullptr;
     return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
 }

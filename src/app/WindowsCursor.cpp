@@ -1,6 +1,6 @@
 #include "app/WindowsCursor.h"
 
-#include "app/AppError.h"
+#include "core/AppError.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "fetch/HelperTools.h"
 
-#include "app/AppError.h"
-#include "app/Globals.h"
-#include "fetch/FileHelpers.h"
+#include "core/AppError.h"
+#include "core/ProgramState.h"
+#include "core/FileHelpers.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -24,18 +24,18 @@ QString findHelper(const QString &name, const QString &package)
 // Work files live in a folder of their own that only this user can enter,
 // made fresh for every run: nobody can plant a link under their names, and
 // two running copies never share them.
-QString ensureWorkFolder(Globals &globals)
+QString ensureWorkFolder(ProgramState &globals)
 {
-    if (!globals.WorkFolder.isEmpty() && QDir(globals.WorkFolder).exists())
-        return globals.WorkFolder;
+    if (!globals.workFolder.isEmpty() && QDir(globals.workFolder).exists())
+        return globals.workFolder;
     const QString parent = temporaryFolder();
     QTemporaryDir folder(QDir(parent).filePath(QStringLiteral("tidewick-XXXXXX")));
     // Named, so the user knows which setting (TEMP, TMPDIR) to look at.
     if (!folder.isValid())
         throw AppError(QStringLiteral("Path/File access error: %1 (%2)").arg(parent, folder.errorString()));
     folder.setAutoRemove(false);
-    globals.WorkFolder = folder.path();
-    return globals.WorkFolder;
+    globals.workFolder = folder.path();
+    return globals.workFolder;
 }
 } // namespace
 
@@ -45,32 +45,32 @@ QString temporaryFolder()
     return fromEnvironment.isEmpty() ? QDir::tempPath() : fromEnvironment;
 }
 
-void WriteCurlFiles(Globals &globals)
+void writeCurlFiles(ProgramState &globals)
 {
     const QString curl = findHelper(QStringLiteral("curl"), QStringLiteral("curl"));
     const QString folder = ensureWorkFolder(globals);
-    globals.CurlCommand = curl;
-    globals.MessagePath = QDir(folder).filePath(QStringLiteral("message.txt"));
+    globals.curlCommand = curl;
+    globals.messagePath = QDir(folder).filePath(QStringLiteral("message.txt"));
 }
 
-void WriteAnsiFilter(Globals &globals)
+void writeAnsiFilter(ProgramState &globals)
 {
     const QString ansifilter = findHelper(QStringLiteral("ansifilter"), QStringLiteral("ansifilter"));
     const QString folder = ensureWorkFolder(globals);
-    globals.AnsiFilterCommand = ansifilter;
-    globals.CleanPath = QDir(folder).filePath(QStringLiteral("clean.txt"));
+    globals.ansiFilterCommand = ansifilter;
+    globals.cleanPath = QDir(folder).filePath(QStringLiteral("clean.txt"));
 }
 
-void DeleteCurlFiles(Globals &globals)
+void deleteCurlFiles(ProgramState &globals)
 {
-    DeleteFileSafe(globals.MessagePath);
+    deleteFileSafe(globals.messagePath);
 }
 
-void DeleteAnsiFilter(Globals &globals)
+void deleteAnsiFilter(ProgramState &globals)
 {
-    DeleteFileSafe(globals.CleanPath);
-    if (!globals.WorkFolder.isEmpty())
-        QDir(globals.WorkFolder).removeRecursively();
+    deleteFileSafe(globals.cleanPath);
+    if (!globals.workFolder.isEmpty())
+        QDir(globals.workFolder).removeRecursively();
 }
 
 QString urlSafeTarget(const QString &target)

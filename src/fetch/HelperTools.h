@@ -5,20 +5,20 @@
 
 namespace tidewick {
 
-struct Globals;
+struct ProgramState;
 
 // The temporary folder: TEMP when set, else the platform's.
 QString temporaryFolder();
 
 // Finds curl on PATH and makes the private work folder for the raw answer;
-// sets CurlCommand and MessagePath. Throws AppError naming a missing program
+// sets curlCommand and messagePath. Throws AppError naming a missing program
 // or a folder that cannot be made.
-void WriteCurlFiles(Globals &globals);
-// Finds ansifilter on PATH; sets AnsiFilterCommand and CleanPath.
-void WriteAnsiFilter(Globals &globals);
+void writeCurlFiles(ProgramState &globals);
+// Finds ansifilter on PATH; sets ansiFilterCommand and cleanPath.
+void writeAnsiFilter(ProgramState &globals);
 // Delete the work files (at shutdown); the second also removes the folder.
-void DeleteCurlFiles(Globals &globals);
-void DeleteAnsiFilter(Globals &globals);
+void deleteCurlFiles(ProgramState &globals);
+void deleteAnsiFilter(ProgramState &globals);
 
 // The largest answer a query may bring.
 inline constexpr qint64 kAnswerSizeLimit = 4 * 1024 * 1024;

@@ -36,7 +36,7 @@ QProcessRunner::~QProcessRunner()
     stopAll();
 }
 
-void QProcessRunner::ShellAndWait(const QString &program, const QStringList &arguments, const OutputLimit &limit)
+void QProcessRunner::runAndWait(const QString &program, const QStringList &arguments, const OutputLimit &limit)
 {
     QProcess process;
     process.setProgram(program);

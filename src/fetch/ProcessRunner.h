@@ -25,7 +25,7 @@ public:
 
     // Starts the program and returns when it has ended, handling window
     // events meanwhile. Returns at once when the program cannot be started.
-    virtual void ShellAndWait(const QString &program, const QStringList &arguments,
+    virtual void runAndWait(const QString &program, const QStringList &arguments,
                               const OutputLimit &limit = {}) = 0;
     // True while a program started here is still running.
     virtual bool isRunning() const = 0;
@@ -47,7 +47,7 @@ private:
 class QProcessRunner final : public ProcessRunner {
 public:
     ~QProcessRunner() override;
-    void ShellAndWait(const QString &program, const QStringList &arguments,
+    void runAndWait(const QString &program, const QStringList &arguments,
                       const OutputLimit &limit = {}) override;
     bool isRunning() const override { return !m_running.isEmpty(); }
     void stopAll() override;

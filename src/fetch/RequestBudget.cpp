@@ -1,6 +1,6 @@
 #include "fetch/RequestBudget.h"
 
-#include "app/AppError.h"
+#include "core/AppError.h"
 
 #include <cmath>
 #include <limits>

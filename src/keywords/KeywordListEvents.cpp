@@ -1,6 +1,6 @@
 #include "keywords/KeywordListEvents.h"
 
-#include "app/ReportList.h"
+#include "core/ReportList.h"
 
 #include <QDropEvent>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "keywords/TextFileReader.h"
 
-#include "app/AppError.h"
+#include "core/AppError.h"
 
 #include <QByteArrayView>
 #include <QFile>

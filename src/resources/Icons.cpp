@@ -24,7 +24,7 @@ QIcon applicationIcon()
     return icon;
 }
 
-QIcon trayIcon()
+QIcon trayIconPicture()
 {
     // Same drawing as the window icon; the tray usually takes the 16 px one.
     return applicationIcon();

@@ -11,6 +11,6 @@ namespace tidewick {
 // The main window's icon.
 QIcon applicationIcon();
 // The tray icon; the tray message points the user to it ("the blue 'K' icon").
-QIcon trayIcon();
+QIcon trayIconPicture();
 
 } // namespace tidewick

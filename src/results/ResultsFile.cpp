@@ -1,6 +1,6 @@
 #include "results/ResultsFile.h"
 
-#include "app/AppError.h"
+#include "core/AppError.h"
 #include "results/ExportFormat.h"
 
 #include <QDir>
@@ -198,7 +198,7 @@ void AnsiTextFile::throwWriteError() const
     throw AppError(QStringLiteral("Device I/O error: %1 (%2)").arg(m_path, m_file.errorString()));
 }
 
-void WriteTextFile(const QString &text, const QString &path)
+void writeTextFile(const QString &text, const QString &path)
 {
     AnsiTextFile file(path);
     file.write(text);
@@ -206,7 +206,7 @@ void WriteTextFile(const QString &text, const QString &path)
     file.commit();
 }
 
-void ListviewToFile(const QString &header, QStringList rows, const QString &path,
+void writeListFile(const QString &header, QStringList rows, const QString &path,
                     const std::function<void()> &yield)
 {
     // A piece is written when it holds this many rows or characters,

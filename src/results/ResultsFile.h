@@ -66,14 +66,14 @@ private:
 };
 
 // Creates or replaces the file with the text followed by CR LF.
-void WriteTextFile(const QString &text, const QString &path);
+void writeTextFile(const QString &text, const QString &path);
 
 // Saves a one-column list in the export format (results/ExportFormat.h).
 // `rows` is a snapshot: the rows as they were when the save began, whatever
 // happens to the list meanwhile. The text is built and written in pieces of
 // a few thousand rows, and `yield` runs after each, so the window keeps
 // answering while a long list is saved.
-void ListviewToFile(const QString &header, QStringList rows, const QString &path,
+void writeListFile(const QString &header, QStringList rows, const QString &path,
                     const std::function<void()> &yield = {});
 
 } // namespace tidewick

@@ -1,12 +1,12 @@
 #include "schedule/Countdown.h"
 
-#include "app/AppError.h"
-#include "app/ReportList.h"
+#include "core/AppError.h"
+#include "core/ReportList.h"
 #include "schedule/IntervalTable.h"
 
 namespace tidewick {
 
-QString SecondsToHMS(qint32 seconds)
+QString secondsToHms(qint32 seconds)
 {
     constexpr qint64 kDay = 86400;
     // Negative counts wrap around the day like a time of day would.
@@ -17,7 +17,7 @@ QString SecondsToHMS(qint32 seconds)
         .arg(ofDay % 60, 2, 10, QLatin1Char('0'));
 }
 
-qint32 IntervalSeconds(const ReportList &intervalList)
+qint32 intervalSeconds(const ReportList &intervalList)
 {
     const int row = intervalList.selectedRow();
     if (row < 0)

@@ -1,5 +1,5 @@
 #include "TestWindow.h"
-#include "app/ReportList.h"
+#include "core/ReportList.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -50,31 +50,31 @@ void AccessibilityTest::everyControl_hasANameAndARoleThatSayWhatItIs()
 {
     TestWindow window;
     window.useFakeRunner();
-    Form1 &form = window.create();
+    MainWindow &form = window.create();
 
     const struct {
         QWidget *control;
         QString name;
         QAccessible::Role role;
     } expected[] = {
-        {form.Frame1, QStringLiteral("Next news fetch will occur in"), QAccessible::Grouping},
-        {form.ProgressBar1, QStringLiteral("Time until the next news fetch"), QAccessible::ProgressBar},
-        {form.Frame2, QStringLiteral("Startup Options"), QAccessible::Grouping},
-        {form.Check4, QStringLiteral("Load this software on Windows startup"), QAccessible::CheckBox},
-        {form.Check8, QStringLiteral("Minimized to system tray"), QAccessible::CheckBox},
-        {form.ListView1, QStringLiteral("News"), QAccessible::Tree},
-        {form.ListView2, QStringLiteral("How often would you like to news fetch?"), QAccessible::Tree},
-        {form.ListView3, QStringLiteral("Local News Sites"), QAccessible::Tree},
-        {form.ListView4, QStringLiteral("Categories"), QAccessible::Tree},
-        {form.ListView5, QStringLiteral("Keyword/s"), QAccessible::Tree},
-        {form.PushButton1, QStringLiteral("Save Results"), QAccessible::Button},
-        {form.PushButton2, QStringLiteral("Clear List"), QAccessible::Button},
-        {form.PushButton3, QStringLiteral("Add One Keyword"), QAccessible::Button},
-        {form.PushButton4, QStringLiteral("Load List From Text File"), QAccessible::Button},
-        {form.PushButton5, QStringLiteral("Turn On Automatic News Fetch"), QAccessible::Button},
-        {form.PushButton6, QStringLiteral("News Fetch Now (Test)"), QAccessible::Button},
-        {form.PushButton7, QStringLiteral("Load Sample/Example Data"), QAccessible::Button},
-        {form.PushButton11, QStringLiteral("Clear List"), QAccessible::Button},
+        {form.countdownGroup, QStringLiteral("Next news fetch will occur in"), QAccessible::Grouping},
+        {form.countdownBar, QStringLiteral("Time until the next news fetch"), QAccessible::ProgressBar},
+        {form.startupOptionsGroup, QStringLiteral("Startup Options"), QAccessible::Grouping},
+        {form.startAtLogonBox, QStringLiteral("Load this software on Windows startup"), QAccessible::CheckBox},
+        {form.startInTrayBox, QStringLiteral("Minimized to system tray"), QAccessible::CheckBox},
+        {form.resultsList, QStringLiteral("News"), QAccessible::Tree},
+        {form.intervalList, QStringLiteral("How often would you like to news fetch?"), QAccessible::Tree},
+        {form.countryList, QStringLiteral("Local News Sites"), QAccessible::Tree},
+        {form.categoryList, QStringLiteral("Categories"), QAccessible::Tree},
+        {form.keywordList, QStringLiteral("Keyword/s"), QAccessible::Tree},
+        {form.saveResultsButton, QStringLiteral("Save Results"), QAccessible::Button},
+        {form.clearResultsButton, QStringLiteral("Clear List"), QAccessible::Button},
+        {form.addKeywordButton, QStringLiteral("Add One Keyword"), QAccessible::Button},
+        {form.importKeywordsButton, QStringLiteral("Load List From Text File"), QAccessible::Button},
+        {form.automaticFetchButton, QStringLiteral("Turn On Automatic News Fetch"), QAccessible::Button},
+        {form.testFetchButton, QStringLiteral("News Fetch Now (Test)"), QAccessible::Button},
+        {form.sampleKeywordsButton, QStringLiteral("Load Sample/Example Data"), QAccessible::Button},
+        {form.clearKeywordsButton, QStringLiteral("Clear List"), QAccessible::Button},
     };
     QCOMPARE(accessibleOf(&form)->text(QAccessible::Name), QStringLiteral("Tidewick"));
     QCOMPARE(accessibleOf(&form)->role(), QAccessible::Window);
@@ -84,17 +84,17 @@ void AccessibilityTest::everyControl_hasANameAndARoleThatSayWhatItIs()
         QCOMPARE(interface->role(), control.role);
     }
     // The keyword list also says how to use it.
-    QVERIFY(accessibleOf(form.ListView5)->text(QAccessible::Description).contains(QLatin1String("Drag and drop")));
+    QVERIFY(accessibleOf(form.keywordList)->text(QAccessible::Description).contains(QLatin1String("Drag and drop")));
 }
 
 void AccessibilityTest::twoClearListButtons_areToldApartByTheirDescription()
 {
     TestWindow window;
     window.useFakeRunner();
-    Form1 &form = window.create();
+    MainWindow &form = window.create();
 
-    const QString keywords = accessibleOf(form.PushButton11)->text(QAccessible::Description);
-    const QString results = accessibleOf(form.PushButton2)->text(QAccessible::Description);
+    const QString keywords = accessibleOf(form.clearKeywordsButton)->text(QAccessible::Description);
+    const QString results = accessibleOf(form.clearResultsButton)->text(QAccessible::Description);
     QVERIFY(keywords.contains(QLatin1String("Keyword/s")));
     QVERIFY(results.contains(QLatin1String("News")));
     QVERIFY(keywords != results);
@@ -104,13 +104,13 @@ void AccessibilityTest::tickBoxRows_showTheirStateAndTickFromTheKeyboard()
 {
     TestWindow window;
     window.useFakeRunner();
-    Form1 &form = window.create();
+    MainWindow &form = window.create();
     // A screen reader meets the lists laid out on the screen.
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
-    for (ReportList *list : {form.ListView3, form.ListView4}) {
-        const QString wanted = list == form.ListView3 ? QStringLiteral("us") : QStringLiteral("science");
+    for (ReportList *list : {form.countryList, form.categoryList}) {
+        const QString wanted = list == form.countryList ? QStringLiteral("us") : QStringLiteral("science");
         const int row = rowOf(list, wanted);
         QVERIFY(row >= 0);
         QAccessibleInterface *cell = cellOf(list, row);
@@ -130,7 +130,7 @@ void AccessibilityTest::tickBoxRows_showTheirStateAndTickFromTheKeyboard()
         QVERIFY(cellOf(list, row)->state().checked);
     }
     // Rows of the other lists carry no tick box.
-    QVERIFY(!cellOf(form.ListView2, 0)->state().checkable);
+    QVERIFY(!cellOf(form.intervalList, 0)->state().checkable);
 }
 
 QTEST_MAIN(AccessibilityTest)

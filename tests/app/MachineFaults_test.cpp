@@ -6,9 +6,9 @@
 #include "ProcessChecks.h"
 #include "TestPaths.h"
 #include "TestWindow.h"
-#include "app/ReportList.h"
+#include "core/ReportList.h"
 #include "fetch/HelperTools.h"
-#include "fetch/IntervalSave.h"
+#include "fetch/FetchRun.h"
 #include "fetch/ListingParser.h"
 #include "schedule/CountdownTimer.h"
 
@@ -113,20 +113,20 @@ private slots:
     {
         TestWindow window;
         test::writeFile(window.configFolder() + QStringLiteral("/Kestrow"), "not a folder");
-        Form1 &form = window.create();
-        QCOMPARE(form.ListView2->selectedRow(), kDefaultIntervalRow);
-        QCOMPARE(form.Timer1->period(), 0);
+        MainWindow &form = window.create();
+        QCOMPARE(form.intervalList->selectedRow(), kDefaultIntervalRow);
+        QCOMPARE(form.countdownTimer->period(), 0);
         QVERIFY(window.dialogs.errorReports().isEmpty());
 
-        form.ListView2->selectRow(kFourHoursRow);
-        form.Check4->setChecked(true);
+        form.intervalList->selectRow(kFourHoursRow);
+        form.startAtLogonBox->setChecked(true);
         const QStringList reports = window.dialogs.errorReports();
         QCOMPARE(reports.size(), 2);
         for (const QString &report : reports)
             QVERIFY2(report.startsWith(QStringLiteral("Permission denied: ") + iniPath(window)), qPrintable(report));
-        QCOMPARE(form.ListView2->selectedRow(), kFourHoursRow);
-        QVERIFY(form.Check4->isChecked());
-        QVERIFY(!form.Check8->isHidden());
+        QCOMPARE(form.intervalList->selectedRow(), kFourHoursRow);
+        QVERIFY(form.startAtLogonBox->isChecked());
+        QVERIFY(!form.startInTrayBox->isHidden());
     }
 
     void corruptSettingsFile_startsWithWhatCanBeRead_data()
@@ -153,12 +153,12 @@ private slots:
         QFETCH(int, intervalRow);
         TestWindow window;
         test::writeFile(iniPath(window), content);
-        Form1 &form = window.create();
-        QCOMPARE(form.ListView2->selectedRow(), intervalRow);
-        QCOMPARE(form.Timer1->period(), 0);
+        MainWindow &form = window.create();
+        QCOMPARE(form.intervalList->selectedRow(), intervalRow);
+        QCOMPARE(form.countdownTimer->period(), 0);
         QVERIFY2(window.dialogs.errorReports().isEmpty(), qPrintable(window.dialogs.errorReports().join(u'|')));
 
-        form.PushButton5->click(); // turn automatic fetching on: stores StartStopState
+        form.automaticFetchButton->click(); // turn automatic fetching on: stores StartStopState
         QCOMPARE(window.settings.read(SettingKeys::StartStopState, QString()), kOn);
         QCOMPARE(window.settings.read(SettingKeys::OftenIndex, QStringLiteral("2")).toInt(), intervalRow + 1);
         if (content.contains("Windows Startup=On"))
@@ -173,11 +173,11 @@ private slots:
         const QByteArray before = "[Tidewick]\nOftenIndex=4\nWindows Startup=On\nMinimized=On\nDailyRecs=7\n"
                                   "StartDate=46083\nStartStopState=Off\n";
         test::writeFile(iniPath(window), before);
-        Form1 &form = window.create();
+        MainWindow &form = window.create();
         {
             FileSizeCap full(16);
-            form.ListView2->selectRow(0);
-            form.Check8->setChecked(false);
+            form.intervalList->selectRow(0);
+            form.startInTrayBox->setChecked(false);
         }
         QCOMPARE(window.dialogs.errorReports().size(), 2);
         QCOMPARE(entriesOf(window.configFolder() + QStringLiteral("/Kestrow")), QStringList{"Tidewick.ini"});
@@ -189,7 +189,7 @@ private slots:
         };
         storedEarlier();
         // Once there is room again, the next choice is stored beside the others.
-        form.ListView2->selectRow(2);
+        form.intervalList->selectRow(2);
         QCOMPARE(window.settings.read(SettingKeys::OftenIndex, QString()), QStringLiteral("3"));
         storedEarlier();
     }
@@ -224,12 +224,12 @@ private slots:
         if (variable != "TEMP")
             environment.unset("TEMP");
         environment.set(variable.constData(), temp.toLocal8Bit());
-        Form1 &form = window.create();
+        MainWindow &form = window.create();
         if (!reported) {
             QVERIFY(window.dialogs.errorReports().isEmpty());
-            QVERIFY(QFileInfo(window.globals.WorkFolder).isDir());
-            QVERIFY(!window.globals.WorkFolder.startsWith(temp));
-            DeleteAnsiFilter(window.globals);
+            QVERIFY(QFileInfo(window.globals.workFolder).isDir());
+            QVERIFY(!window.globals.workFolder.startsWith(temp));
+            deleteAnsiFilter(window.globals);
             return;
         }
         const QStringList reports = window.dialogs.errorReports();
@@ -239,9 +239,9 @@ private slots:
         QVERIFY(reports[0].contains(QStringLiteral("line 180\r")));
 
         window.dialogs.shown.clear();
-        form.ListView5->rows().append(QStringLiteral("mars"));
-        form.PushButton6->click();
-        QCOMPARE(form.ListView1->count(), 0);
+        form.keywordList->rows().append(QStringLiteral("mars"));
+        form.testFetchButton->click();
+        QCOMPARE(form.resultsList->count(), 0);
         QCOMPARE(window.dialogs.messageTexts(), QStringList{QStringLiteral("Done.")});
         QCOMPARE(kind == QLatin1String("file"), QFileInfo(temp).isFile());
         QVERIFY(!QFileInfo(QDir::currentPath() + QStringLiteral("/message.txt")).exists());
@@ -283,15 +283,15 @@ private slots:
         environment.set("TEMP", mounted);
         window.services.newsHost = QStringLiteral("localhost:%1").arg(service.port);
         window.services.queryTimeLimitSeconds = 10;
-        Form1 &form = window.create();
+        MainWindow &form = window.create();
         QVERIFY(window.dialogs.errorReports().isEmpty());
         // Fill the folder but for a little room.
         test::writeFile(QString::fromLocal8Bit(mounted) + QStringLiteral("/ballast"), QByteArray(40 * 1024, 'x'));
-        window.globals.TestFetch = true;
-        form.news().FetchNewsNow();
+        window.globals.testFetch = true;
+        form.news().fetchNewsNow();
         QCOMPARE(service.requests().size(), 1);
-        QCOMPARE(form.ListView1->rows().texts(), QStringList());
-        QVERIFY(entriesOf(window.globals.WorkFolder).isEmpty());
+        QCOMPARE(form.resultsList->rows().texts(), QStringList());
+        QVERIFY(entriesOf(window.globals.workFolder).isEmpty());
         QVERIFY(window.dialogs.errorReports().isEmpty());
     }
 
@@ -321,8 +321,8 @@ private slots:
         QCOMPARE(reports.size(), 1);
         QVERIFY2(reports[0].contains(missing) && reports[0].contains(QStringLiteral("not on PATH")), qPrintable(reports[0]));
         window.dialogs.shown.clear();
-        window.form().PushButton6->click();
-        QCOMPARE(window.form().ListView1->count(), 0);
+        window.form().testFetchButton->click();
+        QCOMPARE(window.form().resultsList->count(), 0);
         QCOMPARE(window.dialogs.messageTexts(), QStringList{QStringLiteral("Done.")});
     }
 
@@ -345,7 +345,7 @@ private slots:
         const QString output = folder.filePath(QStringLiteral("answer.txt"));
         QProcessRunner runner;
         runner.setTimeLimit(1);
-        runner.ShellAndWait(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script, output}, OutputLimit{output, 0});
+        runner.runAndWait(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script, output}, OutputLimit{output, 0});
         QCOMPARE(QFileInfo::exists(output), kept);
         QVERIFY(!runner.isRunning());
     }
@@ -368,7 +368,7 @@ private slots:
         ScopedEnvironment environment;
         environment.set("PATH", (helpers.path() + QStringLiteral(":") + qEnvironmentVariable("PATH")).toLocal8Bit());
         TestWindow window;
-        Form1 &form = window.create();
+        MainWindow &form = window.create();
         QTimer killer;
         QObject::connect(&killer, &QTimer::timeout, [&] {
             if (const qint64 pid = pidFrom(pidFile); pid > 0) {
@@ -379,12 +379,12 @@ private slots:
         killer.start(20);
         QElapsedTimer elapsed;
         elapsed.start();
-        window.globals.TestFetch = true;
-        form.news().FetchNewsNow();
+        window.globals.testFetch = true;
+        form.news().fetchNewsNow();
         QVERIFY(elapsed.elapsed() < 5000);
-        QCOMPARE(form.ListView1->rows().texts(), QStringList());
+        QCOMPARE(form.resultsList->rows().texts(), QStringList());
         QCOMPARE(window.tray.kinds().count(QStringLiteral("balloon")), 0);
-        QVERIFY(entriesOf(window.globals.WorkFolder).isEmpty());
+        QVERIFY(entriesOf(window.globals.workFolder).isEmpty());
         QCOMPARE(window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));
     }
 
@@ -400,7 +400,7 @@ private slots:
         environment.set("PATH", (helpers.path() + QStringLiteral(":") + qEnvironmentVariable("PATH")).toLocal8Bit());
         TestWindow window;
         window.services.queryTimeLimitSeconds = 1;
-        Form1 &form = window.create();
+        MainWindow &form = window.create();
         QCOMPARE(window.runner->timeLimit(), 3);
 
         QElapsedTimer sinceTick;
@@ -411,8 +411,8 @@ private slots:
         sinceTick.start();
         QElapsedTimer elapsed;
         elapsed.start();
-        window.globals.TestFetch = true;
-        form.news().FetchNewsNow();
+        window.globals.testFetch = true;
+        form.news().fetchNewsNow();
         ticker.stop();
         const qint64 took = elapsed.elapsed();
         QVERIFY2(took >= 2500 && took < 8000, qPrintable(QString::number(took)));
@@ -421,8 +421,8 @@ private slots:
         const qint64 sleeper = pidFrom(pidFile);
         QVERIFY(sleeper > 0);
         QTRY_VERIFY_WITH_TIMEOUT(test::processIsGone(sleeper), 2000);
-        QCOMPARE(form.ListView1->count(), 0);
-        QVERIFY(entriesOf(window.globals.WorkFolder).isEmpty());
+        QCOMPARE(form.resultsList->count(), 0);
+        QVERIFY(entriesOf(window.globals.workFolder).isEmpty());
     }
 
 private:

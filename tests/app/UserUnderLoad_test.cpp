@@ -6,9 +6,9 @@
 #include "ProcessChecks.h"
 #include "TestPaths.h"
 #include "TestWindow.h"
-#include "app/ReportList.h"
+#include "core/ReportList.h"
 #include "fetch/HelperTools.h"
-#include "fetch/IntervalSave.h"
+#include "fetch/FetchRun.h"
 #include "results/ExportFormat.h"
 #include "schedule/CountdownTimer.h"
 
@@ -94,22 +94,22 @@ private slots:
         TestWindow window;
         test::FakeRunner &runner = window.useFakeRunner();
         runner.listing = threeArticles();
-        Form1 &form = window.create();
+        MainWindow &form = window.create();
         window.dialogs.textAnswers.enqueue(keyword);
-        form.PushButton3->click();
-        QCOMPARE(form.ListView5->rows().texts(), QStringList{keyword});
+        form.addKeywordButton->click();
+        QCOMPARE(form.keywordList->rows().texts(), QStringList{keyword});
 
-        form.PushButton6->click();
+        form.testFetchButton->click();
         QCOMPARE(runner.runs.first().arguments.size(), curlArguments(QStringLiteral("x"), QStringLiteral("y")).size());
         QCOMPARE(runner.targets().first(),
                  urlSafeTarget(QStringLiteral("localhost:9/") + keyword.trimmed().replace(u' ', u'+')));
 
         // The keyword as a results row, saved and read back byte for byte.
-        form.ListView1->rows().append(keyword);
+        form.resultsList->rows().append(keyword);
         const QString path = m_files.filePath(QStringLiteral("long.txt"));
         window.dialogs.saveAnswers.enqueue(path);
-        form.PushButton1->click();
-        QCOMPARE(test::readFile(path), exportText(QStringLiteral("News"), form.ListView1->rows().texts()).toUtf8());
+        form.saveResultsButton->click();
+        QCOMPARE(test::readFile(path), exportText(QStringLiteral("News"), form.resultsList->rows().texts()).toUtf8());
         QVERIFY(window.dialogs.errorReports().isEmpty());
     }
 
@@ -140,19 +140,19 @@ private slots:
         TestWindow window;
         window.services.newsHost = QStringLiteral("localhost:%1").arg(m_service->port);
         window.services.queryTimeLimitSeconds = 5;
-        Form1 &form = window.create();
-        form.ListView5->rows().append(keyword);
-        form.ListView4->rows().setChecked(form.ListView4->rows().texts().indexOf(QStringLiteral("science")), true);
+        MainWindow &form = window.create();
+        form.keywordList->rows().append(keyword);
+        form.categoryList->rows().setChecked(form.categoryList->rows().texts().indexOf(QStringLiteral("science")), true);
         const qsizetype before = m_service->requests().size();
-        window.globals.TestFetch = true;
-        form.news().FetchNewsNow();
+        window.globals.testFetch = true;
+        form.news().fetchNewsNow();
 
         const QList<QJsonObject> requests = m_service->requests();
         QCOMPARE(requests.size(), before + 1);
         QCOMPARE(requests.last().value(QStringLiteral("keyword")).toString(), keyword.trimmed());
         QCOMPARE(requests.last().value(QStringLiteral("category")).toString(), QStringLiteral("science"));
         QCOMPARE(window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));
-        QVERIFY(entriesOf(window.globals.WorkFolder).isEmpty());
+        QVERIFY(entriesOf(window.globals.workFolder).isEmpty());
     }
 
     // --- Closing at the worst moment ------------------------------------------
@@ -169,9 +169,9 @@ private slots:
         ScopedEnvironment environment;
         environment.set("PATH", (helpers.path() + QStringLiteral(":") + qEnvironmentVariable("PATH")).toLocal8Bit());
         TestWindow window;
-        Form1 &form = window.create();
-        form.ListView5->rows().append({QStringLiteral("a"), QStringLiteral("b")});
-        const QString workFolder = window.globals.WorkFolder;
+        MainWindow &form = window.create();
+        form.keywordList->rows().append({QStringLiteral("a"), QStringLiteral("b")});
+        const QString workFolder = window.globals.workFolder;
         qint64 curlPid = 0;
         QTimer closer;
         QObject::connect(&closer, &QTimer::timeout, [&] {
@@ -184,7 +184,7 @@ private slots:
         closer.start(20);
         QElapsedTimer elapsed;
         elapsed.start();
-        form.PushButton6->click();
+        form.testFetchButton->click();
         QVERIFY(elapsed.elapsed() < 5000);
         QCOMPARE(window.programEnded, 1);
         QVERIFY(curlPid > 0 && test::processIsGone(curlPid));
@@ -214,11 +214,11 @@ private slots:
             atEnd = entriesOf(folder);
             savedAtEnd = test::readFile(path);
         };
-        Form1 &form = window.create();
+        MainWindow &form = window.create();
         QStringList rows;
         for (int i = 0; i < 50000; ++i)
             rows.append(QStringLiteral("Article %1 with some text to make the file long").arg(i));
-        form.ListView1->rows().append(rows);
+        form.resultsList->rows().append(rows);
         bool closedDuringSave = false;
         QTimer::singleShot(0, &form, [&] {
             closedDuringSave = form.isBusy();
@@ -226,7 +226,7 @@ private slots:
         });
         window.dialogs.saveAnswers.enqueue(path);
         window.dialogs.yesNoAnswers.enqueue(true);
-        form.PushButton1->click();
+        form.saveResultsButton->click();
 
         QVERIFY(closedDuringSave);
         QCOMPARE(window.programEnded, 1);
@@ -242,17 +242,17 @@ private slots:
         TestWindow window;
         test::FakeRunner &runner = window.useFakeRunner();
         runner.listing = threeArticles();
-        Form1 &form = window.create();
-        form.ListView5->rows().append({QStringLiteral("a"), QStringLiteral("b")});
-        const QString workFolder = window.globals.WorkFolder;
+        MainWindow &form = window.create();
+        form.keywordList->rows().append({QStringLiteral("a"), QStringLiteral("b")});
+        const QString workFolder = window.globals.workFolder;
         window.clock.duringWait = [&] {
             window.clock.duringWait = nullptr;
             form.close();
         };
-        form.PushButton6->click();
+        form.testFetchButton->click();
         QCOMPARE(window.programEnded, 1);
         QCOMPARE(window.tray.kinds().count(QStringLiteral("balloon")), 1);
-        QCOMPARE(form.ListView1->count(), 0);
+        QCOMPARE(form.resultsList->count(), 0);
         QCOMPARE(runner.targets().size(), 1);
         // Nothing shows in the tray once the icon has left it.
         const QStringList kinds = window.tray.kinds();
@@ -279,12 +279,12 @@ private slots:
         TestWindow window;
         test::FakeRunner &runner = window.useFakeRunner();
         runner.listing = threeArticles();
-        Form1 &form = window.create();
+        MainWindow &form = window.create();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.ListView5->rows().append({QStringLiteral("alpha"), QStringLiteral("beta")});
-        form.ListView1->rows().append(QStringLiteral("an earlier result"));
-        form.ListView5->selectRow(0);
+        form.keywordList->rows().append({QStringLiteral("alpha"), QStringLiteral("beta")});
+        form.resultsList->rows().append(QStringLiteral("an earlier result"));
+        form.keywordList->selectRow(0);
 
         bool pressed = false;
         runner.whileRunning = [&] {
@@ -292,24 +292,24 @@ private slots:
                 return;
             pressed = true;
             QVERIFY(form.isBusy());
-            form.PushButton6->click(); // refused
-            form.PushButton5->click(); // turns on; says the fetch is already running
+            form.testFetchButton->click(); // refused
+            form.automaticFetchButton->click(); // turns on; says the fetch is already running
             window.dialogs.textAnswers.enqueue(QStringLiteral("typed"));
-            form.PushButton3->click(); // added
-            form.PushButton7->click(); // samples added
-            form.PushButton11->click(); // refused while busy
-            QTest::keyClick(form.ListView5, Qt::Key_Delete); // refused while busy
-            const QPoint first = form.ListView5->visualRect(form.ListView5->rows().index(0)).center();
-            QTest::mouseDClick(form.ListView5->viewport(), Qt::LeftButton, Qt::NoModifier, first); // refused
+            form.addKeywordButton->click(); // added
+            form.sampleKeywordsButton->click(); // samples added
+            form.clearKeywordsButton->click(); // refused while busy
+            QTest::keyClick(form.keywordList, Qt::Key_Delete); // refused while busy
+            const QPoint first = form.keywordList->visualRect(form.keywordList->rows().index(0)).center();
+            QTest::mouseDClick(form.keywordList->viewport(), Qt::LeftButton, Qt::NoModifier, first); // refused
             window.dialogs.openAnswers.enqueue({openedFile});
-            form.PushButton4->click(); // imported
-            dropFiles(form.ListView5->viewport(), {listFile}); // imported once the drop is done
+            form.importKeywordsButton->click(); // imported
+            dropFiles(form.keywordList->viewport(), {listFile}); // imported once the drop is done
             window.dialogs.saveAnswers.enqueue(savePath);
-            form.PushButton1->click(); // saves the results as they are now
-            form.PushButton2->click(); // empties the results
-            form.ListView2->selectRow(0); // another interval, stored
+            form.saveResultsButton->click(); // saves the results as they are now
+            form.clearResultsButton->click(); // empties the results
+            form.intervalList->selectRow(0); // another interval, stored
         };
-        form.PushButton6->click();
+        form.testFetchButton->click();
         QCoreApplication::processEvents();
 
         QVERIFY(pressed);
@@ -318,19 +318,19 @@ private slots:
         // One run only: every query target differs.
         const QStringList targets = runner.targets();
         QCOMPARE(QSet<QString>(targets.cbegin(), targets.cend()).size(), targets.size());
-        QCOMPARE(form.ListView5->rows().texts(),
+        QCOMPARE(form.keywordList->rows().texts(),
                  QStringList({"alpha", "beta", "typed", "Tesla", "Perseverance", "COVID-19", "opened", "dropped one",
                               "dropped two"}));
         QCOMPARE(test::readFile(savePath), exportText(QStringLiteral("News"), {QStringLiteral("an earlier result")}).toUtf8());
-        QVERIFY(!form.ListView1->rows().texts().contains(QStringLiteral("an earlier result")));
-        QVERIFY(form.ListView1->count() > 0);
+        QVERIFY(!form.resultsList->rows().texts().contains(QStringLiteral("an earlier result")));
+        QVERIFY(form.resultsList->count() > 0);
         QCOMPARE(window.settings.read(SettingKeys::OftenIndex, QString()), QStringLiteral("1"));
-        QCOMPARE(form.mousePointer(), Form1::Pointer::Default);
+        QCOMPARE(form.mousePointer(), MainWindow::Pointer::Default);
         // Turned on during the fetch: on it stays, with its countdown running.
-        QCOMPARE(form.PushButton5->text(), kTurnOff);
+        QCOMPARE(form.automaticFetchButton->text(), kTurnOff);
         QCOMPARE(window.settings.read(SettingKeys::StartStopState, QString()), kOn);
-        QCOMPARE(form.Timer1->period(), 1000);
-        QVERIFY(form.Timer1->enabled());
+        QCOMPARE(form.countdownTimer->period(), 1000);
+        QVERIFY(form.countdownTimer->enabled());
     }
 
     // Automatic fetching turned off while a test fetch runs stays off: the
@@ -340,16 +340,16 @@ private slots:
         TestWindow window;
         window.settings.write(SettingKeys::StartStopState, kOn);
         test::FakeRunner &runner = window.useFakeRunner();
-        Form1 &form = window.create();
-        QCOMPARE(form.Timer1->period(), 1000);
+        MainWindow &form = window.create();
+        QCOMPARE(form.countdownTimer->period(), 1000);
         runner.whileRunning = [&] {
             runner.whileRunning = nullptr;
-            form.PushButton5->click();
+            form.automaticFetchButton->click();
         };
-        form.PushButton6->click();
-        QCOMPARE(form.PushButton5->text(), kTurnOn);
+        form.testFetchButton->click();
+        QCOMPARE(form.automaticFetchButton->text(), kTurnOn);
         QCOMPARE(window.settings.read(SettingKeys::StartStopState, QString()), kOff);
-        QCOMPARE(form.Timer1->period(), 0);
+        QCOMPARE(form.countdownTimer->period(), 0);
     }
 };
 

@@ -1,8 +1,8 @@
 #include "FakeRunner.h"
 #include "TestPaths.h"
 #include "TestWindow.h"
-#include "desktop/mStartUp.h"
-#include "fetch/IntervalSave.h"
+#include "desktop/AutostartEntry.h"
+#include "fetch/FetchRun.h"
 #include "schedule/CountdownTimer.h"
 
 #include <QCheckBox>
@@ -44,12 +44,12 @@ private slots:
     void minimise_hidesIntoTheTrayWithOneMessagePerRun()
     {
         TestWindow window;
-        Form1 &form = window.create();
+        MainWindow &form = window.create();
         form.show();
         form.setWindowState(Qt::WindowMinimized);
         QTRY_VERIFY(!form.isVisible());
         QVERIFY(!(form.windowState() & Qt::WindowMinimized));
-        QVERIFY(window.globals.HiddenInTray);
+        QVERIFY(window.globals.hiddenInTray);
         const auto balloon = window.tray.last(Kind::ShowBalloon);
         QCOMPARE(balloon.text, kTrayMessage);
         QCOMPARE(balloon.title, QStringLiteral("Tidewick"));
@@ -58,7 +58,7 @@ private slots:
         window.tray.raise(TrayEvent::RightUp);
         QVERIFY(form.isVisible());
         QVERIFY(!(form.windowState() & Qt::WindowMinimized));
-        QVERIFY(!window.globals.HiddenInTray);
+        QVERIFY(!window.globals.hiddenInTray);
 
         form.setWindowState(Qt::WindowMinimized);
         QTRY_VERIFY(!form.isVisible());
@@ -70,7 +70,7 @@ private slots:
     void trayClickDuringTheMessage_bringsTheWindowBackAtOnce()
     {
         TestWindow window;
-        Form1 &form = window.create();
+        MainWindow &form = window.create();
         form.show();
         window.clock.duringWait = [&] {
             window.clock.duringWait = nullptr;
@@ -79,7 +79,7 @@ private slots:
         form.setWindowState(Qt::WindowMinimized);
         QCoreApplication::processEvents();
         QVERIFY(form.isVisible());
-        QVERIFY(!window.globals.HiddenInTray);
+        QVERIFY(!window.globals.hiddenInTray);
     }
 
     void bothStartupOptionsOn_startsInTheTray()
@@ -87,36 +87,36 @@ private slots:
         TestWindow window;
         window.settings.write(SettingKeys::WindowsStartup, QStringLiteral("On"));
         window.settings.write(SettingKeys::Minimized, QStringLiteral("On"));
-        Form1 &form = window.create();
+        MainWindow &form = window.create();
         form.showAfterLoad();
         QCoreApplication::processEvents();
         QVERIFY(!form.isVisible());
-        QVERIFY(window.globals.HiddenInTray);
+        QVERIFY(window.globals.hiddenInTray);
         QCOMPARE(window.tray.last(Kind::ShowBalloon).text, kTrayMessage);
         window.tray.raise(TrayEvent::LeftUp);
         QVERIFY(form.isVisible());
-        QVERIFY(!form.Check8->isHidden());
-        QVERIFY(form.Check8->isChecked());
+        QVERIFY(!form.startInTrayBox->isHidden());
+        QVERIFY(form.startInTrayBox->isChecked());
     }
 
     void close_leavesNoWorkFileNoIconNoHelper()
     {
         TestWindow window;
         test::FakeRunner *runner = &window.useFakeRunner();
-        Form1 &form = window.create();
+        MainWindow &form = window.create();
         form.show();
-        const QString workFolder = window.globals.WorkFolder;
+        const QString workFolder = window.globals.workFolder;
         QVERIFY(QFileInfo::exists(workFolder));
         // The close arrives while a query waits for curl.
         runner->whileRunning = [&] {
-            test::writeFile(window.globals.MessagePath, "partial");
+            test::writeFile(window.globals.messagePath, "partial");
             form.close();
         };
-        window.globals.TestFetch = true;
-        form.news().FetchNewsNow();
+        window.globals.testFetch = true;
+        form.news().fetchNewsNow();
         QCOMPARE(window.programEnded, 1);
         QCOMPARE(runner->stopped, 1);
-        QVERIFY(!form.Timer1->enabled());
+        QVERIFY(!form.countdownTimer->enabled());
         QVERIFY(!QFileInfo::exists(workFolder));
         QCOMPARE(window.tray.requests.last().kind, Kind::DeleteIcon);
         QCOMPARE(runner->runs.size(), 1); // nothing ran after the close
@@ -127,10 +127,10 @@ private slots:
     {
         TestWindow window;
         window.services.executablePath = window.programFolder() + QStringLiteral("/my $dir \"x\"/tide%wick");
-        Form1 &form = window.create();
-        form.Check4->setChecked(true);
+        MainWindow &form = window.create();
+        form.startAtLogonBox->setChecked(true);
         QCOMPARE(window.settings.read(SettingKeys::WindowsStartup, QString()), QStringLiteral("On"));
-        QVERIFY(!form.Check8->isHidden());
+        QVERIFY(!form.startInTrayBox->isHidden());
         const QString entry = autostartEntryPath(window.autostartFolder());
         const QString text = QString::fromUtf8(test::readFile(entry));
         QVERIFY(text.contains(QStringLiteral("Exec=") + quoteExecArgument(window.services.executablePath) + QLatin1Char('\n')));
@@ -143,14 +143,14 @@ private slots:
             QVERIFY2(validate.exitCode() == 0, validate.readAllStandardOutput().constData());
         }
 
-        form.Check8->setChecked(true);
+        form.startInTrayBox->setChecked(true);
         QCOMPARE(window.settings.read(SettingKeys::Minimized, QString()), QStringLiteral("On"));
-        form.Check4->setChecked(false);
+        form.startAtLogonBox->setChecked(false);
         QVERIFY(!QFileInfo::exists(entry));
-        QVERIFY(!form.Check8->isChecked() && form.Check8->isHidden());
+        QVERIFY(!form.startInTrayBox->isChecked() && form.startInTrayBox->isHidden());
         QCOMPARE(window.settings.read(SettingKeys::WindowsStartup, QString()), QStringLiteral("Off"));
         QCOMPARE(window.settings.read(SettingKeys::Minimized, QString()), QStringLiteral("Off"));
-        QVERIFY(RemoveFromStartup(window.autostartFolder())); // nothing to remove is fine
+        QVERIFY(removeAutostartEntry(window.autostartFolder())); // nothing to remove is fine
     }
 
     void restoringTheBoxAtStartup_touchesNeitherSettingNorEntry()
@@ -166,9 +166,9 @@ private slots:
     {
         TestWindow window;
         test::writeFile(window.autostartFolder(), "a file where the folder should be");
-        Form1 &form = window.create();
-        form.Check4->setChecked(true);
-        QVERIFY(form.Check4->isChecked());
+        MainWindow &form = window.create();
+        form.startAtLogonBox->setChecked(true);
+        QVERIFY(form.startAtLogonBox->isChecked());
         QCOMPARE(window.settings.read(SettingKeys::WindowsStartup, QString()), QStringLiteral("On"));
         QVERIFY(window.dialogs.shown.isEmpty());
     }

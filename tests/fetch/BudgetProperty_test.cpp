@@ -9,9 +9,9 @@
 #include "FakeRunner.h"
 #include "TestPaths.h"
 #include "TestWindow.h"
-#include "app/ReportList.h"
-#include "app/ValueConversion.h"
-#include "fetch/IntervalSave.h"
+#include "core/ReportList.h"
+#include "core/ValueConversion.h"
+#include "fetch/FetchRun.h"
 #include "fetch/RequestBudget.h"
 
 #include <QRandomGenerator>
@@ -49,7 +49,7 @@ public:
         QStringList keywords;
         for (int i = 0; i < 80; ++i)
             keywords << QStringLiteral("k%1").arg(i);
-        m_window.form().ListView5->rows().append(keywords);
+        m_window.form().keywordList->rows().append(keywords);
     }
 
     // Moves the clocks as a user's machine might between two runs.
@@ -74,15 +74,15 @@ public:
                                      : QByteArray();
         const bool testFetch = m_random.bounded(100) < 25;
         if (!testFetch)
-            m_window.form().ListView2->selectRow(m_random.bounded(kIntervalRows));
-        m_window.globals.TestFetch = testFetch;
+            m_window.form().intervalList->selectRow(m_random.bounded(kIntervalRows));
+        m_window.globals.testFetch = testFetch;
         // Test runs stop for good once they have found two articles in this
         // program's life: let every test run query again.
-        m_window.globals.TestArticleCount = 0;
+        m_window.globals.testArticleCount = 0;
 
         const QDateTime runStart = m_window.clock.now();
         const qsizetype before = m_runner->targets().size();
-        if (!m_window.form().news().FetchNewsNow())
+        if (!m_window.form().news().fetchNewsNow())
             return fail(QStringLiteral("the run did not start"));
         const int queries = int(m_runner->targets().size() - before);
         return account(runStart, queries, m_runner->listing.contains("too many requests"));

@@ -1,9 +1,9 @@
 #include "FakeRunner.h"
 #include "TestPaths.h"
 #include "TestWindow.h"
-#include "app/ReportList.h"
-#include "app/ValueConversion.h"
-#include "fetch/IntervalSave.h"
+#include "core/ReportList.h"
+#include "core/ValueConversion.h"
+#include "fetch/FetchRun.h"
 #include "fetch/RequestBudget.h"
 
 #include <QDirIterator>
@@ -23,8 +23,8 @@ struct FetchWindow {
         runner->listing = listing;
         window.create();
     }
-    Form1 &form() { return window.form(); }
-    void addKeywords(const QStringList &keywords) { form().ListView5->rows().append(keywords); }
+    MainWindow &form() { return window.form(); }
+    void addKeywords(const QStringList &keywords) { form().keywordList->rows().append(keywords); }
     void tick(ReportList *list, const QString &text)
     {
         const int row = list->rows().texts().indexOf(text);
@@ -33,8 +33,8 @@ struct FetchWindow {
     }
     bool run(bool testFetch = false)
     {
-        window.globals.TestFetch = testFetch;
-        return form().news().FetchNewsNow();
+        window.globals.testFetch = testFetch;
+        return form().news().fetchNewsNow();
     }
     QString stored(const QString &key) { return window.settings.read(key, QStringLiteral("absent")); }
 
@@ -78,7 +78,7 @@ private slots:
         QFETCH(int, intervalRow);
         QFETCH(int, queries);
         FetchWindow fetch;
-        fetch.form().ListView2->selectRow(intervalRow);
+        fetch.form().intervalList->selectRow(intervalRow);
         fetch.addKeywords(manyKeywords(80));
         QVERIFY(fetch.run());
         QCOMPARE(fetch.runner->targets().size(), queries);
@@ -118,7 +118,7 @@ private slots:
         const QDateTime now = fetch.window.clock.now();
         fetch.window.settings.write(SettingKeys::StartDate, dayNumberText(toDayNumber(now.addSecs(13 * 3600))));
         fetch.window.settings.write(SettingKeys::DailyRecs, QStringLiteral("50"));
-        fetch.form().ListView2->selectRow(4);
+        fetch.form().intervalList->selectRow(4);
         fetch.addKeywords(manyKeywords(80));
         fetch.run();
         QCOMPARE(fetch.runner->targets().size(), 51);
@@ -139,7 +139,7 @@ private slots:
         FetchWindow fetch;
         fetch.window.settings.write(SettingKeys::StartDate, dayNumberText(toDayNumber(fetch.window.clock.now())));
         fetch.window.settings.write(SettingKeys::DailyRecs, stored);
-        fetch.form().ListView2->selectRow(4);
+        fetch.form().intervalList->selectRow(4);
         fetch.addKeywords(manyKeywords(200));
         fetch.run();
         QCOMPARE(fetch.runner->targets().size(), 51);
@@ -164,7 +164,7 @@ private slots:
         const QDateTime start = fetch.window.clock.now();
         fetch.window.settings.write(SettingKeys::StartDate, dayNumberText(toDayNumber(start)));
         fetch.window.settings.write(SettingKeys::DailyRecs, QStringLiteral("50"));
-        fetch.form().ListView2->selectRow(4);
+        fetch.form().intervalList->selectRow(4);
         fetch.addKeywords(manyKeywords(80));
         fetch.run();
         QCOMPARE(fetch.runner->targets().size(), 1);
@@ -195,9 +195,9 @@ private slots:
         QFETCH(QString, dailyRecs);
         FetchWindow fetch(listing);
         fetch.run(true);
-        QCOMPARE(fetch.form().ListView1->rows().texts(), QStringList());
+        QCOMPARE(fetch.form().resultsList->rows().texts(), QStringList());
         QCOMPARE(fetch.stored(SettingKeys::DailyRecs), dailyRecs);
-        QCOMPARE(QDir(fetch.window.globals.WorkFolder).entryList(QDir::Files), QStringList());
+        QCOMPARE(QDir(fetch.window.globals.workFolder).entryList(QDir::Files), QStringList());
     }
 
     void refusedWindow_queriesNothingUntilItEnds()
@@ -229,17 +229,17 @@ private slots:
     void walk_goesCountriesThenKeywordsThenCategories()
     {
         FetchWindow fetch;
-        fetch.tick(fetch.form().ListView3, QStringLiteral("ar"));
-        fetch.tick(fetch.form().ListView3, QStringLiteral("us"));
+        fetch.tick(fetch.form().countryList, QStringLiteral("ar"));
+        fetch.tick(fetch.form().countryList, QStringLiteral("us"));
         fetch.addKeywords({QStringLiteral("a"), QStringLiteral(" solar  power ")});
-        fetch.form().ListView2->selectRow(4);
+        fetch.form().intervalList->selectRow(4);
         fetch.run();
         QCOMPARE(fetch.runner->targets(),
                  QStringList({"ar.localhost:9/a", "ar.localhost:9/solar++power", "us.localhost:9/a",
                               "us.localhost:9/solar++power"}));
 
         FetchWindow withCategory;
-        withCategory.tick(withCategory.form().ListView4, QStringLiteral("science"));
+        withCategory.tick(withCategory.form().categoryList, QStringLiteral("science"));
         withCategory.addKeywords({QStringLiteral("mars rover")});
         withCategory.run(true);
         QCOMPARE(withCategory.runner->targets(), QStringList({"localhost:9/mars+rover,category=science"}));
@@ -259,8 +259,8 @@ private slots:
         bool nestedRan = true;
         fetch.runner->whileRunning = [&] {
             fetch.runner->whileRunning = nullptr;
-            fetch.window.globals.RunQueries = 0; // would be reset by a nested run
-            nestedRan = fetch.form().news().FetchNewsNow();
+            fetch.window.globals.runQueries = 0; // would be reset by a nested run
+            nestedRan = fetch.form().news().fetchNewsNow();
         };
         fetch.run(true);
         QVERIFY(!nestedRan);
@@ -271,8 +271,8 @@ private slots:
     void noIntervalSelected_isReportedAndUsesTheQuotaLeft()
     {
         FetchWindow fetch;
-        fetch.form().ListView2->selectionModel()->clear();
-        fetch.window.globals.RunQuota = 1;
+        fetch.form().intervalList->selectionModel()->clear();
+        fetch.window.globals.runQuota = 1;
         fetch.addKeywords(manyKeywords(5));
         fetch.run();
         const QStringList reports = fetch.window.dialogs.errorReports();
@@ -287,8 +287,8 @@ private slots:
         fetch.run(true);
         const QStringList expected =
             QString::fromUtf8(fixture("01-three-articles.expected.txt")).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QCOMPARE(fetch.form().ListView1->rows().texts(), expected);
-        QCOMPARE(fetch.window.globals.TestArticleCount, 3);
+        QCOMPARE(fetch.form().resultsList->rows().texts(), expected);
+        QCOMPARE(fetch.window.globals.testArticleCount, 3);
         // Three balloons of 5 s, each followed by the 2 s wait.
         const QStringList kinds = fetch.window.tray.kinds();
         QCOMPARE(kinds.count(QStringLiteral("balloon")), 3);
@@ -297,14 +297,14 @@ private slots:
         QCOMPARE(fetch.window.clock.waits(), QList<qint64>({5000, 2000, 5000, 2000, 5000, 2000}));
         // One query only: the first test query added more than two articles.
         QCOMPARE(fetch.runner->targets().size(), 1);
-        QCOMPARE(QDir(fetch.window.globals.WorkFolder).entryList(QDir::Files), QStringList());
+        QCOMPARE(QDir(fetch.window.globals.workFolder).entryList(QDir::Files), QStringList());
     }
 
     void refusal_marksTheWindowAndStopsTheRun()
     {
         FetchWindow fetch(fixture("09-refused.clean.txt"));
         fetch.addKeywords(manyKeywords(5));
-        fetch.form().ListView2->selectRow(4);
+        fetch.form().intervalList->selectRow(4);
         fetch.run();
         QCOMPARE(fetch.runner->targets().size(), 1);
         QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QStringLiteral("101"));

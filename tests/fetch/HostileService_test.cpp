@@ -5,8 +5,8 @@
 // and keeps the results already in the list.
 #include "LocalNewsService.h"
 #include "ServiceQueryWindow.h"
-#include "app/ReportList.h"
-#include "fetch/IntervalSave.h"
+#include "core/ReportList.h"
+#include "fetch/FetchRun.h"
 #include "fetch/ListingParser.h"
 
 #include <QElapsedTimer>
@@ -34,7 +34,7 @@ struct HostileRun {
     explicit HostileRun(const QStringList &options, int timeLimitSeconds = kTimeLimitSeconds)
         : service(options), query(service.port, timeLimitSeconds)
     {
-        query.window.form().ListView1->rows().append(kEarlierResult);
+        query.window.form().resultsList->rows().append(kEarlierResult);
     }
     // Runs and returns the wall milliseconds the run took.
     qint64 timed(void (ServiceQueryWindow::*run)())
@@ -116,8 +116,8 @@ private slots:
         QCOMPARE(run.newRows(), QStringList());
         QCOMPARE(run.service.requests().size(), 1);
         QCOMPARE(run.query.dailyRecs(), QStringLiteral("1"));
-        QCOMPARE(run.query.window.globals.RunQueries, qint16(1));
-        QCOMPARE(run.query.window.globals.TestArticleCount, qint16(0));
+        QCOMPARE(run.query.window.globals.runQueries, qint16(1));
+        QCOMPARE(run.query.window.globals.testArticleCount, qint16(0));
         QVERIFY(run.query.workFolderEmpty());
         QVERIFY(run.query.window.dialogs.shown.isEmpty());
         QVERIFY(!run.query.window.tray.kinds().contains(QStringLiteral("balloon")));
@@ -189,10 +189,10 @@ private slots:
     {
         QFETCH(int, normalAnswers);
         HostileRun run(mode("refuse-after", {QStringLiteral("--after"), QString::number(normalAnswers)}));
-        run.query.window.form().ListView5->rows().append(keywordsWithArticles());
+        run.query.window.form().keywordList->rows().append(keywordsWithArticles());
         run.query.scheduledRun();
         QCOMPARE(run.service.requests().size(), normalAnswers + 1);
-        QCOMPARE(run.query.window.globals.RunQueries, qint16(normalAnswers + 1));
+        QCOMPARE(run.query.window.globals.runQueries, qint16(normalAnswers + 1));
         QCOMPARE(run.query.dailyRecs(), QStringLiteral("101"));
         // Four articles an answer; the refused one brings its refusal row too.
         const QStringList rows = run.newRows();

@@ -3,8 +3,8 @@
 #include "LocalNewsService.h"
 #include "ServiceQueryWindow.h"
 #include "TestPaths.h"
-#include "app/ReportList.h"
-#include "fetch/IntervalSave.h"
+#include "core/ReportList.h"
+#include "fetch/FetchRun.h"
 
 #include <QtTest>
 
@@ -29,10 +29,10 @@ private slots:
     {
         NewsService service;
         QueryWindow query(service.port);
-        Form1 &form = query.window.form();
-        form.ListView5->rows().append(QStringLiteral("mars rover"));
-        form.ListView4->rows().setChecked(form.ListView4->rows().texts().indexOf(QStringLiteral("science")), true);
-        form.ListView3->rows().setChecked(form.ListView3->rows().texts().indexOf(QStringLiteral("us")), true);
+        MainWindow &form = query.window.form();
+        form.keywordList->rows().append(QStringLiteral("mars rover"));
+        form.categoryList->rows().setChecked(form.categoryList->rows().texts().indexOf(QStringLiteral("science")), true);
+        form.countryList->rows().setChecked(form.countryList->rows().texts().indexOf(QStringLiteral("us")), true);
         query.testRun();
 
         const QList<QJsonObject> requests = service.requests();
@@ -66,7 +66,7 @@ private slots:
     {
         NewsService service({QStringLiteral("--mode"), QStringLiteral("refuse")});
         QueryWindow query(service.port);
-        query.window.form().ListView5->rows().append({QStringLiteral("a"), QStringLiteral("b")});
+        query.window.form().keywordList->rows().append({QStringLiteral("a"), QStringLiteral("b")});
         query.testRun();
         QCOMPARE(query.window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("101"));
         QCOMPARE(service.requests().size(), 1);
@@ -105,7 +105,7 @@ private slots:
     {
         NewsService service;
         QueryWindow query(service.port);
-        query.window.form().ListView5->rows().append(QStringLiteral("[1-500]{a,b}"));
+        query.window.form().keywordList->rows().append(QStringLiteral("[1-500]{a,b}"));
         query.testRun();
         QCOMPARE(service.requests().size(), 1);
         QCOMPARE(query.window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));

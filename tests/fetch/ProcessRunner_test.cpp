@@ -1,8 +1,8 @@
 #include "FakeClock.h"
 #include "TestPaths.h"
-#include "app/Clock.h"
-#include "app/Globals.h"
-#include "fetch/FileHelpers.h"
+#include "core/Clock.h"
+#include "core/ProgramState.h"
+#include "core/FileHelpers.h"
 #include "fetch/HelperTools.h"
 #include "fetch/ProcessRunner.h"
 
@@ -25,8 +25,8 @@ private slots:
         QProcessRunner runner;
         QElapsedTimer elapsed;
         elapsed.start();
-        runner.ShellAndWait(QStringLiteral("/nonexistent/curl"), {QStringLiteral("x")});
-        runner.ShellAndWait(QStringLiteral("no-such-program-anywhere"), {});
+        runner.runAndWait(QStringLiteral("/nonexistent/curl"), {QStringLiteral("x")});
+        runner.runAndWait(QStringLiteral("no-such-program-anywhere"), {});
         QVERIFY(elapsed.elapsed() < 1000);
         QVERIFY(!runner.isRunning());
     }
@@ -38,7 +38,7 @@ private slots:
         const QStringList arguments{QStringLiteral("a b"), QStringLiteral("tab\there"), QStringLiteral("\"quoted\""),
                                     QStringLiteral("$HOME;ls"), QStringLiteral("新闻")};
         QProcessRunner runner;
-        runner.ShellAndWait(QStringLiteral("/bin/sh"),
+        runner.runAndWait(QStringLiteral("/bin/sh"),
                             QStringList{QStringLiteral("-c"), QStringLiteral("printf '%s\\n' \"$@\" > \"$0\""),
                                         output} + arguments);
         QCOMPARE(QString::fromUtf8(test::readFile(output)), arguments.join(QLatin1Char('\n')) + QLatin1Char('\n'));
@@ -62,7 +62,7 @@ private slots:
         sinceLastTick.start();
         QElapsedTimer elapsed;
         elapsed.start();
-        runner.ShellAndWait(QStringLiteral("/bin/sleep"), {QStringLiteral("2")});
+        runner.runAndWait(QStringLiteral("/bin/sleep"), {QStringLiteral("2")});
         const qint64 took = elapsed.elapsed();
         qInfo("child ran %lld ms; %d ticks, longest gap between ticks %lld ms", took, ticks, longestGap);
         QVERIFY(took >= 1900);
@@ -81,7 +81,7 @@ private slots:
         });
         QElapsedTimer elapsed;
         elapsed.start();
-        runner.ShellAndWait(QStringLiteral("/bin/sleep"), {QStringLiteral("30")});
+        runner.runAndWait(QStringLiteral("/bin/sleep"), {QStringLiteral("30")});
         QVERIFY(stopped);
         QVERIFY(elapsed.elapsed() < 10000);
         QVERIFY(!runner.isRunning());
@@ -91,10 +91,10 @@ private slots:
     {
         QTemporaryDir folder;
         test::writeFile(folder.filePath(QStringLiteral("f")), "x");
-        QVERIFY(FileExists(folder.filePath(QStringLiteral("f"))));
-        QVERIFY(FileExists(folder.path()));
-        QVERIFY(!FileExists(folder.filePath(QStringLiteral("missing"))));
-        QVERIFY(!FileExists(QString()));
+        QVERIFY(fileExists(folder.filePath(QStringLiteral("f"))));
+        QVERIFY(fileExists(folder.path()));
+        QVERIFY(!fileExists(folder.filePath(QStringLiteral("missing"))));
+        QVERIFY(!fileExists(QString()));
     }
 
     void deleteFileSafe_removesReadOnlyFilesAndIgnoresMissingOnes()
@@ -103,16 +103,16 @@ private slots:
         const QString path = folder.filePath(QStringLiteral("readonly.txt"));
         test::writeFile(path, "x");
         QFile::setPermissions(path, QFileDevice::ReadOwner);
-        DeleteFileSafe(path);
+        deleteFileSafe(path);
         QVERIFY(!QFileInfo::exists(path));
-        DeleteFileSafe(path);
-        DeleteFileSafe(QString());
+        deleteFileSafe(path);
+        deleteFileSafe(QString());
     }
 
     void waitSeconds_waitsOnTheClock()
     {
         test::FakeClock clock;
-        WaitSeconds(clock, 2);
+        waitSeconds(clock, 2);
         QCOMPARE(clock.waits(), QList<qint64>{2000});
         QCOMPARE(clock.monotonicMs(), 2000);
     }
@@ -149,22 +149,22 @@ private slots:
         QTemporaryDir temp;
         const QByteArray previous = qgetenv("TEMP");
         qputenv("TEMP", temp.path().toLocal8Bit());
-        Globals first;
-        Globals second;
-        WriteCurlFiles(first);
-        WriteAnsiFilter(first);
-        WriteCurlFiles(second);
-        WriteAnsiFilter(second);
-        QVERIFY(first.WorkFolder != second.WorkFolder); // two copies never share work files
-        QCOMPARE(QFileInfo(first.MessagePath).absolutePath(), first.WorkFolder);
-        QCOMPARE(QFileInfo(first.CleanPath).absolutePath(), first.WorkFolder);
-        test::writeFile(first.MessagePath, "raw");
-        test::writeFile(first.CleanPath, "clean");
-        DeleteCurlFiles(first);
-        DeleteAnsiFilter(first);
-        QVERIFY(!QFileInfo::exists(first.WorkFolder));
-        QVERIFY(QFileInfo::exists(second.WorkFolder));
-        DeleteAnsiFilter(second);
+        ProgramState first;
+        ProgramState second;
+        writeCurlFiles(first);
+        writeAnsiFilter(first);
+        writeCurlFiles(second);
+        writeAnsiFilter(second);
+        QVERIFY(first.workFolder != second.workFolder); // two copies never share work files
+        QCOMPARE(QFileInfo(first.messagePath).absolutePath(), first.workFolder);
+        QCOMPARE(QFileInfo(first.cleanPath).absolutePath(), first.workFolder);
+        test::writeFile(first.messagePath, "raw");
+        test::writeFile(first.cleanPath, "clean");
+        deleteCurlFiles(first);
+        deleteAnsiFilter(first);
+        QVERIFY(!QFileInfo::exists(first.workFolder));
+        QVERIFY(QFileInfo::exists(second.workFolder));
+        deleteAnsiFilter(second);
         QCOMPARE(QDir(temp.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
         if (previous.isNull())
             qunsetenv("TEMP");

@@ -1,7 +1,7 @@
 #include "ServiceQueryWindow.h"
 
-#include "app/ReportList.h"
-#include "fetch/IntervalSave.h"
+#include "core/ReportList.h"
+#include "fetch/FetchRun.h"
 
 #include <QDir>
 
@@ -20,20 +20,20 @@ ServiceQueryWindow::ServiceQueryWindow(int port, int queryTimeLimitSeconds)
 
 void ServiceQueryWindow::testRun()
 {
-    window.globals.TestFetch = true;
-    window.form().news().FetchNewsNow();
+    window.globals.testFetch = true;
+    window.form().news().fetchNewsNow();
 }
 
 void ServiceQueryWindow::scheduledRun()
 {
-    window.form().ListView2->selectRow(kTwentyFourHoursRow);
-    window.globals.TestFetch = false;
-    window.form().news().FetchNewsNow();
+    window.form().intervalList->selectRow(kTwentyFourHoursRow);
+    window.globals.testFetch = false;
+    window.form().news().fetchNewsNow();
 }
 
 QStringList ServiceQueryWindow::rows()
 {
-    return window.form().ListView1->rows().texts();
+    return window.form().resultsList->rows().texts();
 }
 
 QString ServiceQueryWindow::dailyRecs()
@@ -43,7 +43,7 @@ QString ServiceQueryWindow::dailyRecs()
 
 bool ServiceQueryWindow::workFolderEmpty()
 {
-    return QDir(window.globals.WorkFolder)
+    return QDir(window.globals.workFolder)
         .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden)
         .isEmpty();
 }

@@ -1,5 +1,5 @@
 #include "TestWindow.h"
-#include "app/ReportList.h"
+#include "core/ReportList.h"
 
 #include <QPushButton>
 #include <QtTest>
@@ -19,12 +19,12 @@ QStringList rowsOf(const ReportList *list)
 // The ways a user removes keywords, each through the real input.
 enum class Removal { ClearButton, DoubleClick, DeleteKey };
 
-void remove(Form1 &form, Removal removal, int row)
+void remove(MainWindow &form, Removal removal, int row)
 {
-    ReportList *list = form.ListView5;
+    ReportList *list = form.keywordList;
     switch (removal) {
     case Removal::ClearButton:
-        form.PushButton11->click();
+        form.clearKeywordsButton->click();
         break;
     case Removal::DoubleClick: {
         // The first click selects the row under the pointer (or, below the
@@ -48,9 +48,9 @@ class KeywordEditingTest : public QObject {
 
 private:
     // A shown window: double-clicks need the rows laid out.
-    static Form1 &shownWindow(TestWindow &window)
+    static MainWindow &shownWindow(TestWindow &window)
     {
-        Form1 &form = window.create();
+        MainWindow &form = window.create();
         form.show();
         if (!QTest::qWaitForWindowExposed(&form))
             qFatal("the window was never shown");
@@ -81,34 +81,34 @@ private slots:
         QFETCH(QStringList, rows);
 
         TestWindow window;
-        Form1 &form = window.create();
+        MainWindow &form = window.create();
         window.dialogs.textAnswers.append(answers);
         for (int i = 0; i < clicks; ++i)
-            form.PushButton3->click();
+            form.addKeywordButton->click();
 
-        QCOMPARE(rowsOf(form.ListView5), rows);
+        QCOMPARE(rowsOf(form.keywordList), rows);
         QCOMPARE(window.dialogs.shown.size(), clicks);
         for (const auto &shown : std::as_const(window.dialogs.shown)) {
             QCOMPARE(shown.kind, QStringLiteral("text"));
             QCOMPARE(shown.title, form.appTitle());
             QCOMPARE(shown.text, QStringLiteral("Enter one keyword:"));
         }
-        QCOMPARE(form.ListView1->count(), 0);
+        QCOMPARE(form.resultsList->count(), 0);
     }
 
     void sampleData_eachPressAppendsTheThreeAfterWhatIsThere()
     {
         TestWindow window;
-        Form1 &form = window.create();
+        MainWindow &form = window.create();
         window.dialogs.textAnswers.enqueue(QStringLiteral("mine"));
-        form.PushButton3->click();
+        form.addKeywordButton->click();
 
-        form.PushButton7->click();
-        form.PushButton7->click();
+        form.sampleKeywordsButton->click();
+        form.sampleKeywordsButton->click();
 
-        QCOMPARE(rowsOf(form.ListView5), QStringList{"mine"} + kSample + kSample);
+        QCOMPARE(rowsOf(form.keywordList), QStringList{"mine"} + kSample + kSample);
         QVERIFY(window.dialogs.shown.size() == 1); // the input box only
-        QCOMPARE(form.ListView1->count(), 0);
+        QCOMPARE(form.resultsList->count(), 0);
     }
 
     void removal_isRefusedWhileBusy_data()
@@ -130,16 +130,16 @@ private slots:
         QFETCH(QStringList, rows);
 
         TestWindow window;
-        Form1 &form = shownWindow(window);
-        form.PushButton7->click();
+        MainWindow &form = shownWindow(window);
+        form.sampleKeywordsButton->click();
         if (removal == Removal::DeleteKey)
-            form.ListView5->selectRow(1); // a double-click selects by its first click
+            form.keywordList->selectRow(1); // a double-click selects by its first click
         if (busy)
-            form.setMousePointer(Form1::Pointer::Busy);
+            form.setMousePointer(MainWindow::Pointer::Busy);
 
         remove(form, removal, 1);
 
-        QCOMPARE(rowsOf(form.ListView5), rows);
+        QCOMPARE(rowsOf(form.keywordList), rows);
         QCOMPARE(form.isBusy(), busy);
         QVERIFY(window.dialogs.shown.isEmpty());
     }
@@ -147,14 +147,14 @@ private slots:
     void addingWorksWhileBusy()
     {
         TestWindow window;
-        Form1 &form = window.create();
-        form.setMousePointer(Form1::Pointer::Busy);
+        MainWindow &form = window.create();
+        form.setMousePointer(MainWindow::Pointer::Busy);
         window.dialogs.textAnswers.enqueue(QStringLiteral("Mars"));
 
-        form.PushButton3->click();
-        form.PushButton7->click();
+        form.addKeywordButton->click();
+        form.sampleKeywordsButton->click();
 
-        QCOMPARE(rowsOf(form.ListView5), QStringList{"Mars"} + kSample);
+        QCOMPARE(rowsOf(form.keywordList), QStringList{"Mars"} + kSample);
         QVERIFY(form.isBusy());
     }
 
@@ -173,36 +173,36 @@ private slots:
         QFETCH(int, rowCount);
 
         TestWindow window;
-        Form1 &form = shownWindow(window);
+        MainWindow &form = shownWindow(window);
         if (rowCount > 0)
-            form.PushButton7->click();
-        form.ListView5->clearSelection();
+            form.sampleKeywordsButton->click();
+        form.keywordList->clearSelection();
 
-        form.ListView5_DblClick();
+        form.onKeywordDoubleClicked();
         remove(form, removal, -1);
 
-        QCOMPARE(form.ListView5->count(), rowCount);
+        QCOMPARE(form.keywordList->count(), rowCount);
         QVERIFY(window.dialogs.shown.isEmpty());
     }
 
     void deleteKey_pressedAgain_goesOnWithTheNextRow()
     {
         TestWindow window;
-        Form1 &form = shownWindow(window);
-        form.ListView5->rows().append(QStringList{"a", "b", "c", "d"});
-        form.ListView5->selectRow(1);
+        MainWindow &form = shownWindow(window);
+        form.keywordList->rows().append(QStringList{"a", "b", "c", "d"});
+        form.keywordList->selectRow(1);
 
-        QTest::keyClick(form.ListView5, Qt::Key_Delete);
-        QTest::keyClick(form.ListView5, Qt::Key_Delete);
-        QCOMPARE(rowsOf(form.ListView5), QStringList({"a", "d"}));
-        QCOMPARE(form.ListView5->selectedRow(), 1);
+        QTest::keyClick(form.keywordList, Qt::Key_Delete);
+        QTest::keyClick(form.keywordList, Qt::Key_Delete);
+        QCOMPARE(rowsOf(form.keywordList), QStringList({"a", "d"}));
+        QCOMPARE(form.keywordList->selectedRow(), 1);
 
         // At the end the selection moves up.
-        QTest::keyClick(form.ListView5, Qt::Key_Delete);
-        QCOMPARE(rowsOf(form.ListView5), QStringList{"a"});
-        QCOMPARE(form.ListView5->selectedRow(), 0);
-        QTest::keyClick(form.ListView5, Qt::Key_Delete);
-        QCOMPARE(form.ListView5->count(), 0);
+        QTest::keyClick(form.keywordList, Qt::Key_Delete);
+        QCOMPARE(rowsOf(form.keywordList), QStringList{"a"});
+        QCOMPARE(form.keywordList->selectedRow(), 0);
+        QTest::keyClick(form.keywordList, Qt::Key_Delete);
+        QCOMPARE(form.keywordList->count(), 0);
     }
 
     void clearButtons_emptyOnlyTheirOwnList_data()
@@ -216,21 +216,21 @@ private slots:
         QFETCH(bool, busy);
 
         TestWindow window;
-        Form1 &form = window.create();
+        MainWindow &form = window.create();
         const QStringList results = {"Article one", "Article two"};
-        form.PushButton7->click();
-        form.ListView1->rows().append(results);
+        form.sampleKeywordsButton->click();
+        form.resultsList->rows().append(results);
         if (busy)
-            form.setMousePointer(Form1::Pointer::Busy);
+            form.setMousePointer(MainWindow::Pointer::Busy);
 
-        form.PushButton11->click();
-        QCOMPARE(rowsOf(form.ListView5), busy ? kSample : QStringList());
-        QCOMPARE(rowsOf(form.ListView1), results);
+        form.clearKeywordsButton->click();
+        QCOMPARE(rowsOf(form.keywordList), busy ? kSample : QStringList());
+        QCOMPARE(rowsOf(form.resultsList), results);
 
-        form.PushButton7->click();
-        form.PushButton2->click();
-        QCOMPARE(form.ListView1->count(), 0); // busy or not
-        QCOMPARE(rowsOf(form.ListView5), busy ? kSample + kSample : kSample);
+        form.sampleKeywordsButton->click();
+        form.clearResultsButton->click();
+        QCOMPARE(form.resultsList->count(), 0); // busy or not
+        QCOMPARE(rowsOf(form.keywordList), busy ? kSample + kSample : kSample);
         QVERIFY(window.dialogs.shown.isEmpty());
     }
 };

@@ -1,4 +1,4 @@
-#include "app/AppError.h"
+#include "core/AppError.h"
 #include "keywords/TextFileReader.h"
 
 #include "TestPaths.h"

@@ -1,6 +1,6 @@
 #include "TestPaths.h"
 #include "TestWindow.h"
-#include "app/ReportList.h"
+#include "core/ReportList.h"
 #include "results/ExportFormat.h"
 #include "results/ResultsFile.h"
 
@@ -52,7 +52,7 @@ private:
     // A fresh path in the test folder, without extension.
     QString newPath() { return m_folder.filePath(QStringLiteral("results %1").arg(++m_fileNumber)); }
 
-    static void fillResults(Form1 &form, const QStringList &rows) { form.ListView1->rows().append(rows); }
+    static void fillResults(MainWindow &form, const QStringList &rows) { form.resultsList->rows().append(rows); }
 
     // Saves the results to `path`, answering the overwrite question with
     // `overwrite` if it comes.
@@ -60,7 +60,7 @@ private:
     {
         window.dialogs.saveAnswers.enqueue(path);
         window.dialogs.yesNoAnswers.enqueue(overwrite);
-        window.form().PushButton1->click();
+        window.form().saveResultsButton->click();
     }
 
     static void exportFormatRows()
@@ -123,7 +123,7 @@ private slots:
         QFETCH(QByteArray, bytes);
 
         TestWindow window;
-        Form1 &form = window.create();
+        MainWindow &form = window.create();
         fillResults(form, rows);
         const QString path = newPath(); // no extension: kept as typed
 
@@ -135,8 +135,8 @@ private slots:
         QCOMPARE(dialog.kind, QStringLiteral("save"));
         QCOMPARE(dialog.title, QStringLiteral("Save List"));
         QCOMPARE(dialog.filters, QStringList({"Text Files (*.txt)", "All Files (*)"}));
-        QCOMPARE(form.mousePointer(), Form1::Pointer::Default);
-        QCOMPARE(rowsOf(form.ListView1), rows);
+        QCOMPARE(form.mousePointer(), MainWindow::Pointer::Default);
+        QCOMPARE(rowsOf(form.resultsList), rows);
     }
 
     void existingName_isOverwrittenOnlyAfterYes_data()
@@ -150,7 +150,7 @@ private slots:
         QFETCH(bool, yes);
 
         TestWindow window;
-        Form1 &form = window.create();
+        MainWindow &form = window.create();
         fillResults(form, {"A", "B"});
         const QString path = newPath() + QStringLiteral(".txt");
         const QByteArray earlier(100000, 'x');
@@ -164,31 +164,31 @@ private slots:
         QCOMPARE(question.kind, QStringLiteral("yesno"));
         QCOMPARE(question.title, form.appTitle());
         QCOMPARE(question.text, QStringLiteral("Are you sure you wish to overwrite ") + path + QStringLiteral(" ?"));
-        QCOMPARE(form.mousePointer(), Form1::Pointer::Default);
+        QCOMPARE(form.mousePointer(), MainWindow::Pointer::Default);
         QVERIFY(window.dialogs.messages().isEmpty());
     }
 
     void cancelledDialog_asksAndWritesNothing()
     {
         TestWindow window;
-        Form1 &form = window.create();
+        MainWindow &form = window.create();
         fillResults(form, {"A"});
-        form.setMousePointer(Form1::Pointer::Custom);
+        form.setMousePointer(MainWindow::Pointer::Custom);
         const QStringList before = QDir(m_folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
-        form.PushButton1->click();
+        form.saveResultsButton->click();
 
         QCOMPARE(window.dialogs.shown.size(), 1);
         QCOMPARE(QDir(m_folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
-        QCOMPARE(form.mousePointer(), Form1::Pointer::Custom);
+        QCOMPARE(form.mousePointer(), MainWindow::Pointer::Custom);
     }
 
     void emptyList_saysSoInsteadOfAskingForAName()
     {
         TestWindow window;
-        Form1 &form = window.create();
+        MainWindow &form = window.create();
 
-        form.PushButton1->click();
+        form.saveResultsButton->click();
 
         QCOMPARE(window.dialogs.shown.size(), 1);
         const auto &message = window.dialogs.shown.constFirst();
@@ -231,7 +231,7 @@ private slots:
             QSKIP("running with rights that ignore folder permissions");
 
         TestWindow window;
-        Form1 &form = window.create();
+        MainWindow &form = window.create();
         fillResults(form, {"A", "B"});
 
         save(window, path);
@@ -240,10 +240,10 @@ private slots:
         QCOMPARE(reports.size(), 1);
         QVERIFY2(reports.constFirst().contains(kReportPlace), qPrintable(reports.constFirst()));
         QCOMPARE(window.dialogs.shown.size(), asked ? 3 : 2);
-        QCOMPARE(form.mousePointer(), Form1::Pointer::Default);
+        QCOMPARE(form.mousePointer(), MainWindow::Pointer::Default);
         if (!earlierFile.isEmpty())
             QCOMPARE(readFile(earlierFile), QByteArray("earlier"));
-        QCOMPARE(rowsOf(form.ListView1), QStringList({"A", "B"}));
+        QCOMPARE(rowsOf(form.resultsList), QStringList({"A", "B"}));
     }
 
     void writerDestroyedBeforeCommit_leavesTheEarlierFileWhole()
@@ -260,7 +260,7 @@ private slots:
         QCOMPARE(readFile(path), earlier);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"results.txt"});
 
-        WriteTextFile(QStringLiteral("new"), path);
+        writeTextFile(QStringLiteral("new"), path);
         QCOMPARE(readFile(path), QByteArray("new\r\n"));
     }
 
@@ -268,31 +268,31 @@ private slots:
     {
         constexpr int kRows = 20000;
         TestWindow window;
-        Form1 &form = window.create();
+        MainWindow &form = window.create();
         QStringList rows;
         for (int i = 0; i < kRows; ++i)
             rows.append(QStringLiteral("Article %1").arg(i));
         fillResults(form, rows);
-        form.PushButton7->click();
+        form.sampleKeywordsButton->click();
 
         // While the save yields to the window: empty the results, try to
         // empty the keywords (refused while busy) and add to them (allowed).
         bool ranDuringSave = false;
         QTimer::singleShot(0, &form, [&] {
             ranDuringSave = form.isBusy();
-            form.PushButton2->click();
-            form.PushButton11->click();
-            form.PushButton7->click();
+            form.clearResultsButton->click();
+            form.clearKeywordsButton->click();
+            form.sampleKeywordsButton->click();
         });
         const QString path = newPath();
         save(window, path);
 
         QVERIFY(ranDuringSave);
-        QCOMPARE(form.ListView1->count(), 0);
-        QCOMPARE(form.ListView5->count(), 6);
+        QCOMPARE(form.resultsList->count(), 0);
+        QCOMPARE(form.keywordList->count(), 6);
         QCOMPARE(readFile(path), exportText(QStringLiteral("News"), rows).toUtf8());
         QVERIFY(window.dialogs.errorReports().isEmpty());
-        QCOMPARE(form.mousePointer(), Form1::Pointer::Default);
+        QCOMPARE(form.mousePointer(), MainWindow::Pointer::Default);
     }
 
     void ansiText_inTheLocalesEncoding_data()

@@ -1,6 +1,6 @@
 #include "FakeRunner.h"
 #include "TestWindow.h"
-#include "app/ReportList.h"
+#include "core/ReportList.h"
 #include "schedule/Countdown.h"
 #include "schedule/CountdownTimer.h"
 #include "schedule/IntervalTable.h"
@@ -20,13 +20,13 @@ const QString kTurnOff = QStringLiteral("Turn Off Automatic News Fetch");
 
 struct SchedulerWindow {
     SchedulerWindow() : runner(&window.useFakeRunner()) {}
-    Form1 &create()
+    MainWindow &create()
     {
         window.create();
         return window.form();
     }
     int queries() const { return int(runner->targets().size()); }
-    QString countdown() { return window.form().Frame1->title(); }
+    QString countdown() { return window.form().countdownGroup->title(); }
 
     TestWindow window;
     FakeRunner *runner;
@@ -53,7 +53,7 @@ private slots:
     {
         QFETCH(int, seconds);
         QFETCH(QString, text);
-        QCOMPARE(SecondsToHMS(seconds), text);
+        QCOMPARE(secondsToHms(seconds), text);
     }
 
     void intervalTable_matchesCaptionsExactly()
@@ -67,64 +67,64 @@ private slots:
     void intervalClick_storesTheChoiceAndRestartsTheCount()
     {
         SchedulerWindow scheduler;
-        Form1 &form = scheduler.create();
-        scheduler.window.globals.ElapsedSeconds = 99;
-        form.ListView2->selectRow(3); // as the keyboard would
+        MainWindow &form = scheduler.create();
+        scheduler.window.globals.elapsedSeconds = 99;
+        form.intervalList->selectRow(3); // as the keyboard would
         QCOMPARE(scheduler.window.settings.read(SettingKeys::OftenIndex, QString()), QStringLiteral("4"));
-        QCOMPARE(scheduler.window.globals.FetchIntervalSeconds, 43200);
-        QCOMPARE(scheduler.window.globals.ElapsedSeconds, 0);
+        QCOMPARE(scheduler.window.globals.fetchIntervalSeconds, 43200);
+        QCOMPARE(scheduler.window.globals.elapsedSeconds, 0);
 
         SchedulerWindow restarted;
         restarted.window.settings.write(SettingKeys::OftenIndex, QStringLiteral("4"));
-        QCOMPARE(restarted.create().ListView2->selectedRow(), 3);
+        QCOMPARE(restarted.create().intervalList->selectedRow(), 3);
     }
 
     void thirtyMinutes_countsDownAndFetchesOnThe1800thTick()
     {
         SchedulerWindow scheduler;
-        Form1 &form = scheduler.create();
-        form.ListView2->selectRow(0);
-        form.PushButton5_Click();
-        QCOMPARE(form.PushButton5->text(), kTurnOff);
+        MainWindow &form = scheduler.create();
+        form.intervalList->selectRow(0);
+        form.onAutomaticFetchClicked();
+        QCOMPARE(form.automaticFetchButton->text(), kTurnOff);
         QCOMPARE(scheduler.window.settings.read(SettingKeys::StartStopState, QString()), QStringLiteral("On"));
         QCOMPARE(scheduler.queries(), 1); // the immediate fetch
-        QCOMPARE(form.Timer1->period(), 1000);
+        QCOMPARE(form.countdownTimer->period(), 1000);
 
-        form.Timer1_Timer();
+        form.onCountdownTick();
         QCOMPARE(scheduler.countdown(), QStringLiteral("Next news fetch will occur in 00:29:59"));
-        QCOMPARE(form.ProgressBar1->maximum(), 1800);
-        QCOMPARE(form.ProgressBar1->value(), 1);
+        QCOMPARE(form.countdownBar->maximum(), 1800);
+        QCOMPARE(form.countdownBar->value(), 1);
         for (int tick = 2; tick < 1800; ++tick)
-            form.Timer1_Timer();
+            form.onCountdownTick();
         QCOMPARE(scheduler.countdown(), QStringLiteral("Next news fetch will occur in 00:00:01"));
         QCOMPARE(scheduler.queries(), 1);
-        form.Timer1_Timer();
+        form.onCountdownTick();
         QCOMPARE(scheduler.countdown(), QStringLiteral("Next news fetch will occur in 00:00:00"));
         QCOMPARE(scheduler.queries(), 2);
-        QVERIFY(!scheduler.window.globals.TestFetch);
-        QCOMPARE(scheduler.window.globals.ElapsedSeconds, 0);
-        QCOMPARE(form.ProgressBar1->value(), 0);
-        QVERIFY(form.Timer1->enabled() && form.Timer1->period() == 1000 && form.Timer1->isTicking());
+        QVERIFY(!scheduler.window.globals.testFetch);
+        QCOMPARE(scheduler.window.globals.elapsedSeconds, 0);
+        QCOMPARE(form.countdownBar->value(), 0);
+        QVERIFY(form.countdownTimer->enabled() && form.countdownTimer->period() == 1000 && form.countdownTimer->isTicking());
         QVERIFY(scheduler.window.dialogs.shown.isEmpty());
     }
 
     void toggleOffAndOn_keepsTheCount()
     {
         SchedulerWindow scheduler;
-        Form1 &form = scheduler.create();
-        form.PushButton5_Click();
+        MainWindow &form = scheduler.create();
+        form.onAutomaticFetchClicked();
         for (int tick = 0; tick < 10; ++tick)
-            form.Timer1_Timer();
-        form.PushButton5_Click();
-        QCOMPARE(form.PushButton5->text(), kTurnOn);
-        QCOMPARE(form.Timer1->period(), 0);
-        QVERIFY(!form.Timer1->isTicking());
+            form.onCountdownTick();
+        form.onAutomaticFetchClicked();
+        QCOMPARE(form.automaticFetchButton->text(), kTurnOn);
+        QCOMPARE(form.countdownTimer->period(), 0);
+        QVERIFY(!form.countdownTimer->isTicking());
         QCOMPARE(scheduler.window.settings.read(SettingKeys::StartStopState, QString()), QStringLiteral("Off"));
         QCOMPARE(scheduler.countdown(), QStringLiteral("Next news fetch will occur in 00:59:50"));
-        form.Timer1_Timer();
+        form.onCountdownTick();
         QCOMPARE(scheduler.countdown(), QStringLiteral("Automatic news fetch is Off."));
-        form.PushButton5_Click();
-        form.Timer1_Timer();
+        form.onAutomaticFetchClicked();
+        form.onCountdownTick();
         QCOMPARE(scheduler.countdown(), QStringLiteral("Next news fetch will occur in 00:59:49"));
     }
 
@@ -133,13 +133,13 @@ private slots:
         // Closing the window during that first fetch ends the program at
         // once; turning on must not be lost with it.
         SchedulerWindow scheduler;
-        Form1 &form = scheduler.create();
-        form.ListView5->rows().append(QStringList{QStringLiteral("tesla")});
+        MainWindow &form = scheduler.create();
+        form.keywordList->rows().append(QStringList{QStringLiteral("tesla")});
         QString storedDuringQuery;
         scheduler.runner->whileRunning = [&] {
             storedDuringQuery = scheduler.window.settings.read(SettingKeys::StartStopState, QString());
         };
-        form.PushButton5_Click();
+        form.onAutomaticFetchClicked();
         QVERIFY(scheduler.queries() > 0);
         QCOMPARE(storedDuringQuery, QStringLiteral("On"));
     }
@@ -147,68 +147,68 @@ private slots:
     void testFetch_endsWithDoneAndLeavesTheCountdown()
     {
         SchedulerWindow scheduler;
-        Form1 &form = scheduler.create();
-        form.PushButton5_Click();
-        form.Timer1_Timer();
+        MainWindow &form = scheduler.create();
+        form.onAutomaticFetchClicked();
+        form.onCountdownTick();
         bool busyDuringFetch = false;
-        scheduler.runner->whileRunning = [&] { busyDuringFetch = form.isBusy() && !form.Timer1->isTicking(); };
-        form.PushButton6_Click();
+        scheduler.runner->whileRunning = [&] { busyDuringFetch = form.isBusy() && !form.countdownTimer->isTicking(); };
+        form.onTestFetchClicked();
         QVERIFY(busyDuringFetch);
         QVERIFY(!form.isBusy());
         QCOMPARE(scheduler.window.dialogs.messageTexts(), QStringList({"Done."}));
         QCOMPARE(scheduler.window.dialogs.messages().first().title, QStringLiteral("Tidewick"));
-        QCOMPARE(scheduler.window.globals.ElapsedSeconds, 1);
-        QVERIFY(form.Timer1->isTicking());
+        QCOMPARE(scheduler.window.globals.elapsedSeconds, 1);
+        QVERIFY(form.countdownTimer->isTicking());
 
         SchedulerWindow off;
-        Form1 &offForm = off.create();
-        offForm.PushButton6_Click();
-        QCOMPARE(offForm.Timer1->period(), 0);
-        QVERIFY(!offForm.Timer1->isTicking());
+        MainWindow &offForm = off.create();
+        offForm.onTestFetchClicked();
+        QCOMPARE(offForm.countdownTimer->period(), 0);
+        QVERIFY(!offForm.countdownTimer->isTicking());
     }
 
     void turnOffDuringAScheduledFetch_isHonoured()
     {
         SchedulerWindow scheduler;
-        Form1 &form = scheduler.create();
-        form.ListView2->selectRow(0);
-        form.PushButton5_Click();
-        scheduler.window.globals.ElapsedSeconds = 1799;
+        MainWindow &form = scheduler.create();
+        form.intervalList->selectRow(0);
+        form.onAutomaticFetchClicked();
+        scheduler.window.globals.elapsedSeconds = 1799;
         scheduler.runner->whileRunning = [&] {
             scheduler.runner->whileRunning = nullptr;
-            form.PushButton5_Click();
+            form.onAutomaticFetchClicked();
         };
-        form.Timer1_Timer();
-        QCOMPARE(form.PushButton5->text(), kTurnOn);
-        QCOMPARE(form.Timer1->period(), 0);
-        QVERIFY(!form.Timer1->isTicking());
+        form.onCountdownTick();
+        QCOMPARE(form.automaticFetchButton->text(), kTurnOn);
+        QCOMPARE(form.countdownTimer->period(), 0);
+        QVERIFY(!form.countdownTimer->isTicking());
     }
 
     void buttonsDuringAFetch_startNoSecondRun()
     {
         SchedulerWindow scheduler;
-        Form1 &form = scheduler.create();
+        MainWindow &form = scheduler.create();
         scheduler.runner->whileRunning = [&] {
             scheduler.runner->whileRunning = nullptr;
-            form.PushButton6_Click();
-            form.PushButton5_Click();
+            form.onTestFetchClicked();
+            form.onAutomaticFetchClicked();
         };
-        form.PushButton6_Click();
+        form.onTestFetchClicked();
         QCOMPARE(scheduler.queries(), 1);
         const QStringList texts = scheduler.window.dialogs.messageTexts();
         QCOMPARE(texts.count(QStringLiteral("A news fetch is already running. The new one was not started.")), 2);
         QCOMPARE(texts.last(), QStringLiteral("Done."));
-        QCOMPARE(form.PushButton5->text(), kTurnOff); // the switch itself took effect
+        QCOMPARE(form.automaticFetchButton->text(), kTurnOff); // the switch itself took effect
     }
 
     void startWithAutomaticFetchingOn_fetchesDuringTheLoad()
     {
         SchedulerWindow scheduler;
         scheduler.window.settings.write(SettingKeys::StartStopState, QStringLiteral("On"));
-        Form1 &form = scheduler.create();
+        MainWindow &form = scheduler.create();
         QCOMPARE(scheduler.queries(), 1);
-        QCOMPARE(form.PushButton5->text(), kTurnOff);
-        QCOMPARE(form.Timer1->period(), 1000);
+        QCOMPARE(form.automaticFetchButton->text(), kTurnOff);
+        QCOMPARE(form.countdownTimer->period(), 1000);
         QVERIFY(!form.isVisible());
     }
 };

@@ -4,7 +4,7 @@
 
 namespace tidewick::test {
 
-void FakeRunner::ShellAndWait(const QString &program, const QStringList &arguments, const OutputLimit &)
+void FakeRunner::runAndWait(const QString &program, const QStringList &arguments, const OutputLimit &)
 {
     runs.append({program, arguments});
     ++m_depth;

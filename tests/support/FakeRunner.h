@@ -17,7 +17,7 @@ public:
         QStringList arguments;
     };
 
-    void ShellAndWait(const QString &program, const QStringList &arguments, const OutputLimit &limit = {}) override;
+    void runAndWait(const QString &program, const QStringList &arguments, const OutputLimit &limit = {}) override;
     bool isRunning() const override { return m_depth > 0; }
     void stopAll() override { ++stopped; }
 

@@ -49,12 +49,12 @@ FakeRunner &TestWindow::useFakeRunner()
     return result;
 }
 
-Form1 &TestWindow::create(bool load)
+MainWindow &TestWindow::create(bool load)
 {
     services.runner = runner.get();
-    m_form = std::make_unique<Form1>(services);
+    m_form = std::make_unique<MainWindow>(services);
     if (load)
-        m_form->Form_Load();
+        m_form->startUp();
     return *m_form;
 }
 

@@ -4,9 +4,9 @@
 #include "FakeRunner.h"
 #include "RecordingTrayBackend.h"
 #include "ScriptedDialogs.h"
-#include "app/Form1.h"
-#include "app/Globals.h"
-#include "app/SettingsStore.h"
+#include "app/MainWindow.h"
+#include "core/ProgramState.h"
+#include "core/SettingsStore.h"
 #include "fetch/ProcessRunner.h"
 
 #include <QTemporaryDir>
@@ -26,8 +26,8 @@ public:
     FakeRunner &useFakeRunner();
 
     // Builds the window; `load` runs the start-up sequence too.
-    Form1 &create(bool load = true);
-    Form1 &form() { return *m_form; }
+    MainWindow &create(bool load = true);
+    MainWindow &form() { return *m_form; }
 
     QString root() const { return m_root.path(); }
     QString configFolder() const { return m_root.filePath(QStringLiteral("config")); }
@@ -42,7 +42,7 @@ public:
     ScriptedDialogs dialogs;
     FakeClock clock;
     SettingsStore settings;
-    Globals globals;
+    ProgramState globals;
     RecordingTrayBackend tray;
     std::unique_ptr<ProcessRunner> runner;
     int programEnded = 0; // how often the window asked to end the program
@@ -50,7 +50,7 @@ public:
 
 private:
     QByteArray m_previousTemp;
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<MainWindow> m_form;
 };
 
 } // namespace tidewick::test

@@ -1,0 +1,169 @@
+#include "app/MainWindow.h"
+
+#include "core/Clock.h"
+#include "core/Dialogs.h"
+#include "core/ReportList.h"
+#include "app/StartupTexts.h"
+#include "app/WindowAccessibility.h"
+#include "desktop/TrayIcon.h"
+#include "fetch/FetchRun.h"
+#include "fetch/ProcessRunner.h"
+#include "resources/Icons.h"
+#include "schedule/Countdown.h"
+#include "schedule/CountdownTimer.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+
+namespace tidewick {
+
+namespace {
+// The window's client area, in twips (1/1440 inch).
+constexpr int kClientWidth = 15915;
+constexpr int kClientHeight = 6810;
+// curl keeps the query time limit itself; the runner stops a helper that
+// has not ended this much later.
+constexpr int kHelperGraceSeconds = 2;
+
+const QString kKeywordListTip = QStringLiteral(
+    "Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal "
+    "full names.");
+
+QFont controlFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(9);
+    font.setBold(true);
+    return font;
+}
+
+QFont buttonFont()
+{
+    QFont font = controlFont();
+    font.setPointSizeF(11.25);
+    return font;
+}
+} // namespace
+
+MainWindow::MainWindow(const Services &services, QWidget *parent)
+    : QWidget(parent), m_services(services), m_reporter(*services.dialogs)
+{
+    setObjectName(QStringLiteral("mainWindow"));
+    presentMainWindowAsWindow();
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setFont(controlFont());
+    createControls();
+    m_services.runner->setTimeLimit(m_services.queryTimeLimitSeconds + kHelperGraceSeconds);
+    setFixedSize(twips(kClientWidth), twips(kClientHeight));
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+MainWindow::~MainWindow() = default;
+
+int MainWindow::twips(int value) const
+{
+    const QScreen *screen = this->screen();
+    const qreal dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
+    return qRound(value * dpi / 1440.0);
+}
+
+void MainWindow::createControls()
+{
+    const auto place = [this](QWidget *widget, int left, int top, int width, int height) {
+        widget->setGeometry(twips(left), twips(top), twips(width), twips(height));
+    };
+    const auto button = [&](const char *name, const QString &caption, int left, int top) {
+        auto *pushButton = new QPushButton(caption, this);
+        pushButton->setObjectName(QLatin1String(name));
+        pushButton->setFont(buttonFont());
+        place(pushButton, left, top, 3840, 405);
+        watchPointer(pushButton, Pointer::Custom);
+        return pushButton;
+    };
+    const auto list = [&](const char *name, const QString &header, bool checkable, int left, int top, int width,
+                          int height) {
+        auto *reportList = new ReportList(header, checkable, this);
+        reportList->setObjectName(QLatin1String(name));
+        place(reportList, left, top, width, height);
+        return reportList;
+    };
+
+    countdownGroup = new QGroupBox(QStringLiteral("Next news fetch will occur in"), this);
+    countdownGroup->setObjectName(QStringLiteral("countdownGroup"));
+    place(countdownGroup, 120, 120, 7800, 840);
+    countdownBar = new QProgressBar(countdownGroup);
+    countdownBar->setObjectName(QStringLiteral("countdownBar"));
+    countdownBar->setTextVisible(false);
+    countdownBar->setValue(0);
+    countdownBar->setAccessibleName(QStringLiteral("Time until the next news fetch"));
+    place(countdownBar, 240, 285, 7320, 405);
+
+    resultsList = list("resultsList", QStringLiteral("News"), false, 8040, 3600, 7800, 2535);
+
+    startupOptionsGroup = new QGroupBox(QStringLiteral("Startup Options"), this);
+    startupOptionsGroup->setObjectName(QStringLiteral("startupOptionsGroup"));
+    place(startupOptionsGroup, 120, 5940, 7800, 735);
+    startAtLogonBox = new QCheckBox(QStringLiteral("Load this software on Windows startup"), startupOptionsGroup);
+    startAtLogonBox->setObjectName(QStringLiteral("startAtLogonBox"));
+    place(startAtLogonBox, 240, 300, 3930, 285);
+    startInTrayBox = new QCheckBox(QStringLiteral("Minimized to system tray"), startupOptionsGroup);
+    startInTrayBox->setObjectName(QStringLiteral("startInTrayBox"));
+    place(startInTrayBox, 4200, 300, 2580, 285);
+
+    countdownTimer = new CountdownTimer(this);
+    countdownTimer->setObjectName(QStringLiteral("countdownTimer"));
+    trayIcon = new TrayIcon(*m_services.tray, *m_services.clock, this);
+    trayIcon->setObjectName(QStringLiteral("trayIcon"));
+    trayIcon->setIcon(trayIconPicture());
+
+    automaticFetchButton = button("automaticFetchButton", QStringLiteral("Turn On Automatic News Fetch"), 8040, 3105);
+    testFetchButton = button("testFetchButton", QStringLiteral("News Fetch Now (Test)"), 12000, 3105);
+    intervalList = list("intervalList", QStringLiteral("How often would you like to news fetch?"), false, 120, 4305,
+                     7800, 1590);
+    saveResultsButton = button("saveResultsButton", QStringLiteral("Save Results"), 8040, 6240);
+    clearResultsButton = button("clearResultsButton", QStringLiteral("Clear List"), 12000, 6240);
+    countryList = list("countryList", QStringLiteral("Local News Sites"), true, 120, 1020, 7800, 1590);
+    categoryList = list("categoryList", QStringLiteral("Categories"), true, 120, 2670, 7800, 1590);
+    keywordList = list("keywordList", QStringLiteral("Keyword/s"), false, 8040, 180, 7800, 1845);
+    keywordList->setToolTip(kKeywordListTip);
+    // Qt does not hand a list's tool tip to screen readers; the description does.
+    keywordList->setAccessibleDescription(kKeywordListTip);
+    addKeywordButton = button("addKeywordButton", QStringLiteral("Add One Keyword"), 8040, 2115);
+    importKeywordsButton = button("importKeywordsButton", QStringLiteral("Load List From Text File"), 12000, 2115);
+    clearKeywordsButton = button("clearKeywordsButton", QStringLiteral("Clear List"), 8040, 2625);
+    sampleKeywordsButton = button("sampleKeywordsButton", QStringLiteral("Load Sample/Example Data"), 12000, 2625);
+    // Two buttons read "Clear List"; a screen reader says which list each one empties.
+    clearKeywordsButton->setAccessibleDescription(QStringLiteral("Removes every keyword from the Keyword/s list"));
+    clearResultsButton->setAccessibleDescription(QStringLiteral("Removes every row from the News list"));
+
+    watchPointer(this, Pointer::Default);
+    watchPointer(countdownGroup, Pointer::Default);
+    watchPointer(startupOptionsGroup, Pointer::Default);
+    watchPointer(resultsList->viewport(), Pointer::Default);
+    watchPointer(intervalList->viewport(), Pointer::Default);
+
+    connect(startAtLogonBox, &QCheckBox::toggled, this,
+            [this] { runReported("Check4_Click", [this] { onStartAtLogonToggled(); }); });
+    connect(startInTrayBox, &QCheckBox::toggled, this,
+            [this] { runReported("Check8_Click", [this] { onStartInTrayToggled(); }); });
+    const auto chosenIntervalSeconds = [this] { return intervalSeconds(*intervalList); };
+    m_news = std::make_unique<FetchRun>(
+        m_services, m_reporter, *trayIcon,
+        FetchRun::Lists{countryList, keywordList, categoryList, chosenIntervalSeconds, resultsList});
+
+    connectKeywordHandlers();
+    connectResultHandlers();
+    connectScheduleHandlers();
+    connectTrayHandlers();
+}
+
+} // namespace tidewick

@@ -1,0 +1,144 @@
+#pragma once
+
+#include "core/ErrorReport.h"
+#include "core/Services.h"
+
+#include <QCursor>
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+class QCheckBox;
+class QGroupBox;
+class QProgressBar;
+class QPushButton;
+
+namespace tidewick {
+
+class CountdownTimer;
+class FetchRun;
+class ReportList;
+class TrayIcon;
+
+// The program's one window. Its controls are named after what they hold; the
+// behaviour behind them lives in the handlers, spread over the MainWindow*.cpp
+// files by subject. Error reports name each handler by its long-standing
+// module and procedure names (the strings next to each Trap).
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(const Services &services, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Start-up: runs once before the window is first shown.
+    void startUp();
+    // Shows the window as the load left it: normal, or straight into the tray.
+    void showAfterLoad();
+
+    // The controls.
+    QGroupBox *countdownGroup = nullptr;
+    QProgressBar *countdownBar = nullptr;
+    ReportList *resultsList = nullptr; // results
+    QGroupBox *startupOptionsGroup = nullptr;
+    QCheckBox *startAtLogonBox = nullptr;
+    QCheckBox *startInTrayBox = nullptr;
+    CountdownTimer *countdownTimer = nullptr;
+    TrayIcon *trayIcon = nullptr;
+    QPushButton *automaticFetchButton = nullptr;
+    QPushButton *testFetchButton = nullptr;
+    ReportList *intervalList = nullptr; // interval
+    QPushButton *saveResultsButton = nullptr;
+    QPushButton *clearResultsButton = nullptr;
+    ReportList *countryList = nullptr; // countries
+    ReportList *categoryList = nullptr; // categories
+    ReportList *keywordList = nullptr; // keywords
+    QPushButton *addKeywordButton = nullptr;
+    QPushButton *importKeywordsButton = nullptr;
+    QPushButton *clearKeywordsButton = nullptr;
+    QPushButton *sampleKeywordsButton = nullptr;
+
+    // True while startUp runs.
+    bool loading = false;
+    // The caption of message boxes without a title of their own.
+    QString appTitle() const { return m_appTitle; }
+
+    // The window's pointer, which doubles as its busy flag.
+    enum class Pointer { Default, Custom, Busy };
+    Pointer mousePointer() const { return m_pointer; }
+    void setMousePointer(Pointer pointer);
+    bool isBusy() const { return m_pointer == Pointer::Busy; }
+    bool hasCustomPointer() const { return m_customPointer.has_value(); }
+
+    // Start-up steps.
+    void applySkin();
+    void setAppTitle();
+
+    // Automatic fetching: the countdown tick, the on/off toggle, the test
+    // fetch and the interval choice.
+    void onCountdownTick();
+    void onAutomaticFetchClicked();
+    void onTestFetchClicked();
+    void onIntervalChosen();
+
+    // Window states: minimising into the tray, back from it, closing.
+    void onWindowStateChanged();
+    void onTrayMouseUp(int Button, int Id);
+    void onCloseRequested();
+
+    // Handlers of the start-up options.
+    void onStartAtLogonToggled();
+    void onStartInTrayToggled();
+
+    // Keyword list: add, clear, remove, sample data, import from files.
+    void onAddKeywordClicked();
+    void onClearKeywordsClicked();
+    void onKeywordDoubleClicked();
+    void onSampleKeywordsClicked();
+    void onImportKeywordsClicked();
+    // Imports dropped (or otherwise given) files exactly as the button does.
+    void importKeywordFiles(const QStringList &paths);
+
+    // Results list: clear and save.
+    void onClearResultsClicked();
+    void onSaveResultsClicked();
+
+    ErrorReporter &errorReporter() { return m_reporter; }
+    FetchRun &news() { return *m_news; }
+    const Services &services() const { return m_services; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void connectKeywordHandlers();
+    void connectScheduleHandlers();
+    void connectTrayHandlers();
+    void tellFetchAlreadyRunning();
+    // Runs a handler that has no numbered statements of its own; a failure
+    // is reported rather than left to end the program.
+    template <typename Handler>
+    void runReported(const char *procedure, Handler &&handler)
+    {
+        Trap(m_reporter, QStringLiteral("Form1"), QLatin1String(procedure))(0, handler);
+    }
+    void connectResultHandlers();
+    void watchPointer(QWidget *widget, Pointer pointer);
+    void fillCodeList(Trap &trap, int firstLine, ReportList *list, const QString &text);
+    void restoreAutomaticFetch(Trap &trap, const QString &startStopState);
+    void placeTrayIcon(Trap &trap);
+    void restoreStartupOptions(Trap &trap);
+    int twips(int value) const;
+
+    Services m_services;
+    ErrorReporter m_reporter;
+    QString m_appTitle;
+    Pointer m_pointer = Pointer::Default;
+    std::optional<QCursor> m_customPointer;
+    std::unique_ptr<FetchRun> m_news;
+};
+
+} // namespace tidewick

@@ -1,0 +1,112 @@
+#include "app/MainWindow.h"
+
+#include "core/Dialogs.h"
+#include "core/ReportList.h"
+#include "keywords/KeywordImport.h"
+#include "keywords/KeywordListEvents.h"
+
+#include <QPushButton>
+
+namespace tidewick {
+
+namespace {
+
+const QStringList kSampleKeywords = {QStringLiteral("Tesla"), QStringLiteral("Perseverance"),
+                                     QStringLiteral("COVID-19")};
+
+// "All Files" shows every file: "*.*" would hide the names without a dot.
+const QStringList kListFileFilters = {QStringLiteral("Text Files (*.txt)"), QStringLiteral("All Files (*)")};
+
+} // namespace
+
+void MainWindow::connectKeywordHandlers()
+{
+    connect(addKeywordButton, &QPushButton::clicked, this, &MainWindow::onAddKeywordClicked);
+    connect(importKeywordsButton, &QPushButton::clicked, this, &MainWindow::onImportKeywordsClicked);
+    connect(clearKeywordsButton, &QPushButton::clicked, this, &MainWindow::onClearKeywordsClicked);
+    connect(sampleKeywordsButton, &QPushButton::clicked, this, &MainWindow::onSampleKeywordsClicked);
+    new KeywordListEvents(*keywordList, {
+                                          [this] { onKeywordDoubleClicked(); },
+                                          [this](const QStringList &paths) { importKeywordFiles(paths); },
+                                      });
+}
+
+// Add One Keyword: the text exactly as typed, spaces and repeats included.
+void MainWindow::onAddKeywordClicked()
+{
+    Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("PushButton3_Click"));
+    QString keyword;
+    trap(100, [&] { keyword = m_services.dialogs->askText(appTitle(), QStringLiteral("Enter one keyword:")); });
+    bool cancelled = true;
+    trap(102, [&] { cancelled = keyword.isEmpty(); });
+    if (cancelled)
+        return;
+    trap(104, [&] { keywordList->rows().append(keyword); });
+}
+
+// Clear List (keywords): refused while the window is busy, since a save or a
+// fetch may be walking the lists; the results stay.
+void MainWindow::onClearKeywordsClicked()
+{
+    Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("PushButton11_Click"));
+    trap(100, [&] {
+        if (!isBusy())
+            keywordList->rows().clear();
+    });
+}
+
+// Removes the selected keyword, unless the window is busy or nothing is
+// selected. The Delete key comes here too.
+void MainWindow::onKeywordDoubleClicked()
+{
+    if (isBusy() || keywordList->count() == 0)
+        return;
+    const int row = keywordList->selectedRow();
+    if (row >= 0)
+        keywordList->rows().removeAt(row);
+}
+
+// Load Sample/Example Data: the same three keywords after whatever is there.
+void MainWindow::onSampleKeywordsClicked()
+{
+    Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("PushButton7_Click"));
+    for (int i = 0; i < kSampleKeywords.size(); ++i)
+        trap(100 + 2 * i, [&] { keywordList->rows().append(kSampleKeywords.at(i)); });
+}
+
+// Load List From Text File.
+void MainWindow::onImportKeywordsClicked()
+{
+    Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("PushButton4_Click"));
+    // 100-106 set the dialog up: the dialog takes its title and filters with
+    // the call. It gives whole paths, as many as were chosen, in its order.
+    QStringList paths;
+    trap(108, [&] {
+        paths = m_services.dialogs->chooseFilesToOpen(
+            QStringLiteral("Load List(s) - Hold Ctrl to select multiple list files"), kListFileFilters);
+    });
+    // 110: nothing chosen.
+    importKeywordFiles(paths);
+}
+
+// The import of the files chosen with the button or dropped on the list:
+// every file in turn, after what the list holds, under the busy pointer.
+void MainWindow::importKeywordFiles(const QStringList &paths)
+{
+    if (paths.isEmpty())
+        return;
+    Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("PushButton4_Click"));
+    // An import that starts while a save keeps the window busy (from a drop,
+    // or a click while the save yields) must not end that save's protection.
+    const bool wasBusy = isBusy();
+    trap(114, [&] { setMousePointer(Pointer::Busy); });
+    const int line = paths.size() == 1 ? 120 : 134;
+    for (const QString &path : paths)
+        trap(line, [&] { importKeywordFile(*keywordList, path, *m_services.dialogs, m_reporter, appTitle()); });
+    trap(138, [&] {
+        if (!wasBusy)
+            setMousePointer(Pointer::Default);
+    });
+}
+
+} // namespace tidewick

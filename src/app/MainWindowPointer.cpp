@@ -1,0 +1,57 @@
+#include "app/MainWindow.h"
+
+#include <QMouseEvent>
+
+namespace tidewick {
+
+// The pointer rule: moving over the window, the frames and the results and
+// interval lists shows the arrow; over a push button the custom (hand)
+// pointer. Neither ever replaces the busy pointer.
+
+namespace {
+const char *const kPointerProperty = "tidewickPointer";
+}
+
+void MainWindow::watchPointer(QWidget *widget, Pointer pointer)
+{
+    widget->setMouseTracking(true);
+    widget->setProperty(kPointerProperty, int(pointer));
+    widget->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        // A move over a child that ignores it travels on to its parent; only
+        // the widget really under the pointer decides.
+        const auto *widget = static_cast<QWidget *>(watched);
+        const QPoint position = static_cast<QMouseEvent *>(event)->position().toPoint();
+        const QVariant pointer = watched->property(kPointerProperty);
+        if (pointer.isValid() && !widget->childAt(position) && !isBusy())
+            setMousePointer(Pointer(pointer.toInt()));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::setMousePointer(Pointer pointer)
+{
+    m_pointer = pointer;
+    switch (pointer) {
+    case Pointer::Busy:
+        setCursor(Qt::WaitCursor);
+        break;
+    case Pointer::Custom:
+        // Without a hand pointer file the custom pointer shows no picture of
+        // its own.
+        if (m_customPointer)
+            setCursor(*m_customPointer);
+        else
+            unsetCursor();
+        break;
+    case Pointer::Default:
+        unsetCursor();
+        break;
+    }
+}
+
+} // namespace tidewick

@@ -1,0 +1,78 @@
+#include "app/MainWindow.h"
+
+#include "core/Clock.h"
+#include "core/Dialogs.h"
+#include "core/ReportList.h"
+#include "core/FileHelpers.h"
+#include "results/ResultsFile.h"
+
+#include <QPushButton>
+
+namespace tidewick {
+
+namespace {
+
+// "All Files" shows every file: "*.*" would hide the names without a dot.
+const QStringList kListFileFilters = {QStringLiteral("Text Files (*.txt)"), QStringLiteral("All Files (*)")};
+
+} // namespace
+
+void MainWindow::connectResultHandlers()
+{
+    connect(saveResultsButton, &QPushButton::clicked, this, &MainWindow::onSaveResultsClicked);
+    connect(clearResultsButton, &QPushButton::clicked, this, &MainWindow::onClearResultsClicked);
+}
+
+// Clear List (results): at once, busy or not. A save that runs meanwhile
+// goes on with the rows it started with.
+void MainWindow::onClearResultsClicked()
+{
+    Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("PushButton2_Click"));
+    trap(100, [&] { resultsList->rows().clear(); });
+}
+
+// Save Results.
+void MainWindow::onSaveResultsClicked()
+{
+    Dialogs &dialogs = *m_services.dialogs;
+    // Said before the file name is asked for, so nobody picks a file for
+    // nothing.
+    if (resultsList->count() == 0) {
+        dialogs.showMessage(appTitle(), QStringLiteral("There are no results to save."), MessageIcon::None);
+        return;
+    }
+
+    Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("PushButton1_Click"));
+    // 106-112 set the dialog up: the dialog takes its title and filters with
+    // the call, and never warns about overwriting nor adds an extension.
+    QString name;
+    trap(114, [&] { name = dialogs.chooseFileToSave(QStringLiteral("Save List"), kListFileFilters); });
+    // 116-118: the chosen name; none when cancelled.
+    if (name.isEmpty())
+        return;
+
+    bool exists = false;
+    trap(120, [&] { exists = fileExists(name); });
+    bool overwrite = true; // 124: a new name needs no question
+    if (exists) {
+        trap(122, [&] {
+            overwrite = dialogs.askYesNo(appTitle(), QStringLiteral("Are you sure you wish to overwrite ") + name
+                                                         + QStringLiteral(" ?"));
+        });
+    }
+    // 126
+    if (!overwrite)
+        return;
+
+    // The save yields to the window while it runs, so another import or save
+    // may start meanwhile; whichever started the busy pointer ends it.
+    const bool wasBusy = isBusy();
+    trap(128, [&] { setMousePointer(Pointer::Busy); });
+    trap(130, [&] { writeListFile(resultsList->rows().header(), resultsList->rows().texts(), name, pumpEvents); });
+    trap(132, [&] {
+        if (!wasBusy)
+            setMousePointer(Pointer::Default);
+    });
+}
+
+} // namespace tidewick

@@ -1,0 +1,172 @@
+#include "app/MainWindow.h"
+
+#include "core/Clock.h"
+#include "core/Dialogs.h"
+#include "core/ProgramState.h"
+#include "core/ReportList.h"
+#include "core/SettingsStore.h"
+#include "fetch/FetchRun.h"
+#include "schedule/Countdown.h"
+#include "schedule/CountdownTimer.h"
+
+#include <QGroupBox>
+#include <QItemSelectionModel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <limits>
+
+namespace tidewick {
+
+namespace {
+// The toggle's caption is its state.
+const QString kTurnOn = QStringLiteral("Turn On Automatic News Fetch");
+const QString kTurnOff = QStringLiteral("Turn Off Automatic News Fetch");
+const QString kCountdownCaption = QStringLiteral("Next news fetch will occur in ");
+constexpr int kTickMs = 1000;
+} // namespace
+
+void MainWindow::connectScheduleHandlers()
+{
+    connect(countdownTimer, &CountdownTimer::tick, this, &MainWindow::onCountdownTick);
+    connect(automaticFetchButton, &QPushButton::clicked, this, &MainWindow::onAutomaticFetchClicked);
+    connect(testFetchButton, &QPushButton::clicked, this, &MainWindow::onTestFetchClicked);
+    // A choice made with the keyboard counts like a click.
+    const auto click = [this] {
+        if (!loading)
+            runReported("ListView2_Click", [this] { onIntervalChosen(); });
+    };
+    connect(intervalList, &QAbstractItemView::clicked, this, click);
+    connect(intervalList->selectionModel(), &QItemSelectionModel::selectionChanged, this, click);
+}
+
+void MainWindow::tellFetchAlreadyRunning()
+{
+    m_services.dialogs->showMessage(appTitle(),
+                                    QStringLiteral("A news fetch is already running. The new one was not started."),
+                                    MessageIcon::None);
+}
+
+void MainWindow::restoreAutomaticFetch(Trap &trap, const QString &startStopState)
+{
+    if (startStopState == kOff) {
+        trap(194, [&] { automaticFetchButton->setText(kTurnOn); });
+        trap(196, [&] { countdownTimer->setPeriod(0); });
+    } else if (startStopState == kOn) {
+        trap(200, [&] { automaticFetchButton->setText(kTurnOff); });
+        trap(202, [&] { countdownTimer->setPeriod(kTickMs); });
+        trap(204, [&] { m_services.globals->testFetch = false; });
+        trap(206, [&] { m_news->fetchNewsNow(); });
+    }
+}
+
+void MainWindow::onCountdownTick()
+{
+    Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("Timer1_Timer"));
+    ProgramState &globals = *m_services.globals;
+
+    bool off = false;
+    trap(100, [&] { off = countdownTimer->period() == 0; });
+    if (off) {
+        trap(144, [&] { countdownGroup->setTitle(QStringLiteral("Automatic news fetch is Off.")); });
+        return;
+    }
+    trap(102, [&] { globals.fetchIntervalSeconds = intervalSeconds(*intervalList); });
+    trap(104, [&] {
+        if (globals.elapsedSeconds == std::numeric_limits<qint32>::max())
+            throw AppError::overflow();
+        ++globals.elapsedSeconds;
+    });
+    trap(106, [&] { countdownBar->setMaximum(globals.fetchIntervalSeconds); });
+    bool withinInterval = false;
+    trap(108, [&] { withinInterval = globals.elapsedSeconds <= globals.fetchIntervalSeconds; });
+    if (withinInterval)
+        trap(110, [&] { countdownBar->setValue(globals.elapsedSeconds); });
+    trap(112, [&] {
+        const qint32 secondsLeft = globals.fetchIntervalSeconds - globals.elapsedSeconds;
+        countdownGroup->setTitle(kCountdownCaption + secondsToHms(secondsLeft));
+    });
+    trap(114, [&] { pumpEvents(); });
+
+    bool due = false;
+    trap(116, [&] { due = globals.elapsedSeconds == globals.fetchIntervalSeconds; });
+    if (!due)
+        return;
+    trap(118, [&] { countdownTimer->setPeriod(0); });
+    trap(120, [&] { countdownTimer->setEnabled(false); });
+    trap(122, [&] { pumpEvents(); });
+    if (!m_news->isRunning()) {
+        trap(124, [&] { globals.testFetch = false; });
+        trap(126, [&] { m_news->fetchNewsNow(); });
+    }
+    trap(128, [&] { pumpEvents(); });
+    trap(130, [&] { globals.elapsedSeconds = 0; });
+    trap(132, [&] { countdownBar->setValue(0); });
+    // A "Turn Off" made while the fetch ran is honoured: no countdown runs
+    // while the button offers to turn it on.
+    trap(140, [&] { countdownTimer->setPeriod(automaticFetchButton->text() == kTurnOn ? 0 : kTickMs); });
+    trap(142, [&] { countdownTimer->setEnabled(true); });
+}
+
+void MainWindow::onAutomaticFetchClicked()
+{
+    Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("PushButton5_Click"));
+    bool turnOn = false;
+    trap(100, [&] { turnOn = automaticFetchButton->text() == kTurnOn; });
+    if (turnOn) {
+        trap(102, [&] { automaticFetchButton->setText(kTurnOff); });
+        // Stored before the first fetch: a close during that fetch ends the
+        // program there and then, and the choice must survive it.
+        trap(110, [&] { m_services.settings->write(SettingKeys::StartStopState, kOn); });
+        if (m_news->isRunning()) {
+            tellFetchAlreadyRunning();
+        } else {
+            trap(104, [&] { m_services.globals->testFetch = false; });
+            trap(106, [&] { m_news->fetchNewsNow(); });
+        }
+        trap(108, [&] { countdownTimer->setPeriod(kTickMs); });
+        return;
+    }
+    bool turnOff = false;
+    trap(112, [&] { turnOff = automaticFetchButton->text() == kTurnOff; });
+    if (turnOff) {
+        trap(114, [&] { automaticFetchButton->setText(kTurnOn); });
+        trap(116, [&] { countdownTimer->setPeriod(0); });
+        trap(118, [&] { m_services.settings->write(SettingKeys::StartStopState, kOff); });
+    }
+}
+
+void MainWindow::onTestFetchClicked()
+{
+    if (m_news->isRunning()) {
+        tellFetchAlreadyRunning();
+        return;
+    }
+    Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("PushButton6_Click"));
+    bool wasEnabled = true;
+    trap(100, [&] { wasEnabled = countdownTimer->enabled(); });
+    trap(104, [&] { countdownTimer->setEnabled(false); });
+    trap(106, [&] { countdownTimer->setPeriod(0); });
+    trap(108, [&] { pumpEvents(); });
+    trap(110, [&] { setMousePointer(Pointer::Busy); });
+    trap(112, [&] { m_services.globals->testFetch = true; });
+    trap(114, [&] { m_news->fetchNewsNow(); });
+    trap(116, [&] { setMousePointer(Pointer::Default); });
+    trap(120, [&] { countdownTimer->setEnabled(wasEnabled); });
+    // The countdown comes back as the toggle now says: the user may have
+    // turned automatic fetching on or off while the test fetch ran.
+    trap(122, [&] { countdownTimer->setPeriod(automaticFetchButton->text() == kTurnOn ? 0 : kTickMs); });
+    trap(124, [&] { m_services.dialogs->showMessage(appTitle(), QStringLiteral("Done."), MessageIcon::None); });
+}
+
+void MainWindow::onIntervalChosen()
+{
+    const int row = intervalList->selectedRow();
+    if (row < 0)
+        return;
+    ProgramState &globals = *m_services.globals;
+    m_services.settings->write(SettingKeys::OftenIndex, QString::number(row + 1));
+    globals.fetchIntervalSeconds = intervalSeconds(*intervalList);
+    globals.elapsedSeconds = 0;
+}
+
+} // namespace tidewick

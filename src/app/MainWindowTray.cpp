@@ -1,0 +1,105 @@
+#include "app/MainWindow.h"
+
+#include "core/Clock.h"
+#include "core/ProgramState.h"
+#include "desktop/TrayIcon.h"
+#include "fetch/HelperTools.h"
+#include "fetch/FetchRun.h"
+#include "fetch/ProcessRunner.h"
+#include "schedule/CountdownTimer.h"
+
+#include <QCloseEvent>
+#include <QTimer>
+
+namespace tidewick {
+
+namespace {
+const QString kTrayMessage = QStringLiteral("has been minimized to the system tray.\r\n"
+                                            "Click on the blue 'K' icon (K for Kestrow) to bring the software back.");
+const QString kTrayTitle = QStringLiteral("Tidewick");
+constexpr qint32 kTrayMessageSeconds = 5;
+} // namespace
+
+void MainWindow::connectTrayHandlers()
+{
+    connect(trayIcon, &TrayIcon::mouseUp, this, &MainWindow::onTrayMouseUp);
+}
+
+void MainWindow::placeTrayIcon(Trap &trap)
+{
+    trap(208, [&] { trayIcon->setTip(kTrayTitle); });
+    trap(210, [&] { trayIcon->setInTray(true); });
+}
+
+void MainWindow::showAfterLoad()
+{
+    if (!(windowState() & Qt::WindowMinimized)) {
+        show();
+        return;
+    }
+    // A start into the tray never hands the window to the window manager:
+    // a native window made while the load set the state would be listed as
+    // iconic (a task bar would offer an empty frame), and clearing the state
+    // would map it. Without one, the state is only a value until the first
+    // click on the tray icon shows the window.
+    if (testAttribute(Qt::WA_WState_Created))
+        destroy();
+    onWindowStateChanged();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // The load may leave the window minimised; that takes effect when the
+    // window would be shown (showAfterLoad).
+    if (event->type() == QEvent::WindowStateChange && !loading)
+        onWindowStateChanged();
+}
+
+void MainWindow::onWindowStateChanged()
+{
+    ProgramState &globals = *m_services.globals;
+    if (!(windowState() & Qt::WindowMinimized) || globals.hiddenInTray)
+        return;
+    // Back to normal first, then hide on the next turn of the event loop:
+    // hiding first makes X11 map the window again as an empty frame.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    QTimer::singleShot(0, this, [this] {
+        if (m_services.globals->hiddenInTray)
+            hide();
+    });
+    globals.hiddenInTray = true;
+    trayIcon->showBalloon(kTrayMessage, kTrayTitle, kTrayMessageSeconds, true);
+}
+
+void MainWindow::onTrayMouseUp(int, int)
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+    m_services.globals->hiddenInTray = false;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    onCloseRequested();
+    event->accept();
+}
+
+void MainWindow::onCloseRequested()
+{
+    ProgramState &globals = *m_services.globals;
+    countdownTimer->setEnabled(false);
+    // A query under way is stopped first, so its files can go too.
+    m_news->stop();
+    m_services.runner->stopAll();
+    deleteCurlFiles(globals);
+    deleteAnsiFilter(globals);
+    trayIcon->setInTray(false);
+    pumpEvents();
+    if (m_services.endProgram)
+        m_services.endProgram();
+}
+
+} // namespace tidewick

@@ -1,0 +1,20 @@
+#include "core/AppError.h"
+
+namespace tidewick {
+
+AppError::AppError(const QString &description)
+    : std::runtime_error(description.toStdString()), m_description(description)
+{
+}
+
+AppError AppError::fileNotFound(const QString &name)
+{
+    return AppError(QStringLiteral("File not found: %1").arg(name));
+}
+
+AppError AppError::permissionDenied(const QString &name)
+{
+    return AppError(QStringLiteral("Permission denied: %1").arg(name));
+}
+
+} // namespace tidewick

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace tidewick {
+
+// Where a fetch run announces each article it found before adding it to the
+// results: the tray's balloon in the program, a recorder in tests.
+class ArticleAnnouncer {
+public:
+    virtual ~ArticleAnnouncer() = default;
+    // Shows `text` under `title` and returns once it has been seen: closed,
+    // clicked or timed out, or after `seconds` at the latest. Window events
+    // are handled meanwhile.
+    virtual void announce(const QString &text, const QString &title, qint32 seconds) = 0;
+};
+
+} // namespace tidewick

@@ -1,0 +1,21 @@
+#include "core/ErrorReport.h"
+
+#include "core/Dialogs.h"
+
+namespace tidewick {
+
+QString errorReportText(const QString &description, const QString &module, const QString &procedure, int line)
+{
+    return description + QStringLiteral("\r\n") + QStringLiteral("in Pellmoor2021/08/31.") + module + QLatin1Char('.')
+         + procedure + QLatin1Char(' ') + QStringLiteral("at line ") + QString::number(line)
+         + QStringLiteral("\r\r") + QStringLiteral("Please email screenshot of this message to ")
+         + QLatin1String(kSupportAddress);
+}
+
+void ErrorReporter::report(const QString &description, const QString &module, const QString &procedure, int line)
+{
+    m_dialogs.showMessage(QStringLiteral("Application Error"),
+                          errorReportText(description, module, procedure, line), MessageIcon::Exclamation);
+}
+
+} // namespace tidewick

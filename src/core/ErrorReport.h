@@ -1,0 +1,61 @@
+#pragma once
+
+#include "core/AppError.h"
+
+#include <QString>
+#include <exception>
+
+namespace tidewick {
+
+class Dialogs;
+
+// The address users are asked to send a screenshot of an error report to.
+inline constexpr char kSupportAddress[] = "support@kestrow.com";
+
+// The text of the standard error report for a failed numbered statement.
+QString errorReportText(const QString &description, const QString &module, const QString &procedure, int line);
+
+// Shows the standard error report ("Application Error", exclamation icon, OK).
+class ErrorReporter {
+public:
+    explicit ErrorReporter(Dialogs &dialogs) : m_dialogs(dialogs) {}
+    void report(const QString &description, const QString &module, const QString &procedure, int line);
+
+private:
+    Dialogs &m_dialogs;
+};
+
+// A procedure that traps its errors: it runs numbered statements, and when one
+// fails the report names it and the procedure goes on with the next statement.
+//
+//     Trap trap(reporter, "Form1", "Form_Load");
+//     trap(100, [&] { applySkin(); });
+class Trap {
+public:
+    Trap(ErrorReporter &reporter, QString module, QString procedure)
+        : m_reporter(reporter), m_module(std::move(module)), m_procedure(std::move(procedure))
+    {
+    }
+
+    // Returns true when the statement ran without failing.
+    template <typename Statement>
+    bool operator()(int line, Statement &&statement)
+    {
+        try {
+            statement();
+            return true;
+        } catch (const AppError &error) {
+            m_reporter.report(error.description(), m_module, m_procedure, line);
+        } catch (const std::exception &error) {
+            m_reporter.report(QString::fromLocal8Bit(error.what()), m_module, m_procedure, line);
+        }
+        return false;
+    }
+
+private:
+    ErrorReporter &m_reporter;
+    QString m_module;
+    QString m_procedure;
+};
+
+} // namespace tidewick

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace tidewick {
+
+class Clock;
+
+// True when the path names an existing file or folder; false on any error,
+// the empty path included.
+bool fileExists(const QString &path);
+
+// Handles pending window events once, then deletes the file, read-only or
+// not. Every error is swallowed; a missing file is no error.
+void deleteFileSafe(const QString &path);
+
+// Returns after `seconds` seconds on the monotonic clock, handling window
+// events all the while.
+void waitSeconds(Clock &clock, int seconds);
+
+} // namespace tidewick

@@ -1,0 +1,44 @@
+#include "core/ReportList.h"
+
+#include "core/AppError.h"
+
+#include <QHeaderView>
+
+namespace tidewick {
+
+ReportList::ReportList(const QString &headerText, bool checkable, QWidget *parent)
+    : QTreeView(parent), m_model(headerText, checkable)
+{
+    setModel(&m_model);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+    setAccessibleName(headerText);
+}
+
+int ReportList::selectedRow() const
+{
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.constFirst().row();
+}
+
+void ReportList::selectRow(int row)
+{
+    if (row < 0 || row >= m_model.count())
+        throw AppError::invalidArgument();
+    const QModelIndex index = m_model.index(row);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void ReportList::setColumnWidthPixels(int pixels)
+{
+    header()->resizeSection(0, pixels);
+}
+
+} // namespace tidewick

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/ReportListModel.h"
+
+#include <QTreeView>
+
+namespace tidewick {
+
+// A list control in report layout: one column with a header, rows counted
+// from 0 here (the user sees them from the top), at most one selected row.
+class ReportList : public QTreeView {
+    Q_OBJECT
+
+public:
+    ReportList(const QString &headerText, bool checkable, QWidget *parent = nullptr);
+
+    ReportListModel &rows() { return m_model; }
+    const ReportListModel &rows() const { return m_model; }
+
+    int count() const { return m_model.count(); }
+    QString text(int row) const { return m_model.text(row); }
+
+    // The selected row, or -1.
+    int selectedRow() const;
+    // Selects the row and makes it current; throws AppError for a row that
+    // does not exist.
+    void selectRow(int row);
+
+    void setColumnWidthPixels(int pixels);
+
+private:
+    ReportListModel m_model;
+};
+
+} // namespace tidewick

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace tidewick {
+
+class Clock;
+class Dialogs;
+class ProcessRunner;
+class SettingsStore;
+class TrayBackend;
+struct ProgramState;
+
+// Everything the main window reaches outside itself. The program passes the
+// real ones; a test passes fakes and its own folders.
+struct Services {
+    Dialogs *dialogs = nullptr;
+    Clock *clock = nullptr;
+    SettingsStore *settings = nullptr;
+    ProcessRunner *runner = nullptr;
+    TrayBackend *tray = nullptr;
+    ProgramState *globals = nullptr;
+    // The folder of the running program (optional skin and hand pointer),
+    // the program itself, and the folder of the log-on autostart entries.
+    QString programFolder;
+    QString executablePath;
+    QString autostartFolder;
+    // The news service, host and optional port as curl takes them.
+    QString newsHost;
+    // The longest a query may take before curl gives up.
+    int queryTimeLimitSeconds = 60;
+    // Ends the program at once, without returning (the window has closed).
+    std::function<void()> endProgram;
+};
+
+} // namespace tidewick

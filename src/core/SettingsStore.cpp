@@ -1,0 +1,53 @@
+#include "core/SettingsStore.h"
+
+#include "core/AppError.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace tidewick {
+
+namespace {
+const QString kApplication = QStringLiteral("Kestrow");
+const QString kSection = QStringLiteral("Tidewick");
+
+QString keyPath(const QString &key)
+{
+    return kSection + QLatin1Char('/') + key;
+}
+} // namespace
+
+SettingsStore::SettingsStore(const QString &configFolder)
+{
+    const QString folder = configFolder.isEmpty() ? userConfigFolder() : configFolder;
+    m_filePath = QDir(folder).filePath(kApplication + QStringLiteral("/Tidewick.ini"));
+}
+
+QString SettingsStore::userConfigFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+
+QString SettingsStore::read(const QString &key, const QString &defaultValue) const
+{
+    const QSettings settings(m_filePath, QSettings::IniFormat);
+    if (!settings.contains(keyPath(key)))
+        return defaultValue;
+    const QVariant value = settings.value(keyPath(key));
+    // An unquoted value with commas in a hand-edited file reads as a list.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
+}
+
+void SettingsStore::write(const QString &key, const QString &value)
+{
+    QSettings settings(m_filePath, QSettings::IniFormat);
+    settings.setValue(keyPath(key), value);
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        throw AppError::permissionDenied(m_filePath);
+}
+
+} // namespace tidewick

@@ -1,0 +1,84 @@
+#include "core/ValueConversion.h"
+
+#include "core/AppError.h"
+
+#include <QLocale>
+#include <QTimeZone>
+#include <cmath>
+#include <limits>
+
+namespace tidewick {
+
+namespace {
+constexpr double kMsPerDay = 86400000.0;
+
+const QDate &dayZero()
+{
+    static const QDate date(1899, 12, 30);
+    return date;
+}
+
+QLocale numberLocale()
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    return locale;
+}
+
+double parseNumber(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    bool ok = false;
+    double value = numberLocale().toDouble(trimmed, &ok);
+    if (!ok)
+        value = QLocale::c().toDouble(trimmed, &ok);
+    if (!ok || !std::isfinite(value))
+        throw AppError::typeMismatch();
+    return value;
+}
+} // namespace
+
+qint16 toInt16(const QString &text)
+{
+    const double rounded = std::nearbyint(parseNumber(text)); // halves to even
+    if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max())
+        throw AppError::overflow();
+    return static_cast<qint16>(rounded);
+}
+
+double toDayNumber(const QDateTime &moment)
+{
+    const QDateTime local = moment.toLocalTime();
+    const qint64 days = dayZero().daysTo(local.date());
+    return double(days) + local.time().msecsSinceStartOfDay() / kMsPerDay;
+}
+
+QDateTime fromDayNumber(double days)
+{
+    if (!std::isfinite(days) || std::abs(days) > 3.0e6)
+        throw AppError::overflow();
+    // Like the platform's dates: the whole part counts days, the fraction
+    // (taken without sign) is the time of day.
+    const double whole = std::trunc(days);
+    const double fraction = std::abs(days - whole);
+    const QDate date = dayZero().addDays(qint64(whole));
+    const QTime time = QTime::fromMSecsSinceStartOfDay(int(std::llround(fraction * kMsPerDay) % qint64(kMsPerDay)));
+    return QDateTime(date, time);
+}
+
+QString dayNumberText(double days)
+{
+    return numberLocale().toString(days, 'g', 15);
+}
+
+double parseDayNumber(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    bool ok = false;
+    const double value = numberLocale().toDouble(trimmed, &ok);
+    if (!ok || !std::isfinite(value))
+        throw AppError::typeMismatch();
+    return value;
+}
+
+} // namespace tidewick

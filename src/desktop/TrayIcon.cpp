@@ -1,0 +1,170 @@
+#include "desktop/TrayIcon.h"
+
+#include "core/AppError.h"
+#include "core/Clock.h"
+#include "resources/Icons.h"
+
+#include <QPointer>
+#include <limits>
+
+namespace tidewick {
+
+namespace {
+
+// A text as a fixed-width field of `length` characters holds it: read up to
+// the first NUL, and cut to the field's length without leaving half of a
+// surrogate pair at the end.
+QString fieldText(const QString &text, qsizetype length)
+{
+    QString result = text;
+    if (const qsizetype nul = result.indexOf(QChar(u'\0')); nul >= 0)
+        result.truncate(nul);
+    if (result.size() > length) {
+        result.truncate(length);
+        if (result.back().isHighSurrogate())
+            result.chop(1);
+    }
+    return result;
+}
+
+} // namespace
+
+TrayIcon::TrayIcon(TrayBackend &backend, Clock &clock, QObject *parent)
+    : QObject(parent),
+      m_backend(backend),
+      m_clock(clock),
+      m_tip(QStringLiteral("Telnet Server") + QChar(u'\0')),
+      m_icon(trayIconPicture())
+{
+    m_backend.setListener(this);
+}
+
+TrayIcon::~TrayIcon()
+{
+    if (m_inTray)
+        setInTray(false);
+    m_backend.setListener(nullptr);
+}
+
+void TrayIcon::setInTray(bool Show)
+{
+    if (Show == m_inTray)
+        return;
+    if (Show) {
+        // There is no design host here, so the program is always running and
+        // the icon is always added.
+        m_backend.addIcon(fieldText(m_tip, kTipLength), m_icon);
+        m_iconAdded = true;
+    } else if (m_iconAdded) {
+        m_backend.deleteIcon();
+        m_iconAdded = false;
+    }
+    m_inTray = Show;
+    emit inTrayChanged();
+}
+
+void TrayIcon::setTip(const QString &Tip)
+{
+    if (m_iconAdded)
+        m_backend.modifyTip(fieldText(Tip, kTipLength));
+    m_tip = Tip;
+    emit tipChanged();
+}
+
+void TrayIcon::setIcon(const QIcon &Icon)
+{
+    if (Icon.isNull())
+        return;
+    if (m_iconAdded)
+        m_backend.modifyIcon(Icon);
+    m_icon = Icon;
+    emit iconChanged();
+}
+
+void TrayIcon::showBalloon(const QString &Tip, const QString &sTitle, qint32 ShowTimer, bool ShowOnce)
+{
+    if (ShowOnce && m_onceCount >= 1)
+        return;
+
+    qint32 timeoutMs = 0;
+    if (ShowTimer > 0) {
+        const qint64 ms = qint64(ShowTimer) * 1000;
+        if (ms > std::numeric_limits<qint32>::max())
+            throw AppError::overflow();
+        timeoutMs = qint32(ms);
+    }
+
+    m_backend.showBalloon(fieldText(sTitle, kBalloonTitleLength), fieldText(Tip, kBalloonTextLength),
+                          timeoutMs);
+    m_balloonShowing = true;
+    if (ShowOnce)
+        ++m_onceCount;
+
+    if (ShowTimer <= 0)
+        return;
+
+    // Elapsed time, not the time of day, so a wait across midnight or a clock
+    // change still lasts ShowTimer seconds. Handlers that run during the wait
+    // may clear the flag (the balloon's end) or even destroy this control.
+    // Nothing of this control is touched once it is gone.
+    QPointer<TrayIcon> alive(this);
+    const auto balloonGone = [alive] { return !alive || !alive->m_balloonShowing; };
+    Clock &clock = m_clock;
+    const qint64 start = clock.monotonicMs();
+    for (;;) {
+        if (balloonGone())
+            break;
+        const qint64 left = timeoutMs - (clock.monotonicMs() - start);
+        if (left <= 0)
+            break;
+        clock.pumpFor(left, balloonGone);
+    }
+    if (!alive)
+        return;
+
+    // The time ran out with the balloon still up. The flag stays set until the
+    // tray reports the balloon's end.
+    if (m_balloonShowing)
+        m_backend.hideBalloon();
+}
+
+void TrayIcon::trayEvent(TrayEvent event)
+{
+    constexpr int kLeft = 1;
+    constexpr int kRight = 2;
+    switch (event) {
+    case TrayEvent::MouseMove:
+        emit mouseMove(m_iconId);
+        break;
+    case TrayEvent::LeftDown:
+        emit mouseDown(kLeft, m_iconId);
+        break;
+    case TrayEvent::LeftUp:
+        emit mouseUp(kLeft, m_iconId);
+        break;
+    case TrayEvent::LeftDoubleClick:
+        emit mouseDoubleClick(kLeft, m_iconId);
+        break;
+    case TrayEvent::RightDown:
+        emit mouseDown(kRight, m_iconId);
+        break;
+    case TrayEvent::RightUp:
+        emit mouseUp(kRight, m_iconId);
+        break;
+    case TrayEvent::RightDoubleClick:
+        emit mouseDoubleClick(kRight, m_iconId);
+        break;
+    case TrayEvent::BalloonHidden:
+    case TrayEvent::BalloonTimedOut:
+    case TrayEvent::BalloonClicked:
+        m_balloonShowing = false;
+        break;
+    case TrayEvent::MiddleDown:
+    case TrayEvent::MiddleUp:
+    case TrayEvent::MiddleDoubleClick:
+    case TrayEvent::BalloonShown:
+        break;
+    }
+}
+
+} // namespace tidewick

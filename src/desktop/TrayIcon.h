@@ -1,0 +1,105 @@
+#pragma once
+
+#include "core/ArticleAnnouncer.h"
+#include "desktop/TrayBackend.h"
+
+#include <QIcon>
+#include <QObject>
+#include <QString>
+
+namespace tidewick {
+
+class Clock;
+
+// The program's icon in the notification area: adds and removes it, keeps its
+// tip and picture, turns the tray's reports into mouse events and shows
+// balloons that it can wait for.
+//
+// Texts go to the tray in fixed-width fields: the tip holds at most
+// kTipLength characters, a balloon's text kBalloonTextLength and its title
+// kBalloonTitleLength. A longer text is cut to exactly that many UTF-16 units
+// (one fewer when the cut would split a surrogate pair); a text is also read
+// only up to a NUL character, as the fields are. The properties keep the
+// whole text that was given.
+//
+// Events carry Button 1 for the left and 2 for the right button, and Id, the
+// icon's number, which is always 0. Which of them a tray can deliver depends
+// on the backend (see QtTrayBackend).
+class TrayIcon : public QObject, public ArticleAnnouncer, private TrayBackend::Listener {
+    Q_OBJECT
+    Q_PROPERTY(bool inTray READ inTray WRITE setInTray NOTIFY inTrayChanged)
+    Q_PROPERTY(QString tip READ tip WRITE setTip NOTIFY tipChanged)
+    Q_PROPERTY(QIcon icon READ icon WRITE setIcon NOTIFY iconChanged)
+
+public:
+    static constexpr qsizetype kTipLength = 128;
+    static constexpr qsizetype kBalloonTextLength = 256;
+    static constexpr qsizetype kBalloonTitleLength = 64;
+
+    // Starts out of the tray, with the tip "Telnet Server" (the control's
+    // long-standing default, read up to its NUL) and the program's tray icon.
+    // Both backend and clock must outlive the control.
+    TrayIcon(TrayBackend &backend, Clock &clock, QObject *parent = nullptr);
+    // Takes the icon out of the tray if it is there.
+    ~TrayIcon() override;
+
+    bool inTray() const { return m_inTray; }
+    // Adds the icon with the current tip and picture, or removes it. Setting
+    // the current value again does nothing at all.
+    void setInTray(bool Show);
+
+    QString tip() const { return m_tip; }
+    // Updates the icon's tip at once while it is in the tray; otherwise the
+    // tip is kept for the next add. An empty tip gives an icon without tip.
+    void setTip(const QString &Tip);
+
+    QIcon icon() const { return m_icon; }
+    // A null icon is ignored and the old one stays.
+    void setIcon(const QIcon &Icon);
+
+    // Shows a balloon above the icon with the text Tip and the title sTitle.
+    // With ShowTimer > 0 it waits, handling window events meanwhile, until the
+    // balloon is clicked or closed or ShowTimer seconds have passed, and in
+    // the last case takes the balloon away; with ShowTimer <= 0 it returns at
+    // once and leaves the balloon to the tray. With ShowOnce, only the first
+    // such call of this control's life shows anything. Other events (a click
+    // on the icon, another ShowBalloon) run nested inside the wait.
+    // Throws AppError::overflow() before showing anything when ShowTimer
+    // seconds do not fit in 32-bit milliseconds.
+    void showBalloon(const QString &Tip, const QString &sTitle, qint32 ShowTimer, bool ShowOnce = false);
+    // An article is announced as a balloon shown for `seconds`.
+    void announce(const QString &text, const QString &title, qint32 seconds) override
+    {
+        showBalloon(text, title, seconds);
+    }
+
+signals:
+    void mouseMove(int Id);
+    void mouseDown(int Button, int Id);
+    void mouseUp(int Button, int Id);
+    void mouseDoubleClick(int Button, int Id);
+
+    void inTrayChanged();
+    void tipChanged();
+    void iconChanged();
+
+private:
+    void trayEvent(TrayEvent event) override;
+
+    TrayBackend &m_backend;
+    Clock &m_clock;
+
+    bool m_inTray = false;
+    // True from the add until the delete. Without a design host this follows
+    // m_inTray, but the two rules are kept apart on purpose.
+    bool m_iconAdded = false;
+    const int m_iconId = 0;
+    QString m_tip;
+    QIcon m_icon;
+    // Set by every balloon request, cleared when the tray reports the
+    // balloon's end; nested waits all watch this one flag.
+    bool m_balloonShowing = false;
+    qint32 m_onceCount = 0;
+};
+
+} // namespace tidewick

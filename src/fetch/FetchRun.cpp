@@ -1,0 +1,249 @@
+#include "fetch/FetchRun.h"
+
+#include "core/Clock.h"
+#include "core/ProgramState.h"
+#include "core/ReportList.h"
+#include "core/SettingsStore.h"
+#include "core/ValueConversion.h"
+#include "core/FileHelpers.h"
+#include "fetch/HelperTools.h"
+#include "fetch/ListingParser.h"
+#include "fetch/ProcessRunner.h"
+#include "fetch/RequestBudget.h"
+#include "fetch/RequestTarget.h"
+#include "keywords/TextFileReader.h"
+
+#include <QFileInfo>
+#include <QScopeGuard>
+#include <limits>
+
+namespace tidewick {
+
+namespace {
+const QString kModule = QStringLiteral("IntervalSave");
+const QString kBalloonTitle = QStringLiteral("Tidewick");
+constexpr qint32 kBalloonSeconds = 5;
+constexpr int kSecondsAfterBalloon = 2;
+
+QString trimmedText(const ReportList &list, int row)
+{
+    return list.text(row).trimmed();
+}
+
+bool holdsTheServiceFooter(const QStringList &lines)
+{
+    // The footer closes every page of the service: look from the end.
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line)
+        if (line->contains(listing::kFooterMarker, Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
+// Every page of the service ends in its footer. Anything else (a proxy's HTML
+// error page, noise, an answer cut off on the way) would turn into rows of
+// rubbish, so it gives none; a refusal found in it still counts.
+ParsedListing parseServiceAnswer(const QStringList &lines)
+{
+    ParsedListing listing = parseListing(lines);
+    if (!holdsTheServiceFooter(lines))
+        listing.articles.clear();
+    return listing;
+}
+} // namespace
+
+FetchRun::FetchRun(const Services &services, ErrorReporter &reporter, ArticleAnnouncer &announcer, Lists lists)
+    : m_services(services), m_reporter(reporter), m_announcer(announcer), m_lists(lists)
+{
+}
+
+bool FetchRun::fetchNewsNow()
+{
+    if (m_running)
+        return false;
+    m_running = true;
+    const auto done = qScopeGuard([this] { m_running = false; });
+
+    Trap trap(m_reporter, kModule, QStringLiteral("FetchNewsNow"));
+    ProgramState &globals = *m_services.globals;
+    SettingsStore &settings = *m_services.settings;
+    Clock &clock = *m_services.clock;
+
+    QDateTime windowStart = fromDayNumber(0);
+    trap(100, [&] {
+        globals.dailyRecs = budget::requestsMade(toInt16(settings.read(SettingKeys::DailyRecs, QStringLiteral("0"))));
+    });
+    trap(102, [&] {
+        windowStart = fromDayNumber(parseDayNumber(settings.read(SettingKeys::StartDate, QStringLiteral("0"))));
+    });
+
+    bool newWindow = false;
+    trap(104, [&] { newWindow = budget::windowHasEnded(windowStart, clock.now()); });
+    if (newWindow) {
+        trap(106, [&] {
+            windowStart = clock.now();
+            settings.write(SettingKeys::StartDate, dayNumberText(toDayNumber(windowStart)));
+        });
+        trap(108, [&] {
+            globals.dailyRecs = 0;
+            settings.write(SettingKeys::DailyRecs, QStringLiteral("0"));
+        });
+    }
+
+    if (globals.testFetch) {
+        trap(110, [&] { globals.runQuota = budget::kTestRunQuota; });
+    } else {
+        trap(112, [&] {
+            globals.fetchIntervalSeconds = m_lists.intervalSeconds();
+            const QDateTime windowEnd = windowStart.addSecs(qint64(budget::kWindowHours) * 3600);
+            const qint64 secondsLeft = std::abs(clock.now().secsTo(windowEnd));
+            globals.runQuota = budget::runQuota(globals.dailyRecs, secondsLeft, globals.fetchIntervalSeconds);
+        });
+        // A quota left from an earlier run never exceeds this window's budget.
+        trap(114, [&] { globals.runQuota = std::min(globals.runQuota, budget::budgetLeft(globals.dailyRecs)); });
+    }
+    trap(116, [&] { globals.runQueries = 0; });
+
+    int countries = 0;
+    trap(118, [&] { countries = m_lists.countries->count(); });
+    bool anyTicked = false;
+    for (int row = 0; row < countries && !m_stopped; ++row) {
+        trap(120, [&] {
+            if (row < m_lists.countries->count() && m_lists.countries->rows().isChecked(row)) {
+                anyTicked = true;
+                fetchKeywords(trimmedText(*m_lists.countries, row) + QLatin1Char('.'));
+            }
+        });
+    }
+    if (!anyTicked)
+        trap(122, [&] { fetchKeywords(QString()); });
+    return true;
+}
+
+void FetchRun::fetchKeywords(const QString &country)
+{
+    Trap trap(m_reporter, kModule, QStringLiteral("FetchKeys"));
+    int keywords = 0;
+    trap(100, [&] { keywords = m_lists.keywords->count(); });
+    for (int row = 0; row < keywords && !m_stopped; ++row) {
+        trap(102, [&] {
+            // The list may have shrunk while an earlier query handled events.
+            if (row >= m_lists.keywords->count())
+                return;
+            const QString keyword = trimmedText(*m_lists.keywords, row).replace(QLatin1Char(' '), QLatin1Char('+'));
+            fetchCategories(keyword, country);
+        });
+    }
+    if (keywords == 0)
+        trap(104, [&] { fetchCategories(QString(), country); });
+}
+
+void FetchRun::fetchCategories(const QString &keyword, const QString &country)
+{
+    Trap trap(m_reporter, kModule, QStringLiteral("FetchCats"));
+    int categories = 0;
+    trap(100, [&] { categories = m_lists.categories->count(); });
+    bool anyTicked = false;
+    for (int row = 0; row < categories && !m_stopped; ++row) {
+        trap(102, [&] {
+            if (row < m_lists.categories->count() && m_lists.categories->rows().isChecked(row)) {
+                anyTicked = true;
+                addNews(country, keyword, trimmedText(*m_lists.categories, row));
+            }
+        });
+    }
+    if (!anyTicked)
+        trap(104, [&] { addNews(country, keyword, QString()); });
+}
+
+bool FetchRun::gateIsOpen() const
+{
+    const ProgramState &globals = *m_services.globals;
+    // Equality passes: up to 51 requests fit a window, and a quota of 2
+    // allows three queries in a run. The test limit is strict.
+    return !m_stopped && globals.dailyRecs <= budget::kRequestsPerWindow
+        && (!globals.testFetch || globals.testArticleCount < 2) && globals.runQueries <= globals.runQuota;
+}
+
+void FetchRun::writeDailyRecs()
+{
+    m_services.settings->write(SettingKeys::DailyRecs, QString::number(m_services.globals->dailyRecs));
+}
+
+void FetchRun::countRequest()
+{
+    ProgramState &globals = *m_services.globals;
+    if (globals.dailyRecs == std::numeric_limits<qint16>::max())
+        throw AppError::overflow();
+    ++globals.dailyRecs;
+    writeDailyRecs();
+}
+
+void FetchRun::addArticle(const QString &article)
+{
+    ProgramState &globals = *m_services.globals;
+    m_announcer.announce(article, kBalloonTitle, kBalloonSeconds);
+    waitSeconds(*m_services.clock, kSecondsAfterBalloon);
+    if (m_stopped)
+        return;
+    m_lists.results->rows().append(article);
+    if (globals.testFetch)
+        ++globals.testArticleCount;
+}
+
+void FetchRun::addNews(const QString &country, const QString &keyword, const QString &category)
+{
+    Trap trap(m_reporter, kModule, QStringLiteral("AddNews"));
+    ProgramState &globals = *m_services.globals;
+    ProcessRunner &runner = *m_services.runner;
+
+    bool open = false;
+    trap(100, [&] { open = gateIsOpen(); });
+    if (!open)
+        return;
+
+    trap(102, [&] { deleteFileSafe(globals.messagePath); });
+    trap(104, [&] {
+        const QString target = requestTarget(country, keyword, category, m_services.newsHost);
+        const QStringList arguments = curlArguments(target, globals.messagePath, m_services.queryTimeLimitSeconds);
+        runner.runAndWait(globals.curlCommand, arguments, OutputLimit{globals.messagePath, kAnswerSizeLimit});
+    });
+    // Every request counts, whatever came of it.
+    trap(106, [&] { countRequest(); });
+    trap(108, [&] { ++globals.runQueries; });
+
+    bool answered = false;
+    trap(110, [&] {
+        // An answer cut off at the size limit is no answer.
+        if (QFileInfo(globals.messagePath).size() > kAnswerSizeLimit)
+            deleteFileSafe(globals.messagePath);
+        answered = fileExists(globals.messagePath);
+    });
+    if (answered && !m_stopped) {
+        trap(112, [&] { deleteFileSafe(globals.cleanPath); });
+        trap(114, [&] {
+            // A cleaner that fails or is stopped leaves no half-cleaned text behind.
+            runner.runAndWait(globals.ansiFilterCommand, ansiFilterArguments(globals.messagePath, globals.cleanPath),
+                                OutputLimit{globals.cleanPath, 0});
+        });
+        bool cleaned = false;
+        trap(116, [&] { cleaned = fileExists(globals.cleanPath); });
+        ParsedListing listing;
+        if (cleaned && !m_stopped)
+            trap(118, [&] { listing = parseServiceAnswer(TextFileReader::ReadUtf8TextFile(globals.cleanPath)); });
+        if (listing.refused) {
+            trap(120, [&] {
+                globals.dailyRecs = budget::kRefusedMark;
+                writeDailyRecs();
+            });
+        }
+        for (const QString &article : std::as_const(listing.articles)) {
+            if (m_stopped)
+                break;
+            trap(122, [&] { addArticle(article); });
+        }
+        trap(124, [&] { deleteFileSafe(globals.cleanPath); });
+    }
+    trap(126, [&] { deleteFileSafe(globals.messagePath); });
+}
+
+} // namespace tidewick

@@ -1,0 +1,272 @@
+#include "TestPaths.h"
+#include "TestWindow.h"
+#include "core/ReportList.h"
+#include "app/WindowsCursor.h"
+#include "schedule/CountdownTimer.h"
+
+#include <QBuffer>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QImageWriter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtEndian>
+#include <QtTest>
+
+using namespace tidewick;
+using test::TestWindow;
+
+namespace {
+
+QStringList rowsOf(const ReportList *list)
+{
+    return list->rows().texts();
+}
+
+// A Windows cursor file: an icon file with type 2 and a hot spot.
+QByteArray cursorFile(int hotX, int hotY)
+{
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::blue);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "ico");
+    if (!writer.write(image))
+        qFatal("cannot write icon");
+    qToLittleEndian<quint16>(2, bytes.data() + 2);
+    qToLittleEndian<quint16>(quint16(hotX), bytes.data() + 10);
+    qToLittleEndian<quint16>(quint16(hotY), bytes.data() + 12);
+    return bytes;
+}
+
+} // namespace
+
+class Form1LoadTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void freshSettings_fillsTheListsAndSelectsOneHour()
+    {
+        TestWindow window;
+        MainWindow &form = window.create();
+
+        QVERIFY(window.dialogs.shown.isEmpty());
+        QCOMPARE(form.windowTitle(), QStringLiteral("Tidewick"));
+        QCOMPARE(form.appTitle(), QStringLiteral("Tidewick"));
+        QVERIFY(!form.loading);
+        QCOMPARE(rowsOf(form.intervalList),
+                 QStringList({"Fetch every 30 minutes", "Fetch every 1 hour", "Fetch every 6 hours",
+                              "Fetch every 12 hours", "Fetch every 24 hours"}));
+        QCOMPARE(form.intervalList->selectedRow(), 1);
+
+        const QStringList countries = rowsOf(form.countryList);
+        QCOMPARE(countries.size(), 54);
+        QCOMPARE(countries.at(13), QStringLiteral("de"));
+        QCOMPARE(countries.at(32), QStringLiteral("ng"));
+        QCOMPARE(countries.at(51), QStringLiteral("us"));
+        for (const QString &code : countries)
+            QVERIFY2(code.size() == 2 && code == code.toLower(), qPrintable(code));
+        QCOMPARE(rowsOf(form.categoryList), QStringList({"business", "entertainment", "general", "health", "science",
+                                                      "sports", "technology"}));
+        for (int row = 0; row < form.countryList->count(); ++row)
+            QVERIFY(!form.countryList->rows().isChecked(row));
+        QVERIFY(form.resultsList->count() == 0 && form.keywordList->count() == 0);
+
+        QCOMPARE(form.automaticFetchButton->text(), QStringLiteral("Turn On Automatic News Fetch"));
+        QCOMPARE(form.countdownTimer->period(), 0);
+        QVERIFY(!form.startAtLogonBox->isChecked());
+        QVERIFY(!form.startInTrayBox->isChecked());
+        QVERIFY(form.startInTrayBox->isHidden());
+        QVERIFY(!(form.windowState() & Qt::WindowMinimized));
+        // The load itself writes no setting.
+        QVERIFY(!QFileInfo::exists(window.settings.filePath()));
+    }
+
+    void window_hasTheFixedLayout()
+    {
+        TestWindow window;
+        MainWindow &form = window.create(false);
+        const qreal dpi = form.screen()->logicalDotsPerInchX();
+        const auto px = [dpi](int twips) { return qRound(twips * dpi / 1440.0); };
+        QCOMPARE(form.size(), QSize(px(15915), px(6810)));
+        QCOMPARE(form.minimumSize(), form.maximumSize());
+        QCOMPARE(form.keywordList->geometry(), QRect(px(8040), px(180), px(7800), px(1845)));
+        QCOMPARE(form.countdownBar->geometry(), QRect(px(240), px(285), px(7320), px(405)));
+        QCOMPARE(form.keywordList->toolTip(),
+                 QStringLiteral("Drag and drop files here. Double-click item to remove it. Move | line to right "
+                                "and out of window to reveal full names."));
+        QVERIFY(form.resultsList->toolTip().isEmpty());
+        QCOMPARE(form.saveResultsButton->font().pointSizeF(), 11.25);
+        QVERIFY(form.saveResultsButton->font().bold());
+        QCOMPARE(form.countryList->font().pointSizeF(), 9.0);
+        QCOMPARE(form.countryList->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(form.palette().color(QPalette::Window), QColor(Qt::white));
+        QVERIFY(form.countryList->rows().checkable() && form.categoryList->rows().checkable());
+        QVERIFY(!form.keywordList->rows().checkable());
+    }
+
+    void storedOftenIndex_isRestoredOrReported_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("selectedRow");
+        QTest::addColumn<QList<int>>("reportedLines");
+        QTest::newRow("12 hours") << "4" << 3 << QList<int>{};
+        QTest::newRow("out of range") << "9" << -1 << QList<int>{186};
+        QTest::newRow("zero") << "0" << -1 << QList<int>{186};
+        QTest::newRow("not a number") << "x" << -1 << QList<int>{184, 186};
+    }
+    void storedOftenIndex_isRestoredOrReported()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, selectedRow);
+        QFETCH(QList<int>, reportedLines);
+        TestWindow window;
+        window.settings.write(SettingKeys::OftenIndex, stored);
+        MainWindow &form = window.create();
+        QCOMPARE(form.intervalList->selectedRow(), selectedRow);
+        const QStringList reports = window.dialogs.errorReports();
+        QCOMPARE(reports.size(), reportedLines.size());
+        for (int i = 0; i < reports.size(); ++i)
+            QVERIFY2(reports[i].contains(QStringLiteral("in Pellmoor2021/08/31.Form1.Form_Load at line %1\r")
+                                             .arg(reportedLines[i])),
+                     qPrintable(reports[i]));
+        QCOMPARE(form.intervalList->count(), 5); // the load ran to its end
+        QVERIFY(!form.loading);
+    }
+
+    void startupOptions_countAsOnOnlyWhenExactlyOn_data()
+    {
+        QTest::addColumn<QString>("windowsStartup");
+        QTest::addColumn<QString>("minimized");
+        QTest::addColumn<bool>("check4");
+        QTest::addColumn<bool>("check8Visible");
+        QTest::addColumn<bool>("minimisedAtStart");
+        QTest::newRow("both on") << "On" << "On" << true << true << true;
+        QTest::newRow("startup only") << "On" << "Off" << true << true << false;
+        QTest::newRow("lower case on") << "on" << "On" << false << false << false;
+        QTest::newRow("minimized lower case") << "On" << "on" << true << true << false;
+        QTest::newRow("minimized without startup") << "Off" << "On" << false << false << false;
+    }
+    void startupOptions_countAsOnOnlyWhenExactlyOn()
+    {
+        QFETCH(QString, windowsStartup);
+        QFETCH(QString, minimized);
+        QFETCH(bool, check4);
+        QFETCH(bool, check8Visible);
+        QFETCH(bool, minimisedAtStart);
+        TestWindow window;
+        window.settings.write(SettingKeys::WindowsStartup, windowsStartup);
+        window.settings.write(SettingKeys::Minimized, minimized);
+        MainWindow &form = window.create();
+        QCOMPARE(form.startAtLogonBox->isChecked(), check4);
+        QCOMPARE(!form.startInTrayBox->isHidden(), check8Visible);
+        QCOMPARE(bool(form.windowState() & Qt::WindowMinimized), minimisedAtStart);
+        // Restoring the boxes stores nothing new, except that a ticked
+        // "Minimized" box writes its own "On" back.
+        QCOMPARE(window.settings.read(SettingKeys::WindowsStartup, QStringLiteral("absent")), windowsStartup);
+        QCOMPARE(window.settings.read(SettingKeys::Minimized, QStringLiteral("absent")), minimized);
+        QVERIFY(window.dialogs.shown.isEmpty());
+    }
+
+    void unknownStartStopState_leavesAutomaticFetchingOff()
+    {
+        TestWindow window;
+        window.settings.write(SettingKeys::StartStopState, QStringLiteral("on"));
+        MainWindow &form = window.create();
+        QCOMPARE(form.automaticFetchButton->text(), QStringLiteral("Turn On Automatic News Fetch"));
+        QCOMPARE(form.countdownTimer->period(), 0);
+    }
+
+    void handPointerFile_givesTheCustomPointerWithItsHotSpot()
+    {
+        TestWindow window;
+        test::writeFile(window.programFolder() + QStringLiteral("/HAND-M.CUR"), cursorFile(5, 7));
+        MainWindow &form = window.create();
+        QVERIFY(window.dialogs.shown.isEmpty());
+        QVERIFY(form.hasCustomPointer());
+        const QCursor cursor = loadWindowsCursor(window.programFolder() + QStringLiteral("/HAND-M.CUR"));
+        QCOMPARE(cursor.hotSpot(), QPoint(5, 7));
+        QCOMPARE(cursor.pixmap().size(), QSize(32, 32));
+    }
+
+    void brokenHandPointerFile_isReportedOnceAndStartupGoesOn()
+    {
+        TestWindow window;
+        test::writeFile(window.programFolder() + QStringLiteral("/HAND-M.CUR"), QByteArray("not a cursor at all"));
+        MainWindow &form = window.create();
+        const QStringList reports = window.dialogs.errorReports();
+        QCOMPARE(reports.size(), 1);
+        QVERIFY(reports[0].contains(QStringLiteral("Form1.Form_Load at line 128\r")));
+        QVERIFY(!form.hasCustomPointer());
+        QCOMPARE(form.countryList->count(), 54);
+    }
+
+    void pointerRule_neverReplacesTheBusyPointer()
+    {
+        TestWindow window;
+        MainWindow &form = window.create();
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form.saveResultsButton, &move);
+        QCOMPARE(form.mousePointer(), MainWindow::Pointer::Custom);
+        QCoreApplication::sendEvent(form.resultsList->viewport(), &move);
+        QCOMPARE(form.mousePointer(), MainWindow::Pointer::Default);
+        form.setMousePointer(MainWindow::Pointer::Busy);
+        QCoreApplication::sendEvent(form.saveResultsButton, &move);
+        QCoreApplication::sendEvent(form.countdownGroup, &move);
+        QCOMPARE(form.mousePointer(), MainWindow::Pointer::Busy);
+        QCOMPARE(form.cursor().shape(), Qt::WaitCursor);
+        // No pointer handler on the keyword list.
+        form.setMousePointer(MainWindow::Pointer::Custom);
+        QCoreApplication::sendEvent(form.keywordList->viewport(), &move);
+        QCOMPARE(form.mousePointer(), MainWindow::Pointer::Custom);
+    }
+
+    void skinFile_isAppliedOverTheButtonFaceLook()
+    {
+        TestWindow window;
+        test::writeFile(window.programFolder() + QStringLiteral("/x/o.cjs"),
+                        QByteArray("QPushButton { color: rgb(1, 2, 3); }"));
+        MainWindow &form = window.create();
+        QVERIFY(window.dialogs.shown.isEmpty());
+        QCOMPARE(form.styleSheet(), QStringLiteral("QPushButton { color: rgb(1, 2, 3); }"));
+        QCOMPARE(form.countdownGroup->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
+        QCOMPARE(form.startAtLogonBox->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
+    }
+
+    void missingHelperProgram_isReportedNamingIt()
+    {
+        TestWindow window;
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QByteArray("/nonexistent"));
+        window.create();
+        qputenv("PATH", path);
+        const QStringList reports = window.dialogs.errorReports();
+        QCOMPARE(reports.size(), 2);
+        QVERIFY(reports[0].contains(QStringLiteral("\"curl\"")) && reports[0].contains(QStringLiteral("line 180\r")));
+        QVERIFY(reports[1].contains(QStringLiteral("\"ansifilter\""))
+                && reports[1].contains(QStringLiteral("line 182\r")));
+    }
+
+    void helperWorkFiles_liveInAPrivateFolderOfTheTemporaryFolder()
+    {
+        TestWindow window;
+        window.create();
+        const ProgramState &globals = window.globals;
+        QVERIFY(globals.curlCommand.endsWith(QStringLiteral("/curl")));
+        QVERIFY(QFileInfo(globals.curlCommand).isAbsolute());
+        QVERIFY(globals.ansiFilterCommand.endsWith(QStringLiteral("/ansifilter")));
+        const QFileInfo folder(globals.workFolder);
+        QVERIFY(folder.isDir());
+        QCOMPARE(folder.absolutePath(), QFileInfo(window.tempFolder()).absoluteFilePath());
+        QCOMPARE(folder.permissions() & 0x0077, QFileDevice::Permissions()); // nothing for group or others
+        QCOMPARE(QFileInfo(globals.messagePath).absolutePath(), folder.absoluteFilePath());
+        QCOMPARE(QFileInfo(globals.cleanPath).fileName(), QStringLiteral("clean.txt"));
+    }
+};
+
+QTEST_MAIN(Form1LoadTest)
+#include "StartUp_test.moc"

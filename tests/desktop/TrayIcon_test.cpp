@@ -1,0 +1,565 @@
+#include "FakeClock.h"
+#include "RecordingTrayBackend.h"
+#include "core/AppError.h"
+#include "desktop/QtTrayBackend.h"
+#include "desktop/TrayIcon.h"
+#include "resources/Icons.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <QStandardPaths>
+#include <QtTest>
+#include <limits>
+#include <memory>
+
+using namespace tidewick;
+using test::FakeClock;
+using test::RecordingTrayBackend;
+using Kind = RecordingTrayBackend::Kind;
+
+namespace {
+
+// Records the control's mouse events as "mouseUp(2,0)" and the like.
+class MouseLog : public QObject {
+public:
+    explicit MouseLog(TrayIcon &tray)
+    {
+        connect(&tray, &TrayIcon::mouseMove, this, [this](int id) { events << QStringLiteral("mouseMove(%1)").arg(id); });
+        connect(&tray, &TrayIcon::mouseDown, this, [this](int button, int id) { add("mouseDown", button, id); });
+        connect(&tray, &TrayIcon::mouseUp, this, [this](int button, int id) { add("mouseUp", button, id); });
+        connect(&tray, &TrayIcon::mouseDoubleClick, this,
+                [this](int button, int id) { add("mouseDoubleClick", button, id); });
+    }
+    QStringList events;
+
+private:
+    void add(const char *name, int button, int id)
+    {
+        events << QStringLiteral("%1(%2,%3)").arg(QLatin1String(name)).arg(button).arg(id);
+    }
+};
+
+// A clock whose waits let at most `slice` milliseconds pass at a time, as a
+// real wait that wakes up for other window events does.
+class SlicedClock final : public Clock {
+public:
+    explicit SlicedClock(qint64 slice) : m_slice(slice) {}
+    QDateTime now() const override { return QDateTime(QDate(2026, 3, 2), QTime(10, 0)).addMSecs(m_ms); }
+    qint64 monotonicMs() const override { return m_ms; }
+    void pumpFor(qint64 ms, const std::function<bool()> &stop) override
+    {
+        waits.append(ms);
+        if (duringWait)
+            duringWait();
+        if (stop && stop())
+            return;
+        m_ms += std::min(ms, m_slice);
+    }
+    QList<qint64> waits;
+    std::function<void()> duringWait;
+
+private:
+    qint64 m_slice;
+    qint64 m_ms = 0;
+};
+
+const QString kTrayMessage = QStringLiteral("has been minimized to the system tray.\r\n"
+                                            "Click on the blue 'K' icon (K for Kestrow) to bring the software back.");
+
+QIcon solidIcon(Qt::GlobalColor color)
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(color);
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+class SysTrayTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    // ---- InTray ------------------------------------------------------------
+
+    void inTray_setToCurrentValue_sendsNothingAndNoNotice()
+    {
+        RecordingTrayBackend backend;
+        FakeClock clock;
+        TrayIcon tray(backend, clock);
+        QSignalSpy changed(&tray, &TrayIcon::inTrayChanged);
+
+        tray.setInTray(false);
+        QVERIFY(backend.requests.isEmpty());
+        QCOMPARE(changed.count(), 0);
+
+        tray.setInTray(true);
+        tray.setInTray(true);
+        QCOMPARE(backend.kinds(), QStringList({"add"}));
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(tray.inTray());
+
+        tray.setInTray(false);
+        tray.setInTray(false);
+        QCOMPARE(backend.kinds(), QStringList({"add", "delete"}));
+        QCOMPARE(changed.count(), 2);
+        QVERIFY(!tray.inTray());
+
+        // In and out again: each change is a fresh add or delete.
+        tray.setInTray(true);
+        tray.setInTray(false);
+        QCOMPARE(backend.kinds(), QStringList({"add", "delete", "add", "delete"}));
+    }
+
+    void inTray_added_carriesTheTipAsItsFieldHoldsIt_data()
+    {
+        QTest::addColumn<bool>("setTip");
+        QTest::addColumn<QString>("tip");
+        QTest::addColumn<QString>("sent");
+
+        const QString a127(127, u'a');
+        const QString b128(128, u'b');
+        const QString c300(300, u'c');
+        QTest::newRow("default of a new control") << false << QString() << QStringLiteral("Telnet Server");
+        QTest::newRow("the program's tip") << true << QStringLiteral("Tidewick") << QStringLiteral("Tidewick");
+        QTest::newRow("empty: icon without tip") << true << QString() << QString();
+        QTest::newRow("127 characters kept") << true << a127 << a127;
+        QTest::newRow("128 characters fill the field") << true << b128 << b128;
+        QTest::newRow("300 characters cut to 128") << true << c300 << c300.left(128);
+        QTest::newRow("read up to a NUL") << true << QStringLiteral("Tide") + QChar(u'\0') + QStringLiteral("wick")
+                                          << QStringLiteral("Tide");
+        // 127 letters, then a character outside the BMP: the cut would leave
+        // half of it, so it goes whole.
+        QTest::newRow("no half character at the cut") << true << a127 + QStringLiteral("\U0001F30A") << a127;
+    }
+
+    void inTray_added_carriesTheTipAsItsFieldHoldsIt()
+    {
+        QFETCH(bool, setTip);
+        QFETCH(QString, tip);
+        QFETCH(QString, sent);
+        RecordingTrayBackend backend;
+        FakeClock clock;
+        TrayIcon tray(backend, clock);
+
+        if (setTip)
+            tray.setTip(tip);
+        tray.setInTray(true);
+
+        QCOMPARE(backend.kinds(), QStringList({"add"}));
+        QCOMPARE(backend.requests[0].tip, sent);
+        QVERIFY(!backend.requests[0].icon.isNull());
+        if (setTip)
+            QCOMPARE(tray.tip(), tip); // the property keeps the whole text
+    }
+
+    void controlGoesAway_inTray_removesTheIcon()
+    {
+        RecordingTrayBackend backend;
+        FakeClock clock;
+        {
+            TrayIcon tray(backend, clock);
+            tray.setInTray(true);
+        }
+        QCOMPARE(backend.kinds(), QStringList({"add", "delete"}));
+        // The backend no longer reports to the dead control.
+        backend.raise(TrayEvent::LeftUp);
+    }
+
+    // ---- TrayTip and TrayIcon ---------------------------------------------
+
+    void trayTip_changedInTray_updatesAtOnce_outOfTray_onlyStored()
+    {
+        RecordingTrayBackend backend;
+        FakeClock clock;
+        TrayIcon tray(backend, clock);
+        QSignalSpy changed(&tray, &TrayIcon::tipChanged);
+
+        tray.setTip(QStringLiteral("Tidewick"));
+        QVERIFY(backend.requests.isEmpty());
+        QCOMPARE(tray.tip(), QStringLiteral("Tidewick"));
+
+        tray.setInTray(true);
+        QCOMPARE(backend.last(Kind::AddIcon).tip, QStringLiteral("Tidewick"));
+
+        tray.setTip(QStringLiteral("Tidewick: 3 new"));
+        tray.setTip(QString(300, u'x'));
+        QCOMPARE(backend.kinds(), QStringList({"add", "tip", "tip"}));
+        QCOMPARE(backend.requests[1].tip, QStringLiteral("Tidewick: 3 new"));
+        QCOMPARE(backend.requests[2].tip, QString(128, u'x'));
+
+        tray.setInTray(false);
+        tray.setTip(QStringLiteral("later"));
+        QCOMPARE(backend.kinds(), QStringList({"add", "tip", "tip", "delete"}));
+        tray.setInTray(true);
+        QCOMPARE(backend.last(Kind::AddIcon).tip, QStringLiteral("later"));
+        QCOMPARE(changed.count(), 4);
+    }
+
+    void trayIcon_nullIgnored_validOneUsedAtOnceOrAtAdd()
+    {
+        RecordingTrayBackend backend;
+        FakeClock clock;
+        TrayIcon tray(backend, clock);
+        QSignalSpy changed(&tray, &TrayIcon::iconChanged);
+        const QIcon red = solidIcon(Qt::red);
+        const QIcon green = solidIcon(Qt::green);
+
+        tray.setIcon(red);
+        QVERIFY(backend.requests.isEmpty());
+        tray.setInTray(true);
+        QCOMPARE(backend.last(Kind::AddIcon).icon.cacheKey(), red.cacheKey());
+
+        tray.setIcon(QIcon());
+        QCOMPARE(backend.kinds(), QStringList({"add"}));
+        QCOMPARE(tray.icon().cacheKey(), red.cacheKey());
+
+        tray.setIcon(green);
+        QCOMPARE(backend.kinds(), QStringList({"add", "icon"}));
+        QCOMPARE(backend.last(Kind::ModifyIcon).icon.cacheKey(), green.cacheKey());
+        QCOMPARE(changed.count(), 2);
+    }
+
+    // ---- ShowBalloon: what is sent, and ShowOnce ----------------------------
+
+    void showBalloon_sendsTitleTextAndTimeCutToTheirFields()
+    {
+        RecordingTrayBackend backend;
+        FakeClock clock;
+        TrayIcon tray(backend, clock);
+        tray.setInTray(true);
+
+        tray.showBalloon(kTrayMessage, QStringLiteral("Tidewick"), 5, true);
+        auto balloon = backend.last(Kind::ShowBalloon);
+        QCOMPARE(balloon.title, QStringLiteral("Tidewick"));
+        QCOMPARE(balloon.text, kTrayMessage);
+        QCOMPARE(balloon.timeoutMs, 5000);
+
+        tray.showBalloon(QString(256, u't'), QString(64, u'T'), 0);
+        balloon = backend.last(Kind::ShowBalloon);
+        QCOMPARE(balloon.text, QString(256, u't'));
+        QCOMPARE(balloon.title, QString(64, u'T'));
+        QCOMPARE(balloon.timeoutMs, 0);
+
+        tray.showBalloon(QString(400, u't'), QString(100, u'T'), 0);
+        balloon = backend.last(Kind::ShowBalloon);
+        QCOMPARE(balloon.text, QString(256, u't'));
+        QCOMPARE(balloon.title, QString(64, u'T'));
+    }
+
+    void showBalloon_showOnce_onlyTheFirstShows_andOthersNeverCount()
+    {
+        RecordingTrayBackend backend;
+        FakeClock clock;
+        TrayIcon tray(backend, clock);
+        tray.setInTray(true);
+
+        // Calls without ShowOnce always show and do not use up the one.
+        tray.showBalloon(QStringLiteral("article 1"), QStringLiteral("Tidewick"), 0);
+        tray.showBalloon(QStringLiteral("article 2"), QStringLiteral("Tidewick"), 0, false);
+        tray.showBalloon(kTrayMessage, QStringLiteral("Tidewick"), 0, true);
+        tray.showBalloon(kTrayMessage, QStringLiteral("Tidewick"), 0, true);
+        tray.showBalloon(kTrayMessage, QStringLiteral("Tidewick"), 5, true);
+        tray.showBalloon(QStringLiteral("article 3"), QStringLiteral("Tidewick"), 0);
+
+        QStringList texts;
+        for (const auto &request : backend.requests)
+            if (request.kind == Kind::ShowBalloon)
+                texts << request.text;
+        QCOMPARE(texts, QStringList({"article 1", "article 2", kTrayMessage, "article 3"}));
+        QVERIFY(clock.waits().isEmpty()); // the skipped 5-second call did not wait either
+    }
+
+    void showBalloon_onceCountIsPerControl()
+    {
+        RecordingTrayBackend backend;
+        FakeClock clock;
+        {
+            TrayIcon first(backend, clock);
+            first.showBalloon(kTrayMessage, QStringLiteral("Tidewick"), 0, true);
+        }
+        TrayIcon second(backend, clock);
+        second.showBalloon(kTrayMessage, QStringLiteral("Tidewick"), 0, true);
+        QCOMPARE(backend.kinds(), QStringList({"balloon", "balloon"}));
+    }
+
+    void showBalloon_noPositiveTime_returnsAtOnceWithoutHide_data()
+    {
+        QTest::addColumn<qint32>("showTimer");
+        QTest::newRow("0") << 0;
+        QTest::newRow("-1") << -1;
+        QTest::newRow("most negative") << std::numeric_limits<qint32>::min();
+    }
+
+    void showBalloon_noPositiveTime_returnsAtOnceWithoutHide()
+    {
+        QFETCH(qint32, showTimer);
+        RecordingTrayBackend backend;
+        FakeClock clock;
+        TrayIcon tray(backend, clock);
+        tray.setInTray(true);
+
+        tray.showBalloon(QStringLiteral("text"), QStringLiteral("Tidewick"), showTimer);
+
+        QCOMPARE(backend.kinds(), QStringList({"add", "balloon"}));
+        QCOMPARE(backend.last(Kind::ShowBalloon).timeoutMs, 0);
+        QVERIFY(clock.waits().isEmpty());
+    }
+
+    void showBalloon_millisecondsOverflow_failsBeforeAnyRequest()
+    {
+        RecordingTrayBackend backend;
+        FakeClock clock;
+        TrayIcon tray(backend, clock);
+
+        try {
+            tray.showBalloon(kTrayMessage, QStringLiteral("Tidewick"), 2147484, true);
+            QFAIL("no failure raised");
+        } catch (const AppError &error) {
+            QCOMPARE(error.description(), QStringLiteral("Overflow"));
+        }
+        QVERIFY(backend.requests.isEmpty());
+        QVERIFY(clock.waits().isEmpty());
+
+        // The failed call used up neither the one ShowOnce balloon...
+        tray.showBalloon(kTrayMessage, QStringLiteral("Tidewick"), 0, true);
+        QCOMPARE(backend.kinds(), QStringList({"balloon"}));
+
+        // ...and the largest time that fits is fine.
+        tray.showBalloon(QStringLiteral("long"), QStringLiteral("Tidewick"), 2147483);
+        QCOMPARE(backend.last(Kind::ShowBalloon).timeoutMs, 2147483000);
+        QCOMPARE(clock.monotonicMs(), qint64(2147483000));
+    }
+
+    // ---- ShowBalloon: the wait ---------------------------------------------
+
+    void balloonWait_timeRunsOut_takesTheBalloonAway()
+    {
+        RecordingTrayBackend backend;
+        FakeClock clock;
+        TrayIcon tray(backend, clock);
+        tray.setInTray(true);
+
+        tray.showBalloon(kTrayMessage, QStringLiteral("Tidewick"), 5, true);
+
+        QCOMPARE(backend.kinds(), QStringList({"add", "balloon", "hide"}));
+        QCOMPARE(clock.monotonicMs(), qint64(5000));
+    }
+
+    void balloonWait_balloonEnds_returnsEarlyWithoutHide_data()
+    {
+        QTest::addColumn<TrayEvent>("end");
+        QTest::newRow("clicked") << TrayEvent::BalloonClicked;
+        QTest::newRow("timed out") << TrayEvent::BalloonTimedOut;
+        QTest::newRow("hidden") << TrayEvent::BalloonHidden;
+    }
+
+    void balloonWait_balloonEnds_returnsEarlyWithoutHide()
+    {
+        QFETCH(TrayEvent, end);
+        RecordingTrayBackend backend;
+        FakeClock clock;
+        TrayIcon tray(backend, clock);
+        tray.setInTray(true);
+        clock.duringWait = [&] { backend.raise(end); };
+
+        tray.showBalloon(kTrayMessage, QStringLiteral("Tidewick"), 5, true);
+
+        QCOMPARE(backend.kinds(), QStringList({"add", "balloon"}));
+        QCOMPARE(clock.monotonicMs(), qint64(0));
+    }
+
+    void balloonWait_otherEventsDoNotEndIt_timeCountsAcrossWakeUps()
+    {
+        RecordingTrayBackend backend;
+        SlicedClock clock(1500);
+        TrayIcon tray(backend, clock);
+        MouseLog log(tray);
+        tray.setInTray(true);
+        // A click on the icon while the balloon is up (the window comes back
+        // at once, nested in the wait) and a mouse move.
+        int wakeUps = 0;
+        clock.duringWait = [&] {
+            if (++wakeUps == 2)
+                backend.raise(TrayEvent::LeftUp);
+            if (wakeUps == 3)
+                backend.raise(TrayEvent::MouseMove);
+        };
+
+        tray.showBalloon(kTrayMessage, QStringLiteral("Tidewick"), 5);
+
+        QCOMPARE(log.events, QStringList({"mouseUp(1,0)", "mouseMove(0)"}));
+        QCOMPARE(clock.waits, QList<qint64>({5000, 3500, 2000, 500}));
+        QCOMPARE(clock.monotonicMs(), qint64(5000));
+        QCOMPARE(backend.kinds(), QStringList({"add", "balloon", "hide"}));
+    }
+
+    void balloonWait_acrossMidnight_lastsItsTime()
+    {
+        RecordingTrayBackend backend;
+        FakeClock clock(QDateTime(QDate(2026, 3, 2), QTime(23, 59, 58, 500)));
+        TrayIcon tray(backend, clock);
+        tray.setInTray(true);
+        int wakeUps = 0;
+        clock.duringWait = [&] {
+            if (++wakeUps > 20) // a wait that never ends: stop it
+                backend.raise(TrayEvent::BalloonHidden);
+        };
+
+        tray.showBalloon(kTrayMessage, QStringLiteral("Tidewick"), 5);
+
+        QCOMPARE(wakeUps, 1);
+        QCOMPARE(clock.now(), QDateTime(QDate(2026, 3, 3), QTime(0, 0, 3, 500)));
+        QCOMPARE(backend.kinds(), QStringList({"add", "balloon", "hide"}));
+    }
+
+    void balloonWait_secondBalloonInsideTheFirst_oneEndFinishesBoth()
+    {
+        RecordingTrayBackend backend;
+        SlicedClock clock(1000);
+        TrayIcon tray(backend, clock);
+        tray.setInTray(true);
+        int wakeUps = 0;
+        clock.duringWait = [&] {
+            ++wakeUps;
+            if (wakeUps == 1)
+                tray.showBalloon(QStringLiteral("article"), QStringLiteral("Tidewick"), 5);
+            else if (wakeUps == 3)
+                backend.raise(TrayEvent::BalloonClicked);
+        };
+
+        tray.showBalloon(kTrayMessage, QStringLiteral("Tidewick"), 5, true);
+
+        QCOMPARE(backend.kinds(), QStringList({"add", "balloon", "balloon"}));
+        QCOMPARE(clock.monotonicMs(), qint64(1000));
+    }
+
+    void balloonWait_controlDestroyedDuringIt_returnsQuietly()
+    {
+        RecordingTrayBackend backend;
+        FakeClock clock;
+        auto tray = std::make_unique<TrayIcon>(backend, clock);
+        tray->setInTray(true);
+        clock.duringWait = [&] { tray.reset(); };
+
+        tray->showBalloon(kTrayMessage, QStringLiteral("Tidewick"), 5, true);
+
+        QVERIFY(!tray);
+        QCOMPARE(backend.kinds(), QStringList({"add", "balloon", "delete"}));
+    }
+
+    // ---- Events ------------------------------------------------------------
+
+    void trayEvents_becomeMouseEventsWithButtonAndIdZero_data()
+    {
+        QTest::addColumn<TrayEvent>("event");
+        QTest::addColumn<QStringList>("raised");
+        QTest::newRow("left down") << TrayEvent::LeftDown << QStringList{"mouseDown(1,0)"};
+        QTest::newRow("left up") << TrayEvent::LeftUp << QStringList{"mouseUp(1,0)"};
+        QTest::newRow("left double") << TrayEvent::LeftDoubleClick << QStringList{"mouseDoubleClick(1,0)"};
+        QTest::newRow("right down") << TrayEvent::RightDown << QStringList{"mouseDown(2,0)"};
+        QTest::newRow("right up") << TrayEvent::RightUp << QStringList{"mouseUp(2,0)"};
+        QTest::newRow("right double") << TrayEvent::RightDoubleClick << QStringList{"mouseDoubleClick(2,0)"};
+        QTest::newRow("move") << TrayEvent::MouseMove << QStringList{"mouseMove(0)"};
+        QTest::newRow("middle down") << TrayEvent::MiddleDown << QStringList();
+        QTest::newRow("middle up") << TrayEvent::MiddleUp << QStringList();
+        QTest::newRow("middle double") << TrayEvent::MiddleDoubleClick << QStringList();
+        QTest::newRow("balloon shown") << TrayEvent::BalloonShown << QStringList();
+        QTest::newRow("balloon clicked") << TrayEvent::BalloonClicked << QStringList();
+    }
+
+    void trayEvents_becomeMouseEventsWithButtonAndIdZero()
+    {
+        QFETCH(TrayEvent, event);
+        QFETCH(QStringList, raised);
+        RecordingTrayBackend backend;
+        FakeClock clock;
+        TrayIcon tray(backend, clock);
+        MouseLog log(tray);
+        tray.setInTray(true);
+
+        backend.raise(event);
+
+        QCOMPARE(log.events, raised);
+    }
+
+    // ---- The Qt tray and the icons -------------------------------------------
+
+    void qtTray_offscreen_worksWithoutATray()
+    {
+        QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
+        FakeClock clock;
+        QtTrayBackend backend;
+        TrayIcon tray(backend, clock);
+        MouseLog log(tray);
+
+        tray.setTip(QStringLiteral("Tidewick"));
+        tray.setInTray(true);
+        QCOMPARE(backend.systemTrayIcon().toolTip(), QStringLiteral("Tidewick"));
+        QVERIFY(!backend.systemTrayIcon().icon().isNull());
+        tray.setTip(QStringLiteral("Tidewick 2"));
+        QCOMPARE(backend.systemTrayIcon().toolTip(), QStringLiteral("Tidewick 2"));
+
+        // No tray: nothing reports the balloon's end, so the wait runs out.
+        tray.showBalloon(kTrayMessage, QStringLiteral("Tidewick"), 5, true);
+        QCOMPARE(clock.monotonicMs(), qint64(5000));
+
+        tray.setInTray(false);
+        QVERIFY(!backend.systemTrayIcon().isVisible());
+    }
+
+    void qtTray_activations_becomeMouseUpAndDoubleClick()
+    {
+        FakeClock clock;
+        QtTrayBackend backend;
+        TrayIcon tray(backend, clock);
+        MouseLog log(tray);
+        tray.setInTray(true);
+        QSystemTrayIcon &icon = backend.systemTrayIcon();
+
+        emit icon.activated(QSystemTrayIcon::Trigger);
+        emit icon.activated(QSystemTrayIcon::Context);
+        emit icon.activated(QSystemTrayIcon::MiddleClick);
+        emit icon.activated(QSystemTrayIcon::DoubleClick);
+        emit icon.activated(QSystemTrayIcon::Unknown);
+
+        QCOMPARE(log.events, QStringList({"mouseUp(1,0)", "mouseUp(2,0)", "mouseDoubleClick(1,0)"}));
+    }
+
+    void qtTray_messageClicked_endsTheBalloonWait()
+    {
+        FakeClock clock;
+        QtTrayBackend backend;
+        TrayIcon tray(backend, clock);
+        tray.setInTray(true);
+        clock.duringWait = [&] { emit backend.systemTrayIcon().messageClicked(); };
+
+        tray.showBalloon(kTrayMessage, QStringLiteral("Tidewick"), 5, true);
+
+        QCOMPARE(clock.monotonicMs(), qint64(0));
+    }
+
+    void icons_loadFromResources_whiteKOnBlue()
+    {
+        const QImage small(QStringLiteral(":/icons/tidewick-16.png"));
+        QCOMPARE(small.size(), QSize(16, 16));
+        const QColor stem = small.pixelColor(5, 8);    // inside the K's upright
+        const QColor field = small.pixelColor(2, 8);   // left of it
+        const QColor corner = small.pixelColor(0, 0);
+        QCOMPARE(stem, QColor(Qt::white));
+        QVERIFY2(field.blue() > 150 && field.red() < 100 && field.green() < 150, qPrintable(field.name()));
+        QCOMPARE(corner.alpha(), 0);
+
+        for (const QIcon &icon : {trayIconPicture(), applicationIcon()}) {
+            const QList<QSize> sizes = icon.availableSizes();
+            for (int size : {16, 32, 48, 64, 128})
+                QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+            QCOMPARE(icon.pixmap(QSize(16, 16)).toImage().convertToFormat(QImage::Format_ARGB32),
+                     small.convertToFormat(QImage::Format_ARGB32));
+        }
+    }
+};
+
+QTEST_MAIN(SysTrayTest)
+#include "TrayIcon_test.moc"
