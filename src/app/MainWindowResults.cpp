@@ -53,6 +53,15 @@ void MainWindow::onSaveResultsClicked()
 
     bool exists = false;
     trap(120, [&] { exists = fileExists(name); });
+    // A device or a named pipe is no file to replace; it is not even asked
+    // about.
+    if (exists && isSpecialFile(name)) {
+        dialogs.showMessage(appTitle(),
+                            name + QStringLiteral(" is not a regular file (a device or a named pipe, say), so the "
+                                                  "results cannot be saved there. Please choose another name."),
+                            MessageIcon::Exclamation);
+        return;
+    }
     bool overwrite = true; // 124: a new name needs no question
     if (exists) {
         trap(122, [&] {

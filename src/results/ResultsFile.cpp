@@ -10,6 +10,7 @@
 #include <clocale>
 #include <iconv.h>
 #include <langinfo.h>
+#include <unistd.h>
 #include <vector>
 
 namespace tidewick {
@@ -162,13 +163,22 @@ QByteArray AnsiEncoder::encodeWhole(QStringView text)
     return bytes;
 }
 
+bool isSpecialFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
 AnsiTextFile::AnsiTextFile(const QString &path, const QByteArray &charset)
     : m_path(path), m_file(path),
       m_encoder(charset.isEmpty() ? std::make_unique<AnsiEncoder>() : std::make_unique<AnsiEncoder>(charset))
 {
+    if (isSpecialFile(path))
+        throw AppError(QStringLiteral("Not a regular file: %1").arg(path));
     // The earlier file is replaced by renaming the new one over it, never
-    // written into.
-    if (m_file.open(QIODevice::WriteOnly))
+    // written into, unless the folder refuses the new one.
+    m_file.setDirectWriteFallback(true);
+    if (m_file.open(QIODevice::WriteOnly) || openInPlace())
         return;
     const QFileInfo target(path);
     const QFileInfo folder(target.absolutePath());
@@ -179,23 +189,57 @@ AnsiTextFile::AnsiTextFile(const QString &path, const QByteArray &charset)
     throw AppError::permissionDenied(path);
 }
 
+// QSaveFile falls back to writing in place itself only where the folder
+// lacks write permission (EACCES); an immutable folder (EPERM), which not
+// even root may add to, is the same case for the user.
+bool AnsiTextFile::openInPlace()
+{
+    const QFileInfo target(m_path);
+    if (!target.isFile() || !target.isWritable())
+        return false;
+    const QByteArray folder = QFile::encodeName(target.absolutePath());
+    if (::access(folder.constData(), W_OK) == 0 || (errno != EACCES && errno != EPERM))
+        return false;
+    m_inPlace.setFileName(m_path);
+    if (!m_inPlace.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    m_device = &m_inPlace;
+    return true;
+}
+
 void AnsiTextFile::write(QStringView text)
 {
-    const QByteArray bytes = m_encoder->encode(text);
-    if (m_file.write(bytes) != bytes.size())
-        throwWriteError();
+    writeBytes(m_encoder->encode(text));
+}
+
+// A disk that fills up first takes part of a write without a word of error;
+// only the write of the rest fails with the reason (ENOSPC).
+void AnsiTextFile::writeBytes(const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = m_device->write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            throwWriteError();
+        done += written;
+    }
 }
 
 void AnsiTextFile::commit()
 {
-    const QByteArray end = m_encoder->finish();
-    if (m_file.write(end) != end.size() || !m_file.commit())
+    writeBytes(m_encoder->finish());
+    if (m_device == &m_file) {
+        if (!m_file.commit())
+            throwWriteError();
+        return;
+    }
+    m_inPlace.close(); // flushes; keeps the error of a failed flush
+    if (m_inPlace.error() != QFileDevice::NoError)
         throwWriteError();
 }
 
 void AnsiTextFile::throwWriteError() const
 {
-    throw AppError(QStringLiteral("Device I/O error: %1 (%2)").arg(m_path, m_file.errorString()));
+    throw AppError(QStringLiteral("Device I/O error: %1 (%2)").arg(m_path, m_device->errorString()));
 }
 
 void writeTextFile(const QString &text, const QString &path)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QSaveFile>
 #include <QString>
 #include <QStringList>
@@ -48,6 +49,14 @@ private:
 // the path is replaced only by commit(), so an earlier file stays whole until
 // the new one is complete, and a writer that is destroyed without commit()
 // (after a failure, say) leaves it untouched. Failures throw AppError.
+//
+// The one exception: where the folder takes no new file (no write permission,
+// or the immutable attribute), no temporary file can be made beside the
+// earlier one, and an existing file that may be written is written in place.
+// A failure then leaves it cut short, as any editor's in-place save would.
+//
+// Only a regular file is ever replaced: a device or a named pipe at the path
+// throws and stays as it was.
 class AnsiTextFile {
 public:
     // Opens the file for writing, in the locale's encoding when `charset` is
@@ -58,12 +67,20 @@ public:
     void commit();
 
 private:
+    bool openInPlace();
+    void writeBytes(const QByteArray &bytes);
     [[noreturn]] void throwWriteError() const;
 
     QString m_path;
     QSaveFile m_file;
+    QFile m_inPlace;
+    QFileDevice *m_device = &m_file;
     std::unique_ptr<AnsiEncoder> m_encoder;
 };
+
+// True when something other than a regular file or a folder is at the path
+// (a device, a named pipe, a socket), which a save must never replace.
+bool isSpecialFile(const QString &path);
 
 // Creates or replaces the file with the text followed by CR LF.
 void writeTextFile(const QString &text, const QString &path);

@@ -1,6 +1,7 @@
 // The program on a hostile machine: settings it cannot read or write, a
 // temporary folder it cannot use or that fills up, helper programs that are
 // missing, killed or never end. Each case states what must still hold.
+#include "FolderLocks.h"
 #include "LocalNewsService.h"
 #include "ScopedEnvironment.h"
 #include "ProcessChecks.h"
@@ -20,7 +21,9 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 
 using namespace tidewick;
@@ -251,28 +254,13 @@ private slots:
     // long answer: the half-written answer counts as none, the work files go.
     void fullTemporaryFolder_halfAnswerCountsAsNone()
     {
-        const QByteArray mounted = qgetenv("TIDEWICK_TEST_FULL_TEMP");
+        const QString mounted = test::mountedFolder("TIDEWICK_TEST_FULL_TEMP");
         if (mounted.isEmpty()) {
-            // Mount a small tmpfs in a private mount namespace and run this
-            // one case again inside it.
-            if (QStandardPaths::findExecutable(QStringLiteral("unshare")).isEmpty())
-                QSKIP("unshare is not installed: the full temporary folder case needs it");
-            QTemporaryDir mountPoint;
-            QProcess child;
-            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            environment.insert(QStringLiteral("TIDEWICK_TEST_FULL_TEMP"), mountPoint.path());
-            child.setProcessEnvironment(environment);
-            child.setProcessChannelMode(QProcess::MergedChannels);
-            child.start(QStringLiteral("unshare"),
-                        {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
-                         QStringLiteral("mount -t tmpfs -o size=64k tidewick-full \"$1\" || exit 77; shift; exec \"$@\""),
-                         QStringLiteral("sh"), mountPoint.path(), QCoreApplication::applicationFilePath(),
-                         QStringLiteral("fullTemporaryFolder_halfAnswerCountsAsNone")});
-            QVERIFY(child.waitForFinished(60000));
-            const QByteArray output = child.readAll();
-            if (child.exitCode() == 77)
+            const test::MountedRun run = test::runOnSmallTmpfs("TIDEWICK_TEST_FULL_TEMP", QStringLiteral("64k"),
+                                                               QStringLiteral("fullTemporaryFolder_halfAnswerCountsAsNone"));
+            if (!run.possible)
                 QSKIP("a tmpfs cannot be mounted here (no user namespaces): the full temporary folder case is skipped");
-            QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output.constData());
+            QVERIFY2(run.passed, run.output.constData());
             return;
         }
 
@@ -280,19 +268,55 @@ private slots:
                                    QStringLiteral("3000"), QStringLiteral("--max-articles"), QStringLiteral("3000")});
         TestWindow window;
         ScopedEnvironment environment;
-        environment.set("TEMP", mounted);
+        environment.set("TEMP", mounted.toLocal8Bit());
         window.services.newsHost = QStringLiteral("localhost:%1").arg(service.port);
         window.services.queryTimeLimitSeconds = 10;
         MainWindow &form = window.create();
         QVERIFY(window.dialogs.errorReports().isEmpty());
         // Fill the folder but for a little room.
-        test::writeFile(QString::fromLocal8Bit(mounted) + QStringLiteral("/ballast"), QByteArray(40 * 1024, 'x'));
+        test::writeFile(mounted + QStringLiteral("/ballast"), QByteArray(40 * 1024, 'x'));
         window.globals.testFetch = true;
         form.news().fetchNewsNow();
         QCOMPARE(service.requests().size(), 1);
         QCOMPARE(form.resultsList->rows().texts(), QStringList());
         QVERIFY(entriesOf(window.globals.workFolder).isEmpty());
         QVERIFY(window.dialogs.errorReports().isEmpty());
+    }
+
+    // The disk fills up while the results are saved: the report says so in
+    // the system's own words, and the file saved there earlier stays whole.
+    void fullDiskDuringASave_saysSoAndKeepsTheEarlierFile()
+    {
+        const QString mounted = test::mountedFolder("TIDEWICK_TEST_FULL_DISK");
+        if (mounted.isEmpty()) {
+            const test::MountedRun run = test::runOnSmallTmpfs(
+                "TIDEWICK_TEST_FULL_DISK", QStringLiteral("64k"),
+                QStringLiteral("fullDiskDuringASave_saysSoAndKeepsTheEarlierFile"));
+            if (!run.possible)
+                QSKIP("a tmpfs cannot be mounted here (no user namespaces): the full disk case is skipped");
+            QVERIFY2(run.passed, run.output.constData());
+            return;
+        }
+
+        TestWindow window;
+        MainWindow &form = window.create();
+        for (int i = 0; i < 5000; ++i)
+            form.resultsList->rows().append(QStringLiteral("Article %1 on a subject of some length").arg(i));
+        const QString path = mounted + QStringLiteral("/results.txt");
+        test::writeFile(path, "earlier");
+        window.dialogs.saveAnswers.enqueue(path);
+        window.dialogs.yesNoAnswers.enqueue(true);
+
+        form.saveResultsButton->click();
+
+        const QStringList reports = window.dialogs.errorReports();
+        QCOMPARE(reports.size(), 1);
+        QVERIFY2(reports[0].contains(QString::fromLocal8Bit(std::strerror(ENOSPC))) && reports[0].contains(path)
+                     && reports[0].contains(QStringLiteral("PushButton1_Click at line 130\r")),
+                 qPrintable(reports[0]));
+        QCOMPARE(test::readFile(path), QByteArray("earlier"));
+        QCOMPARE(entriesOf(mounted), QStringList{"results.txt"});
+        QCOMPARE(form.mousePointer(), MainWindow::Pointer::Default);
     }
 
     // --- The helper programs ----------------------------------------------------
