@@ -5,7 +5,26 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace tidewick {
+
+namespace {
+
+// The control characters a desktop entry's string value can carry, as
+// escape sequences.
+bool hasStringEscape(QChar c)
+{
+    return c == u'\t' || c == u'\n' || c == u'\r';
+}
+
+void setProblem(QString *problem, const QString &text)
+{
+    if (problem)
+        *problem = text;
+}
+
+} // namespace
 
 QString autostartFolder()
 {
@@ -21,8 +40,10 @@ QString autostartEntryPath(const QString &folder)
 QString quoteExecArgument(const QString &argument)
 {
     // Inside double quotes, ", `, $ and \ take a backslash; then the whole
-    // value is a string of the desktop file, where \ itself is escaped and
-    // % stands for a field code unless doubled.
+    // value is a string of the desktop file, where \ itself is escaped, a
+    // tab, line feed or carriage return is written as an escape (a raw one
+    // would end the line or be no string at all), and % stands for a field
+    // code unless doubled.
     QString quoted;
     for (const QChar c : argument) {
         if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
@@ -31,8 +52,18 @@ QString quoteExecArgument(const QString &argument)
     }
     quoted = QLatin1Char('"') + quoted + QLatin1Char('"');
     quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    quoted.replace(QLatin1Char('\t'), QStringLiteral("\\t"));
+    quoted.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    quoted.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
     quoted.replace(QLatin1Char('%'), QStringLiteral("%%"));
     return quoted;
+}
+
+bool canStartFromAutostart(const QString &executable)
+{
+    return std::none_of(executable.cbegin(), executable.cend(), [](QChar c) {
+        return c.category() == QChar::Other_Control && !hasStringEscape(c);
+    });
 }
 
 QString autostartEntryText(const QString &executable)
@@ -42,28 +73,47 @@ QString autostartEntryText(const QString &executable)
                           "Name=Tidewick\n"
                           "Comment=Watches the news for your keywords\n"
                           "Exec=%1\n"
-                          "Icon=tidewick\n"
+                          "Icon=com.kestrow.Tidewick\n"
                           "Terminal=false\n"
                           "Categories=Network;News;\n"
                           "X-GNOME-Autostart-enabled=true\n")
         .arg(quoteExecArgument(executable));
 }
 
-bool addAutostartEntry(const QString &folder, const QString &executable)
+bool addAutostartEntry(const QString &folder, const QString &executable, QString *problem)
 {
-    if (executable.isEmpty() || !QDir().mkpath(folder))
+    if (executable.isEmpty()) {
+        setProblem(problem, QStringLiteral("The log-on entry was not written: the program's own path is unknown."));
         return false;
-    QSaveFile file(autostartEntryPath(folder));
-    if (!file.open(QIODevice::WriteOnly))
+    }
+    if (!canStartFromAutostart(executable)) {
+        setProblem(problem, QStringLiteral("The log-on entry was not written: the program's path holds control "
+                                           "characters that a desktop entry cannot carry."));
         return false;
-    file.write(autostartEntryText(executable).toUtf8());
-    return file.commit();
+    }
+    if (!QDir().mkpath(folder)) {
+        setProblem(problem, QStringLiteral("The log-on entry was not written: the folder %1 cannot be made.")
+                                .arg(QDir::toNativeSeparators(folder)));
+        return false;
+    }
+    const QString path = autostartEntryPath(folder);
+    QSaveFile file(path);
+    const QByteArray text = autostartEntryText(executable).toUtf8();
+    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit())
+        return true;
+    setProblem(problem, QStringLiteral("The log-on entry %1 could not be written: %2.")
+                            .arg(QDir::toNativeSeparators(path), file.errorString()));
+    return false;
 }
 
-bool removeAutostartEntry(const QString &folder)
+bool removeAutostartEntry(const QString &folder, QString *problem)
 {
     QFile file(autostartEntryPath(folder));
-    return !file.exists() || file.remove();
+    if (!file.exists() || file.remove())
+        return true;
+    setProblem(problem, QStringLiteral("The log-on entry %1 could not be removed: %2.")
+                            .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()));
+    return false;
 }
 
 } // namespace tidewick

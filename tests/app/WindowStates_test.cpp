@@ -1,4 +1,5 @@
 #include "FakeRunner.h"
+#include "FolderLocks.h"
 #include "TestPaths.h"
 #include "TestWindow.h"
 #include "desktop/AutostartEntry.h"
@@ -126,7 +127,9 @@ private slots:
     void autostartTick_writesOnAndAValidEntry()
     {
         TestWindow window;
-        window.services.executablePath = window.programFolder() + QStringLiteral("/my $dir \"x\"/tide%wick");
+        // A line feed in the path must not start a key of its own.
+        window.services.executablePath =
+            window.programFolder() + QStringLiteral("/my $dir \"x\"/tide%wick\nHidden=true\tTerminal=true");
         MainWindow &form = window.create();
         form.startAtLogonBox->setChecked(true);
         QCOMPARE(window.settings.read(SettingKeys::WindowsStartup, QString()), QStringLiteral("On"));
@@ -135,6 +138,9 @@ private slots:
         const QString text = QString::fromUtf8(test::readFile(entry));
         QVERIFY(text.contains(QStringLiteral("Exec=") + quoteExecArgument(window.services.executablePath) + QLatin1Char('\n')));
         QVERIFY(text.contains(QStringLiteral("%%")));
+        QVERIFY(!text.contains(QStringLiteral("\nHidden=")));
+        QCOMPARE(text.count(QStringLiteral("\nTerminal=")), 1);
+        QVERIFY(text.contains(QStringLiteral("\nIcon=com.kestrow.Tidewick\n")));
 
         if (!QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate")).isEmpty()) {
             QProcess validate;
@@ -162,15 +168,45 @@ private slots:
         QCOMPARE(window.settings.read(SettingKeys::WindowsStartup, QString()), QStringLiteral("On"));
     }
 
-    void autostartFailure_keepsTheUsersChoice()
+    void autostartFailure_isSaidAndBoxSettingAndEntryAgree_data()
     {
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("no folder can be made") << QStringLiteral("folder");
+        QTest::newRow("control character in the path") << QStringLiteral("path");
+        QTest::newRow("entry cannot be removed") << QStringLiteral("remove");
+    }
+    // The entry cannot be written or removed: a message says so, and the box
+    // goes back, so that box, setting and entry still agree.
+    void autostartFailure_isSaidAndBoxSettingAndEntryAgree()
+    {
+        QFETCH(QString, failure);
         TestWindow window;
-        test::writeFile(window.autostartFolder(), "a file where the folder should be");
+        if (failure == QLatin1String("folder"))
+            test::writeFile(window.autostartFolder(), "a file where the folder should be");
+        if (failure == QLatin1String("path"))
+            window.services.executablePath = window.programFolder() + QStringLiteral("/tide\x1b[2Jwick");
         MainWindow &form = window.create();
-        form.startAtLogonBox->setChecked(true);
-        QVERIFY(form.startAtLogonBox->isChecked());
-        QCOMPARE(window.settings.read(SettingKeys::WindowsStartup, QString()), QStringLiteral("On"));
-        QVERIFY(window.dialogs.shown.isEmpty());
+        const QString entry = autostartEntryPath(window.autostartFolder());
+        const bool removing = failure == QLatin1String("remove");
+        std::unique_ptr<test::LockedFolder> locked;
+        if (removing) {
+            form.startAtLogonBox->setChecked(true);
+            QVERIFY(QFileInfo::exists(entry));
+            locked = std::make_unique<test::LockedFolder>(window.autostartFolder());
+            if (!locked->isLocked())
+                QSKIP("no way to keep the entry from being removed here");
+        }
+
+        form.startAtLogonBox->setChecked(!removing);
+
+        const auto messages = window.dialogs.messages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].text.startsWith(QStringLiteral("The log-on entry")), qPrintable(messages[0].text));
+        QCOMPARE(messages[0].title, form.appTitle());
+        QCOMPARE(form.startAtLogonBox->isChecked(), removing);
+        QCOMPARE(!form.startInTrayBox->isHidden(), removing);
+        QCOMPARE(window.settings.read(SettingKeys::WindowsStartup, kOff), removing ? kOn : kOff);
+        QCOMPARE(QFileInfo::exists(entry), removing);
     }
 
     void execQuoting_followsTheDesktopEntryRules()
@@ -180,6 +216,10 @@ private slots:
         QCOMPARE(quoteExecArgument(QStringLiteral("/a$b")), QStringLiteral("\"/a\\\\$b\""));
         QCOMPARE(quoteExecArgument(QStringLiteral("/a\\b")), QStringLiteral("\"/a\\\\\\\\b\""));
         QCOMPARE(quoteExecArgument(QStringLiteral("/50%")), QStringLiteral("\"/50%%\""));
+        QCOMPARE(quoteExecArgument(QStringLiteral("/a\nb\tc\rd")), QStringLiteral("\"/a\\nb\\tc\\rd\""));
+        QVERIFY(canStartFromAutostart(QStringLiteral("/a\nb\tc\rd")));
+        for (const char16_t control : {u'\x01', u'\x1b', u'\x7f', u'\x85'})
+            QVERIFY(!canStartFromAutostart(QStringLiteral("/a") + QChar(control)));
     }
 };
 
