@@ -63,6 +63,8 @@ void MainWindow::startUp()
     trap(182, [&] { writeAnsiFilter(globals); });
 
     qint16 oftenIndex = 0;
+    // A settings path that is no regular file is said once, here.
+    trap(184, [&] { settings.checkFile(); });
     trap(184, [&] { oftenIndex = toInt16(settings.read(SettingKeys::OftenIndex, QStringLiteral("2"))); });
     trap(186, [&] { intervalList->selectRow(oftenIndex - 1); });
 

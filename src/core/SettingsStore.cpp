@@ -3,6 +3,7 @@
 #include "core/AppError.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -29,8 +30,26 @@ QString SettingsStore::userConfigFolder()
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
 }
 
+bool SettingsStore::fileIsUsable() const
+{
+    const QFileInfo file(m_filePath);
+    return !file.exists() || file.isFile();
+}
+
+void SettingsStore::checkFile()
+{
+    if (m_problemShown || fileIsUsable())
+        return;
+    m_problemShown = true;
+    throw AppError(QStringLiteral("Path/File access error: %1 is not a regular file. Tidewick uses the default "
+                                  "settings and does not save them.")
+                       .arg(QDir::toNativeSeparators(m_filePath)));
+}
+
 QString SettingsStore::read(const QString &key, const QString &defaultValue) const
 {
+    if (!fileIsUsable())
+        return defaultValue;
     const QSettings settings(m_filePath, QSettings::IniFormat);
     if (!settings.contains(keyPath(key)))
         return defaultValue;
@@ -43,6 +62,9 @@ QString SettingsStore::read(const QString &key, const QString &defaultValue) con
 
 void SettingsStore::write(const QString &key, const QString &value)
 {
+    checkFile();
+    if (!fileIsUsable())
+        return;
     QSettings settings(m_filePath, QSettings::IniFormat);
     settings.setValue(keyPath(key), value);
     settings.sync();

@@ -7,6 +7,11 @@ namespace tidewick {
 // The per-user settings: application "Kestrow", section "Tidewick", short text
 // values. An INI file that every read and write goes to directly (nothing is
 // cached), so two running copies see each other's writes.
+//
+// Only a regular file (or a link to one) is ever opened. Anything else at the
+// path, a named pipe, a device, a folder, is neither read (a pipe would block
+// the start for ever) nor written over: reads give the defaults, writes are
+// dropped, and the first check or write that meets it throws once.
 class SettingsStore {
 public:
     // The store in `configFolder` (the user's configuration folder when empty):
@@ -21,10 +26,17 @@ public:
     // when the file cannot be written.
     void write(const QString &key, const QString &value);
 
+    // Throws AppError, the first time only, when the path holds something
+    // that is not a regular file.
+    void checkFile();
+
     static QString userConfigFolder();
 
 private:
+    bool fileIsUsable() const;
+
     QString m_filePath;
+    bool m_problemShown = false;
 };
 
 namespace SettingKeys {

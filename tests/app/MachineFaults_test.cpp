@@ -21,10 +21,16 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
+#include <optional>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace tidewick;
 using test::ScopedEnvironment;
@@ -97,6 +103,37 @@ public:
 private:
     rlimit m_previous{};
     void (*m_previousHandler)(int) = nullptr;
+};
+
+// Opens a named pipe for writing every few milliseconds, so that a reader
+// stuck on it gets an end of file and counts: a case that must never open the
+// pipe then fails instead of hanging.
+class PipeWriterNowAndThen {
+public:
+    explicit PipeWriterNowAndThen(const QString &path) : m_path(QFile::encodeName(path)), m_thread([this] { run(); }) {}
+    ~PipeWriterNowAndThen()
+    {
+        m_stop = true;
+        m_thread.join();
+    }
+    int readersFreed() const { return m_readersFreed; }
+
+private:
+    void run()
+    {
+        while (!m_stop) {
+            if (const int fd = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK); fd >= 0) {
+                ::close(fd);
+                ++m_readersFreed;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    }
+
+    const QByteArray m_path;
+    std::atomic<bool> m_stop = false;
+    std::atomic<int> m_readersFreed = 0;
+    std::thread m_thread;
 };
 
 } // namespace
@@ -195,6 +232,42 @@ private slots:
         form.intervalList->selectRow(2);
         QCOMPARE(window.settings.read(SettingKeys::OftenIndex, QString()), QStringLiteral("3"));
         storedEarlier();
+    }
+
+    void settingsPathNotARegularFile_isSaidOnceAndLeftAlone_data()
+    {
+        QTest::addColumn<bool>("pipe");
+        QTest::newRow("named pipe") << true;
+        QTest::newRow("folder") << false;
+    }
+    // A named pipe where the settings file should be would hold the start for
+    // ever once opened. It, like a folder there, is reported once; the
+    // program starts with the defaults, and later choices leave it alone.
+    void settingsPathNotARegularFile_isSaidOnceAndLeftAlone()
+    {
+        QFETCH(bool, pipe);
+        TestWindow window;
+        const QString path = iniPath(window);
+        QVERIFY(QDir().mkpath(pipe ? QFileInfo(path).absolutePath() : path));
+        if (pipe)
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        std::optional<PipeWriterNowAndThen> writer;
+        if (pipe)
+            writer.emplace(path);
+        MainWindow &form = window.create();
+
+        const QStringList reports = window.dialogs.errorReports();
+        QCOMPARE(reports.size(), 1);
+        QVERIFY2(reports[0].contains(path) && reports[0].contains(QStringLiteral("Form_Load at line 184\r")),
+                 qPrintable(reports[0]));
+        QCOMPARE(form.intervalList->selectedRow(), kDefaultIntervalRow);
+        form.intervalList->selectRow(kFourHoursRow);
+        form.automaticFetchButton->click();
+        QCOMPARE(window.dialogs.errorReports().size(), 1);
+        QVERIFY(QFileInfo::exists(path) && !QFileInfo(path).isFile());
+        QCOMPARE(window.settings.read(SettingKeys::OftenIndex, QStringLiteral("2")), QStringLiteral("2"));
+        if (writer)
+            QCOMPARE(writer->readersFreed(), 0);
     }
 
     // --- The temporary folder ---------------------------------------------------
