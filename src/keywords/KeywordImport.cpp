@@ -4,7 +4,11 @@
 #include "core/ErrorReport.h"
 #include "core/ReportList.h"
 #include "core/FileHelpers.h"
+#include "core/KeywordLimits.h"
 #include "keywords/TextFileReader.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -31,11 +35,41 @@ void importKeywordFile(ReportList &list, const QString &path, Dialogs &dialogs, 
         return;
     }
 
+    const QString name = QDir::toNativeSeparators(path);
+    bool tooLarge = false;
     QStringList lines;
-    trap(102, [&] { lines = TextFileReader().ReadTextFileToArray(path); });
+    trap(102, [&] {
+        tooLarge = QFileInfo(path).size() > kLargestKeywordFile;
+        if (!tooLarge)
+            lines = TextFileReader().ReadTextFileToArray(path);
+    });
+    if (tooLarge) {
+        trap(102, [&] {
+            dialogs.showMessage(appTitle,
+                                QStringLiteral("%1 was not loaded: it is larger than a keyword list can be (%2 MB).")
+                                    .arg(name)
+                                    .arg(kLargestKeywordFile >> 20),
+                                MessageIcon::None);
+        });
+        return;
+    }
     // 104-110: the lines worth a row; 112: all of them at once.
-    trap(104, [&] { lines.removeIf(holdsOnlySpaces); });
+    qsizetype tooLong = 0;
+    trap(104, [&] {
+        lines.removeIf(holdsOnlySpaces);
+        tooLong = lines.removeIf([](const QString &line) { return !keywordFitsInQuery(line); });
+    });
     trap(112, [&] { list.rows().append(lines); });
+    if (tooLong > 0) {
+        trap(114, [&] {
+            const QString count = tooLong == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(tooLong);
+            dialogs.showMessage(appTitle,
+                                QStringLiteral("%1 of %2 %3 left out: a keyword can be at most %4 characters long.")
+                                    .arg(count, name, tooLong == 1 ? QStringLiteral("was") : QStringLiteral("were"))
+                                    .arg(kLongestKeyword),
+                                MessageIcon::None);
+        });
+    }
 }
 
 } // namespace tidewick

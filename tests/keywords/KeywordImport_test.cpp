@@ -1,6 +1,7 @@
 #include "TestPaths.h"
 #include "TestWindow.h"
 #include "core/ErrorReport.h"
+#include "core/KeywordLimits.h"
 #include "core/ReportList.h"
 #include "keywords/KeywordImport.h"
 
@@ -210,6 +211,34 @@ private slots:
         QVERIFY2(reports.constFirst().contains(kReportPlace + QStringLiteral("\r\r")), qPrintable(reports.first()));
         QVERIFY2(reports.constFirst().section(QStringLiteral("\r\n"), 0, 0).contains(path),
                  qPrintable(reports.first()));
+        QCOMPARE(form.mousePointer(), MainWindow::Pointer::Default);
+    }
+
+    // What an import may cost is bounded: a file larger than any keyword list
+    // is refused unread (a sparse file of zero bytes here), a line too long to
+    // ever be queried is left out, and each file says so once.
+    void oversizedInput_isLeftOutAndSaidOncePerFile()
+    {
+        const QString huge = m_folder.filePath(QStringLiteral("huge.txt"));
+        {
+            QFile sparse(huge);
+            QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(kLargestKeywordFile + 1));
+        }
+        const QByteArray tooLong(kLongestKeyword + 1, 'k');
+        const QByteArray longest(kLongestKeyword, 'k');
+        const QString mixed = file(QStringLiteral("long lines.txt"),
+                                   "a\r\n" + tooLong + "\r\n" + longest + "\r\n" + tooLong + "k\r\nb");
+        TestWindow window;
+        MainWindow &form = window.create();
+        window.dialogs.openAnswers.enqueue({huge, mixed});
+
+        form.importKeywordsButton->click();
+
+        QCOMPARE(rowsOf(form.keywordList), QStringList({"a", QString::fromLatin1(longest), "b"}));
+        QCOMPARE(window.dialogs.messageTexts(),
+                 QStringList({huge + QStringLiteral(" was not loaded: it is larger than a keyword list can be (64 MB)."),
+                              QStringLiteral("2 lines of ") + mixed
+                                  + QStringLiteral(" were left out: a keyword can be at most 10000 characters long.")}));
         QCOMPARE(form.mousePointer(), MainWindow::Pointer::Default);
     }
 
