@@ -2,6 +2,8 @@
 
 #include <QStringMatcher>
 
+#include <algorithm>
+
 namespace tidewick {
 
 namespace {
@@ -87,6 +89,23 @@ QString lineContent(const QString &line)
     return content;
 }
 
+QString cleanArticleText(QString text)
+{
+    const auto isControl = [](QChar c) { return c.category() == QChar::Other_Control; };
+    if (std::none_of(text.cbegin(), text.cend(), isControl))
+        return text;
+    QChar *const chars = text.data();
+    qsizetype kept = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (chars[i] == u'\t')
+            chars[kept++] = kBlank;
+        else if (!isControl(chars[i]))
+            chars[kept++] = chars[i];
+    }
+    text.truncate(kept);
+    return text;
+}
+
 ParsedListing parseListing(const QStringList &lines)
 {
     static const Marker header(listing::kHeaderMarker);
@@ -112,7 +131,7 @@ ParsedListing parseListing(const QStringList &lines)
         if (!line.contains(kBlank)) {
             // A border (or an empty line) ends the article.
             if (!article.isEmpty())
-                result.articles.append(article);
+                result.articles.append(cleanArticleText(std::move(article)));
             article.clear();
             continue;
         }

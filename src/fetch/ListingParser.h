@@ -41,8 +41,14 @@ struct ParsedListing {
 // so a row holding a broken bar keeps its right border in the content.
 QString lineContent(const QString &line);
 
+// An article's text as it is shown and saved: without control characters
+// (C0, DEL, C1), which a terminal would act on and which reading a stray
+// byte as Windows-1252 can bring in, and with every tab turned into a blank,
+// so that the saved tab-separated row stays one cell.
+QString cleanArticleText(QString text);
+
 // Cuts the cleaned listing (one element per line, without line ends) into
-// articles. Parsing starts after the first line holding the header marker, or
+// articles (each cleaned by cleanArticleText). Parsing starts after the first line holding the header marker, or
 // at the second line when there is none; an article is the text between two
 // lines without a blank; the footer line ends the parse and drops a pending
 // article. Runs in time linear in the size of the listing.

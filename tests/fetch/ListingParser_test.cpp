@@ -3,6 +3,7 @@
 #include "TextChecks.h"
 #include "fetch/ListingParser.h"
 #include "fetch/RequestTarget.h"
+#include "keywords/TextFileReader.h"
 
 #include <QDir>
 #include <QProcess>
@@ -310,11 +311,40 @@ private slots:
             QVERIFY(!test::hasBrokenSurrogates(article));
     }
 
-    void nulCharacters_areKeptAndDoNotEndLines()
+    void controlCharacters_leaveTheArticlesAndTabsBecomeBlanks_data()
     {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("article");
+        QTest::newRow("NUL") << QString("a" + QString(3, QChar(0)) + "b") << "ab ";
+        QTest::newRow("escape sequence") << "a\x1b[2Jb" << "a[2Jb ";
+        QTest::newRow("bell, backspace, DEL") << "a\ab\bc\x7f" << "abc ";
+        QTest::newRow("carriage return") << "a\rb" << "ab ";
+        QTest::newRow("C1 controls") << "a\u0085b\u009b2J\u0081" << "ab2J ";
+        QTest::newRow("tab") << "a\tb" << "a b ";
+        QTest::newRow("printable kept") << "Київ\u00A0😀" << "Київ\u00A0😀 ";
+    }
+    // Nothing a terminal would act on reaches a row, and no tab splits the
+    // row of the saved file into two cells. A line of control characters
+    // only still ends the article, as any line without a blank does.
+    void controlCharacters_leaveTheArticlesAndTabsBecomeBlanks()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, article);
         const QString nuls(3, QChar(0));
-        const ParsedListing parsed = parseListing({row("Articles"), "│ a" + nuls + "b │", nuls, row("c"), nuls});
-        QCOMPARE(parsed.articles, QStringList({"a" + nuls + "b ", "c "}));
+        const ParsedListing parsed = parseListing({row("Articles"), row(text), nuls, row("c"), nuls});
+        QCOMPARE(parsed.articles, QStringList({article, "c "}));
+        QCOMPARE(cleanArticleText(text + " "), article);
+    }
+
+    // Bytes that are no UTF-8 are read as Windows-1252, where five of them
+    // stand for C1 controls: those leave the article too.
+    void strayBytesReadAsC1Controls_leaveTheArticle()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("clean.txt");
+        test::writeFile(path, "\xe2\x94\x8c\n\xe2\x94\x82 Articles \xe2\x94\x82\n"
+                              "\xe2\x94\x82 a\x81\x8d\x8f\x90\x9d\tb \xe2\x94\x82\n\xe2\x94\x94\n");
+        QCOMPARE(parseListing(TextFileReader::ReadUtf8TextFile(path)).articles, QStringList{"a b "});
     }
 
     void listingWithoutHeaderFooterOrBorders_givesNothing()
