@@ -30,23 +30,26 @@ QString trimmedText(const ReportList &list, int row)
     return list.text(row).trimmed();
 }
 
-bool holdsTheServiceFooter(const QStringList &lines)
-{
-    // The footer closes every page of the service: look from the end.
-    for (auto line = lines.crbegin(); line != lines.crend(); ++line)
-        if (line->contains(listing::kFooterMarker, Qt::CaseInsensitive))
-            return true;
-    return false;
-}
-
-// Every page of the service ends in its footer. Anything else (a proxy's HTML
-// error page, noise, an answer cut off on the way) would turn into rows of
-// rubbish, so it gives none; a refusal found in it still counts.
+// Only a listing of the service gives rows: a proxy's error page, noise or an
+// answer cut off on the way would turn into rows of rubbish. A refusal found
+// in such an answer still counts. At most kMostArticlesPerAnswer articles are
+// taken; the rest are left out with a word on standard error.
 ParsedListing parseServiceAnswer(const QStringList &lines)
 {
-    ParsedListing listing = parseListing(lines);
-    if (!holdsTheServiceFooter(lines))
-        listing.articles.clear();
+    const qsizetype bodySize = listingBodySize(lines);
+    if (bodySize < 0) {
+        qWarning("Tidewick: the news service's answer is not a listing; it gives no news.");
+        ParsedListing none;
+        none.refused = parseListing(lines).refused;
+        return none;
+    }
+    ParsedListing listing = parseListing(lines.first(bodySize));
+    const qsizetype leftOut = listing.articles.size() - kMostArticlesPerAnswer;
+    if (leftOut > 0) {
+        qWarning("Tidewick: the news service's answer lists %lld articles; the first %lld are taken, %lld left out.",
+                 qlonglong(listing.articles.size()), qlonglong(kMostArticlesPerAnswer), qlonglong(leftOut));
+        listing.articles.resize(kMostArticlesPerAnswer);
+    }
     return listing;
 }
 } // namespace

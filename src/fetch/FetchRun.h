@@ -56,4 +56,8 @@ private:
     bool m_stopped = false;
 };
 
+// The most articles taken from one answer: each is shown for seconds, and a
+// service listing thousands would keep a run going for hours.
+inline constexpr qsizetype kMostArticlesPerAnswer = 100;
+
 } // namespace tidewick
