@@ -1,11 +1,13 @@
 #include "fetch/FetchRun.h"
 
 #include "core/Clock.h"
+#include "core/Dialogs.h"
 #include "core/ProgramState.h"
 #include "core/ReportList.h"
 #include "core/SettingsStore.h"
 #include "core/ValueConversion.h"
 #include "core/FileHelpers.h"
+#include "core/KeywordLimits.h"
 #include "fetch/HelperTools.h"
 #include "fetch/ListingParser.h"
 #include "fetch/ProcessRunner.h"
@@ -27,7 +29,7 @@ constexpr int kSecondsAfterBalloon = 2;
 
 QString trimmedText(const ReportList &list, int row)
 {
-    return list.text(row).trimmed();
+    return trimBlanks(list.text(row));
 }
 
 // Only a listing of the service gives rows: a proxy's error page, noise or an
@@ -52,6 +54,13 @@ ParsedListing parseServiceAnswer(const QStringList &lines)
     }
     return listing;
 }
+
+// A keyword named in a message: long ones are cut short.
+QString shortened(const QString &keyword)
+{
+    constexpr qsizetype kShown = 40;
+    return keyword.size() <= kShown ? keyword : keyword.left(kShown) + QChar(0x2026);
+}
 } // namespace
 
 FetchRun::FetchRun(const Services &services, ErrorReporter &reporter, ArticleAnnouncer &announcer, Lists lists)
@@ -64,6 +73,7 @@ bool FetchRun::fetchNewsNow()
     if (m_running)
         return false;
     m_running = true;
+    m_toldTooLong.clear();
     const auto done = qScopeGuard([this] { m_running = false; });
 
     Trap trap(m_reporter, kModule, QStringLiteral("FetchNewsNow"));
@@ -132,8 +142,9 @@ void FetchRun::fetchKeywords(const QString &country)
             // The list may have shrunk while an earlier query handled events.
             if (row >= m_lists.keywords->count())
                 return;
-            const QString keyword = trimmedText(*m_lists.keywords, row).replace(QLatin1Char(' '), QLatin1Char('+'));
-            fetchCategories(keyword, country);
+            const QString keyword = trimmedText(*m_lists.keywords, row);
+            if (keywordCanBeSent(keyword))
+                fetchCategories(QString(keyword).replace(QLatin1Char(' '), QLatin1Char('+')), country);
         });
     }
     if (keywords == 0)
@@ -156,6 +167,23 @@ void FetchRun::fetchCategories(const QString &keyword, const QString &country)
     }
     if (!anyTicked)
         trap(104, [&] { addNews(country, keyword, QString()); });
+}
+
+// A keyword too long for one program argument cannot be sent; it is skipped
+// uncounted and named once a run.
+bool FetchRun::keywordCanBeSent(const QString &keyword)
+{
+    if (keywordFitsInQuery(keyword))
+        return true;
+    if (!m_toldTooLong.contains(keyword)) {
+        m_toldTooLong.insert(keyword);
+        m_services.dialogs->showMessage(kBalloonTitle,
+                                        QStringLiteral("The keyword \"%1\" is longer than %2 characters and cannot "
+                                                       "be sent to the news service. It was skipped.")
+                                            .arg(shortened(keyword), QString::number(kLongestKeyword)),
+                                        MessageIcon::None);
+    }
+    return false;
 }
 
 bool FetchRun::gateIsOpen() const
@@ -205,14 +233,16 @@ void FetchRun::addNews(const QString &country, const QString &keyword, const QSt
         return;
 
     trap(102, [&] { deleteFileSafe(globals.messagePath); });
-    trap(104, [&] {
+    // Every request counts, whatever comes of it, and is stored before it
+    // goes out: a program killed during the query has still spent it.
+    if (!trap(104, [&] { countRequest(); }))
+        return;
+    trap(106, [&] { ++globals.runQueries; });
+    trap(108, [&] {
         const QString target = requestTarget(country, keyword, category, m_services.newsHost);
         const QStringList arguments = curlArguments(target, globals.messagePath, m_services.queryTimeLimitSeconds);
         runner.runAndWait(globals.curlCommand, arguments, OutputLimit{globals.messagePath, kAnswerSizeLimit});
     });
-    // Every request counts, whatever came of it.
-    trap(106, [&] { countRequest(); });
-    trap(108, [&] { ++globals.runQueries; });
 
     bool answered = false;
     trap(110, [&] {

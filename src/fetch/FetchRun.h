@@ -4,6 +4,7 @@
 #include "core/ErrorReport.h"
 #include "core/Services.h"
 
+#include <QSet>
 #include <QString>
 #include <functional>
 
@@ -43,6 +44,7 @@ public:
     void stop() { m_stopped = true; }
 
 private:
+    bool keywordCanBeSent(const QString &keyword);
     bool gateIsOpen() const;
     void countRequest();
     void addArticle(const QString &article);
@@ -54,6 +56,8 @@ private:
     Lists m_lists;
     bool m_running = false;
     bool m_stopped = false;
+    // Keywords too long to send that this run has already named.
+    QSet<QString> m_toldTooLong;
 };
 
 // The most articles taken from one answer: each is shown for seconds, and a

@@ -2,6 +2,7 @@
 #include "TestPaths.h"
 #include "TestWindow.h"
 #include "core/ReportList.h"
+#include "core/KeywordLimits.h"
 #include "core/ValueConversion.h"
 #include "fetch/FetchRun.h"
 #include "fetch/RequestBudget.h"
@@ -285,6 +286,32 @@ private slots:
         withCategory.addKeywords({QStringLiteral("mars rover")});
         withCategory.run(true);
         QCOMPARE(withCategory.runner->targets(), QStringList({"localhost:9/mars+rover,category=science"}));
+
+        // Only blanks go from the ends: a keyword of tabs is no bare query.
+        FetchWindow tabs;
+        tabs.addKeywords({QStringLiteral(" \t\t "), QStringLiteral("\nnews\n")});
+        tabs.run(true);
+        QCOMPARE(tabs.runner->targets(), QStringList({"localhost:9/%09%09", "localhost:9/%0Anews%0A"}));
+    }
+
+    // A keyword longer than a query can carry is skipped, uncounted, and
+    // named once however many countries the run walks.
+    void keywordTooLongToSend_isSkippedUncountedAndNamedOnce()
+    {
+        FetchWindow fetch;
+        fetch.tick(fetch.form().countryList, QStringLiteral("ar"));
+        fetch.tick(fetch.form().countryList, QStringLiteral("us"));
+        const QString tooLong = QStringLiteral("long") + QString(kLongestKeyword, u'x');
+        fetch.addKeywords({QStringLiteral("a"), tooLong, QStringLiteral("b")});
+        fetch.form().intervalList->selectRow(4);
+        fetch.run();
+        QCOMPARE(fetch.runner->targets(),
+                 QStringList({"ar.localhost:9/a", "ar.localhost:9/b", "us.localhost:9/a", "us.localhost:9/b"}));
+        QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QStringLiteral("4"));
+        const QStringList messages = fetch.window.dialogs.messageTexts();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages[0].contains(QStringLiteral("\"longxxxx")));
+        QVERIFY(messages[0].size() < 300);
     }
 
     void nothingTickedAndNoKeyword_makesOneBareQuery()
@@ -326,7 +353,15 @@ private slots:
     void answer_becomesRowsBalloonsAndCountedRequests()
     {
         FetchWindow fetch(fixture("01-three-articles.clean.txt"));
+        // Counted and stored before it goes out: a program killed during the
+        // query has spent it all the same.
+        QString storedDuringQuery;
+        fetch.runner->whileRunning = [&] {
+            if (storedDuringQuery.isEmpty())
+                storedDuringQuery = fetch.stored(SettingKeys::DailyRecs);
+        };
         fetch.run(true);
+        QCOMPARE(storedDuringQuery, QStringLiteral("1"));
         const QStringList expected =
             QString::fromUtf8(fixture("01-three-articles.expected.txt")).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(fetch.form().resultsList->rows().texts(), expected);
