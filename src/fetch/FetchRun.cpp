@@ -73,8 +73,12 @@ bool FetchRun::fetchNewsNow()
     if (m_running)
         return false;
     m_running = true;
+    m_cancelled = false;
     m_toldTooLong.clear();
-    const auto done = qScopeGuard([this] { m_running = false; });
+    const auto done = qScopeGuard([this] {
+        m_running = false;
+        m_cancelled = false;
+    });
 
     Trap trap(m_reporter, kModule, QStringLiteral("FetchNewsNow"));
     ProgramState &globals = *m_services.globals;
@@ -119,7 +123,7 @@ bool FetchRun::fetchNewsNow()
     int countries = 0;
     trap(118, [&] { countries = m_lists.countries->count(); });
     bool anyTicked = false;
-    for (int row = 0; row < countries && !m_stopped; ++row) {
+    for (int row = 0; row < countries && !halted(); ++row) {
         trap(120, [&] {
             if (row < m_lists.countries->count() && m_lists.countries->rows().isChecked(row)) {
                 anyTicked = true;
@@ -137,7 +141,7 @@ void FetchRun::fetchKeywords(const QString &country)
     Trap trap(m_reporter, kModule, QStringLiteral("FetchKeys"));
     int keywords = 0;
     trap(100, [&] { keywords = m_lists.keywords->count(); });
-    for (int row = 0; row < keywords && !m_stopped; ++row) {
+    for (int row = 0; row < keywords && !halted(); ++row) {
         trap(102, [&] {
             // The list may have shrunk while an earlier query handled events.
             if (row >= m_lists.keywords->count())
@@ -157,7 +161,7 @@ void FetchRun::fetchCategories(const QString &keyword, const QString &country)
     int categories = 0;
     trap(100, [&] { categories = m_lists.categories->count(); });
     bool anyTicked = false;
-    for (int row = 0; row < categories && !m_stopped; ++row) {
+    for (int row = 0; row < categories && !halted(); ++row) {
         trap(102, [&] {
             if (row < m_lists.categories->count() && m_lists.categories->rows().isChecked(row)) {
                 anyTicked = true;
@@ -191,7 +195,7 @@ bool FetchRun::gateIsOpen() const
     const ProgramState &globals = *m_services.globals;
     // Equality passes: up to 51 requests fit a window, and a quota of 2
     // allows three queries in a run. The test limit is strict.
-    return !m_stopped && globals.dailyRecs <= budget::kRequestsPerWindow
+    return !halted() && globals.dailyRecs <= budget::kRequestsPerWindow
         && (!globals.testFetch || globals.testArticleCount < 2) && globals.runQueries <= globals.runQuota;
 }
 
@@ -214,6 +218,8 @@ void FetchRun::addArticle(const QString &article)
     ProgramState &globals = *m_services.globals;
     m_announcer.announce(article, kBalloonTitle, kBalloonSeconds);
     waitSeconds(*m_services.clock, kSecondsAfterBalloon);
+    // A closing window takes no more rows; a run turned off keeps the one
+    // it has shown.
     if (m_stopped)
         return;
     m_lists.results->rows().append(article);
@@ -251,7 +257,7 @@ void FetchRun::addNews(const QString &country, const QString &keyword, const QSt
             deleteFileSafe(globals.messagePath);
         answered = fileExists(globals.messagePath);
     });
-    if (answered && !m_stopped) {
+    if (answered && !halted()) {
         trap(112, [&] { deleteFileSafe(globals.cleanPath); });
         trap(114, [&] {
             // A cleaner that fails or is stopped leaves no half-cleaned text behind.
@@ -261,7 +267,7 @@ void FetchRun::addNews(const QString &country, const QString &keyword, const QSt
         bool cleaned = false;
         trap(116, [&] { cleaned = fileExists(globals.cleanPath); });
         ParsedListing listing;
-        if (cleaned && !m_stopped)
+        if (cleaned && !halted())
             trap(118, [&] { listing = parseServiceAnswer(TextFileReader::ReadUtf8TextFile(globals.cleanPath)); });
         if (listing.refused) {
             trap(120, [&] {
@@ -270,7 +276,7 @@ void FetchRun::addNews(const QString &country, const QString &keyword, const QSt
             });
         }
         for (const QString &article : std::as_const(listing.articles)) {
-            if (m_stopped)
+            if (halted())
                 break;
             trap(122, [&] { addArticle(article); });
         }

@@ -42,8 +42,12 @@ public:
     bool isRunning() const { return m_running; }
     // After this no query starts any more (the program is ending).
     void stop() { m_stopped = true; }
+    // Ends the run in progress before its next query or article; the next
+    // run starts as usual (automatic fetching was turned off).
+    void cancel() { m_cancelled = m_running; }
 
 private:
+    bool halted() const { return m_stopped || m_cancelled; }
     bool keywordCanBeSent(const QString &keyword);
     bool gateIsOpen() const;
     void countRequest();
@@ -56,6 +60,7 @@ private:
     Lists m_lists;
     bool m_running = false;
     bool m_stopped = false;
+    bool m_cancelled = false;
     // Keywords too long to send that this run has already named.
     QSet<QString> m_toldTooLong;
 };
