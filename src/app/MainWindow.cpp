@@ -129,6 +129,7 @@ void MainWindow::createControls()
     testFetchButton = button("testFetchButton", QStringLiteral("News Fetch Now (Test)"), 12000, 3105);
     intervalList = list("intervalList", QStringLiteral("How often would you like to news fetch?"), false, 120, 4305,
                      7800, 1590);
+    intervalList->setKeepsSelection(true);
     saveResultsButton = button("saveResultsButton", QStringLiteral("Save Results"), 8040, 6240);
     clearResultsButton = button("clearResultsButton", QStringLiteral("Clear List"), 12000, 6240);
     countryList = list("countryList", QStringLiteral("Local News Sites"), true, 120, 1020, 7800, 1590);

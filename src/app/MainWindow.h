@@ -128,6 +128,7 @@ private:
     void connectResultHandlers();
     void watchPointer(QWidget *widget, Pointer pointer);
     void fillCodeList(Trap &trap, int firstLine, ReportList *list, const QString &text);
+    void armCountdownAsToggleSays();
     void restoreAutomaticFetch(Trap &trap, const QString &startStopState);
     void placeTrayIcon(Trap &trap);
     void restoreStartupOptions(Trap &trap);

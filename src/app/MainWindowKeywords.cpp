@@ -1,7 +1,9 @@
 #include "app/MainWindow.h"
 
 #include "core/Dialogs.h"
+#include "core/KeywordLimits.h"
 #include "core/ReportList.h"
+#include "core/ValueConversion.h"
 #include "keywords/KeywordImport.h"
 #include "keywords/KeywordListEvents.h"
 
@@ -41,6 +43,18 @@ void MainWindow::onAddKeywordClicked()
     trap(102, [&] { cancelled = keyword.isEmpty(); });
     if (cancelled)
         return;
+    // A keyword longer than a query can carry could never be fetched.
+    if (!keywordFitsInQuery(trimBlanks(keyword))) {
+        trap(106, [&] {
+            m_services.dialogs->showMessage(appTitle(),
+                                            QStringLiteral("This keyword is %1 characters long. A keyword can be at "
+                                                           "most %2 characters long; it was not added.")
+                                                .arg(keyword.size())
+                                                .arg(kLongestKeyword),
+                                            MessageIcon::None);
+        });
+        return;
+    }
     trap(104, [&] { keywordList->rows().append(keyword); });
 }
 

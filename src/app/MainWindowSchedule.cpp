@@ -46,6 +46,13 @@ void MainWindow::tellFetchAlreadyRunning()
                                     MessageIcon::None);
 }
 
+// After every fetch the countdown runs only while the toggle offers to turn
+// automatic fetching off: the user may have switched it during the fetch.
+void MainWindow::armCountdownAsToggleSays()
+{
+    countdownTimer->setPeriod(automaticFetchButton->text() == kTurnOff ? kTickMs : 0);
+}
+
 void MainWindow::restoreAutomaticFetch(Trap &trap, const QString &startStopState)
 {
     if (startStopState == kOff) {
@@ -68,6 +75,12 @@ void MainWindow::onCountdownTick()
     trap(100, [&] { off = countdownTimer->period() == 0; });
     if (off) {
         trap(144, [&] { countdownGroup->setTitle(QStringLiteral("Automatic news fetch is Off.")); });
+        return;
+    }
+    // No interval chosen (a stored choice that was not offered): the countdown
+    // waits for one instead of failing every second.
+    if (intervalList->selectedRow() < 0) {
+        trap(146, [&] { countdownGroup->setTitle(QStringLiteral("Choose how often to fetch the news.")); });
         return;
     }
     trap(102, [&] { globals.fetchIntervalSeconds = intervalSeconds(*intervalList); });
@@ -101,9 +114,7 @@ void MainWindow::onCountdownTick()
     trap(128, [&] { pumpEvents(); });
     trap(130, [&] { globals.elapsedSeconds = 0; });
     trap(132, [&] { countdownBar->setValue(0); });
-    // A "Turn Off" made while the fetch ran is honoured: no countdown runs
-    // while the button offers to turn it on.
-    trap(140, [&] { countdownTimer->setPeriod(automaticFetchButton->text() == kTurnOn ? 0 : kTickMs); });
+    trap(140, [&] { armCountdownAsToggleSays(); });
     trap(142, [&] { countdownTimer->setEnabled(true); });
 }
 
@@ -123,7 +134,7 @@ void MainWindow::onAutomaticFetchClicked()
             trap(104, [&] { m_services.globals->testFetch = false; });
             trap(106, [&] { m_news->fetchNewsNow(); });
         }
-        trap(108, [&] { countdownTimer->setPeriod(kTickMs); });
+        trap(108, [&] { armCountdownAsToggleSays(); });
         return;
     }
     bool turnOff = false;
@@ -132,6 +143,8 @@ void MainWindow::onAutomaticFetchClicked()
         trap(114, [&] { automaticFetchButton->setText(kTurnOn); });
         trap(116, [&] { countdownTimer->setPeriod(0); });
         trap(118, [&] { m_services.settings->write(SettingKeys::StartStopState, kOff); });
+        // A run under way ends after the article it is showing.
+        trap(120, [&] { m_news->cancel(); });
     }
 }
 
@@ -152,9 +165,7 @@ void MainWindow::onTestFetchClicked()
     trap(114, [&] { m_news->fetchNewsNow(); });
     trap(116, [&] { setMousePointer(Pointer::Default); });
     trap(120, [&] { countdownTimer->setEnabled(wasEnabled); });
-    // The countdown comes back as the toggle now says: the user may have
-    // turned automatic fetching on or off while the test fetch ran.
-    trap(122, [&] { countdownTimer->setPeriod(automaticFetchButton->text() == kTurnOn ? 0 : kTickMs); });
+    trap(122, [&] { armCountdownAsToggleSays(); });
     trap(124, [&] { m_services.dialogs->showMessage(appTitle(), QStringLiteral("Done."), MessageIcon::None); });
 }
 

@@ -1,5 +1,7 @@
 #include "app/StartupTexts.h"
 
+#include "core/ValueConversion.h"
+
 namespace tidewick {
 
 QString applicationTitle(const QString &productName)
@@ -13,19 +15,6 @@ QString applicationTitle(const QString &productName)
     } while (title.size() > 40);
     return title;
 }
-
-namespace {
-QString trimBlanks(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == QLatin1Char(' '))
-        ++begin;
-    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return text.mid(begin, end - begin);
-}
-} // namespace
 
 QStringList codeListEntries(const QString &text)
 {

@@ -2,6 +2,8 @@
 
 #include "core/Dialogs.h"
 
+#include <QScopeGuard>
+
 namespace tidewick {
 
 QString errorReportText(const QString &description, const QString &module, const QString &procedure, int line)
@@ -14,8 +16,12 @@ QString errorReportText(const QString &description, const QString &module, const
 
 void ErrorReporter::report(const QString &description, const QString &module, const QString &procedure, int line)
 {
-    m_dialogs.showMessage(QStringLiteral("Application Error"),
-                          errorReportText(description, module, procedure, line), MessageIcon::Exclamation);
+    const QString text = errorReportText(description, module, procedure, line);
+    if (m_open.contains(text))
+        return;
+    m_open.insert(text);
+    const auto closed = qScopeGuard([this, text] { m_open.remove(text); });
+    m_dialogs.showMessage(QStringLiteral("Application Error"), text, MessageIcon::Exclamation);
 }
 
 } // namespace tidewick

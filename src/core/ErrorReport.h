@@ -2,6 +2,7 @@
 
 #include "core/AppError.h"
 
+#include <QSet>
 #include <QString>
 #include <exception>
 
@@ -16,6 +17,8 @@ inline constexpr char kSupportAddress[] = "support@kestrow.com";
 QString errorReportText(const QString &description, const QString &module, const QString &procedure, int line);
 
 // Shows the standard error report ("Application Error", exclamation icon, OK).
+// A report that is still open on screen is not shown a second time: a timer
+// failing every second while the box waits would pile up boxes without end.
 class ErrorReporter {
 public:
     explicit ErrorReporter(Dialogs &dialogs) : m_dialogs(dialogs) {}
@@ -23,6 +26,7 @@ public:
 
 private:
     Dialogs &m_dialogs;
+    QSet<QString> m_open;
 };
 
 // A procedure that traps its errors: it runs numbered statements, and when one

@@ -36,6 +36,15 @@ void ReportList::selectRow(int row)
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
+QItemSelectionModel::SelectionFlags ReportList::selectionCommand(const QModelIndex &index, const QEvent *event) const
+{
+    const QItemSelectionModel::SelectionFlags command = QTreeView::selectionCommand(index, event);
+    const bool takesAway = command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle);
+    if (m_keepsSelection && takesAway && selectionModel()->isSelected(index))
+        return QItemSelectionModel::NoUpdate;
+    return command;
+}
+
 void ReportList::setColumnWidthPixels(int pixels)
 {
     header()->resizeSection(0, pixels);

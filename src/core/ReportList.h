@@ -28,7 +28,16 @@ public:
 
     void setColumnWidthPixels(int pixels);
 
+    // A list whose selected row the user cannot take away (Ctrl+click,
+    // Ctrl+Space): a choice stays chosen until another row is selected.
+    void setKeepsSelection(bool keeps) { m_keepsSelection = keeps; }
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event = nullptr) const override;
+
 private:
+    bool m_keepsSelection = false;
     ReportListModel m_model;
 };
 

@@ -38,6 +38,17 @@ double parseNumber(const QString &text)
 }
 } // namespace
 
+QString trimBlanks(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == QLatin1Char(' '))
+        ++begin;
+    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
 qint16 toInt16(const QString &text)
 {
     const double rounded = std::nearbyint(parseNumber(text)); // halves to even

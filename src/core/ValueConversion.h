@@ -8,6 +8,9 @@ namespace tidewick {
 // Conversions of stored texts, failing like the run-time's own: a text that is
 // no number is a "Type mismatch", a number out of range an "Overflow".
 
+// The text without blanks at either end; tabs and line ends stay.
+QString trimBlanks(const QString &text);
+
 // A whole number in signed 16 bits; a fraction rounds half to even.
 qint16 toInt16(const QString &text);
 

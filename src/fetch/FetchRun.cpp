@@ -1,11 +1,13 @@
 #include "fetch/FetchRun.h"
 
 #include "core/Clock.h"
+#include "core/Dialogs.h"
 #include "core/ProgramState.h"
 #include "core/ReportList.h"
 #include "core/SettingsStore.h"
 #include "core/ValueConversion.h"
 #include "core/FileHelpers.h"
+#include "core/KeywordLimits.h"
 #include "fetch/HelperTools.h"
 #include "fetch/ListingParser.h"
 #include "fetch/ProcessRunner.h"
@@ -27,27 +29,37 @@ constexpr int kSecondsAfterBalloon = 2;
 
 QString trimmedText(const ReportList &list, int row)
 {
-    return list.text(row).trimmed();
+    return trimBlanks(list.text(row));
 }
 
-bool holdsTheServiceFooter(const QStringList &lines)
-{
-    // The footer closes every page of the service: look from the end.
-    for (auto line = lines.crbegin(); line != lines.crend(); ++line)
-        if (line->contains(listing::kFooterMarker, Qt::CaseInsensitive))
-            return true;
-    return false;
-}
-
-// Every page of the service ends in its footer. Anything else (a proxy's HTML
-// error page, noise, an answer cut off on the way) would turn into rows of
-// rubbish, so it gives none; a refusal found in it still counts.
+// Only a listing of the service gives rows: a proxy's error page, noise or an
+// answer cut off on the way would turn into rows of rubbish. A refusal found
+// in such an answer still counts. At most kMostArticlesPerAnswer articles are
+// taken; the rest are left out with a word on standard error.
 ParsedListing parseServiceAnswer(const QStringList &lines)
 {
-    ParsedListing listing = parseListing(lines);
-    if (!holdsTheServiceFooter(lines))
-        listing.articles.clear();
+    const qsizetype bodySize = listingBodySize(lines);
+    if (bodySize < 0) {
+        qWarning("Tidewick: the news service's answer is not a listing; it gives no news.");
+        ParsedListing none;
+        none.refused = parseListing(lines).refused;
+        return none;
+    }
+    ParsedListing listing = parseListing(lines.first(bodySize));
+    const qsizetype leftOut = listing.articles.size() - kMostArticlesPerAnswer;
+    if (leftOut > 0) {
+        qWarning("Tidewick: the news service's answer lists %lld articles; the first %lld are taken, %lld left out.",
+                 qlonglong(listing.articles.size()), qlonglong(kMostArticlesPerAnswer), qlonglong(leftOut));
+        listing.articles.resize(kMostArticlesPerAnswer);
+    }
     return listing;
+}
+
+// A keyword named in a message: long ones are cut short.
+QString shortened(const QString &keyword)
+{
+    constexpr qsizetype kShown = 40;
+    return keyword.size() <= kShown ? keyword : keyword.left(kShown) + QChar(0x2026);
 }
 } // namespace
 
@@ -61,7 +73,12 @@ bool FetchRun::fetchNewsNow()
     if (m_running)
         return false;
     m_running = true;
-    const auto done = qScopeGuard([this] { m_running = false; });
+    m_cancelled = false;
+    m_toldTooLong.clear();
+    const auto done = qScopeGuard([this] {
+        m_running = false;
+        m_cancelled = false;
+    });
 
     Trap trap(m_reporter, kModule, QStringLiteral("FetchNewsNow"));
     ProgramState &globals = *m_services.globals;
@@ -106,7 +123,7 @@ bool FetchRun::fetchNewsNow()
     int countries = 0;
     trap(118, [&] { countries = m_lists.countries->count(); });
     bool anyTicked = false;
-    for (int row = 0; row < countries && !m_stopped; ++row) {
+    for (int row = 0; row < countries && !halted(); ++row) {
         trap(120, [&] {
             if (row < m_lists.countries->count() && m_lists.countries->rows().isChecked(row)) {
                 anyTicked = true;
@@ -124,13 +141,14 @@ void FetchRun::fetchKeywords(const QString &country)
     Trap trap(m_reporter, kModule, QStringLiteral("FetchKeys"));
     int keywords = 0;
     trap(100, [&] { keywords = m_lists.keywords->count(); });
-    for (int row = 0; row < keywords && !m_stopped; ++row) {
+    for (int row = 0; row < keywords && !halted(); ++row) {
         trap(102, [&] {
             // The list may have shrunk while an earlier query handled events.
             if (row >= m_lists.keywords->count())
                 return;
-            const QString keyword = trimmedText(*m_lists.keywords, row).replace(QLatin1Char(' '), QLatin1Char('+'));
-            fetchCategories(keyword, country);
+            const QString keyword = trimmedText(*m_lists.keywords, row);
+            if (keywordCanBeSent(keyword))
+                fetchCategories(QString(keyword).replace(QLatin1Char(' '), QLatin1Char('+')), country);
         });
     }
     if (keywords == 0)
@@ -143,7 +161,7 @@ void FetchRun::fetchCategories(const QString &keyword, const QString &country)
     int categories = 0;
     trap(100, [&] { categories = m_lists.categories->count(); });
     bool anyTicked = false;
-    for (int row = 0; row < categories && !m_stopped; ++row) {
+    for (int row = 0; row < categories && !halted(); ++row) {
         trap(102, [&] {
             if (row < m_lists.categories->count() && m_lists.categories->rows().isChecked(row)) {
                 anyTicked = true;
@@ -155,12 +173,29 @@ void FetchRun::fetchCategories(const QString &keyword, const QString &country)
         trap(104, [&] { addNews(country, keyword, QString()); });
 }
 
+// A keyword too long for one program argument cannot be sent; it is skipped
+// uncounted and named once a run.
+bool FetchRun::keywordCanBeSent(const QString &keyword)
+{
+    if (keywordFitsInQuery(keyword))
+        return true;
+    if (!m_toldTooLong.contains(keyword)) {
+        m_toldTooLong.insert(keyword);
+        m_services.dialogs->showMessage(kBalloonTitle,
+                                        QStringLiteral("The keyword \"%1\" is longer than %2 characters and cannot "
+                                                       "be sent to the news service. It was skipped.")
+                                            .arg(shortened(keyword), QString::number(kLongestKeyword)),
+                                        MessageIcon::None);
+    }
+    return false;
+}
+
 bool FetchRun::gateIsOpen() const
 {
     const ProgramState &globals = *m_services.globals;
     // Equality passes: up to 51 requests fit a window, and a quota of 2
     // allows three queries in a run. The test limit is strict.
-    return !m_stopped && globals.dailyRecs <= budget::kRequestsPerWindow
+    return !halted() && globals.dailyRecs <= budget::kRequestsPerWindow
         && (!globals.testFetch || globals.testArticleCount < 2) && globals.runQueries <= globals.runQuota;
 }
 
@@ -183,6 +218,8 @@ void FetchRun::addArticle(const QString &article)
     ProgramState &globals = *m_services.globals;
     m_announcer.announce(article, kBalloonTitle, kBalloonSeconds);
     waitSeconds(*m_services.clock, kSecondsAfterBalloon);
+    // A closing window takes no more rows; a run turned off keeps the one
+    // it has shown.
     if (m_stopped)
         return;
     m_lists.results->rows().append(article);
@@ -202,14 +239,16 @@ void FetchRun::addNews(const QString &country, const QString &keyword, const QSt
         return;
 
     trap(102, [&] { deleteFileSafe(globals.messagePath); });
-    trap(104, [&] {
+    // Every request counts, whatever comes of it, and is stored before it
+    // goes out: a program killed during the query has still spent it.
+    if (!trap(104, [&] { countRequest(); }))
+        return;
+    trap(106, [&] { ++globals.runQueries; });
+    trap(108, [&] {
         const QString target = requestTarget(country, keyword, category, m_services.newsHost);
         const QStringList arguments = curlArguments(target, globals.messagePath, m_services.queryTimeLimitSeconds);
         runner.runAndWait(globals.curlCommand, arguments, OutputLimit{globals.messagePath, kAnswerSizeLimit});
     });
-    // Every request counts, whatever came of it.
-    trap(106, [&] { countRequest(); });
-    trap(108, [&] { ++globals.runQueries; });
 
     bool answered = false;
     trap(110, [&] {
@@ -218,7 +257,7 @@ void FetchRun::addNews(const QString &country, const QString &keyword, const QSt
             deleteFileSafe(globals.messagePath);
         answered = fileExists(globals.messagePath);
     });
-    if (answered && !m_stopped) {
+    if (answered && !halted()) {
         trap(112, [&] { deleteFileSafe(globals.cleanPath); });
         trap(114, [&] {
             // A cleaner that fails or is stopped leaves no half-cleaned text behind.
@@ -228,7 +267,7 @@ void FetchRun::addNews(const QString &country, const QString &keyword, const QSt
         bool cleaned = false;
         trap(116, [&] { cleaned = fileExists(globals.cleanPath); });
         ParsedListing listing;
-        if (cleaned && !m_stopped)
+        if (cleaned && !halted())
             trap(118, [&] { listing = parseServiceAnswer(TextFileReader::ReadUtf8TextFile(globals.cleanPath)); });
         if (listing.refused) {
             trap(120, [&] {
@@ -237,7 +276,7 @@ void FetchRun::addNews(const QString &country, const QString &keyword, const QSt
             });
         }
         for (const QString &article : std::as_const(listing.articles)) {
-            if (m_stopped)
+            if (halted())
                 break;
             trap(122, [&] { addArticle(article); });
         }

@@ -4,6 +4,7 @@
 #include "core/ErrorReport.h"
 #include "core/Services.h"
 
+#include <QSet>
 #include <QString>
 #include <functional>
 
@@ -41,8 +42,13 @@ public:
     bool isRunning() const { return m_running; }
     // After this no query starts any more (the program is ending).
     void stop() { m_stopped = true; }
+    // Ends the run in progress before its next query or article; the next
+    // run starts as usual (automatic fetching was turned off).
+    void cancel() { m_cancelled = m_running; }
 
 private:
+    bool halted() const { return m_stopped || m_cancelled; }
+    bool keywordCanBeSent(const QString &keyword);
     bool gateIsOpen() const;
     void countRequest();
     void addArticle(const QString &article);
@@ -54,6 +60,13 @@ private:
     Lists m_lists;
     bool m_running = false;
     bool m_stopped = false;
+    bool m_cancelled = false;
+    // Keywords too long to send that this run has already named.
+    QSet<QString> m_toldTooLong;
 };
+
+// The most articles taken from one answer: each is shown for seconds, and a
+// service listing thousands would keep a run going for hours.
+inline constexpr qsizetype kMostArticlesPerAnswer = 100;
 
 } // namespace tidewick

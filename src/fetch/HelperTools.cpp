@@ -4,9 +4,16 @@
 #include "core/ProgramState.h"
 #include "core/FileHelpers.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <cerrno>
+#include <limits>
+#include <signal.h>
+#include <unistd.h>
 
 namespace tidewick {
 
@@ -21,15 +28,36 @@ QString findHelper(const QString &name, const QString &package)
     return path;
 }
 
+const QString kWorkFolderPrefix = QStringLiteral("tidewick-");
+
+// The process that made a work folder "tidewick-<pid>-XXXXXX", or 0.
+qint64 ownerOf(const QString &folderName)
+{
+    const QStringList parts = folderName.mid(kWorkFolderPrefix.size()).split(QLatin1Char('-'));
+    bool ok = false;
+    const qint64 pid = parts.size() == 2 ? parts.at(0).toLongLong(&ok) : 0;
+    return ok && pid > 0 && pid <= std::numeric_limits<pid_t>::max() ? pid : 0;
+}
+
+bool processIsRunning(qint64 pid)
+{
+    // EPERM: the process exists but belongs to someone else.
+    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+}
+
 // Work files live in a folder of their own that only this user can enter,
 // made fresh for every run: nobody can plant a link under their names, and
-// two running copies never share them.
+// two running copies never share them. The name carries this process, so a
+// later start can tell the folder of a crashed run from a running one's.
 QString ensureWorkFolder(ProgramState &globals)
 {
     if (!globals.workFolder.isEmpty() && QDir(globals.workFolder).exists())
         return globals.workFolder;
     const QString parent = temporaryFolder();
-    QTemporaryDir folder(QDir(parent).filePath(QStringLiteral("tidewick-XXXXXX")));
+    if (globals.workFolder.isEmpty())
+        removeAbandonedWorkFolders(parent);
+    const QString name = kWorkFolderPrefix + QString::number(QCoreApplication::applicationPid()) + QStringLiteral("-XXXXXX");
+    QTemporaryDir folder(QDir(parent).filePath(name));
     // Named, so the user knows which setting (TEMP, TMPDIR) to look at.
     if (!folder.isValid())
         throw AppError(QStringLiteral("Path/File access error: %1 (%2)").arg(parent, folder.errorString()));
@@ -43,6 +71,18 @@ QString temporaryFolder()
 {
     const QString fromEnvironment = qEnvironmentVariable("TEMP");
     return fromEnvironment.isEmpty() ? QDir::tempPath() : fromEnvironment;
+}
+
+void removeAbandonedWorkFolders(const QString &parent)
+{
+    const QFileInfoList folders =
+        QDir(parent).entryInfoList({kWorkFolderPrefix + QLatin1Char('*')}, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QFileInfo &folder : folders) {
+        const qint64 owner = ownerOf(folder.fileName());
+        if (owner == 0 || folder.isSymLink() || folder.ownerId() != ::getuid() || processIsRunning(owner))
+            continue;
+        QDir(folder.filePath()).removeRecursively();
+    }
 }
 
 void writeCurlFiles(ProgramState &globals)

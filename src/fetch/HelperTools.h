@@ -16,6 +16,12 @@ QString temporaryFolder();
 void writeCurlFiles(ProgramState &globals);
 // Finds ansifilter on PATH; sets ansiFilterCommand and cleanPath.
 void writeAnsiFilter(ProgramState &globals);
+// Removes the work folders that earlier runs of this user left in `parent`
+// without tidying up (a crash, a kill). A folder's name carries the process
+// that made it; a folder whose process still runs is never touched, nor one
+// without that mark.
+void removeAbandonedWorkFolders(const QString &parent);
+
 // Delete the work files (at shutdown); the second also removes the folder.
 void deleteCurlFiles(ProgramState &globals);
 void deleteAnsiFilter(ProgramState &globals);

@@ -80,7 +80,50 @@ private:
     QStringMatcher m_matcher;
 };
 
+// The service refuses in a box of its own, the first after the header. An
+// article quoting the refusal begins with its source and is no refusal.
+bool opensWithRefusal(const QStringList &lines, qsizetype start)
+{
+    static const Marker refusal(listing::kRefusalMarker);
+    for (qsizetype i = start; i < lines.size(); ++i) {
+        const QString &line = lines.at(i);
+        if (line.contains(kBlank))
+            return refusal.isIn(line) && lineContent(line).startsWith(listing::kRefusalMarker, Qt::CaseInsensitive);
+    }
+    return false;
+}
+
+bool isBorder(const QString &line, QChar left, QChar right)
+{
+    return line.size() >= 2 && line.front() == left && line.back() == right && !line.contains(kBlank);
+}
+
+bool isEmptyLine(const QString &line)
+{
+    return std::all_of(line.cbegin(), line.cend(), [](QChar c) { return c.isSpace(); });
+}
+
 } // namespace
+
+qsizetype listingBodySize(const QStringList &lines)
+{
+    static const Marker header(listing::kHeaderMarker);
+    qsizetype first = 0;
+    qsizetype last = lines.size() - 1;
+    while (first <= last && isEmptyLine(lines.at(first)))
+        ++first;
+    while (last >= first && isEmptyLine(lines.at(last)))
+        --last;
+    if (last - first < 3 || !isBorder(lines.at(first), u'┌', u'┐') || !header.isIn(lines.at(first + 1))
+        || !isBorder(lines.at(first + 2), u'├', u'┤') || !isBorder(lines.at(last), u'└', u'┘'))
+        return -1;
+    // The footer box begins after the last separator.
+    for (qsizetype i = last - 1; i > first + 2; --i) {
+        if (isBorder(lines.at(i), u'├', u'┤'))
+            return i + 1;
+    }
+    return first + 3;
+}
 
 QString lineContent(const QString &line)
 {
@@ -111,7 +154,6 @@ ParsedListing parseListing(const QStringList &lines)
     static const Marker header(listing::kHeaderMarker);
     static const Marker noArticles(listing::kNoArticlesMarker);
     static const Marker footer(listing::kFooterMarker);
-    static const Marker refusal(listing::kRefusalMarker);
 
     ParsedListing result;
 
@@ -124,6 +166,7 @@ ParsedListing parseListing(const QStringList &lines)
         }
     }
 
+    result.refused = opensWithRefusal(lines, start);
     QString article;
     for (qsizetype i = start; i < lines.size(); ++i) {
         const QString &line = lines.at(i);
@@ -139,8 +182,6 @@ ParsedListing parseListing(const QStringList &lines)
             continue;
         if (footer.isIn(line))
             return result; // the text gathered since the last border is dropped
-        if (refusal.isIn(line))
-            result.refused = true;
         appendContent(article, line);
         article += kBlank;
     }

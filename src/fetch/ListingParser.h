@@ -31,7 +31,8 @@ struct ParsedListing {
     // The article texts in listing order: the contents of an article's lines,
     // each followed by one blank (so every text ends in a blank).
     QStringList articles;
-    // A line of the listing carried the refusal text.
+    // The service refused the query: the first row after the header begins
+    // with the refusal text (an article quoting it does not count).
     bool refused = false;
 };
 
@@ -53,5 +54,13 @@ QString cleanArticleText(QString text);
 // lines without a blank; the footer line ends the parse and drops a pending
 // article. Runs in time linear in the size of the listing.
 ParsedListing parseListing(const QStringList &lines);
+
+// How many of the lines are a listing of the service without its footer box,
+// or -1 when the lines are no listing at all. A listing opens with a top
+// border and the header row, and closes with a bottom border on its last
+// line; its last box is the footer. Whatever the footer says, the articles
+// come from the lines before it; noise, web pages and answers cut off on the
+// way give -1.
+qsizetype listingBodySize(const QStringList &lines);
 
 } // namespace tidewick

@@ -14,6 +14,9 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <limits>
+#include <sys/types.h>
+
 using namespace tidewick;
 using test::TestWindow;
 
@@ -265,6 +268,25 @@ private slots:
         QCOMPARE(folder.permissions() & 0x0077, QFileDevice::Permissions()); // nothing for group or others
         QCOMPARE(QFileInfo(globals.messagePath).absolutePath(), folder.absoluteFilePath());
         QCOMPARE(QFileInfo(globals.cleanPath).fileName(), QStringLiteral("clean.txt"));
+    }
+
+    // Start-up removes the work folders that crashed runs left behind, and
+    // only those: a running copy's folder and unmarked folders stay.
+    void workFoldersOfEndedRuns_areRemovedAtStartUp()
+    {
+        TestWindow window;
+        const QDir temp(window.tempFolder());
+        const QString ended = QStringLiteral("tidewick-%1-aB3dE9").arg(std::numeric_limits<pid_t>::max());
+        const QString running = QStringLiteral("tidewick-%1-Xy12Zw").arg(QCoreApplication::applicationPid());
+        const QString unmarked = QStringLiteral("tidewick-Qr56St");
+        for (const QString &folder : {ended, running, unmarked})
+            test::writeFile(temp.filePath(folder + QStringLiteral("/message.txt")), "half an answer");
+        window.create();
+        QVERIFY(!temp.exists(ended));
+        QVERIFY(temp.exists(running + QStringLiteral("/message.txt")));
+        QVERIFY(temp.exists(unmarked + QStringLiteral("/message.txt")));
+        QVERIFY(QFileInfo(window.globals.workFolder).isDir());
+        QVERIFY(window.dialogs.errorReports().isEmpty());
     }
 };
 

@@ -6,6 +6,7 @@
 #include "ProcessChecks.h"
 #include "TestPaths.h"
 #include "TestWindow.h"
+#include "core/KeywordLimits.h"
 #include "core/ReportList.h"
 #include "fetch/HelperTools.h"
 #include "fetch/FetchRun.h"
@@ -80,16 +81,21 @@ private slots:
 
     // --- Keywords ----------------------------------------------------------------
 
-    // A keyword of 100,000 characters goes to curl as one argument, unchanged
-    // (blanks as "+"), and the window's lists and the export keep it whole.
-    void hundredThousandCharacterKeyword_isOneArgumentAndKeptWhole()
+    // The longest keyword a query can carry goes to curl as one argument,
+    // unchanged (blanks as "+"), and the window's lists and the export keep a
+    // row of 100,000 characters whole.
+    void longestKeyword_isOneArgumentAndKeptWhole()
     {
-        QString keyword;
-        keyword.reserve(100000);
-        const QString piece = QStringLiteral("Ab c\u00e9\u65b0[]{}#?%.. -");
-        while (keyword.size() < 100000)
-            keyword += piece;
-        keyword.truncate(100000);
+        const auto awkwardText = [](qsizetype size) {
+            QString text;
+            text.reserve(size);
+            const QString piece = QStringLiteral("Ab c\u00e9\u65b0[]{}#?%.. -");
+            while (text.size() < size)
+                text += piece;
+            text.truncate(size);
+            return text;
+        };
+        const QString keyword = awkwardText(kLongestKeyword);
 
         TestWindow window;
         test::FakeRunner &runner = window.useFakeRunner();
@@ -104,8 +110,8 @@ private slots:
         QCOMPARE(runner.targets().first(),
                  urlSafeTarget(QStringLiteral("localhost:9/") + keyword.trimmed().replace(u' ', u'+')));
 
-        // The keyword as a results row, saved and read back byte for byte.
-        form.resultsList->rows().append(keyword);
+        // A row of 100,000 characters, saved and read back byte for byte.
+        form.resultsList->rows().append(awkwardText(100000));
         const QString path = m_files.filePath(QStringLiteral("long.txt"));
         window.dialogs.saveAnswers.enqueue(path);
         form.saveResultsButton->click();

@@ -38,6 +38,32 @@ private slots:
         QVERIFY(messages[1].text.startsWith(QStringLiteral("plain failure\r\n")));
         QVERIFY(messages[1].text.contains(QStringLiteral("at line 104\r\r")));
     }
+
+    // A timer failing while its report is still open must not pile up boxes:
+    // the same report waits for the open one to close, another one shows.
+    void sameReportWhileItIsOpen_isNotShownAgain()
+    {
+        test::ScriptedDialogs dialogs;
+        ErrorReporter reporter(dialogs);
+        Trap trap(reporter, QStringLiteral("Form1"), QStringLiteral("Timer1_Timer"));
+        const auto fail = [] { throw AppError::invalidArgument(); };
+        bool firstBox = true;
+        dialogs.onShow = [&](const test::ScriptedDialogs::Shown &) {
+            if (!std::exchange(firstBox, false))
+                return;
+            for (int tick = 0; tick < 29; ++tick)
+                trap(102, fail);
+            trap(104, fail);
+        };
+        trap(102, fail);
+        trap(102, fail); // the first box was closed
+
+        const QStringList reports = dialogs.errorReports();
+        QCOMPARE(reports.size(), 3);
+        QVERIFY(reports[0].contains(QStringLiteral("at line 102\r")));
+        QVERIFY(reports[1].contains(QStringLiteral("at line 104\r")));
+        QCOMPARE(reports[2], reports[0]);
+    }
 };
 
 QTEST_GUILESS_MAIN(ErrorReportTest)

@@ -2,6 +2,7 @@
 #include "TestPaths.h"
 #include "TestWindow.h"
 #include "core/ReportList.h"
+#include "core/KeywordLimits.h"
 #include "core/ValueConversion.h"
 #include "fetch/FetchRun.h"
 #include "fetch/RequestBudget.h"
@@ -53,6 +54,19 @@ QStringList manyKeywords(int count)
     for (int i = 0; i < count; ++i)
         keywords << QStringLiteral("k%1").arg(i);
     return keywords;
+}
+
+// A listing as the service lays it out, with one row for each article.
+QByteArray listingOf(const QStringList &articles)
+{
+    const QString top = "┌" + QString(78, u'─') + "┐\n";
+    const QString separator = "├" + QString(78, u'─') + "┤\n";
+    const QString bottom = "└" + QString(78, u'─') + "┘\n";
+    const auto row = [](const QString &text) { return "│ " + text.leftJustified(76) + " │\n"; };
+    QString text = top + row(QStringLiteral("Articles")) + separator;
+    for (const QString &article : articles)
+        text += row(article) + separator;
+    return (text + row(QStringLiteral("Footer")) + bottom).toUtf8();
 }
 
 } // namespace
@@ -176,26 +190,55 @@ private slots:
         QCOMPARE(fromDayNumber(parseDayNumber(fetch.stored(SettingKeys::StartDate))), start);
     }
 
-    // An answer without the service's footer (cut off, or not the service's
-    // at all) adds no row but counts; a refusal in it still closes the window.
-    void answerWithoutFooter_addsNoRowButCounts_data()
+    // Only a listing of the service gives rows, whatever its footer says, and
+    // at most 100 of them; anything else (cut off, an error page, a web page)
+    // gives none, with a warning, but counts. The refusal is the service's
+    // own box, not an article quoting it.
+    void answer_givesRowsOnlyAsAListing_data()
     {
         QTest::addColumn<QByteArray>("listing");
+        QTest::addColumn<int>("rows");
         QTest::addColumn<QString>("dailyRecs");
-        const auto cutBeforeFooter = [](const char *name) {
-            const QByteArray whole = fixture(name);
+        QTest::addColumn<QString>("warning");
+        const QString notAListing = QStringLiteral("not a listing");
+        const QByteArray three = fixture("01-three-articles.clean.txt");
+        const auto cutBeforeFooter = [](const QByteArray &whole) {
             return whole.left(whole.indexOf("Powered by the News API"));
         };
-        QTest::newRow("articles") << cutBeforeFooter("01-three-articles.clean.txt") << QStringLiteral("1");
-        QTest::newRow("refusal") << cutBeforeFooter("09-refused.clean.txt") << QStringLiteral("101");
+        QTest::newRow("cut off") << cutBeforeFooter(three) << 0 << "1" << notAListing;
+        QTest::newRow("cut off after a border") << three.left(three.indexOf("│ Reuters")) << 0 << "1" << notAListing;
+        QTest::newRow("refusal, cut off") << cutBeforeFooter(fixture("09-refused.clean.txt")) << 0 << "101"
+                                          << notAListing;
+        QTest::newRow("the service's error page") << fixture("07-error.clean.txt") << 0 << "1" << notAListing;
+        QTest::newRow("a web page") << QByteArray("<html><body><h1>502 Bad Gateway</h1></body></html>\n") << 0 << "1"
+                                    << notAListing;
+        QTest::newRow("footer reworded")
+            << QByteArray(three).replace("Powered by the News API", "Powered by the News-API") << 3 << "1" << QString();
+        QTest::newRow("a footer of other words")
+            << listingOf({"first", "second"}) << 2 << "1" << QString();
+        QTest::newRow("an article quoting the refusal")
+            << QByteArray(three).replace("Open-source text editor reaches version 2.0 after five years",
+                                         "You have made too many requests recently, says an editor  ")
+            << 3 << "1" << QString();
+        QStringList stories;
+        for (int i = 1; i <= 150; ++i)
+            stories << QStringLiteral("Story %1").arg(i);
+        QTest::newRow("150 articles") << listingOf(stories) << 100 << "1" << QStringLiteral("150 articles.*50 left out");
     }
-    void answerWithoutFooter_addsNoRowButCounts()
+    void answer_givesRowsOnlyAsAListing()
     {
         QFETCH(QByteArray, listing);
+        QFETCH(int, rows);
         QFETCH(QString, dailyRecs);
+        QFETCH(QString, warning);
+        if (!warning.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
         FetchWindow fetch(listing);
         fetch.run(true);
-        QCOMPARE(fetch.form().resultsList->rows().texts(), QStringList());
+        const QStringList texts = fetch.form().resultsList->rows().texts();
+        QCOMPARE(texts.size(), rows);
+        if (rows == 100)
+            QCOMPARE(texts.last(), QStringLiteral("Story 100 "));
         QCOMPARE(fetch.stored(SettingKeys::DailyRecs), dailyRecs);
         QCOMPARE(QDir(fetch.window.globals.workFolder).entryList(QDir::Files), QStringList());
     }
@@ -243,6 +286,32 @@ private slots:
         withCategory.addKeywords({QStringLiteral("mars rover")});
         withCategory.run(true);
         QCOMPARE(withCategory.runner->targets(), QStringList({"localhost:9/mars+rover,category=science"}));
+
+        // Only blanks go from the ends: a keyword of tabs is no bare query.
+        FetchWindow tabs;
+        tabs.addKeywords({QStringLiteral(" \t\t "), QStringLiteral("\nnews\n")});
+        tabs.run(true);
+        QCOMPARE(tabs.runner->targets(), QStringList({"localhost:9/%09%09", "localhost:9/%0Anews%0A"}));
+    }
+
+    // A keyword longer than a query can carry is skipped, uncounted, and
+    // named once however many countries the run walks.
+    void keywordTooLongToSend_isSkippedUncountedAndNamedOnce()
+    {
+        FetchWindow fetch;
+        fetch.tick(fetch.form().countryList, QStringLiteral("ar"));
+        fetch.tick(fetch.form().countryList, QStringLiteral("us"));
+        const QString tooLong = QStringLiteral("long") + QString(kLongestKeyword, u'x');
+        fetch.addKeywords({QStringLiteral("a"), tooLong, QStringLiteral("b")});
+        fetch.form().intervalList->selectRow(4);
+        fetch.run();
+        QCOMPARE(fetch.runner->targets(),
+                 QStringList({"ar.localhost:9/a", "ar.localhost:9/b", "us.localhost:9/a", "us.localhost:9/b"}));
+        QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QStringLiteral("4"));
+        const QStringList messages = fetch.window.dialogs.messageTexts();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages[0].contains(QStringLiteral("\"longxxxx")));
+        QVERIFY(messages[0].size() < 300);
     }
 
     void nothingTickedAndNoKeyword_makesOneBareQuery()
@@ -284,7 +353,15 @@ private slots:
     void answer_becomesRowsBalloonsAndCountedRequests()
     {
         FetchWindow fetch(fixture("01-three-articles.clean.txt"));
+        // Counted and stored before it goes out: a program killed during the
+        // query has spent it all the same.
+        QString storedDuringQuery;
+        fetch.runner->whileRunning = [&] {
+            if (storedDuringQuery.isEmpty())
+                storedDuringQuery = fetch.stored(SettingKeys::DailyRecs);
+        };
         fetch.run(true);
+        QCOMPARE(storedDuringQuery, QStringLiteral("1"));
         const QStringList expected =
             QString::fromUtf8(fixture("01-three-articles.expected.txt")).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(fetch.form().resultsList->rows().texts(), expected);

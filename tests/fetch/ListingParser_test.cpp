@@ -107,6 +107,45 @@ private slots:
         QCOMPARE(parsed.refused, match.captured(1) == "true");
         for (const QString &article : parsed.articles)
             QVERIFY(article.endsWith(u' '));
+
+        // Listings give the same articles from their body alone; the error
+        // and help pages are no listings.
+        const QStringList lines = fileLines(base + ".clean.txt");
+        const qsizetype bodySize = listingBodySize(lines);
+        const bool page = base.endsWith("07-error") || base.endsWith("08-help");
+        QCOMPARE(bodySize < 0, page);
+        if (!page)
+            QCOMPARE(parseListing(lines.first(bodySize)).articles, expected);
+    }
+
+    // --- what is a listing at all ---
+
+    void listing_isKnownByItsBoxes_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("bodySize"); // -1: no listing
+        const QStringList listing = framed({row("a"), kSeparator});
+        QTest::newRow("listing") << listing << 5;
+        QTest::newRow("footer reworded")
+            << QStringList(listing).replaceInStrings("Powered by the News API", "Brought by the news API") << 5;
+        QTest::newRow("header box and footer only") << QStringList{kTop, row("Articles"), kSeparator,
+                                                                   kFooterFirstRow, kBottom}
+                                                    << 3;
+        QTest::newRow("empty lines around") << QStringList{"", " "} + listing + QStringList{"\t", ""} << 7;
+        QTest::newRow("cut off") << listing.first(listing.size() - 2) << -1;
+        QTest::newRow("cut off at a border") << listing.first(5) << -1;
+        QTest::newRow("another box first")
+            << QStringList{kTop, row("Help"), kSeparator, row("Articles"), kSeparator, kFooterFirstRow, kBottom} << -1;
+        QTest::newRow("no top border") << listing.sliced(1) << -1;
+        QTest::newRow("web page") << QStringList{"<html>", "<h1> Articles</h1>", "</html>"} << -1;
+        QTest::newRow("no lines") << QStringList{} << -1;
+        QTest::newRow("one empty line") << QStringList{QString()} << -1;
+    }
+    void listing_isKnownByItsBoxes()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(int, bodySize);
+        QCOMPARE(listingBodySize(lines), qsizetype(bodySize));
     }
 
     // --- content of one line ---
@@ -245,6 +284,12 @@ private slots:
             << QStringList{kTop, row("You have made too many requests recently"), kSeparator, row("Articles"),
                            kSeparator}
             << QStringList{} << false;
+        QTest::newRow("an article quoting the refusal is none")
+            << framed({row("Daily Wire - You have made too many requests recently, a server said"), kSeparator})
+            << QStringList{"Daily Wire - You have made too many requests recently, a server said "} << false;
+        QTest::newRow("refusal after the first box is an article's")
+            << framed({row("a"), kSeparator, row("You have made too many requests recently"), kSeparator})
+            << QStringList{"a ", "You have made too many requests recently "} << false;
         QTest::newRow("footer comes before the refusal")
             << QStringList{row("Articles"),
                            row("Powered by the News API (https://newsapi.org) You have made too many requests recently"),

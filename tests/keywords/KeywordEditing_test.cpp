@@ -1,4 +1,5 @@
 #include "TestWindow.h"
+#include "core/KeywordLimits.h"
 #include "core/ReportList.h"
 
 #include <QPushButton>
@@ -94,6 +95,23 @@ private slots:
             QCOMPARE(shown.text, QStringLiteral("Enter one keyword:"));
         }
         QCOMPARE(form.resultsList->count(), 0);
+    }
+
+    // A keyword longer than a query can carry is refused with a message; one
+    // of the longest length that fits is added.
+    void addOneKeyword_tooLongForAQuery_isRefusedSaying()
+    {
+        TestWindow window;
+        MainWindow &form = window.create();
+        const QString longest(kLongestKeyword, u'k');
+        window.dialogs.textAnswers.append({longest + QLatin1Char('k'), longest});
+        form.addKeywordButton->click();
+        form.addKeywordButton->click();
+        QCOMPARE(rowsOf(form.keywordList), QStringList{longest});
+        const QStringList messages = window.dialogs.messageTexts();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages[0].contains(QString::number(kLongestKeyword)));
+        QVERIFY(messages[0].contains(QStringLiteral("not added")));
     }
 
     void sampleData_eachPressAppendsTheThreeAfterWhatIsThere()

@@ -1,4 +1,5 @@
 #include "FakeRunner.h"
+#include "TestPaths.h"
 #include "TestWindow.h"
 #include "core/ReportList.h"
 #include "schedule/Countdown.h"
@@ -167,21 +168,124 @@ private slots:
         QVERIFY(!offForm.countdownTimer->isTicking());
     }
 
-    void turnOffDuringAScheduledFetch_isHonoured()
+    // "Turn Off" during any fetch (the toggle's own first one, a scheduled
+    // one, a test fetch), while a query runs or an article is shown: the run
+    // ends there, "Off" is stored, and no countdown runs or fetches after it.
+    void turnOffDuringAFetch_endsTheRunAndTheCountdown_data()
+    {
+        QTest::addColumn<QString>("fetch");
+        QTest::addColumn<bool>("duringAnArticle");
+        for (const char *fetch : {"turn on", "scheduled", "test"}) {
+            QTest::addRow("%s, during its query", fetch) << QString::fromLatin1(fetch) << false;
+            QTest::addRow("%s, during its first article", fetch) << QString::fromLatin1(fetch) << true;
+        }
+    }
+    void turnOffDuringAFetch_endsTheRunAndTheCountdown()
+    {
+        QFETCH(QString, fetch);
+        QFETCH(bool, duringAnArticle);
+        SchedulerWindow scheduler;
+        MainWindow &form = scheduler.create();
+        form.intervalList->selectRow(4); // 24 hours: the budget holds every query
+        form.keywordList->rows().append(QStringList{"a", "b", "c"});
+        scheduler.runner->listing = test::readFile(test::listingFixturesDir() + "/01-three-articles.clean.txt");
+        if (fetch != QLatin1String("turn on"))
+            form.onAutomaticFetchClicked(); // on, with a whole first fetch
+        const int queriesBefore = scheduler.queries();
+        const int rowsBefore = form.resultsList->count();
+
+        const auto turnOff = [&] {
+            if (form.automaticFetchButton->text() == kTurnOff)
+                form.onAutomaticFetchClicked();
+        };
+        if (duringAnArticle)
+            scheduler.window.clock.duringWait = turnOff;
+        else
+            scheduler.runner->whileRunning = turnOff;
+        if (fetch == QLatin1String("turn on")) {
+            form.onAutomaticFetchClicked();
+        } else if (fetch == QLatin1String("scheduled")) {
+            scheduler.window.globals.elapsedSeconds = 86399;
+            form.onCountdownTick();
+        } else {
+            form.onTestFetchClicked();
+        }
+        scheduler.window.clock.duringWait = nullptr;
+        scheduler.runner->whileRunning = nullptr;
+
+        QCOMPARE(scheduler.queries(), queriesBefore + 1);
+        // The article on screen is kept; the rest of the run is not shown.
+        QCOMPARE(form.resultsList->count(), rowsBefore + (duringAnArticle ? 1 : 0));
+        QCOMPARE(form.automaticFetchButton->text(), kTurnOn);
+        QCOMPARE(scheduler.window.settings.read(SettingKeys::StartStopState, QString()), QStringLiteral("Off"));
+        QCOMPARE(form.countdownTimer->period(), 0);
+        QVERIFY(!form.countdownTimer->isTicking());
+        for (int tick = 0; tick < 3; ++tick)
+            form.onCountdownTick();
+        QCOMPARE(scheduler.countdown(), QStringLiteral("Automatic news fetch is Off."));
+        QCOMPARE(scheduler.queries(), queriesBefore + 1);
+        QVERIFY(scheduler.window.dialogs.errorReports().isEmpty());
+
+        // The next run goes ahead as usual.
+        form.onAutomaticFetchClicked();
+        QCOMPARE(scheduler.queries(), queriesBefore + 4);
+    }
+
+    // The user cannot take the choice away from the interval list.
+    void intervalList_keepsItsChoice()
     {
         SchedulerWindow scheduler;
         MainWindow &form = scheduler.create();
-        form.intervalList->selectRow(0);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        ReportList &list = *form.intervalList;
+        const QPoint thirdRow = list.visualRect(list.rows().index(2)).center();
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, thirdRow);
+        QCOMPARE(list.selectedRow(), 2);
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, thirdRow);
+        QCOMPARE(list.selectedRow(), 2);
+        list.setFocus();
+        QTest::keyClick(&list, Qt::Key_Space, Qt::ControlModifier);
+        QCOMPARE(list.selectedRow(), 2);
+        QTest::keyClick(&list, Qt::Key_Up);
+        QCOMPARE(list.selectedRow(), 1);
+        QCOMPARE(scheduler.window.settings.read(SettingKeys::OftenIndex, QString()), QStringLiteral("2"));
+        QVERIFY(scheduler.window.dialogs.shown.isEmpty());
+    }
+
+    // A stored choice the list does not offer is reported once at start-up;
+    // with automatic fetching on, the countdown then waits for a choice
+    // instead of failing every second.
+    void storedIntervalNotOffered_isReportedOnceAndTheCountdownWaits_data()
+    {
+        QTest::addColumn<QString>("oftenIndex");
+        for (const char *index : {"-1", "0", "9", "99"})
+            QTest::newRow(index) << QString::fromLatin1(index);
+    }
+    void storedIntervalNotOffered_isReportedOnceAndTheCountdownWaits()
+    {
+        QFETCH(QString, oftenIndex);
+        SchedulerWindow scheduler;
+        scheduler.window.settings.write(SettingKeys::OftenIndex, oftenIndex);
+        MainWindow &form = scheduler.create();
+        QStringList reports = scheduler.window.dialogs.errorReports();
+        QCOMPARE(reports.size(), 1);
+        QVERIFY(reports[0].contains(QStringLiteral("Form_Load at line 186\r")));
+        QCOMPARE(form.intervalList->selectedRow(), -1);
+
         form.onAutomaticFetchClicked();
-        scheduler.window.globals.elapsedSeconds = 1799;
-        scheduler.runner->whileRunning = [&] {
-            scheduler.runner->whileRunning = nullptr;
-            form.onAutomaticFetchClicked();
-        };
+        reports = scheduler.window.dialogs.errorReports();
+        const int queries = scheduler.queries();
+        for (int tick = 0; tick < 29; ++tick)
+            form.onCountdownTick();
+        QCOMPARE(scheduler.window.dialogs.errorReports(), reports);
+        QCOMPARE(scheduler.window.globals.elapsedSeconds, 0);
+        QCOMPARE(scheduler.queries(), queries);
+        QVERIFY(form.countdownTimer->isTicking());
+
+        form.intervalList->selectRow(0);
         form.onCountdownTick();
-        QCOMPARE(form.automaticFetchButton->text(), kTurnOn);
-        QCOMPARE(form.countdownTimer->period(), 0);
-        QVERIFY(!form.countdownTimer->isTicking());
+        QCOMPARE(scheduler.countdown(), QStringLiteral("Next news fetch will occur in 00:29:59"));
     }
 
     void buttonsDuringAFetch_startNoSecondRun()
