@@ -164,6 +164,7 @@ void MainWindow::createControls()
     connectResultHandlers();
     connectScheduleHandlers();
     connectTrayHandlers();
+    connectWatchList();
 }
 
 } // namespace tidewick

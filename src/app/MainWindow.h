@@ -12,6 +12,7 @@ class QCheckBox;
 class QGroupBox;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 
 namespace tidewick {
 
@@ -126,6 +127,11 @@ private:
         Trap(m_reporter, QStringLiteral("Form1"), QLatin1String(procedure))(0, handler);
     }
     void connectResultHandlers();
+    // The watch list (keywords, ticked countries and categories) kept between
+    // runs: restored at start-up, saved once per change.
+    void connectWatchList();
+    void restoreWatchList();
+    void saveWatchList();
     void watchPointer(QWidget *widget, Pointer pointer);
     void fillCodeList(Trap &trap, int firstLine, ReportList *list, const QString &text);
     void restoreAutomaticFetch(Trap &trap, const QString &startStopState);
@@ -139,6 +145,7 @@ private:
     Pointer m_pointer = Pointer::Default;
     std::optional<QCursor> m_customPointer;
     std::unique_ptr<FetchRun> m_news;
+    QTimer *m_watchListSave = nullptr;
 };
 
 } // namespace tidewick
