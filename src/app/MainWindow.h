@@ -119,6 +119,10 @@ private:
     void connectScheduleHandlers();
     void connectTrayHandlers();
     void tellFetchAlreadyRunning();
+    // A fetch run, unless the news service address is unusable: then nothing
+    // is queried at all.
+    void fetchNews();
+    void tellNewsServiceProblem();
     // Runs a handler that has no numbered statements of its own; a failure
     // is reported rather than left to end the program.
     template <typename Handler>

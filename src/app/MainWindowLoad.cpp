@@ -60,6 +60,8 @@ void MainWindow::startUp()
     trap(178, [&] { keywordList->setColumnWidthPixels(twips(kColumnWidthTwips)); });
     // Before anything may fetch: a start-up fetch queries what the user watches.
     restoreWatchList();
+    if (!m_services.newsHostProblem.isEmpty())
+        tellNewsServiceProblem();
 
     trap(180, [&] { writeCurlFiles(globals); });
     trap(182, [&] { writeAnsiFilter(globals); });

@@ -28,6 +28,9 @@ struct Services {
     QString autostartFolder;
     // The news service, host and optional port as curl takes them.
     QString newsHost;
+    // Why that address cannot be used, worded for the user; empty when it
+    // can. Nothing is queried while there is a problem.
+    QString newsHostProblem;
     // The longest a query may take before curl gives up.
     int queryTimeLimitSeconds = 60;
     // Ends the program at once, without returning (the window has closed).

@@ -241,6 +241,21 @@ private slots:
         QVERIFY(form.countryList->rows().isChecked(0));
     }
 
+    // An unusable news service address is said at start-up and again on a
+    // test fetch; neither the start-up fetch nor the test fetch queries.
+    void unusableNewsService_isSaidAndNothingIsQueried()
+    {
+        TestWindow window;
+        test::FakeRunner &runner = window.useFakeRunner();
+        window.services.newsHostProblem = QStringLiteral("The news service address is unusable.");
+        window.settings.write(SettingKeys::StartStopState, kOn);
+        MainWindow &form = window.create();
+        form.sampleKeywordsButton->click();
+        form.testFetchButton->click();
+        QCOMPARE(window.dialogs.messageTexts(), QStringList(2, QStringLiteral("The news service address is unusable.")));
+        QVERIFY(runner.targets().isEmpty());
+    }
+
     void handPointerFile_givesTheCustomPointerWithItsHotSpot()
     {
         TestWindow window;
