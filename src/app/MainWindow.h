@@ -19,6 +19,7 @@ namespace tidewick {
 class CountdownTimer;
 class FetchRun;
 class ReportList;
+class ResultsListActions;
 class TrayIcon;
 
 // The program's one window. Its controls are named after what they hold; the
@@ -41,6 +42,7 @@ public:
     QGroupBox *countdownGroup = nullptr;
     QProgressBar *countdownBar = nullptr;
     ReportList *resultsList = nullptr; // results
+    ResultsListActions *resultsActions = nullptr; // open and copy its articles
     QGroupBox *startupOptionsGroup = nullptr;
     QCheckBox *startAtLogonBox = nullptr;
     QCheckBox *startInTrayBox = nullptr;

@@ -6,6 +6,7 @@
 #include "desktop/AutostartEntry.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <cstdio>
 #include <cstdlib>
 
@@ -39,6 +40,7 @@ RealServices::RealServices(const QString &configFolder, const std::optional<QStr
     const NewsServiceChoice newsService = chooseNewsService(newsHost, m_settings, QLatin1String(build::kNewsHost));
     m_services.newsHost = newsService.host;
     m_services.newsHostProblem = newsService.problem;
+    m_services.openLink = [](const QUrl &link) { return QDesktopServices::openUrl(link); };
     // Closing the window ends the program there and then, also when the close
     // arrived while a fetch was waiting for its helpers: nothing of the
     // interrupted work may go on.
