@@ -78,7 +78,9 @@ class Journey:
         self.work = Path(options.work)
         self.temp = Path(os.environ["TMPDIR"])
         self.port = options.port
-        self.mark = self.work.name
+        # Unique on the machine: another journey running at the same time has
+        # its own work folder, and its programs are not ours to count or kill.
+        self.mark = str(self.work.resolve())
         self.shots = Path(options.screenshots) if options.screenshots else None
         self.process = None
         self.app = None
