@@ -5,9 +5,11 @@ Run by user_journey_test.sh inside a private desktop (Xvfb, openbox, trayer, a
 D-Bus session with the accessibility bus) with the local news service running.
 It starts the installed program, adds keywords by hand, from the sample and
 from two files chosen in the file dialog, ticks a country and a category,
-fetches, reads the results, saves them through the save dialog and compares
-the bytes, minimises into the tray and back, turns automatic fetching on,
-closes, restarts to see it resume, and closes again: nothing may be left.
+fetches, reads the results, opens one result's link with a double-click (a
+stand-in xdg-open notes it), saves the results through the save dialog and
+compares the bytes, minimises into the tray and back, turns automatic
+fetching on, closes, restarts to see it resume, and closes again: nothing may
+be left.
 
 Exit status: 0 passed, 1 failed (what was seen is printed).
 """
@@ -436,6 +438,17 @@ class Journey:
         self.check(self.rows("Keyword/s") == keywords,
                    "the keywords changed during the fetch: %r" % self.rows("Keyword/s"))
         self.shot("results")
+
+        step("double-click a result to open its link in the browser")
+        # xdg-open is a stand-in first on PATH that writes down what it got.
+        opened = Path(os.environ["TIDEWICK_JOURNEY_OPENED"])
+        first = cell(self.control("tree", "News"), rows[0])
+        x, y, width, height = extents_of(first)
+        xdotool("mousemove", str(x + width // 4), str(y + height // 2), "click", "--repeat", "2", "--delay", "80", "1")
+        link = re.findall(r"https?://\S+", rows[0])[-1]
+        wait_for("xdg-open to be given %s" % link, lambda: opened.exists() and opened.read_text().strip(), 10)
+        self.check(opened.read_text().split("\n")[0] == link,
+                   "the browser was asked to open %r, not the row's link %r" % (opened.read_text(), link))
 
         step("save the results through the save dialog")
         target = self.work / "saved" / "news results.txt"
