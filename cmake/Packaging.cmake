@@ -4,6 +4,8 @@
 # so software centres and docks can tie the three together.
 set(TIDEWICK_APP_ID "com.kestrow.Tidewick")
 set(TIDEWICK_RELEASE_DATE "2026-12-07")
+# The same day as the Debian changelog writes it.
+set(TIDEWICK_RELEASE_DATE_RFC2822 "Mon, 07 Dec 2026 00:00:00 +0000")
 
 set(_tidewick_packaging_dir ${PROJECT_SOURCE_DIR}/packaging)
 set(_tidewick_icon_dir ${PROJECT_SOURCE_DIR}/src/resources)
@@ -28,6 +30,26 @@ endforeach()
 install(FILES ${_tidewick_icon_dir}/tidewick.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${TIDEWICK_APP_ID}.svg)
+
+# The manual page and the Debian changelog, compressed as Debian policy
+# wants them: at most compression, no name or time stamp inside, so the
+# package builds the same every time.
+function(tidewick_gzipped_file source target)
+    configure_file(${source} ${PROJECT_BINARY_DIR}/packaging/${target} @ONLY)
+    add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/packaging/${target}.gz
+        COMMAND gzip -9 -n -f -k ${target}
+        WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/packaging
+        DEPENDS ${PROJECT_BINARY_DIR}/packaging/${target}
+        VERBATIM)
+endfunction()
+tidewick_gzipped_file(${_tidewick_packaging_dir}/tidewick.1.in tidewick.1)
+tidewick_gzipped_file(${_tidewick_packaging_dir}/changelog.in changelog)
+add_custom_target(tidewick_gzipped_docs ALL DEPENDS
+    ${PROJECT_BINARY_DIR}/packaging/tidewick.1.gz ${PROJECT_BINARY_DIR}/packaging/changelog.gz)
+install(FILES ${PROJECT_BINARY_DIR}/packaging/tidewick.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+set(_tidewick_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/tidewick)
+install(FILES ${_tidewick_packaging_dir}/copyright ${PROJECT_BINARY_DIR}/packaging/changelog.gz
+        DESTINATION ${_tidewick_doc_dir})
 
 # Debian package: `cpack -G DEB` in the build folder.
 set(CPACK_GENERATOR "DEB")

@@ -1,4 +1,5 @@
 #include "BuildConfig.h"
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/RealServices.h"
 
@@ -20,6 +21,10 @@ bool hasDisplay()
 
 int main(int argc, char *argv[])
 {
+    const tidewick::CommandLine commandLine = tidewick::parseCommandLine(argc, argv);
+    if (commandLine.exitStatus)
+        return *commandLine.exitStatus;
+
     if (!hasDisplay()) {
         std::fputs("Tidewick is a desktop program and needs a graphical display, but none was found\n"
                    "(DISPLAY and WAYLAND_DISPLAY are not set).\n"
@@ -37,7 +42,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QLatin1String(tidewick::build::kVersion));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    tidewick::RealServices outside;
+    tidewick::RealServices outside(QString(), commandLine.newsHost);
     tidewick::MainWindow window(outside.services());
     outside.setDialogParent(&window);
     window.startUp();

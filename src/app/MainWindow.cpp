@@ -165,6 +165,7 @@ void MainWindow::createControls()
     connectResultHandlers();
     connectScheduleHandlers();
     connectTrayHandlers();
+    connectWatchList();
 }
 
 } // namespace tidewick

@@ -12,12 +12,14 @@ class QCheckBox;
 class QGroupBox;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 
 namespace tidewick {
 
 class CountdownTimer;
 class FetchRun;
 class ReportList;
+class ResultsListActions;
 class TrayIcon;
 
 // The program's one window. Its controls are named after what they hold; the
@@ -40,6 +42,7 @@ public:
     QGroupBox *countdownGroup = nullptr;
     QProgressBar *countdownBar = nullptr;
     ReportList *resultsList = nullptr; // results
+    ResultsListActions *resultsActions = nullptr; // open and copy its articles
     QGroupBox *startupOptionsGroup = nullptr;
     QCheckBox *startAtLogonBox = nullptr;
     QCheckBox *startInTrayBox = nullptr;
@@ -118,6 +121,10 @@ private:
     void connectScheduleHandlers();
     void connectTrayHandlers();
     void tellFetchAlreadyRunning();
+    // A fetch run, unless the news service address is unusable: then nothing
+    // is queried at all.
+    void fetchNews();
+    void tellNewsServiceProblem();
     // Runs a handler that has no numbered statements of its own; a failure
     // is reported rather than left to end the program.
     template <typename Handler>
@@ -126,6 +133,11 @@ private:
         Trap(m_reporter, QStringLiteral("Form1"), QLatin1String(procedure))(0, handler);
     }
     void connectResultHandlers();
+    // The watch list (keywords, ticked countries and categories) kept between
+    // runs: restored at start-up, saved once per change.
+    void connectWatchList();
+    void restoreWatchList();
+    void saveWatchList();
     void watchPointer(QWidget *widget, Pointer pointer);
     void fillCodeList(Trap &trap, int firstLine, ReportList *list, const QString &text);
     void armCountdownAsToggleSays();
@@ -140,6 +152,7 @@ private:
     Pointer m_pointer = Pointer::Default;
     std::optional<QCursor> m_customPointer;
     std::unique_ptr<FetchRun> m_news;
+    QTimer *m_watchListSave = nullptr;
 };
 
 } // namespace tidewick

@@ -58,6 +58,10 @@ void MainWindow::startUp()
     trap(164, [&] { categoryList->setColumnWidthPixels(twips(kColumnWidthTwips)); });
     fillCodeList(trap, 166, categoryList, kCategories);
     trap(178, [&] { keywordList->setColumnWidthPixels(twips(kColumnWidthTwips)); });
+    // Before anything may fetch: a start-up fetch queries what the user watches.
+    restoreWatchList();
+    if (!m_services.newsHostProblem.isEmpty())
+        tellNewsServiceProblem();
 
     trap(180, [&] { writeCurlFiles(globals); });
     trap(182, [&] { writeAnsiFilter(globals); });

@@ -4,6 +4,7 @@
 #include "core/Dialogs.h"
 #include "core/ReportList.h"
 #include "core/FileHelpers.h"
+#include "app/ResultsListActions.h"
 #include "results/ResultsFile.h"
 
 #include <QPushButton>
@@ -21,6 +22,7 @@ void MainWindow::connectResultHandlers()
 {
     connect(saveResultsButton, &QPushButton::clicked, this, &MainWindow::onSaveResultsClicked);
     connect(clearResultsButton, &QPushButton::clicked, this, &MainWindow::onClearResultsClicked);
+    resultsActions = new ResultsListActions(*resultsList, m_services.openLink);
 }
 
 // Clear List (results): at once, busy or not. A save that runs meanwhile

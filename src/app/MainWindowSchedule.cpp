@@ -62,7 +62,7 @@ void MainWindow::restoreAutomaticFetch(Trap &trap, const QString &startStopState
         trap(200, [&] { automaticFetchButton->setText(kTurnOff); });
         trap(202, [&] { countdownTimer->setPeriod(kTickMs); });
         trap(204, [&] { m_services.globals->testFetch = false; });
-        trap(206, [&] { m_news->fetchNewsNow(); });
+        trap(206, [&] { fetchNews(); });
     }
 }
 
@@ -109,7 +109,7 @@ void MainWindow::onCountdownTick()
     trap(122, [&] { pumpEvents(); });
     if (!m_news->isRunning()) {
         trap(124, [&] { globals.testFetch = false; });
-        trap(126, [&] { m_news->fetchNewsNow(); });
+        trap(126, [&] { fetchNews(); });
     }
     trap(128, [&] { pumpEvents(); });
     trap(130, [&] { globals.elapsedSeconds = 0; });
@@ -132,7 +132,7 @@ void MainWindow::onAutomaticFetchClicked()
             tellFetchAlreadyRunning();
         } else {
             trap(104, [&] { m_services.globals->testFetch = false; });
-            trap(106, [&] { m_news->fetchNewsNow(); });
+            trap(106, [&] { fetchNews(); });
         }
         trap(108, [&] { armCountdownAsToggleSays(); });
         return;
@@ -150,6 +150,10 @@ void MainWindow::onAutomaticFetchClicked()
 
 void MainWindow::onTestFetchClicked()
 {
+    if (!m_services.newsHostProblem.isEmpty()) {
+        tellNewsServiceProblem();
+        return;
+    }
     if (m_news->isRunning()) {
         tellFetchAlreadyRunning();
         return;
@@ -162,7 +166,7 @@ void MainWindow::onTestFetchClicked()
     trap(108, [&] { pumpEvents(); });
     trap(110, [&] { setMousePointer(Pointer::Busy); });
     trap(112, [&] { m_services.globals->testFetch = true; });
-    trap(114, [&] { m_news->fetchNewsNow(); });
+    trap(114, [&] { fetchNews(); });
     trap(116, [&] { setMousePointer(Pointer::Default); });
     trap(120, [&] { countdownTimer->setEnabled(wasEnabled); });
     trap(122, [&] { armCountdownAsToggleSays(); });

@@ -98,6 +98,11 @@ void MainWindow::onCloseRequested()
     deleteAnsiFilter(globals);
     trayIcon->setInTray(false);
     pumpEvents();
+    // A change made just before the close is not lost with the program.
+    if (m_watchListSave->isActive()) {
+        m_watchListSave->stop();
+        saveWatchList();
+    }
     if (m_services.endProgram)
         m_services.endProgram();
 }

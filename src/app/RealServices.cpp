@@ -2,9 +2,11 @@
 
 #include "BuildConfig.h"
 #include "app/MainWindow.h"
+#include "app/NewsServiceChoice.h"
 #include "desktop/AutostartEntry.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <cstdio>
 #include <cstdlib>
 
@@ -23,7 +25,7 @@ void closeMainWindows()
 }
 } // namespace
 
-RealServices::RealServices(const QString &configFolder)
+RealServices::RealServices(const QString &configFolder, const std::optional<QString> &newsHost)
     : m_settings(configFolder), m_termination(closeMainWindows)
 {
     m_services.dialogs = &m_dialogs;
@@ -35,7 +37,10 @@ RealServices::RealServices(const QString &configFolder)
     m_services.programFolder = QCoreApplication::applicationDirPath();
     m_services.executablePath = QCoreApplication::applicationFilePath();
     m_services.autostartFolder = autostartFolder();
-    m_services.newsHost = QLatin1String(build::kNewsHost);
+    const NewsServiceChoice newsService = chooseNewsService(newsHost, m_settings, QLatin1String(build::kNewsHost));
+    m_services.newsHost = newsService.host;
+    m_services.newsHostProblem = newsService.problem;
+    m_services.openLink = [](const QUrl &link) { return QDesktopServices::openUrl(link); };
     // Closing the window ends the program there and then, also when the close
     // arrived while a fetch was waiting for its helpers: nothing of the
     // interrupted work may go on.

@@ -9,6 +9,8 @@
 #include "desktop/QtTrayBackend.h"
 #include "fetch/ProcessRunner.h"
 
+#include <optional>
+
 namespace tidewick {
 
 // The real outside world of the program, owned in one place: the dialogs,
@@ -16,8 +18,10 @@ namespace tidewick {
 // program-wide state. Create it after the QApplication.
 class RealServices {
 public:
-    // `configFolder`: where the settings live (the user's folder when empty).
-    explicit RealServices(const QString &configFolder = QString());
+    // `configFolder`: where the settings live (the user's folder when empty);
+    // `newsHost`: the command line's choice of news service, if any.
+    explicit RealServices(const QString &configFolder = QString(),
+                          const std::optional<QString> &newsHost = std::nullopt);
 
     const Services &services() const { return m_services; }
     // Message boxes and file dialogs are centred on the main window.

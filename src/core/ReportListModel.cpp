@@ -70,6 +70,10 @@ QVariant ReportListModel::data(const QModelIndex &index, int role) const
         if (m_checkable)
             return m_checked[size_t(index.row())] ? Qt::Checked : Qt::Unchecked;
         return {};
+    case Qt::ToolTipRole:
+        if (m_toolTip)
+            return m_toolTip(m_texts.at(index.row()));
+        return {};
     default:
         return {};
     }

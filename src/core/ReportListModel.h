@@ -2,6 +2,7 @@
 
 #include <QAbstractListModel>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace tidewick {
@@ -23,6 +24,8 @@ public:
     bool isChecked(int row) const { return m_checked.at(size_t(row)); }
     void setChecked(int row, bool checked);
     const QStringList &texts() const { return m_texts; }
+    // Gives every row a tool tip made from its text; none without this.
+    void setToolTips(std::function<QString(const QString &text)> toolTip) { m_toolTip = std::move(toolTip); }
 
     void append(const QString &text);
     void append(const QStringList &texts);
@@ -40,6 +43,7 @@ private:
     bool m_checkable;
     QStringList m_texts;
     std::vector<bool> m_checked;
+    std::function<QString(const QString &)> m_toolTip;
 };
 
 } // namespace tidewick

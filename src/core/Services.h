@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 #include <functional>
 
 namespace tidewick {
@@ -28,6 +29,11 @@ struct Services {
     QString autostartFolder;
     // The news service, host and optional port as curl takes them.
     QString newsHost;
+    // Why that address cannot be used, worded for the user; empty when it
+    // can. Nothing is queried while there is a problem.
+    QString newsHostProblem;
+    // Opens an http or https link in the user's browser.
+    std::function<bool(const QUrl &)> openLink;
     // The longest a query may take before curl gives up.
     int queryTimeLimitSeconds = 60;
     // Ends the program at once, without returning (the window has closed).

@@ -72,4 +72,16 @@ void SettingsStore::write(const QString &key, const QString &value)
         throw AppError::permissionDenied(m_filePath);
 }
 
+std::optional<QString> SettingsStore::readFromGroup(const QString &group, const QString &key) const
+{
+    const QSettings settings(m_filePath, QSettings::IniFormat);
+    const QString path = group + QLatin1Char('/') + key;
+    if (!settings.contains(path))
+        return std::nullopt;
+    const QVariant value = settings.value(path);
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
+}
+
 } // namespace tidewick

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace tidewick {
 
@@ -31,6 +32,10 @@ public:
     void checkFile();
 
     static QString userConfigFolder();
+
+    // A value kept in another group of the same file (the news service's
+    // [Service] NewsHost); nothing when the key does not exist.
+    std::optional<QString> readFromGroup(const QString &group, const QString &key) const;
 
 private:
     bool fileIsUsable() const;

@@ -184,6 +184,81 @@ private slots:
         QCOMPARE(form.countdownTimer->period(), 0);
     }
 
+    // What the user watches comes back after a restart, before a start-up
+    // fetch queries it; a change made just before the close is kept too.
+    void watchList_survivesARestart_data()
+    {
+        QTest::addColumn<bool>("automaticFetching");
+        QTest::newRow("fetching off") << false;
+        QTest::newRow("start-up fetch") << true;
+    }
+    void watchList_survivesARestart()
+    {
+        QFETCH(bool, automaticFetching);
+        TestWindow window;
+        test::FakeRunner &runner = window.useFakeRunner();
+        MainWindow &first = window.create();
+        first.keywordList->rows().append({QStringLiteral("Tesla"), QStringLiteral(" two  words")});
+        first.countryList->rows().setChecked(13, true); // de
+        first.categoryList->rows().setChecked(6, true); // technology
+        if (automaticFetching)
+            window.settings.write(SettingKeys::StartStopState, kOn);
+        first.onCloseRequested();
+
+        MainWindow &second = window.create();
+        QVERIFY(window.dialogs.shown.isEmpty());
+        QCOMPARE(rowsOf(second.keywordList), QStringList({QStringLiteral("Tesla"), QStringLiteral(" two  words")}));
+        for (int row = 0; row < second.countryList->count(); ++row)
+            QCOMPARE(second.countryList->rows().isChecked(row), row == 13);
+        QVERIFY(second.categoryList->rows().isChecked(6));
+        const QStringList expected = {QStringLiteral("de.localhost:9/Tesla,category=technology"),
+                                      QStringLiteral("de.localhost:9/two++words,category=technology")};
+        QCOMPARE(runner.targets(), automaticFetching ? expected : QStringList());
+    }
+
+    void unreadableWatchList_isSaidOnceAndTheListsStartEmpty()
+    {
+        TestWindow window;
+        test::writeFile(window.configFolder() + QStringLiteral("/Kestrow/Tidewick-watch-list.json"), "{\"keywords\": [1]");
+        MainWindow &form = window.create();
+        QCOMPARE(window.dialogs.messages().size(), 1);
+        QVERIFY(window.dialogs.messages()[0].text.contains(QStringLiteral("Tidewick-watch-list.json cannot be read")));
+        QCOMPARE(form.keywordList->count(), 0);
+    }
+
+    void unwritableWatchList_isSaidOncePerChangeAndTheWindowKeepsAll()
+    {
+        TestWindow window;
+        // A folder in the file's place can be neither read nor replaced.
+        QDir().mkpath(window.configFolder() + QStringLiteral("/Kestrow/Tidewick-watch-list.json"));
+        MainWindow &form = window.create();
+        QCOMPARE(window.dialogs.messages().size(), 1);
+        form.sampleKeywordsButton->click();
+        QCoreApplication::processEvents();
+        QCOMPARE(window.dialogs.messages().size(), 2);
+        QVERIFY(window.dialogs.messages()[1].text.contains(QStringLiteral("cannot be saved")));
+        form.countryList->rows().setChecked(0, true);
+        QCoreApplication::processEvents();
+        QCOMPARE(window.dialogs.messages().size(), 3);
+        QCOMPARE(form.keywordList->count(), 3);
+        QVERIFY(form.countryList->rows().isChecked(0));
+    }
+
+    // An unusable news service address is said at start-up and again on a
+    // test fetch; neither the start-up fetch nor the test fetch queries.
+    void unusableNewsService_isSaidAndNothingIsQueried()
+    {
+        TestWindow window;
+        test::FakeRunner &runner = window.useFakeRunner();
+        window.services.newsHostProblem = QStringLiteral("The news service address is unusable.");
+        window.settings.write(SettingKeys::StartStopState, kOn);
+        MainWindow &form = window.create();
+        form.sampleKeywordsButton->click();
+        form.testFetchButton->click();
+        QCOMPARE(window.dialogs.messageTexts(), QStringList(2, QStringLiteral("The news service address is unusable.")));
+        QVERIFY(runner.targets().isEmpty());
+    }
+
     void handPointerFile_givesTheCustomPointerWithItsHotSpot()
     {
         TestWindow window;

@@ -98,6 +98,12 @@ export TMPDIR=$work/temp
 unset TEMP
 # Without this Qt never joins the accessibility bus.
 export GSETTINGS_BACKEND=memory QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+# The browser: a stand-in xdg-open first on PATH that writes down each link.
+mkdir -p "$work/bin"
+export TIDEWICK_JOURNEY_OPENED=$work/opened.txt
+printf '#!/bin/sh\nprintf "%%s\\n" "$@" >>"%s"\n' "$TIDEWICK_JOURNEY_OPENED" >"$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+export PATH=$work/bin:$PATH
 unset WAYLAND_DISPLAY XDG_SESSION_TYPE QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_QPA_PLATFORMTHEME DBUS_SESSION_BUS_ADDRESS
 
 . "$here/virtual_desktop.sh"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build folder into a scratch folder and
 # checks what apt would see: the control fields, the file list, and that the
-# packaged binary finds every library it links.
+# packaged binary finds every library it links, and what lintian says.
 # Usage: check_debian_package.sh <build-dir> <version>
 # Exit status: 0 passed, 1 failed, 77 skipped (a needed tool is missing).
 set -euo pipefail
@@ -12,7 +12,7 @@ app_id=com.kestrow.Tidewick
 
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-for tool in dpkg-deb dpkg-shlibdeps ldd; do
+for tool in dpkg-deb dpkg-shlibdeps ldd lintian; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
@@ -55,7 +55,10 @@ for path in ./usr/bin/tidewick \
             ./usr/share/applications/$app_id.desktop \
             ./usr/share/metainfo/$app_id.metainfo.xml \
             ./usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128}/apps/$app_id.png \
-            ./usr/share/icons/hicolor/scalable/apps/$app_id.svg; do
+            ./usr/share/icons/hicolor/scalable/apps/$app_id.svg \
+            ./usr/share/man/man1/tidewick.1.gz \
+            ./usr/share/doc/tidewick/copyright \
+            ./usr/share/doc/tidewick/changelog.gz; do
     grep -qxF -- "$path" <<<"$paths" || fail "package lacks $path"
 done
 # Files owned by the builder's account, or placed outside /usr, would be a
@@ -75,6 +78,12 @@ if [ -x "$binary" ]; then
 else
     fail "packaged binary is missing or not executable"
 fi
+
+# Errors are what Debian would refuse the package for; warnings are shown.
+lintian_report=$(lintian --no-cfg --fail-on none "$deb" 2>&1)
+[ -z "$lintian_report" ] || echo "$lintian_report"
+lintian_errors=$(grep '^E: ' <<<"$lintian_report" || true)
+[ -z "$lintian_errors" ] || fail "lintian errors: $lintian_errors"
 
 if [ "$failures" -gt 0 ]; then
     echo "DebianPackage: $failures failure(s)" >&2

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks one part of the result
 # the way the desktop's own tools see it.
-# Usage: check_install.sh <build-dir> DesktopEntry|Metainfo|Icons
+# Usage: check_install.sh <build-dir> DesktopEntry|Metainfo|Icons|ManualPage
 # Exit status: 0 passed, 1 failed, 77 skipped (a needed tool is missing).
 set -euo pipefail
 
@@ -84,10 +84,25 @@ check_icons() {
     [ -z "$stray" ] || fail "unexpected files in the icon theme: $stray"
 }
 
+check_manual_page() {
+    require_tool man
+    local page=$prefix/share/man/man1/tidewick.1.gz text warnings word
+    [ -f "$page" ] || { fail "no manual page at $page"; return; }
+    gzip -t "$page" || fail "$page is not gzip data"
+    # groff's warnings are what lintian reports as errors in a manual page.
+    warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "man --warnings: $warnings"
+    text=$(MANWIDTH=200 man -l "$page" 2>/dev/null)
+    for word in --news-host --help --version TIDEWICK_NEWS_HOST Tidewick.ini NewsHost autostart/tidewick.desktop; do
+        grep -qF -- "$word" <<<"$text" || fail "the manual page does not mention $word"
+    done
+}
+
 case $check in
     DesktopEntry) check_desktop_entry ;;
     Metainfo) check_metainfo ;;
     Icons) check_icons ;;
+    ManualPage) check_manual_page ;;
     *) echo "unknown check: $check" >&2; exit 2 ;;
 esac
 

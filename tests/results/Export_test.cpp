@@ -1,11 +1,15 @@
 #include "FolderLocks.h"
 #include "TestPaths.h"
 #include "TestWindow.h"
+#include "app/ResultsListActions.h"
 #include "core/AppError.h"
 #include "core/ReportList.h"
+#include "results/ArticleRow.h"
 #include "results/ExportFormat.h"
 #include "results/ResultsFile.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QPushButton>
 #include <QTimer>
@@ -97,6 +101,61 @@ private slots:
         QFETCH(QStringList, rows);
         QFETCH(QByteArray, bytes);
         QCOMPARE(exportText(QStringLiteral("News"), rows).toUtf8(), bytes);
+    }
+
+    // Only an http or https address is ever handed to the browser, and of
+    // several the last, as the article's own link comes last in a row.
+    void articleLink_isTheRowsLastWebAddress_data()
+    {
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<QString>("link");
+        QTest::newRow("article") << "Reuters - Rates steady Published on Mar 5th http://news.localhost/s/AbC123x "
+                                 << "http://news.localhost/s/AbC123x";
+        QTest::newRow("none") << "BBC News - Storm on the coast " << "";
+        QTest::newRow("several") << "see https://a.example/x and http://b.example/y." << "http://b.example/y";
+        QTest::newRow("in brackets") << "(https://newsapi.org)." << "https://newsapi.org";
+        QTest::newRow("own brackets") << "https://en.example/Tide_(sea) " << "https://en.example/Tide_(sea)";
+        QTest::newRow("javascript") << "click javascript:alert(1) " << "";
+        QTest::newRow("javascript after a link") << "http://a.example/ javascript:alert(1)" << "http://a.example/";
+        QTest::newRow("file") << "file:///etc/passwd" << "";
+        QTest::newRow("scheme inside a word") << "xhttp://a.example/ svn+https://b.example/" << "";
+        QTest::newRow("no host") << "http:///etc/passwd" << "";
+        QTest::newRow("upper case") << "HTTPS://A.EXAMPLE/P" << "https://a.example/P";
+    }
+    void articleLink_isTheRowsLastWebAddress()
+    {
+        QFETCH(QString, row);
+        QFETCH(QString, link);
+        QCOMPARE(articleLink(row).toString(), link);
+    }
+
+    void resultRows_openAndCopyFromMouseKeyboardAndMenu()
+    {
+        TestWindow window;
+        MainWindow &form = window.create();
+        fillResults(form, {"A <b>bold</b> claim http://a.example/1 ", "No link here ", "C https://c.example/3 "});
+        ReportList &list = *form.resultsList;
+        ResultsListActions &actions = *form.resultsActions;
+        QCOMPARE(list.rows().data(list.rows().index(0), Qt::ToolTipRole).toString(),
+                 QStringLiteral("<p style='white-space:pre'>A &lt;b&gt;bold&lt;/b&gt; claim http://a.example/1</p>"));
+
+        emit list.doubleClicked(list.rows().index(2));
+        list.selectRow(1);
+        QVERIFY(!actions.openLinkAction->isEnabled());
+        QTest::keyClick(&list, Qt::Key_Return); // no link: nothing
+        list.selectRow(0);
+        QTest::keyClick(&list, Qt::Key_Enter);
+        QCOMPARE(window.openedLinks, QList<QUrl>({QUrl("https://c.example/3"), QUrl("http://a.example/1")}));
+
+        actions.copyLinkAction->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("http://a.example/1"));
+        list.selectionModel()->select(list.rows().index(2), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QTest::keySequence(&list, QKeySequence::Copy);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("A <b>bold</b> claim http://a.example/1 \nC https://c.example/3 "));
+        QCOMPARE(list.actions(), QList<QAction *>({actions.openLinkAction, actions.copyLinkAction,
+                                                   actions.copyTextAction}));
+        QCOMPARE(list.contextMenuPolicy(), Qt::ActionsContextMenu);
     }
 
     void exportText_ofSeveralColumns_leavesOutEmptyCells()

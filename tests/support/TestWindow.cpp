@@ -30,6 +30,10 @@ TestWindow::TestWindow()
     services.autostartFolder = autostartFolder();
     services.newsHost = QStringLiteral("localhost:9");
     services.endProgram = [this] { ++programEnded; };
+    services.openLink = [this](const QUrl &link) {
+        openedLinks.append(link);
+        return true;
+    };
 }
 
 TestWindow::~TestWindow()

@@ -46,6 +46,7 @@ public:
     RecordingTrayBackend tray;
     std::unique_ptr<ProcessRunner> runner;
     int programEnded = 0; // how often the window asked to end the program
+    QList<QUrl> openedLinks; // what the window handed to the browser
     Services services;
 
 private:

@@ -1,0 +1,81 @@
+#include "app/MainWindow.h"
+
+#include "core/Dialogs.h"
+#include "core/ReportList.h"
+#include "core/SettingsStore.h"
+#include "keywords/WatchListFile.h"
+
+#include <QTimer>
+
+namespace tidewick {
+
+namespace {
+
+QStringList tickedTexts(const ReportList &list)
+{
+    QStringList result;
+    for (int row = 0; row < list.count(); ++row) {
+        if (list.rows().isChecked(row))
+            result.append(list.text(row));
+    }
+    return result;
+}
+
+void tick(ReportList &list, const QStringList &texts)
+{
+    for (int row = 0; row < list.count(); ++row)
+        list.rows().setChecked(row, texts.contains(list.text(row)));
+}
+
+} // namespace
+
+void MainWindow::connectWatchList()
+{
+    // Several changes in one go (the sample keywords, an import of many
+    // files) make one save, and one report if it fails.
+    m_watchListSave = new QTimer(this);
+    m_watchListSave->setSingleShot(true);
+    m_watchListSave->setInterval(0);
+    connect(m_watchListSave, &QTimer::timeout, this, &MainWindow::saveWatchList);
+    const auto changed = [this] {
+        if (!loading)
+            m_watchListSave->start();
+    };
+    const ReportListModel *keywords = &keywordList->rows();
+    connect(keywords, &QAbstractItemModel::rowsInserted, this, changed);
+    connect(keywords, &QAbstractItemModel::rowsRemoved, this, changed);
+    connect(keywords, &QAbstractItemModel::modelReset, this, changed);
+    connect(&countryList->rows(), &QAbstractItemModel::dataChanged, this, changed);
+    connect(&categoryList->rows(), &QAbstractItemModel::dataChanged, this, changed);
+}
+
+// An unreadable file is said once; the lists then start empty and the next
+// change writes a sound file in its place.
+void MainWindow::restoreWatchList()
+{
+    const WatchListFile file = WatchListFile::besideSettings(m_services.settings->filePath());
+    WatchList list;
+    try {
+        list = file.load();
+    } catch (const AppError &error) {
+        m_services.dialogs->showMessage(appTitle(), error.description() + QStringLiteral("\n\nThe lists start empty."),
+                                        MessageIcon::Exclamation);
+        return;
+    }
+    keywordList->rows().append(list.keywords);
+    tick(*countryList, list.countries);
+    tick(*categoryList, list.categories);
+}
+
+// A failed save is said, and the window keeps everything it shows.
+void MainWindow::saveWatchList()
+{
+    const WatchListFile file = WatchListFile::besideSettings(m_services.settings->filePath());
+    try {
+        file.save({keywordList->rows().texts(), tickedTexts(*countryList), tickedTexts(*categoryList)});
+    } catch (const AppError &error) {
+        m_services.dialogs->showMessage(appTitle(), error.description(), MessageIcon::Exclamation);
+    }
+}
+
+} // namespace tidewick
