@@ -78,7 +78,8 @@ class Journey:
         self.work = Path(options.work)
         self.temp = Path(os.environ["TMPDIR"])
         self.port = options.port
-        self.mark = self.work.name
+        # The whole path: journeys of other trees on the machine run at the same time.
+        self.mark = str(self.work)
         self.shots = Path(options.screenshots) if options.screenshots else None
         self.process = None
         self.app = None
