@@ -1,6 +1,7 @@
 #include "BuildConfig.h"
 #include "app/MainWindow.h"
 #include "app/RealServices.h"
+#include "app/SingleInstance.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -37,10 +38,14 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QLatin1String(tidewick::build::kVersion));
     QApplication::setQuitOnLastWindowClosed(false);
 
+    tidewick::SingleInstance instance;
+    if (instance.handOverToRunningCopy())
+        return EXIT_SUCCESS;
     tidewick::RealServices outside;
     tidewick::MainWindow window(outside.services());
     outside.setDialogParent(&window);
     window.startUp();
     window.showAfterLoad();
+    instance.onActivate([&window] { window.bringToFront(); });
     return app.exec();
 }

@@ -12,6 +12,7 @@ class QCheckBox;
 class QGroupBox;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 
 namespace tidewick {
 
@@ -84,6 +85,10 @@ public:
     // Window states: minimising into the tray, back from it, closing.
     void onWindowStateChanged();
     void onTrayMouseUp(int Button, int Id);
+    // While the window is out of sight: follows a tray that comes or goes.
+    void onTrayWatchTick();
+    // Shows the window, from the tray or the task bar, in front and focused.
+    void bringToFront();
     void onCloseRequested();
 
     // Handlers of the start-up options.
@@ -139,6 +144,7 @@ private:
     Pointer m_pointer = Pointer::Default;
     std::optional<QCursor> m_customPointer;
     std::unique_ptr<FetchRun> m_news;
+    QTimer *m_trayWatch = nullptr;
 };
 
 } // namespace tidewick
