@@ -74,8 +74,9 @@ bool SingleInstance::handOverOnBus()
         << QVariantMap();
     if (m_bus.call(call, QDBus::Block, kAnswerMs).type() == QDBusMessage::ReplyMessage)
         return true;
-    // The first copy ended in between: this one takes its place.
-    return !claimBusName();
+    // The first copy ended in between: this one takes its place. A bus that
+    // lets nobody own the name (a sandbox) leaves each copy on its own.
+    return !claimBusName() && m_bus.interface()->isServiceRegistered(kName).value();
 }
 
 bool SingleInstance::handOverOnSocket()
