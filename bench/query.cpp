@@ -38,6 +38,7 @@ public:
     void showBalloon(const QString &, const QString &, qint32) override {}
     void hideBalloon() override {}
     void deleteIcon() override {}
+    bool trayAvailable() const override { return false; }
 };
 
 class SilentDialogs final : public tidewick::Dialogs {

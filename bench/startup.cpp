@@ -1,9 +1,10 @@
 // Start-up to the first shown window: the real main window with its start-up
-// sequence ("tidewick"), or a bare window with the same kinds and number of
+// sequence and the look for a running copy ("tidewick"), or a bare window with the same kinds and number of
 // controls ("bare"). The process quits as soon as its window has been shown
 // and painted, so timing the whole process measures start-up.
 #include "app/MainWindow.h"
 #include "app/RealServices.h"
+#include "app/SingleInstance.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -82,6 +83,10 @@ int bareWindow()
 int tidewickWindow()
 {
     QTemporaryDir config;
+    // The look for a running copy is part of every start.
+    tidewick::SingleInstance instance;
+    if (instance.handOverToRunningCopy())
+        return 1;
     tidewick::RealServices outside(config.path());
     tidewick::MainWindow window(outside.services());
     window.startUp();

@@ -82,5 +82,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 # platform plugin Qt needs to show a window at all.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "curl, ansifilter, fonts-liberation, qt6-qpa-plugins")
+# Qt's Wayland platform: without it a Wayland session runs the program through
+# XWayland, where it looks and behaves foreign.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)

@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/RealServices.h"
+#include "app/SingleInstance.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -42,10 +43,14 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QLatin1String(tidewick::build::kVersion));
     QApplication::setQuitOnLastWindowClosed(false);
 
+    tidewick::SingleInstance instance;
+    if (instance.handOverToRunningCopy())
+        return EXIT_SUCCESS;
     tidewick::RealServices outside(QString(), commandLine.newsHost);
     tidewick::MainWindow window(outside.services());
     outside.setDialogParent(&window);
     window.startUp();
     window.showAfterLoad();
+    instance.onActivate([&window] { window.bringToFront(); });
     return app.exec();
 }

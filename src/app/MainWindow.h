@@ -87,6 +87,10 @@ public:
     // Window states: minimising into the tray, back from it, closing.
     void onWindowStateChanged();
     void onTrayMouseUp(int Button, int Id);
+    // While the window is out of sight: follows a tray that comes or goes.
+    void onTrayWatchTick();
+    // Shows the window, from the tray or the task bar, in front and focused.
+    void bringToFront();
     void onCloseRequested();
 
     // Handlers of the start-up options.
@@ -153,6 +157,7 @@ private:
     std::optional<QCursor> m_customPointer;
     std::unique_ptr<FetchRun> m_news;
     QTimer *m_watchListSave = nullptr;
+    QTimer *m_trayWatch = nullptr;
 };
 
 } // namespace tidewick

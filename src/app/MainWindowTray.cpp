@@ -18,11 +18,17 @@ const QString kTrayMessage = QStringLiteral("has been minimized to the system tr
                                             "Click on the blue 'K' icon (K for Kestrow) to bring the software back.");
 const QString kTrayTitle = QStringLiteral("Tidewick");
 constexpr qint32 kTrayMessageSeconds = 5;
+// How often a window out of sight looks whether the tray came or went: Qt
+// tells nothing about either.
+constexpr int kTrayWatchMs = 2000;
 } // namespace
 
 void MainWindow::connectTrayHandlers()
 {
     connect(trayIcon, &TrayIcon::mouseUp, this, &MainWindow::onTrayMouseUp);
+    m_trayWatch = new QTimer(this);
+    m_trayWatch->setInterval(kTrayWatchMs);
+    connect(m_trayWatch, &QTimer::timeout, this, &MainWindow::onTrayWatchTick);
 }
 
 void MainWindow::placeTrayIcon(Trap &trap)
@@ -35,6 +41,12 @@ void MainWindow::showAfterLoad()
 {
     if (!(windowState() & Qt::WindowMinimized)) {
         show();
+        return;
+    }
+    // Without a tray the start goes to the task bar, where the user finds it.
+    if (!trayIcon->trayAvailable()) {
+        show();
+        m_trayWatch->start();
         return;
     }
     // A start into the tray never hands the window to the window manager:
@@ -61,6 +73,11 @@ void MainWindow::onWindowStateChanged()
     ProgramState &globals = *m_services.globals;
     if (!(windowState() & Qt::WindowMinimized) || globals.hiddenInTray)
         return;
+    // Out of sight, the window follows the tray. No tray, no icon to come
+    // back by: the window stays in the task bar until a tray turns up.
+    m_trayWatch->start();
+    if (!trayIcon->trayAvailable())
+        return;
     // Back to normal first, then hide on the next turn of the event loop:
     // hiding first makes X11 map the window again as an empty frame.
     setWindowState(windowState() & ~Qt::WindowMinimized);
@@ -72,7 +89,31 @@ void MainWindow::onWindowStateChanged()
     trayIcon->showBalloon(kTrayMessage, kTrayTitle, kTrayMessageSeconds, true);
 }
 
+void MainWindow::onTrayWatchTick()
+{
+    const bool hidden = m_services.globals->hiddenInTray;
+    if (!hidden && !isMinimized()) {
+        m_trayWatch->stop();
+        return;
+    }
+    const bool tray = trayIcon->trayAvailable();
+    if (hidden && !tray) {
+        // The tray went away with the only way back: the task bar takes over.
+        m_services.globals->hiddenInTray = false;
+        showMinimized();
+    } else if (!hidden && tray) {
+        // A tray that came later (a panel started after the program) takes
+        // the minimised window in, as a minimise with a tray would have.
+        onWindowStateChanged();
+    }
+}
+
 void MainWindow::onTrayMouseUp(int, int)
+{
+    bringToFront();
+}
+
+void MainWindow::bringToFront()
 {
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();

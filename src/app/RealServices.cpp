@@ -26,14 +26,15 @@ void closeMainWindows()
 } // namespace
 
 RealServices::RealServices(const QString &configFolder, const std::optional<QString> &newsHost)
-    : m_settings(configFolder), m_termination(closeMainWindows)
+    : m_settings(configFolder), m_notifications(m_tray, QDBusConnection::sessionBus()),
+      m_termination(closeMainWindows)
 {
     m_services.dialogs = &m_dialogs;
     m_services.clock = &m_clock;
     m_services.settings = &m_settings;
     m_services.runner = &m_runner;
     m_services.globals = &m_globals;
-    m_services.tray = &m_tray;
+    m_services.tray = &m_notifications;
     m_services.programFolder = QCoreApplication::applicationDirPath();
     m_services.executablePath = QCoreApplication::applicationFilePath();
     m_services.autostartFolder = autostartFolder();

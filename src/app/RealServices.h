@@ -6,6 +6,7 @@
 #include "core/Services.h"
 #include "core/SettingsStore.h"
 #include "app/TerminationSignals.h"
+#include "desktop/NotificationTrayBackend.h"
 #include "desktop/QtTrayBackend.h"
 #include "fetch/ProcessRunner.h"
 
@@ -34,6 +35,7 @@ private:
     QProcessRunner m_runner;
     ProgramState m_globals;
     QtTrayBackend m_tray;
+    NotificationTrayBackend m_notifications;
     Services m_services;
     TerminationSignals m_termination;
 };

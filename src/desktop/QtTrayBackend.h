@@ -42,6 +42,7 @@ public:
     void showBalloon(const QString &title, const QString &text, qint32 timeoutMs) override;
     void hideBalloon() override;
     void deleteIcon() override;
+    bool trayAvailable() const override { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
     // Qt's icon itself, for tests and diagnostics.
     QSystemTrayIcon &systemTrayIcon() { return m_icon; }

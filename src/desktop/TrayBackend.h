@@ -57,6 +57,9 @@ public:
     // Takes the balloon away if one is up.
     virtual void hideBalloon() = 0;
     virtual void deleteIcon() = 0;
+    // Whether the desktop has a tray to show the icon in right now (GNOME
+    // and many Wayland sessions have none, and a panel may crash).
+    virtual bool trayAvailable() const = 0;
 
 protected:
     void report(TrayEvent event)

@@ -53,6 +53,10 @@ public:
     // tip is kept for the next add. An empty tip gives an icon without tip.
     void setTip(const QString &Tip);
 
+    // Whether the icon can be seen at all: without a tray there is nothing
+    // to click, so the window must not hide.
+    bool trayAvailable() const { return m_backend.trayAvailable(); }
+
     QIcon icon() const { return m_icon; }
     // A null icon is ignored and the old one stays.
     void setIcon(const QIcon &Icon);

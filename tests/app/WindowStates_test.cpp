@@ -100,6 +100,42 @@ private slots:
         QVERIFY(form.startInTrayBox->isChecked());
     }
 
+    // GNOME without extensions, many Wayland sessions, a crashed panel.
+    void noTray_keepsTheWindowInTheTaskBarAndFollowsTheTray()
+    {
+        TestWindow window;
+        window.tray.hasTray = false;
+        window.settings.write(SettingKeys::WindowsStartup, QStringLiteral("On"));
+        window.settings.write(SettingKeys::Minimized, QStringLiteral("On"));
+        MainWindow &form = window.create();
+        form.showAfterLoad();
+        QCoreApplication::processEvents();
+        QVERIFY(form.isVisible() && form.isMinimized());
+        QVERIFY(!window.globals.hiddenInTray);
+        QCOMPARE(balloons(window.tray), 0);
+
+        form.showNormal();
+        form.setWindowState(Qt::WindowMinimized);
+        QCoreApplication::processEvents();
+        QVERIFY(form.isVisible() && form.isMinimized());
+        QCOMPARE(balloons(window.tray), 0);
+
+        // A panel starts later: its tray takes the minimised window in.
+        window.tray.hasTray = true;
+        form.onTrayWatchTick();
+        QTRY_VERIFY(!form.isVisible());
+        QVERIFY(window.globals.hiddenInTray);
+        QCOMPARE(window.tray.last(Kind::ShowBalloon).text, kTrayMessage);
+
+        // The panel goes away: the window comes back to the task bar, minimised.
+        window.tray.hasTray = false;
+        form.onTrayWatchTick();
+        QVERIFY(form.isVisible() && form.isMinimized());
+        QVERIFY(!window.globals.hiddenInTray);
+        form.bringToFront();
+        QVERIFY(form.isVisible() && !form.isMinimized());
+    }
+
     void close_leavesNoWorkFileNoIconNoHelper()
     {
         TestWindow window;

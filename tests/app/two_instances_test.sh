@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Two copies of the real program started at once, offscreen, on one settings
-# folder and one temporary folder, both fetching automatically from the first
-# second. What must hold: both start, each makes a work folder of its own,
-# and once both are ended as a session ends them (SIGTERM) no work folder is
-# left and the settings file still reads with every setting in it.
+# folder and one temporary folder, fetching automatically from the first
+# second. What must hold: one copy runs on and the other hands over to it and
+# ends with status 0, whether the copies meet on a session bus or, without
+# one, through the socket in the runtime folder; a copy whose first one was
+# killed still starts; once ended as a session ends it (SIGTERM) the copy
+# leaves no work folder and the settings file reads with every setting in it.
 #
-# Usage: two_instances_test.sh BINARY
+# Usage: two_instances_test.sh BINARY [bus]
+# With "bus" the run has a private session bus (it runs itself again under
+# dbus-run-session when that is installed).
 # Exit status: 0 passed, 1 failed.
 set -uo pipefail
 export LC_ALL=C.UTF-8
@@ -14,6 +18,11 @@ binary=${1:-}
 if [ -z "$binary" ] || [ ! -x "$binary" ]; then
     echo "FAIL: usage: $0 BINARY (got '${binary}', which is not an executable file)" >&2
     exit 1
+fi
+mode=${2:-socket}
+if [ "$mode" = bus ] && [ -z "${TIDEWICK_TWO_INSTANCES_BUS:-}" ]; then
+    command -v dbus-run-session >/dev/null || { echo "note: no dbus-run-session; only the socket was tried"; exit 0; }
+    TIDEWICK_TWO_INSTANCES_BUS=1 exec dbus-run-session -- "$0" "$@"
 fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tidewick-two-instances.XXXXXX")
@@ -30,16 +39,17 @@ trap cleanup EXIT
 mkdir -p "$work/home" "$work/config/Kestrow" "$work/runtime" "$work/temp"
 chmod 0700 "$work/runtime"
 export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime TMPDIR=$work/temp
-export QT_QPA_PLATFORM=offscreen DBUS_SESSION_BUS_ADDRESS=disabled:
+export QT_QPA_PLATFORM=offscreen
+[ "$mode" = bus ] || export DBUS_SESSION_BUS_ADDRESS=disabled:
 unset TEMP WAYLAND_DISPLAY
 settings=$XDG_CONFIG_HOME/Kestrow/Tidewick.ini
-# Automatic fetching on: both copies query (and store their request count)
-# as soon as they start.
+# Automatic fetching on: a copy queries (and stores its request count) as
+# soon as it starts.
 printf '[Tidewick]\nOftenIndex=3\nStartStopState=On\nWindows%%20Startup=On\nDailyRecs=0\n' >"$settings"
 
 fail() {
-    echo "FAIL: $*" >&2
-    for log in "$work"/first.log "$work"/second.log; do
+    echo "FAIL ($mode): $*" >&2
+    for log in "$work"/*.log; do
         [ -s "$log" ] && { echo "--- $log" >&2; tail -n 20 "$log" >&2; }
     done
     exit 1
@@ -54,7 +64,9 @@ wait_until() {
         sleep 0.1
     done
 }
-two_work_folders() { [ "$(work_folders)" -eq 2 ]; }
+running() { kill -0 "$1" 2>/dev/null; }
+one_ended() { ! running "$first" || ! running "$second"; }
+one_work_folder() { [ "$(work_folders)" -eq 1 ]; }
 no_work_folder() { [ "$(work_folders)" -eq 0 ]; }
 requests_counted() { grep -q '^DailyRecs=[1-9]' "$settings"; }
 
@@ -63,24 +75,37 @@ first=$!
 "$binary" >"$work/second.log" 2>&1 &
 second=$!
 
-wait_until 100 two_work_folders || fail "the two copies did not make two work folders (found $(work_folders))"
-kill -0 "$first" 2>/dev/null || fail "the first copy did not keep running"
-kill -0 "$second" 2>/dev/null || fail "the second copy did not keep running"
-echo "--- both copies run, each with its own work folder"
-wait_until 150 requests_counted || fail "no copy stored its request count: $(cat "$settings")"
+wait_until 150 one_ended || fail "both copies still run 15 s after they were started together"
+if running "$first"; then kept=$first ended=$second; else kept=$second ended=$first; fi
+status=0
+wait "$ended" || status=$?
+[ "$status" -eq 0 ] || fail "the copy that found another one ended with status $status, not 0"
+first=$kept second=''
+running "$first" || fail "no copy keeps running"
+wait_until 100 one_work_folder || fail "the running copy has no work folder of its own (found $(work_folders))"
+echo "--- $mode: one copy runs, the other handed over and ended with 0"
+wait_until 150 requests_counted || fail "the running copy stored no request count: $(cat "$settings")"
 
-kill -TERM "$first" "$second"
+# A copy that dies leaves its socket behind, never a lock on the next start.
+kill -KILL "$first"
+wait "$first" 2>/dev/null
+first=''
+find "$work/temp" -maxdepth 1 -name 'tidewick-*' -exec rm -rf {} +
+"$binary" >"$work/after-kill.log" 2>&1 &
+first=$!
+wait_until 100 one_work_folder || fail "after the first copy was killed, a new copy did not start"
+running "$first" || fail "the copy started after a killed one did not keep running"
+echo "--- $mode: a copy started after a killed one runs"
+
+kill -TERM "$first"
 status=0
 wait "$first" || status=$?
 first=''
-[ "$status" -eq 0 ] || fail "the first copy ended with status $status on SIGTERM"
-wait "$second" || status=$?
-second=''
-[ "$status" -eq 0 ] || fail "the second copy ended with status $status on SIGTERM"
+[ "$status" -eq 0 ] || fail "the copy ended with status $status on SIGTERM"
 no_work_folder || fail "work folders were left behind: $(ls "$work/temp")"
-echo "--- both copies ended and left no work folder"
+echo "--- $mode: the copy ended and left no work folder"
 
-python3 - "$settings" <<'EOF' || fail "the settings file is not whole: $(cat "$settings")"
+python3 - "$settings" <<'PY' || fail "the settings file is not whole: $(cat "$settings")"
 import configparser, sys
 parser = configparser.RawConfigParser(strict=True)
 parser.optionxform = str
@@ -91,7 +116,7 @@ assert section["OftenIndex"] == "3", section["OftenIndex"]
 assert section["StartStopState"] == "On", section["StartStopState"]
 assert section["Windows%20Startup"] == "On"
 assert section["DailyRecs"].isdigit() and 0 <= int(section["DailyRecs"]) <= 51, section["DailyRecs"]
-EOF
+PY
 [ -z "$(find "$XDG_CONFIG_HOME/Kestrow" -name '*.lock')" ] || fail "a settings lock file was left behind"
-echo "--- the settings file reads whole"
-echo "PASS"
+echo "--- $mode: the settings file reads whole"
+echo "PASS ($mode)"

@@ -1,10 +1,12 @@
 #include "FakeClock.h"
 #include "RecordingTrayBackend.h"
 #include "core/AppError.h"
+#include "desktop/NotificationTrayBackend.h"
 #include "desktop/QtTrayBackend.h"
 #include "desktop/TrayIcon.h"
 #include "resources/Icons.h"
 
+#include <QDBusMessage>
 #include <QImage>
 #include <QPixmap>
 #include <QStandardPaths>
@@ -72,6 +74,43 @@ QIcon solidIcon(Qt::GlobalColor color)
     pixmap.fill(color);
     return QIcon(pixmap);
 }
+
+// A notification server on its own connection: records the requests, and
+// reports a notification's end when the test says so.
+class FakeNotificationServer : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    explicit FakeNotificationServer(const QDBusConnection &bus) : m_bus(bus) {}
+    void report(const char *signal, const QVariantList &arguments)
+    {
+        QDBusMessage message = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/Notifications"),
+                                                          QStringLiteral("org.freedesktop.Notifications"),
+                                                          QLatin1String(signal));
+        message.setArguments(arguments);
+        m_bus.send(message);
+    }
+    QList<QVariantList> notified;
+    QList<uint> closed;
+
+public slots:
+    uint Notify(const QString &app, uint replaces, const QString &icon, const QString &summary, const QString &body,
+                const QStringList &actions, const QVariantMap &hints, int timeout)
+    {
+        notified.append({app, replaces, icon, summary, body, actions, hints, timeout});
+        return uint(6 + notified.size());
+    }
+    void CloseNotification(uint id) { closed.append(id); }
+
+private:
+    QDBusConnection m_bus;
+};
+
+struct EventLog final : TrayBackend::Listener {
+    void trayEvent(TrayEvent event) override { events.append(event); }
+    QList<TrayEvent> events;
+};
 
 } // namespace
 
@@ -538,6 +577,53 @@ private slots:
         tray.showBalloon(kTrayMessage, QStringLiteral("Tidewick"), 5, true);
 
         QCOMPARE(clock.monotonicMs(), qint64(0));
+    }
+
+    void notifications_carryTheBalloons_andOnlyTheLatestReportsItsEnd()
+    {
+        if (!qEnvironmentVariableIsSet("TIDEWICK_PRIVATE_SESSION_BUS"))
+            QSKIP("needs a private session bus: ctest runs this under dbus-run-session");
+        RecordingTrayBackend iconTray;
+        NotificationTrayBackend backend(iconTray, QDBusConnection::sessionBus());
+        EventLog log;
+        backend.setListener(&log);
+        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("no server yet"), 5000);
+        QCOMPARE(iconTray.last(Kind::ShowBalloon).text, QStringLiteral("no server yet"));
+
+        QDBusConnection serverBus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("server"));
+        FakeNotificationServer server(serverBus);
+        QVERIFY(serverBus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &server,
+                                         QDBusConnection::ExportAllSlots));
+        QVERIFY(serverBus.registerService(QStringLiteral("org.freedesktop.Notifications")));
+
+        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("Fish & <b>chips</b>\r\nto go"), 5000);
+        QTRY_COMPARE(server.notified.size(), 1);
+        const QVariantList first = server.notified.first();
+        QCOMPARE(first.at(0).toString(), QStringLiteral("Tidewick"));
+        QCOMPARE(first.at(2).toString(), QStringLiteral("com.kestrow.Tidewick"));
+        QCOMPARE(first.at(3).toString(), QStringLiteral("Tidewick"));
+        QCOMPARE(first.at(4).toString(), QStringLiteral("Fish &amp; &lt;b&gt;chips&lt;/b&gt;\nto go"));
+        QVERIFY(first.at(5).toStringList().contains(QStringLiteral("default")));
+        QCOMPARE(first.at(7).toInt(), 5000);
+        QCOMPARE(iconTray.requests.size(), 1); // nothing more went to the tray
+        backend.hideBalloon();
+        QTRY_COMPARE(server.closed, QList<uint>{7});
+
+        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("second"), 0);
+        QTRY_COMPARE(server.notified.size(), 2);
+        QCOMPARE(server.notified.last().at(7).toInt(), -1); // the server's own time
+        server.report("NotificationClosed", {7u, 3u}); // the first one's end is not this one's
+        server.report("ActionInvoked", {8u, QStringLiteral("default")});
+        server.report("NotificationClosed", {8u, 1u});
+        QTRY_COMPARE(log.events.size(), 2);
+        QCOMPARE(log.events, (QList<TrayEvent>{TrayEvent::BalloonClicked, TrayEvent::BalloonTimedOut}));
+
+        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("third"), 5000);
+        QTRY_COMPARE(server.notified.size(), 3);
+        server.report("NotificationClosed", {9u, 2u});
+        QTRY_COMPARE(log.events.size(), 3);
+        QCOMPARE(log.events.last(), TrayEvent::BalloonHidden);
+        backend.setListener(nullptr);
     }
 
     void icons_loadFromResources_whiteKOnBlue()

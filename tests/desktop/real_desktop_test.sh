@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Runs the real program on a virtual X desktop with a window manager (openbox)
 # and a system tray (trayer), and drives it as a user does: minimise it into the
-# tray, bring it back with a left and a right click on the tray icon, close it
-# with Alt+F4, then start it straight into the tray.
+# tray, bring it back with a left and a right click on the tray icon, start it
+# a second time (the running copy shows its window), close it with Alt+F4,
+# start it straight into the tray; then, with the tray gone, start it once
+# more: it lives in the task bar until a tray comes, and comes back from the
+# tray when the tray goes.
 #
 # Usage: real_desktop_test.sh BINARY
 # With SCREENSHOT_DIR set, pictures of the desktop are saved there as
@@ -37,10 +40,10 @@ fi
 # --- A private world: display, home, configuration, runtime and temp folders --
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tidewick-desktop-test.XXXXXX")
-app='' trayer_pid='' wm='' xvfb=''
+app='' second='' trayer_pid='' wm='' xvfb=''
 cleanup() {
     local pid
-    for pid in "$app" "$trayer_pid" "$wm" "$xvfb"; do
+    for pid in "$app" "$second" "$trayer_pid" "$wm" "$xvfb"; do
         [ -n "$pid" ] && kill "$pid" 2>/dev/null
     done
     for pid in "$app" "$trayer_pid" "$wm" "$xvfb"; do
@@ -391,6 +394,18 @@ step "first run: right click on the tray icon"
 click_icon 3
 wait_until 10000 main_viewable || fail "a right click on the tray icon did not bring the main window back"
 
+step "first run: minimise, then start the program a second time"
+xdotool windowminimize "$main"
+wait_until 10000 main_unmapped || fail "the main window is not unmapped after the third minimise"
+env TIDEWICK_DESKTOP_TEST_RUN="$mark" "$binary" >>"$work/second.log" 2>&1 &
+second=$!
+wait_until 15000 gone "$second" || { kill "$second"; fail "the second start (pid $second) still runs after 15 s"; }
+status=0
+wait "$second" || status=$?
+((status == 0)) || flaw "the second start ended with status $status, not 0: $(cat "$work/second.log")"
+wait_until 10000 main_viewable || fail "the second start did not bring the running copy's window back"
+[ -z "$(work_folders | sed -n 2p)" ] || flaw "the second start made a work folder of its own: $(work_folders)"
+
 step "first run: close with Alt+F4"
 close_as_user
 
@@ -461,6 +476,44 @@ wait_until 10000 found_main ||
     fail "started into the tray, a left click on the tray icon did not show the main window"
 
 step "second run: close with Alt+F4"
+close_as_user
+
+# --- Third run: no tray ---------------------------------------------------------
+
+step "third run: the tray goes away; a start minimised to the tray goes to the task bar"
+kill "$trayer_pid" && wait "$trayer_pid" 2>/dev/null
+trayer_pid=''
+wm_state() { xprop -id "$1" WM_STATE 2>/dev/null | sed -n 's/^[[:space:]]*window state: //p'; }
+# The main window listed by the window manager, minimised (iconic).
+found_iconic() {
+    local w
+    for w in $(app_clients); do
+        [ "$(xdotool getwindowname "$w" 2>/dev/null)" = Tidewick ] && [ "$(wm_state "$w")" = Iconic ] &&
+            main=$w && return 0
+    done
+    return 1
+}
+main_iconic() { main_managed && [ "$(wm_state "$main")" = Iconic ]; }
+hidden_in_tray() { ! main_managed && main_unmapped && found_icon; }
+start_program
+wait_until 30000 found_iconic ||
+    fail "started with both options and no tray, no minimised main window is in the task bar: '$(app_clients)'"
+holds 1500 no_balloon || flaw "without a tray, a balloon window came up at the start"
+timeout 10 xdotool windowactivate --sync "$main" || flaw "the task bar could not bring back the window $main"
+wait_until 5000 main_viewable || fail "the minimised window did not come back when activated"
+xdotool windowminimize "$main"
+wait_until 5000 main_iconic || fail "without a tray, a minimise did not leave the window iconic in the task bar"
+holds 2500 main_iconic || flaw "without a tray, the minimised window did not stay in the task bar"
+no_balloon || flaw "without a tray, the minimise showed a balloon window"
+
+step "third run: a tray comes and takes the window in; it goes and the task bar has it again"
+start_tray
+wait_until 10000 hidden_in_tray || fail "the tray that came later did not take the minimised window in"
+kill "$trayer_pid" && wait "$trayer_pid" 2>/dev/null
+trayer_pid=''
+wait_until 10000 main_iconic || fail "the tray went away, but the window did not come back to the task bar"
+timeout 10 xdotool windowactivate --sync "$main" || flaw "could not activate the window $main"
+wait_until 5000 main_viewable || fail "the window did not come back from the task bar"
 close_as_user
 
 if ((failures > 0)); then

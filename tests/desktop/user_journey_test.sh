@@ -4,10 +4,13 @@
 # accessibility bus, the local news service, the real curl and ansifilter.
 # user_journey.py drives the program only through AT-SPI and xdotool.
 #
-# Usage: user_journey_test.sh BUILD_DIR NEWS_HOST
+# Usage: user_journey_test.sh BUILD_DIR NEWS_HOST [wayland]
 # BUILD_DIR is installed into a temporary prefix; NEWS_HOST is the host the
 # build queries (TIDEWICK_NEWS_HOST): it must be localhost:PORT or
 # 127.0.0.1:PORT, where the local news service is started.
+# With "wayland" the journey is wayland_journey.py instead: the program under
+# a headless Wayland compositor (weston), its balloons as desktop
+# notifications of a real notification server (dunst, which draws on Xvfb).
 # With SCREENSHOT_DIR set, pictures are saved there as journey-*.png. On a
 # failure a picture of the desktop is left as user_journey-failure.png in the
 # current folder.
@@ -22,6 +25,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 source_dir=$(cd "$here/../.." && pwd)
 build=${1:-}
 news_host=${2:-}
+world=${3:-x11}
 python=/usr/bin/python3
 
 skip() {
@@ -32,6 +36,13 @@ for tool in Xvfb openbox trayer xdotool xwininfo xprop dbus-run-session dbus-upd
     curl ansifilter cmake; do
     command -v "$tool" >/dev/null || skip "'$tool' is not installed (scripts/install-deps installs it)"
 done
+if [ "$world" = wayland ]; then
+    for tool in weston dunst dunstctl; do
+        command -v "$tool" >/dev/null || skip "'$tool' is not installed (scripts/install-deps installs it)"
+    done
+    qt_plugins=$(qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null || echo /usr/lib/x86_64-linux-gnu/qt6/plugins)
+    [ -e "$qt_plugins/platforms/libqwayland-generic.so" ] || skip "Qt's Wayland platform is missing (package qt6-wayland)"
+fi
 if ! "$python" -c 'import pyatspi' 2>/dev/null; then
     skip "Debian's $python with pyatspi is missing (package python3-pyatspi)"
 fi
@@ -72,7 +83,7 @@ failure_dir=$(pwd)
 # --- A private world -----------------------------------------------------------
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tidewick-journey.XXXXXX")
-news='' trayer_pid='' wm='' xvfb=''
+news='' trayer_pid='' wm='' xvfb='' compositor=''
 # The accessibility services started by the session bus carry this mark, so
 # any left behind can be found whoever their parent became.
 world_mark=$(basename "$work")
@@ -80,10 +91,11 @@ world_processes() {
     grep -lsz -- "^TIDEWICK_JOURNEY_WORLD=$world_mark\$" /proc/[0-9]*/environ 2>/dev/null |
         sed 's#^/proc/\([0-9]*\)/environ$#\1#' | grep -vx "$$"
 }
+world_gone_now() { [ -z "$(world_processes)" ]; }
 cleanup() {
     local pid
-    for pid in $news $trayer_pid $wm $xvfb; do kill "$pid" 2>/dev/null; done
-    for pid in $news $trayer_pid $wm $xvfb; do wait "$pid" 2>/dev/null; done
+    for pid in $news $trayer_pid $wm $compositor $xvfb; do kill "$pid" 2>/dev/null; done
+    for pid in $news $trayer_pid $wm $compositor $xvfb; do wait "$pid" 2>/dev/null; done
     for pid in $(world_processes); do kill "$pid" 2>/dev/null; done
     rm -rf "$work"
 }
@@ -119,10 +131,25 @@ binary=$work/prefix/bin/tidewick
 [ -x "$binary" ] || fail "the install put no program at $binary: $(cat "$work/install.log")"
 
 echo "--- starting the news service on 127.0.0.1:$port"
+articles=$source_dir/tools/news_data/articles.json
+if [ "$world" = wayland ]; then
+    # Two of the sample keywords find one article each, one with the
+    # characters a notification server would read as markup.
+    articles=$work/articles.json
+    cat >"$articles" <<'EOF'
+{"articles": [
+ {"country": "us", "category": "business", "source": "Volt Wire", "title": "Tesla opens R&D lab for <beta> cells",
+  "description": "Cells & packs.", "url": "http://news.localhost/s/T1", "published": "2024-05-14T09:30:00-04:00",
+  "zone": "EDT"},
+ {"country": "us", "category": "science", "source": "Orbital Post", "title": "Perseverance finds layered rock",
+  "description": "A new core.", "url": "http://news.localhost/s/P1", "published": "2024-05-15T09:30:00-04:00",
+  "zone": "EDT"}]}
+EOF
+fi
 # One article an answer keeps the fetches short: each article is announced in
 # a balloon that the program waits for.
 "$python" "$source_dir/tools/news_service.py" --host 127.0.0.1 --port "$port" --port-file "$work/news.port" \
-    --log "$work/news.jsonl" --max-articles 1 >"$work/news.log" 2>&1 &
+    --log "$work/news.jsonl" --max-articles 1 --data "$articles" >"$work/news.log" 2>&1 &
 news=$!
 news_ready() { [ -s "$work/news.port" ] || ! kill -0 "$news" 2>/dev/null; }
 wait_until 10000 news_ready
@@ -131,14 +158,44 @@ if [ ! -s "$work/news.port" ]; then
         grep -E "[:.]$port\b" | tr -s ' ' | head -n 3)): $(cat "$work/news.log")"
 fi
 
+if [ "$world" = wayland ]; then
+    echo "--- starting weston (headless) and, for the notification server, Xvfb"
+    start_display
+    export WAYLAND_DISPLAY=wayland-tidewick
+    weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 >"$work/weston.log" 2>&1 &
+    compositor=$!
+    compositor_ready() { [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] || ! kill -0 "$compositor" 2>/dev/null; }
+    wait_until 20000 compositor_ready
+    [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] || fail "weston did not start: $(cat "$work/weston.log")"
+    status=0
+    TIDEWICK_JOURNEY_WORLD=$world_mark dbus-run-session -- bash -c 'dbus-update-activation-environment DISPLAY \
+        WAYLAND_DISPLAY && { dunst >"$0/dunst.log" 2>&1 & } && until dbus-send --print-reply=literal \
+        --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications |
+        grep -q true; do sleep 0.1; done && exec "$@"' "$work" \
+        "$python" "$here/wayland_journey.py" --binary "$binary" --work "$work/journey" \
+        --news-log "$work/news.jsonl" \
+        --expect '["Tesla opens R&D lab for <beta> cells", "Perseverance finds layered rock"]' || status=$?
+    wait_until 5000 world_gone_now || echo "note: services outlived the session bus: $(world_processes | tr '\n' ' ')"
+    exit "$status"
+fi
+
 echo "--- starting Xvfb, openbox and trayer"
 start_virtual_desktop
 
 echo "--- the journey, in a D-Bus session with the accessibility bus"
 # Without DISPLAY in the bus's activation environment the accessibility bus
-# comes up without it, and synthesized mouse and key events do nothing.
+# comes up without it, and synthesized mouse and key events do nothing. This
+# desktop has no notification server (the balloons are the tray's), so the
+# bus starts nothing on demand but the accessibility bus, even where a
+# notification server is installed.
+mkdir -p "$work/bus-services"
+cp /usr/share/dbus-1/services/org.a11y.Bus.service "$work/bus-services/" ||
+    fail "the accessibility bus has no D-Bus service file (package at-spi2-core)"
+sed "s#</busconfig>#<servicedir>$work/bus-services</servicedir></busconfig>#" "$here/bus_without_services.conf" \
+    >"$work/session.conf"
 status=0
-TIDEWICK_JOURNEY_WORLD=$world_mark dbus-run-session -- bash -c 'dbus-update-activation-environment DISPLAY &&
+TIDEWICK_JOURNEY_WORLD=$world_mark dbus-run-session --config-file="$work/session.conf" -- bash -c \
+    'dbus-update-activation-environment DISPLAY &&
     exec "$@"' journey \
     "$python" "$here/user_journey.py" --binary "$binary" --work "$work/journey" --port "$port" \
     --news-log "$work/news.jsonl" --articles "$source_dir/tools/news_data/articles.json" \
@@ -146,8 +203,7 @@ TIDEWICK_JOURNEY_WORLD=$world_mark dbus-run-session -- bash -c 'dbus-update-acti
 
 # The session bus ends with dbus-run-session; the accessibility services it
 # started follow it.
-world_gone() { [ -z "$(world_processes)" ]; }
-if ! wait_until 5000 world_gone; then
+if ! wait_until 5000 world_gone_now; then
     echo "note: accessibility services outlived the session bus: $(world_processes | tr '\n' ' ')"
 fi
 exit "$status"

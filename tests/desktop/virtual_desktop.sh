@@ -21,6 +21,16 @@ wait_until() {
 # start_virtual_desktop: Xvfb on a free display (exported as DISPLAY), then
 # openbox and trayer, each waited for. Sets $xvfb, $wm and $trayer_pid.
 start_virtual_desktop() {
+    start_display
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    wm=$!
+    wait_until 20000 _wm_ready ||
+        fail "openbox did not start on $DISPLAY: $(cat "$work/openbox.log"); Xvfb: $(cat "$work/xvfb.log")"
+    start_tray
+}
+
+# start_display: Xvfb alone on a free display (exported as DISPLAY). Sets $xvfb.
+start_display() {
     # -noreset: otherwise Xvfb may reset when its first client disconnects.
     Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
     xvfb=$!
@@ -28,12 +38,10 @@ start_virtual_desktop() {
     [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
     DISPLAY=:$(tr -d '\n' <"$work/display")
     export DISPLAY
+}
 
-    openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    wm=$!
-    wait_until 20000 _wm_ready ||
-        fail "openbox did not start on $DISPLAY: $(cat "$work/openbox.log"); Xvfb: $(cat "$work/xvfb.log")"
-
+# start_tray: trayer, a tray for the icon, waited for. Sets $trayer_pid.
+start_tray() {
     trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
         --transparent false >"$work/trayer.log" 2>&1 &
     trayer_pid=$!

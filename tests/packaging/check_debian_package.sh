@@ -49,6 +49,8 @@ for package in libqt6widgets6 curl ansifilter fonts-liberation qt6-qpa-plugins; 
     grep -qx -- "$package" <<<"$depended_names" || fail "Depends lacks $package: $depends"
 done
 
+grep -qw qt6-wayland <<<"$(field Recommends)" || fail "Recommends lacks qt6-wayland: $(field Recommends)"
+
 contents=$(dpkg-deb --contents "$deb")
 paths=$(awk '{print $6}' <<<"$contents")
 for path in ./usr/bin/tidewick \

@@ -28,6 +28,10 @@ public:
     void showBalloon(const QString &title, const QString &text, qint32 timeoutMs) override;
     void hideBalloon() override;
     void deleteIcon() override;
+    bool trayAvailable() const override { return hasTray; }
+
+    // What trayAvailable() says: a desktop with a tray unless a test takes it away.
+    bool hasTray = true;
 
     // Delivers an event to the listener, as the tray does.
     void raise(TrayEvent event) { report(event); }

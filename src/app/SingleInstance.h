@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QObject>
+#include <QVariantMap>
+#include <functional>
+
+class QLocalServer;
+
+namespace tidewick {
+
+// One running copy per user. The first copy owns the name com.kestrow.Tidewick
+// on the session bus and answers org.freedesktop.Application.Activate there,
+// as desktops expect of an application; without a session bus it listens on
+// a local socket of that name in the runtime folder instead. A later start
+// asks the first copy to show its window and ends.
+//
+// Nothing is left behind to go stale: the bus name dies with its owner, and
+// the socket of a copy that died is replaced by the next one to start.
+class SingleInstance : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
+
+public:
+    // The session bus, and the runtime folder for the socket.
+    SingleInstance();
+    SingleInstance(const QDBusConnection &bus, const QString &socketFolder);
+    ~SingleInstance() override;
+
+    // True when a copy already runs and took the request to show itself:
+    // this one has nothing more to do. Otherwise this copy is now the one
+    // that later starts reach.
+    bool handOverToRunningCopy();
+    // What to do when a later start asks; a request that came earlier is
+    // carried out now.
+    void onActivate(std::function<void()> activate);
+
+public slots:
+    Q_SCRIPTABLE void Activate(const QVariantMap &platformData);
+
+private:
+    bool handOverOnBus();
+    bool handOverOnSocket();
+    bool claimBusName();
+    void answerSocket();
+
+    QDBusConnection m_bus;
+    QString m_socketPath;
+    QLocalServer *m_server = nullptr;
+    std::function<void()> m_activate;
+    bool m_pending = false;
+};
+
+} // namespace tidewick

@@ -1,0 +1,141 @@
+#include "desktop/NotificationTrayBackend.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QVariantMap>
+
+namespace tidewick {
+
+namespace {
+
+const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
+const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
+// The desktop entry's name, which is also the icon's name in the icon theme.
+const QString kAppId = QStringLiteral("com.kestrow.Tidewick");
+const QString kDefaultAction = QStringLiteral("default");
+constexpr uint kExpired = 1;
+
+QDBusMessage notificationCall(const QString &method)
+{
+    return QDBusMessage::createMethodCall(QLatin1String(NotificationTrayBackend::kService), kPath, kInterface,
+                                          method);
+}
+
+} // namespace
+
+NotificationTrayBackend::NotificationTrayBackend(TrayBackend &iconTray, const QDBusConnection &bus, QObject *parent)
+    : QObject(parent), m_iconTray(iconTray), m_bus(bus)
+{
+    m_iconTray.setListener(this);
+    const QString service = QLatin1String(kService);
+    m_bus.connect(service, kPath, kInterface, QStringLiteral("NotificationClosed"), this,
+                  SLOT(onClosed(uint, uint)));
+    m_bus.connect(service, kPath, kInterface, QStringLiteral("ActionInvoked"), this,
+                  SLOT(onActionInvoked(uint, QString)));
+}
+
+NotificationTrayBackend::~NotificationTrayBackend()
+{
+    m_iconTray.setListener(nullptr);
+}
+
+QString NotificationTrayBackend::escapedBody(const QString &text)
+{
+    QString body;
+    body.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == u'&')
+            body += QLatin1String("&amp;");
+        else if (c == u'<')
+            body += QLatin1String("&lt;");
+        else if (c == u'>')
+            body += QLatin1String("&gt;");
+        else if (c != u'\r') // a line break is LF alone there
+            body += c;
+    }
+    return body;
+}
+
+bool NotificationTrayBackend::serviceAvailable() const
+{
+    if (!m_bus.isConnected())
+        return false;
+    const QDBusConnectionInterface *bus = m_bus.interface();
+    const QString service = QLatin1String(kService);
+    // A server that the bus starts on demand counts too.
+    return bus->isServiceRegistered(service).value() || bus->activatableServiceNames().value().contains(service);
+}
+
+void NotificationTrayBackend::showBalloon(const QString &title, const QString &text, qint32 timeoutMs)
+{
+    m_notifying = serviceAvailable();
+    if (!m_notifying) {
+        m_iconTray.showBalloon(title, text, timeoutMs);
+        return;
+    }
+    m_current = 0;
+    m_closeWhenKnown = false;
+    const quint64 request = ++m_request;
+    QDBusMessage call = notificationCall(QStringLiteral("Notify"));
+    call << QStringLiteral("Tidewick") << uint(0) << kAppId << title << escapedBody(text)
+         << QStringList{kDefaultAction, QStringLiteral("Show")}
+         << QVariantMap{{QStringLiteral("desktop-entry"), kAppId}} << qint32(timeoutMs > 0 ? timeoutMs : -1);
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [=, this] {
+        watcher->deleteLater();
+        if (request != m_request)
+            return;
+        const QDBusPendingReply<uint> reply = *watcher;
+        if (reply.isError()) {
+            // The server went away between the look and the call, or the
+            // bus could not start it: the tray shows the balloon, unless its
+            // time is already over.
+            m_notifying = false;
+            if (!m_closeWhenKnown)
+                m_iconTray.showBalloon(title, text, timeoutMs);
+            return;
+        }
+        m_current = reply.value();
+        if (m_closeWhenKnown)
+            closeNotification(m_current);
+    });
+}
+
+void NotificationTrayBackend::hideBalloon()
+{
+    if (!m_notifying) {
+        m_iconTray.hideBalloon();
+        return;
+    }
+    if (m_current == 0)
+        m_closeWhenKnown = true;
+    else
+        closeNotification(m_current);
+}
+
+void NotificationTrayBackend::closeNotification(uint id)
+{
+    m_bus.asyncCall(notificationCall(QStringLiteral("CloseNotification")) << id);
+}
+
+void NotificationTrayBackend::deleteIcon()
+{
+    m_iconTray.deleteIcon();
+}
+
+void NotificationTrayBackend::onClosed(uint id, uint reason)
+{
+    if (!m_notifying || id == 0 || id != m_current)
+        return;
+    report(reason == kExpired ? TrayEvent::BalloonTimedOut : TrayEvent::BalloonHidden);
+}
+
+void NotificationTrayBackend::onActionInvoked(uint id, const QString &action)
+{
+    if (m_notifying && id != 0 && id == m_current && action == kDefaultAction)
+        report(TrayEvent::BalloonClicked);
+}
+
+} // namespace tidewick

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "desktop/TrayBackend.h"
+
+#include <QDBusConnection>
+#include <QObject>
+
+namespace tidewick {
+
+// Balloons as desktop notifications (org.freedesktop.Notifications), the way
+// Linux desktops show them, with or without a tray; the icon stays with
+// `iconTray`, which also shows the balloons while no notification service is
+// on the session bus.
+//
+// A notification reports its end, so the balloon's events are all there:
+//   closed, reason 1 (expired)                    -> BalloonTimedOut
+//   closed, reason 2 (by the user) or 3 (by us)   -> BalloonHidden
+//   closed, any other reason                      -> BalloonHidden
+//   "default" action (a click on it)             -> BalloonClicked
+// Only the latest notification reports: the end of an earlier one (taken
+// away after its time) must not cut the wait for the next one short.
+class NotificationTrayBackend final : public QObject, public TrayBackend, private TrayBackend::Listener {
+    Q_OBJECT
+
+public:
+    static constexpr const char *kService = "org.freedesktop.Notifications";
+
+    NotificationTrayBackend(TrayBackend &iconTray, const QDBusConnection &bus, QObject *parent = nullptr);
+    ~NotificationTrayBackend() override;
+
+    void addIcon(const QString &tip, const QIcon &icon) override { m_iconTray.addIcon(tip, icon); }
+    void modifyTip(const QString &tip) override { m_iconTray.modifyTip(tip); }
+    void modifyIcon(const QIcon &icon) override { m_iconTray.modifyIcon(icon); }
+    void showBalloon(const QString &title, const QString &text, qint32 timeoutMs) override;
+    void hideBalloon() override;
+    void deleteIcon() override;
+    bool trayAvailable() const override { return m_iconTray.trayAvailable(); }
+
+    // The body as a server that reads markup shows it literally.
+    static QString escapedBody(const QString &text);
+
+private slots:
+    void onClosed(uint id, uint reason);
+    void onActionInvoked(uint id, const QString &action);
+
+private:
+    void trayEvent(TrayEvent event) override { report(event); }
+    bool serviceAvailable() const;
+    void closeNotification(uint id);
+
+    TrayBackend &m_iconTray;
+    QDBusConnection m_bus;
+    // Where the current balloon went; its id is 0 until the server answers.
+    bool m_notifying = false;
+    uint m_current = 0;
+    // A hide asked for before the server told the id.
+    bool m_closeWhenKnown = false;
+    // Counts Notify requests, so a late answer to an older one is not taken
+    // for the current notification.
+    quint64 m_request = 0;
+};
+
+} // namespace tidewick
