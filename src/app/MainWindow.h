@@ -41,7 +41,7 @@ public:
     // The controls.
     QGroupBox *countdownGroup = nullptr;
     QProgressBar *countdownBar = nullptr;
-    ReportList *resultsList = nullptr; // results
+    ReportList *resultsList = nullptr;
     ResultsListActions *resultsActions = nullptr; // open and copy its articles
     QGroupBox *startupOptionsGroup = nullptr;
     QCheckBox *startAtLogonBox = nullptr;
@@ -50,12 +50,12 @@ public:
     TrayIcon *trayIcon = nullptr;
     QPushButton *automaticFetchButton = nullptr;
     QPushButton *testFetchButton = nullptr;
-    ReportList *intervalList = nullptr; // interval
+    ReportList *intervalList = nullptr;
     QPushButton *saveResultsButton = nullptr;
     QPushButton *clearResultsButton = nullptr;
-    ReportList *countryList = nullptr; // countries
-    ReportList *categoryList = nullptr; // categories
-    ReportList *keywordList = nullptr; // keywords
+    ReportList *countryList = nullptr;
+    ReportList *categoryList = nullptr;
+    ReportList *keywordList = nullptr;
     QPushButton *addKeywordButton = nullptr;
     QPushButton *importKeywordsButton = nullptr;
     QPushButton *clearKeywordsButton = nullptr;
