@@ -43,7 +43,7 @@ quietly() {
 
 # progress LABEL: reads "DONE TOTAL [WHAT]" lines and shows how far LABEL (or
 # WHAT, when a line names it) got: on a terminal one line updated in place,
-# otherwise a line at each quarter and at least every 15 seconds.
+# otherwise a line at each quarter and at least every 30 seconds.
 progress() {
     local step total what label='' percent count quarter=0 last=$SECONDS said=-1 shown=false
     while read -r step total what; do
@@ -59,7 +59,7 @@ progress() {
             printf '\r  %s: %3d%%%s' "$label" "$percent" "$count" >&2
             shown=true
         elif [ "$percent" -lt 100 ] && [ "$percent" -ne "$said" ] &&
-            { [ $((percent / 25)) -gt "$quarter" ] || [ $((SECONDS - last)) -ge 15 ]; }; then
+            { [ $((percent / 25)) -gt "$quarter" ] || [ $((SECONDS - last)) -ge 30 ]; }; then
             quarter=$((percent / 25)) last=$SECONDS said=$percent
             printf '  %s: %d%%\n' "$label" "$percent" >&2
         fi
