@@ -42,6 +42,11 @@ export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtim
 export QT_QPA_PLATFORM=offscreen
 [ "$mode" = bus ] || export DBUS_SESSION_BUS_ADDRESS=disabled:
 unset TEMP WAYLAND_DISPLAY
+# The copies' queries go to a closed port, never to a news service that may
+# be running on the build's host (scripts/run starts one).
+mkdir -p "$work/curl"
+printf 'connect-to = "::127.0.0.1:1"\n' >"$work/curl/.curlrc"
+export CURL_HOME=$work/curl
 settings=$XDG_CONFIG_HOME/Kestrow/Tidewick.ini
 # Automatic fetching on: a copy queries (and stores its request count) as
 # soon as it starts.

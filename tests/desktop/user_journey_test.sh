@@ -56,20 +56,26 @@ if [ -z "$build" ] || [ ! -f "$build/CMakeCache.txt" ]; then
     echo "FAIL: usage: $0 BUILD_DIR NEWS_HOST (got '$build', which is no build folder)" >&2
     exit 1
 fi
-# The news host is compiled in, so the service must use that very port. In a
-# network namespace of its own the run neither finds the port taken by
-# another copy of the service nor answers requests of other programs on the
-# machine; without the right to make one, the shared loopback is used.
-if [ -z "${TIDEWICK_JOURNEY_NETNS:-}" ] && command -v unshare >/dev/null && command -v ip >/dev/null; then
-    export TIDEWICK_JOURNEY_NETNS=1
-    for flags in -n -rn; do
-        if unshare "$flags" true 2>/dev/null; then
-            # shellcheck disable=SC2016 # expanded by the inner shell
-            exec unshare "$flags" bash -c 'ip link set lo up && exec "$0" "$@"' "$0" "$@"
-        fi
-    done
-    echo "note: no private network namespace (unshare -n is not allowed): the loopback is shared"
+# The news host is compiled in. In a network namespace of its own the run
+# serves that very port: it neither finds the port taken by another copy of
+# the service (scripts/run's, say) nor answers requests of other programs on
+# the machine. Without the right to make one (TIDEWICK_JOURNEY_NETNS=shared
+# asks for that case), the loopback is shared: the service listens on a free
+# port and curl's configuration sends the program's requests there.
+if [ -z "${TIDEWICK_JOURNEY_NETNS:-}" ]; then
+    if command -v unshare >/dev/null && command -v ip >/dev/null; then
+        for flags in -n -rn; do
+            if unshare "$flags" true 2>/dev/null; then
+                # shellcheck disable=SC2016 # expanded by the inner shell
+                TIDEWICK_JOURNEY_NETNS=private exec unshare "$flags" bash -c 'ip link set lo up && exec "$0" "$@"' "$0" "$@"
+            fi
+        done
+        echo "note: no private network namespace (unshare -n is not allowed): the loopback is shared"
+    else
+        echo "note: no private network namespace (unshare or ip is missing): the loopback is shared"
+    fi
 fi
+[ "${TIDEWICK_JOURNEY_NETNS:-}" = private ] && listen_port=$port || listen_port=0
 shots=${SCREENSHOT_DIR:-}
 if [ -n "$shots" ]; then
     if ! command -v import >/dev/null || ! command -v convert >/dev/null; then
@@ -116,7 +122,7 @@ export TIDEWICK_JOURNEY_OPENED=$work/opened.txt
 printf '#!/bin/sh\nprintf "%%s\\n" "$@" >>"%s"\n' "$TIDEWICK_JOURNEY_OPENED" >"$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"
 export PATH=$work/bin:$PATH
-unset WAYLAND_DISPLAY XDG_SESSION_TYPE QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_QPA_PLATFORMTHEME DBUS_SESSION_BUS_ADDRESS
+unset WAYLAND_DISPLAY XDG_SESSION_TYPE QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_QPA_PLATFORMTHEME DBUS_SESSION_BUS_ADDRESS CURL_HOME
 
 . "$here/virtual_desktop.sh"
 fail() {
@@ -130,7 +136,6 @@ cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" 2>&1 ||
 binary=$work/prefix/bin/tidewick
 [ -x "$binary" ] || fail "the install put no program at $binary: $(cat "$work/install.log")"
 
-echo "--- starting the news service on 127.0.0.1:$port"
 articles=$source_dir/tools/news_data/articles.json
 if [ "$world" = wayland ]; then
     # Two of the sample keywords find one article each, one with the
@@ -148,15 +153,24 @@ EOF
 fi
 # One article an answer keeps the fetches short: each article is announced in
 # a balloon that the program waits for.
-"$python" "$source_dir/tools/news_service.py" --host 127.0.0.1 --port "$port" --port-file "$work/news.port" \
+"$python" "$source_dir/tools/news_service.py" --host 127.0.0.1 --port "$listen_port" --port-file "$work/news.port" \
     --log "$work/news.jsonl" --max-articles 1 --data "$articles" >"$work/news.log" 2>&1 &
 news=$!
 news_ready() { [ -s "$work/news.port" ] || ! kill -0 "$news" 2>/dev/null; }
 wait_until 10000 news_ready
 if [ ! -s "$work/news.port" ]; then
-    fail "the news service could not listen on 127.0.0.1:$port (is the port taken? $(ss -ltnp 2>/dev/null |
-        grep -E "[:.]$port\b" | tr -s ' ' | head -n 3)): $(cat "$work/news.log")"
+    fail "the news service could not listen on 127.0.0.1:$listen_port (is the port taken? $(ss -ltnp 2>/dev/null |
+        grep -E "[:.]$listen_port\b" | tr -s ' ' | head -n 3)): $(cat "$work/news.log")"
 fi
+served=$(cat "$work/news.port")
+if [ "$served" != "$port" ]; then
+    # The program's requests keep their Host header and path; only the
+    # connection goes to the service's port.
+    mkdir -p "$work/curl"
+    printf 'connect-to = "::127.0.0.1:%s"\n' "$served" >"$work/curl/.curlrc"
+    export CURL_HOME=$work/curl
+fi
+echo "--- the news service serves $news_host on 127.0.0.1:$served"
 
 if [ "$world" = wayland ]; then
     echo "--- starting weston (headless) and, for the notification server, Xvfb"

@@ -51,8 +51,18 @@ MountedRun runOnSmallTmpfs(const char *variable, const QString &size, const QStr
 {
     constexpr int kNotPossible = 77;
     MountedRun run;
-    if (QStandardPaths::findExecutable(QStringLiteral("unshare")).isEmpty()
-        || QProcess::execute(QStringLiteral("unshare"), {QStringLiteral("-rm"), QStringLiteral("true")}) != 0)
+    if (QStandardPaths::findExecutable(QStringLiteral("unshare")).isEmpty())
+        return run;
+    // A user namespace gives the right to mount; root may also do without
+    // one. Many containers and chroots refuse both.
+    QString namespaces;
+    for (const QString &flags : {QStringLiteral("-rm"), QStringLiteral("-m")}) {
+        if (QProcess::execute(QStringLiteral("unshare"), {flags, QStringLiteral("true")}) == 0) {
+            namespaces = flags;
+            break;
+        }
+    }
+    if (namespaces.isEmpty())
         return run;
     QTemporaryDir mountPoint;
     QProcess child;
@@ -61,7 +71,7 @@ MountedRun runOnSmallTmpfs(const char *variable, const QString &size, const QStr
     child.setProcessEnvironment(environment);
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(QStringLiteral("unshare"),
-                {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
+                {namespaces, QStringLiteral("sh"), QStringLiteral("-c"),
                  QStringLiteral("mount -t tmpfs -o size=%1 tidewick-test \"$1\" || exit %2; shift; exec \"$@\"")
                      .arg(size)
                      .arg(kNotPossible),
