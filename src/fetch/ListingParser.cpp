@@ -134,7 +134,12 @@ QString lineContent(const QString &line)
 
 QString cleanArticleText(QString text)
 {
-    const auto isControl = [](QChar c) { return c.category() == QChar::Other_Control; };
+    // The C0 controls, DEL and the C1 controls; compared directly, as this
+    // runs over every character of every article.
+    const auto isControl = [](QChar c) {
+        const char16_t unit = c.unicode();
+        return unit < 0x20 || (unit >= 0x7F && unit <= 0x9F);
+    };
     if (std::none_of(text.cbegin(), text.cend(), isControl))
         return text;
     QChar *const chars = text.data();
