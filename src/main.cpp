@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/RealServices.h"
 #include "app/SingleInstance.h"
+#include "core/ApplicationId.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -39,7 +40,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tidewick"));
     QApplication::setOrganizationName(QStringLiteral("Kestrow"));
     // Lets Wayland docks and task switchers match the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.kestrow.Tidewick"));
+    QGuiApplication::setDesktopFileName(tidewick::kApplicationId);
     QApplication::setApplicationVersion(QLatin1String(tidewick::build::kVersion));
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -1,5 +1,7 @@
 #include "app/SingleInstance.h"
 
+#include "core/ApplicationId.h"
+
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDir>
@@ -11,7 +13,6 @@
 namespace tidewick {
 
 namespace {
-const QString kName = QStringLiteral("com.kestrow.Tidewick");
 const QString kPath = QStringLiteral("/com/kestrow/Tidewick");
 const QString kInterface = QStringLiteral("org.freedesktop.Application");
 const QByteArray kActivate = QByteArrayLiteral("activate\n");
@@ -26,7 +27,7 @@ SingleInstance::SingleInstance()
 }
 
 SingleInstance::SingleInstance(const QDBusConnection &bus, const QString &socketFolder)
-    : m_bus(bus), m_socketPath(QDir(socketFolder).filePath(kName))
+    : m_bus(bus), m_socketPath(QDir(socketFolder).filePath(kApplicationId))
 {
 }
 
@@ -60,7 +61,7 @@ bool SingleInstance::claimBusName()
 {
     // The object first: a copy that finds the name taken calls it at once.
     m_bus.registerObject(kPath, this, QDBusConnection::ExportScriptableSlots);
-    if (m_bus.registerService(kName))
+    if (m_bus.registerService(kApplicationId))
         return true;
     m_bus.unregisterObject(kPath);
     return false;
@@ -70,13 +71,13 @@ bool SingleInstance::handOverOnBus()
 {
     if (claimBusName())
         return false;
-    const QDBusMessage call = QDBusMessage::createMethodCall(kName, kPath, kInterface, QStringLiteral("Activate"))
+    const QDBusMessage call = QDBusMessage::createMethodCall(kApplicationId, kPath, kInterface, QStringLiteral("Activate"))
         << QVariantMap();
     if (m_bus.call(call, QDBus::Block, kAnswerMs).type() == QDBusMessage::ReplyMessage)
         return true;
     // The first copy ended in between: this one takes its place. A bus that
     // lets nobody own the name (a sandbox) leaves each copy on its own.
-    return !claimBusName() && m_bus.interface()->isServiceRegistered(kName).value();
+    return !claimBusName() && m_bus.interface()->isServiceRegistered(kApplicationId).value();
 }
 
 bool SingleInstance::handOverOnSocket()

@@ -1,5 +1,7 @@
 #include "desktop/AutostartEntry.h"
 
+#include "core/ApplicationId.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -73,11 +75,11 @@ QString autostartEntryText(const QString &executable)
                           "Name=Tidewick\n"
                           "Comment=Watches the news for your keywords\n"
                           "Exec=%1\n"
-                          "Icon=com.kestrow.Tidewick\n"
+                          "Icon=%2\n"
                           "Terminal=false\n"
                           "Categories=Network;News;\n"
                           "X-GNOME-Autostart-enabled=true\n")
-        .arg(quoteExecArgument(executable));
+        .arg(quoteExecArgument(executable), kApplicationId);
 }
 
 bool addAutostartEntry(const QString &folder, const QString &executable, QString *problem)

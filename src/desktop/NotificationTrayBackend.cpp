@@ -1,5 +1,7 @@
 #include "desktop/NotificationTrayBackend.h"
 
+#include "core/ApplicationId.h"
+
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -12,8 +14,6 @@ namespace {
 
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
-// The desktop entry's name, which is also the icon's name in the icon theme.
-const QString kAppId = QStringLiteral("com.kestrow.Tidewick");
 const QString kDefaultAction = QStringLiteral("default");
 constexpr uint kExpired = 1;
 
@@ -79,9 +79,9 @@ void NotificationTrayBackend::showBalloon(const QString &title, const QString &t
     m_closeWhenKnown = false;
     const quint64 request = ++m_request;
     QDBusMessage call = notificationCall(QStringLiteral("Notify"));
-    call << QStringLiteral("Tidewick") << uint(0) << kAppId << title << escapedBody(text)
+    call << QStringLiteral("Tidewick") << uint(0) << kApplicationId << title << escapedBody(text)
          << QStringList{kDefaultAction, QStringLiteral("Show")}
-         << QVariantMap{{QStringLiteral("desktop-entry"), kAppId}} << qint32(timeoutMs > 0 ? timeoutMs : -1);
+         << QVariantMap{{QStringLiteral("desktop-entry"), kApplicationId}} << qint32(timeoutMs > 0 ? timeoutMs : -1);
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [=, this] {
         watcher->deleteLater();
