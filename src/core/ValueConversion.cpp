@@ -25,6 +25,9 @@ QLocale numberLocale()
     return locale;
 }
 
+// The locale's own form first; then a decimal point or a decimal comma, as a
+// copy started under another locale (log-on under one, a terminal under
+// another) wrote it.
 double parseNumber(const QString &text)
 {
     const QString trimmed = text.trimmed();
@@ -32,6 +35,8 @@ double parseNumber(const QString &text)
     double value = numberLocale().toDouble(trimmed, &ok);
     if (!ok)
         value = QLocale::c().toDouble(trimmed, &ok);
+    if (!ok && trimmed.count(u',') == 1)
+        value = QLocale::c().toDouble(QString(trimmed).replace(u',', u'.'), &ok);
     if (!ok || !std::isfinite(value))
         throw AppError::typeMismatch();
     return value;
@@ -84,12 +89,7 @@ QString dayNumberText(double days)
 
 double parseDayNumber(const QString &text)
 {
-    const QString trimmed = text.trimmed();
-    bool ok = false;
-    const double value = numberLocale().toDouble(trimmed, &ok);
-    if (!ok || !std::isfinite(value))
-        throw AppError::typeMismatch();
-    return value;
+    return parseNumber(text);
 }
 
 } // namespace tidewick

@@ -20,7 +20,8 @@ double toDayNumber(const QDateTime &moment);
 QDateTime fromDayNumber(double days);
 
 // A day number as decimal text with the locale's decimal separator and up to
-// 15 significant digits, and back (the same locale rules; no group separators).
+// 15 significant digits (no group separators), and back: either decimal
+// separator is read, whatever the locale.
 QString dayNumberText(double days);
 double parseDayNumber(const QString &text);
 
