@@ -74,6 +74,8 @@ void SettingsStore::write(const QString &key, const QString &value)
 
 std::optional<QString> SettingsStore::readFromGroup(const QString &group, const QString &key) const
 {
+    if (!fileIsUsable())
+        return std::nullopt;
     const QSettings settings(m_filePath, QSettings::IniFormat);
     const QString path = group + QLatin1Char('/') + key;
     if (!settings.contains(path))
