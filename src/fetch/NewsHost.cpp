@@ -43,11 +43,19 @@ QString ipv4Problem(const QString &host)
     return quad.match(host).hasMatch() ? QString() : QStringLiteral("\"%1\" is not an IPv4 address").arg(host);
 }
 
+// Labels that are all numbers, in decimal, octal or hexadecimal ("0x7f"):
+// curl takes such a name for an IPv4 address in one of its older forms
+// ("0x7f.1", "2130706433"), so it must be the plain dotted quad.
+bool looksNumeric(const QString &host)
+{
+    static const QRegularExpression numeric(QStringLiteral("^(0[xX][0-9A-Fa-f]*|[0-9]+)(\\.(0[xX][0-9A-Fa-f]*|[0-9]+))*\\.?$"));
+    return numeric.match(host).hasMatch();
+}
+
 QString dnsNameProblem(const QString &host)
 {
     static const QRegularExpression label(QStringLiteral("^[A-Za-z0-9]([A-Za-z0-9-]{0,61}[A-Za-z0-9])?$"));
-    static const QRegularExpression numeric(QStringLiteral("^[0-9.]+$"));
-    if (numeric.match(host).hasMatch())
+    if (looksNumeric(host))
         return ipv4Problem(host);
     const QString name = host.endsWith(QLatin1Char('.')) ? host.chopped(1) : host;
     if (name.size() > 253)
@@ -81,6 +89,11 @@ QString bracketedProblem(const QString &address)
 }
 
 } // namespace
+
+bool newsHostIsAddress(const QString &address)
+{
+    return address.startsWith(QLatin1Char('[')) || looksNumeric(address.section(QLatin1Char(':'), 0, 0));
+}
 
 QString newsHostProblem(const QString &address)
 {

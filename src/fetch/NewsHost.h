@@ -11,4 +11,8 @@ namespace tidewick {
 // becomes part of every request curl is given.
 QString newsHostProblem(const QString &address);
 
+// True when a usable address names its host by number (IPv4 or IPv6), which
+// a country code cannot be put in front of.
+bool newsHostIsAddress(const QString &address);
+
 } // namespace tidewick

@@ -80,6 +80,8 @@ private slots:
         QTest::newRow("unclosed IPv6") << "[::1" << "closing";
         QTest::newRow("IPv4 out of range") << "192.0.2.256" << "IPv4";
         QTest::newRow("IPv4 leading zero") << "010.0.0.1" << "IPv4";
+        QTest::newRow("IPv4 in hexadecimal parts") << "0x7f.0.0.1" << "IPv4";
+        QTest::newRow("IPv4 as one hexadecimal number") << "0X7F000001:80" << "IPv4";
         QTest::newRow("underscore") << "news_site.example" << "host name";
         QTest::newRow("hyphen at start") << "-news.example" << "host name";
         QTest::newRow("empty label") << "news..example" << "host name";
