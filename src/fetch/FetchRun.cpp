@@ -148,7 +148,7 @@ void FetchRun::fetchKeywords(const QString &country)
                 return;
             const QString keyword = trimmedText(*m_lists.keywords, row);
             if (keywordCanBeSent(keyword))
-                fetchCategories(QString(keyword).replace(QLatin1Char(' '), QLatin1Char('+')), country);
+                fetchCategories(keywordInPath(keyword), country);
         });
     }
     if (keywords == 0)

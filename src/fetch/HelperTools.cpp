@@ -119,7 +119,7 @@ QString urlSafeTarget(const QString &target)
     safe.reserve(target.size());
     for (const QChar c : target) {
         const char16_t unit = c.unicode();
-        if (unit == u'%' || unit == u'#' || unit == u'?' || unit == u' ' || unit < 0x20 || unit == 0x7f)
+        if (unit == u'#' || unit == u'?' || unit == u' ' || unit < 0x20 || unit == 0x7f)
             safe += QString::asprintf("%%%02X", unsigned(unit));
         else
             safe += c;
@@ -129,12 +129,15 @@ QString urlSafeTarget(const QString &target)
 
 QStringList curlArguments(const QString &target, const QString &messagePath, int timeLimitSeconds)
 {
+    // -q, which curl takes only as its first argument: no configuration file
+    // of the user's (a .curlrc asking for retries, say) changes what is sent.
     // --globoff: brackets and braces in a keyword are text, not a pattern that
     // would turn one query into hundreds. --path-as-is: a keyword "../x" stays
     // in the path instead of climbing out of it. --url: the target is never
     // read as an option. A service that never answers or answers without end
     // costs one failed request, nothing more.
-    return {QStringLiteral("--globoff"),
+    return {QStringLiteral("-q"),
+            QStringLiteral("--globoff"),
             QStringLiteral("--path-as-is"),
             QStringLiteral("--max-time"),
             QString::number(timeLimitSeconds),

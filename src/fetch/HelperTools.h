@@ -30,8 +30,9 @@ void deleteAnsiFilter(ProgramState &globals);
 inline constexpr qint64 kAnswerSizeLimit = 4 * 1024 * 1024;
 
 // The target as curl must be given it to request exactly that path: the
-// characters curl would take for URL syntax ("%", "#", "?") or refuse
-// (controls, the blank) are percent-encoded; everything else is left to curl.
+// characters curl would take for URL syntax ("#", "?") or refuse (controls,
+// the blank) are percent-encoded; everything else is left to curl. A "%" is
+// left as it is: the keyword's own are encoded already (keywordInPath).
 QString urlSafeTarget(const QString &target);
 // Arguments for one query: fetch `target` into `messagePath`, giving up after
 // `timeLimitSeconds`.

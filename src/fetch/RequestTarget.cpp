@@ -21,4 +21,11 @@ QString requestTarget(const QString &countryPrefix, const QString &keyword, cons
     return target;
 }
 
+QString keywordInPath(const QString &keyword)
+{
+    QString path = keyword;
+    path.replace(u'%', QLatin1String("%25")).replace(u'+', QLatin1String("%2B")).replace(u' ', u'+');
+    return path;
+}
+
 } // namespace tidewick

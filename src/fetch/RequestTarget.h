@@ -13,9 +13,14 @@ namespace tidewick {
 //   -        given     "/category=" category
 //   given    given     "/" keyword ",category=" category
 //
-// The keyword comes with its blanks already replaced by "+". Nothing is
-// escaped or encoded, and no scheme is put in front (curl takes plain HTTP).
+// The keyword comes as keywordInPath gives it. Nothing else is escaped or
+// encoded, and no scheme is put in front (curl takes plain HTTP).
 QString requestTarget(const QString &countryPrefix, const QString &keyword, const QString &category,
                       const QString &host);
+
+// A keyword as the path carries it: each blank becomes "+", and "%" and "+"
+// themselves are percent-encoded, so that the service reads back the very
+// keyword typed ("C++" would otherwise arrive as "C").
+QString keywordInPath(const QString &keyword);
 
 } // namespace tidewick

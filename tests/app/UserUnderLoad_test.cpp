@@ -10,6 +10,7 @@
 #include "core/ReportList.h"
 #include "fetch/HelperTools.h"
 #include "fetch/FetchRun.h"
+#include "fetch/RequestTarget.h"
 #include "results/ExportFormat.h"
 #include "schedule/CountdownTimer.h"
 
@@ -108,7 +109,7 @@ private slots:
         form.testFetchButton->click();
         QCOMPARE(runner.runs.first().arguments.size(), curlArguments(QStringLiteral("x"), QStringLiteral("y")).size());
         QCOMPARE(runner.targets().first(),
-                 urlSafeTarget(QStringLiteral("localhost:9/") + keyword.trimmed().replace(u' ', u'+')));
+                 urlSafeTarget(QStringLiteral("localhost:9/") + keywordInPath(keyword.trimmed())));
 
         // A row of 100,000 characters, saved and read back byte for byte.
         form.resultsList->rows().append(awkwardText(100000));
@@ -129,6 +130,7 @@ private slots:
         QTest::newRow("hash") << QStringLiteral("c#sharp");
         QTest::newRow("question mark") << QStringLiteral("why?");
         QTest::newRow("percent") << QStringLiteral("100% %41");
+        QTest::newRow("plus") << QStringLiteral("C++ a+b %2B");
         QTest::newRow("dots climbing") << QStringLiteral("../up");
         QTest::newRow("dots alone") << QStringLiteral("..");
         QTest::newRow("leading dash") << QStringLiteral("-v");

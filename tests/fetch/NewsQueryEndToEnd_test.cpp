@@ -1,6 +1,7 @@
 // The whole query with the real curl and ansifilter against the local news
 // service on 127.0.0.1.
 #include "LocalNewsService.h"
+#include "ScopedEnvironment.h"
 #include "ServiceQueryWindow.h"
 #include "TestPaths.h"
 #include "core/ReportList.h"
@@ -90,6 +91,21 @@ private slots:
         QCOMPARE(query.window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));
         QVERIFY(query.workFolderEmpty());
         QVERIFY(query.window.dialogs.shown.isEmpty());
+    }
+
+    // No configuration file of the user's changes what curl sends: a .curlrc
+    // asking for retries would make six requests of one counted.
+    void usersCurlConfiguration_isNotRead()
+    {
+        NewsService service({QStringLiteral("--mode"), QStringLiteral("http-error"), QStringLiteral("--status"),
+                             QStringLiteral("429")});
+        QTemporaryDir home;
+        test::writeFile(home.filePath(QStringLiteral(".curlrc")), "retry = 5\nretry-delay = 1\n");
+        test::ScopedEnvironment environment;
+        environment.set("CURL_HOME", QFile::encodeName(home.path()));
+        QueryWindow query(service.port);
+        query.testRun();
+        QCOMPARE(service.requests().size(), 1);
     }
 
     void connectionRefused_countsTheRequest()
