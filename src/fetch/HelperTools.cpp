@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -30,13 +31,21 @@ QString findHelper(const QString &name, const QString &package)
 
 const QString kWorkFolderPrefix = QStringLiteral("tidewick-");
 
-// The process that made a work folder "tidewick-<pid>-XXXXXX", or 0.
+// The process that made a work folder "tidewick-<pid>-XXXXXX" (the six
+// letters and digits QTemporaryDir puts in), or 0 for any other name.
 qint64 ownerOf(const QString &folderName)
 {
-    const QStringList parts = folderName.mid(kWorkFolderPrefix.size()).split(QLatin1Char('-'));
-    bool ok = false;
-    const qint64 pid = parts.size() == 2 ? parts.at(0).toLongLong(&ok) : 0;
-    return ok && pid > 0 && pid <= std::numeric_limits<pid_t>::max() ? pid : 0;
+    static const QRegularExpression name(QStringLiteral("^tidewick-([1-9][0-9]{0,9})-[A-Za-z0-9]{6}$"));
+    const QRegularExpressionMatch match = name.match(folderName);
+    const qint64 pid = match.hasMatch() ? match.captured(1).toLongLong() : 0;
+    return pid <= std::numeric_limits<pid_t>::max() ? pid : 0;
+}
+
+// A folder of that name is one of ours only when it carries our mark: a user
+// may keep folders of a look-alike name in the same place.
+bool carriesMark(const QFileInfo &folder)
+{
+    return QFileInfo(QDir(folder.filePath()).filePath(kWorkFolderMark)).isFile();
 }
 
 bool processIsRunning(qint64 pid)
@@ -61,6 +70,9 @@ QString ensureWorkFolder(ProgramState &globals)
     // Named, so the user knows which setting (TEMP, TMPDIR) to look at.
     if (!folder.isValid())
         throw AppError(QStringLiteral("Path/File access error: %1 (%2)").arg(parent, folder.errorString()));
+    QFile mark(QDir(folder.path()).filePath(kWorkFolderMark));
+    if (!mark.open(QIODevice::WriteOnly))
+        throw AppError(QStringLiteral("Path/File access error: %1 (%2)").arg(folder.path(), mark.errorString()));
     folder.setAutoRemove(false);
     globals.workFolder = folder.path();
     return globals.workFolder;
@@ -79,7 +91,8 @@ void removeAbandonedWorkFolders(const QString &parent)
         QDir(parent).entryInfoList({kWorkFolderPrefix + QLatin1Char('*')}, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
     for (const QFileInfo &folder : folders) {
         const qint64 owner = ownerOf(folder.fileName());
-        if (owner == 0 || folder.isSymLink() || folder.ownerId() != ::getuid() || processIsRunning(owner))
+        if (owner == 0 || folder.isSymLink() || folder.ownerId() != ::getuid() || !carriesMark(folder)
+            || processIsRunning(owner))
             continue;
         QDir(folder.filePath()).removeRecursively();
     }

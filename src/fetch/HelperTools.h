@@ -18,9 +18,10 @@ void writeCurlFiles(ProgramState &globals);
 void writeAnsiFilter(ProgramState &globals);
 // Removes the work folders that earlier runs of this user left in `parent`
 // without tidying up (a crash, a kill). A folder's name carries the process
-// that made it; a folder whose process still runs is never touched, nor one
-// without that mark.
+// that made it, and the folder holds the file kWorkFolderMark; a folder whose
+// process still runs is never touched, nor one without name or mark.
 void removeAbandonedWorkFolders(const QString &parent);
+inline const QString kWorkFolderMark = QStringLiteral(".tidewick-work-folder");
 
 // Delete the work files (at shutdown); the second also removes the folder.
 void deleteCurlFiles(ProgramState &globals);

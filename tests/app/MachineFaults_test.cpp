@@ -11,6 +11,8 @@
 #include "fetch/HelperTools.h"
 #include "fetch/FetchRun.h"
 #include "fetch/ListingParser.h"
+#include "keywords/WatchListFile.h"
+#include "desktop/AutostartEntry.h"
 #include "schedule/CountdownTimer.h"
 
 #include <QCheckBox>
@@ -29,10 +31,12 @@
 #include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <thread>
 #include <unistd.h>
 
 using namespace tidewick;
+using test::entriesOf;
 using test::ScopedEnvironment;
 using test::TestWindow;
 
@@ -44,11 +48,6 @@ constexpr int kDefaultIntervalRow = 1; // OftenIndex 2, one hour
 QString iniPath(const TestWindow &window)
 {
     return window.configFolder() + QStringLiteral("/Kestrow/Tidewick.ini");
-}
-
-QStringList entriesOf(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden);
 }
 
 // A folder of stand-ins for the helper programs, put first on PATH: `curl`

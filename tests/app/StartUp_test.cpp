@@ -1,7 +1,11 @@
 #include "TestPaths.h"
 #include "TestWindow.h"
+#include "core/KeywordLimits.h"
 #include "core/ReportList.h"
 #include "app/WindowsCursor.h"
+#include "fetch/HelperTools.h"
+#include "keywords/KeywordImport.h"
+#include "keywords/WatchListFile.h"
 #include "schedule/CountdownTimer.h"
 
 #include <QBuffer>
@@ -346,20 +350,26 @@ private slots:
     }
 
     // Start-up removes the work folders that crashed runs left behind, and
-    // only those: a running copy's folder and unmarked folders stay.
+    // only those: a running copy's folder, and the user's folders of a
+    // look-alike name but without the mark, stay.
     void workFoldersOfEndedRuns_areRemovedAtStartUp()
     {
         TestWindow window;
         const QDir temp(window.tempFolder());
-        const QString ended = QStringLiteral("tidewick-%1-aB3dE9").arg(std::numeric_limits<pid_t>::max());
+        const QString gone = QStringLiteral("tidewick-%1-").arg(std::numeric_limits<pid_t>::max());
+        const QString ended = gone + QStringLiteral("aB3dE9");
         const QString running = QStringLiteral("tidewick-%1-Xy12Zw").arg(QCoreApplication::applicationPid());
-        const QString unmarked = QStringLiteral("tidewick-Qr56St");
-        for (const QString &folder : {ended, running, unmarked})
+        const QStringList usersOwn{QStringLiteral("tidewick-Qr56St"), gone + QStringLiteral("backup"),
+                                   gone + QStringLiteral("notes"), gone + QStringLiteral("backup.d")};
+        for (const QString &folder : QStringList{ended, running} + usersOwn)
             test::writeFile(temp.filePath(folder + QStringLiteral("/message.txt")), "half an answer");
+        for (const QString &folder : {ended, running})
+            test::writeFile(temp.filePath(folder + QLatin1Char('/') + kWorkFolderMark), {});
         window.create();
         QVERIFY(!temp.exists(ended));
         QVERIFY(temp.exists(running + QStringLiteral("/message.txt")));
-        QVERIFY(temp.exists(unmarked + QStringLiteral("/message.txt")));
+        for (const QString &folder : usersOwn)
+            QVERIFY2(temp.exists(folder + QStringLiteral("/message.txt")), qPrintable(folder));
         QVERIFY(QFileInfo(window.globals.workFolder).isDir());
         QVERIFY(window.dialogs.errorReports().isEmpty());
     }

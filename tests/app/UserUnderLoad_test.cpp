@@ -27,6 +27,7 @@
 #include <memory>
 
 using namespace tidewick;
+using test::entriesOf;
 using test::ScopedEnvironment;
 using test::TestWindow;
 using Kind = test::RecordingTrayBackend::Kind;
@@ -36,11 +37,6 @@ namespace {
 const QString kAlreadyRunning = QStringLiteral("A news fetch is already running. The new one was not started.");
 const QString kTurnOff = QStringLiteral("Turn Off Automatic News Fetch");
 const QString kTurnOn = QStringLiteral("Turn On Automatic News Fetch");
-
-QStringList entriesOf(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden);
-}
 
 QByteArray threeArticles()
 {

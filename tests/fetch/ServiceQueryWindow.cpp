@@ -1,5 +1,7 @@
 #include "ServiceQueryWindow.h"
 
+#include "TestPaths.h"
+
 #include "core/ReportList.h"
 #include "fetch/FetchRun.h"
 
@@ -43,9 +45,7 @@ QString ServiceQueryWindow::dailyRecs()
 
 bool ServiceQueryWindow::workFolderEmpty()
 {
-    return QDir(window.globals.workFolder)
-        .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden)
-        .isEmpty();
+    return test::entriesOf(window.globals.workFolder).isEmpty();
 }
 
 } // namespace tidewick::test

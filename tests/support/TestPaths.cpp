@@ -1,5 +1,7 @@
 #include "TestPaths.h"
 
+#include "fetch/HelperTools.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,6 +28,13 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         qFatal("cannot write test file %s", qPrintable(path));
+}
+
+QStringList entriesOf(const QString &folder)
+{
+    QStringList entries = QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden);
+    entries.removeOne(kWorkFolderMark);
+    return entries;
 }
 
 QByteArray readFile(const QString &path)
