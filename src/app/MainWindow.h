@@ -157,6 +157,9 @@ private:
     std::optional<QCursor> m_customPointer;
     std::unique_ptr<FetchRun> m_news;
     QTimer *m_watchListSave = nullptr;
+    // The watch list's path holds what must not be replaced (no regular file,
+    // or a damaged file that could not be moved aside): nothing is saved.
+    bool m_watchListKeptAsIs = false;
     QTimer *m_trayWatch = nullptr;
 };
 

@@ -1,10 +1,13 @@
 #include "app/MainWindow.h"
 
 #include "core/Dialogs.h"
+#include "core/KeywordLimits.h"
 #include "core/ReportList.h"
 #include "core/SettingsStore.h"
 #include "keywords/WatchListFile.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 
 namespace tidewick {
@@ -49,18 +52,30 @@ void MainWindow::connectWatchList()
     connect(&categoryList->rows(), &QAbstractItemModel::dataChanged, this, changed);
 }
 
-// An unreadable file is said once; the lists then start empty and the next
-// change writes a sound file in its place.
+// A file that cannot be used is said once; the lists then start empty. The
+// next change writes a sound file in its place, unless something that must
+// not be replaced is still there.
 void MainWindow::restoreWatchList()
 {
     const WatchListFile file = WatchListFile::besideSettings(m_services.settings->filePath());
     WatchList list;
+    qsizetype leftOut = 0;
     try {
-        list = file.load();
+        list = file.load(&leftOut);
     } catch (const AppError &error) {
-        m_services.dialogs->showMessage(appTitle(), error.description() + QStringLiteral("\n\nThe lists start empty."),
-                                        MessageIcon::Exclamation);
+        m_watchListKeptAsIs = QFileInfo::exists(file.path());
+        m_services.dialogs->showMessage(appTitle(), error.description(), MessageIcon::Exclamation);
         return;
+    }
+    if (leftOut > 0) {
+        m_services.dialogs->showMessage(
+            appTitle(),
+            QStringLiteral("%1 keyword(s) of the watch list %2 were left out: a keyword holds more than blanks and "
+                           "is at most %3 characters long.")
+                .arg(leftOut)
+                .arg(QDir::toNativeSeparators(file.path()))
+                .arg(kLongestKeyword),
+            MessageIcon::None);
     }
     keywordList->rows().append(list.keywords);
     tick(*countryList, list.countries);
@@ -70,6 +85,8 @@ void MainWindow::restoreWatchList()
 // A failed save is said, and the window keeps everything it shows.
 void MainWindow::saveWatchList()
 {
+    if (m_watchListKeptAsIs)
+        return;
     const WatchListFile file = WatchListFile::besideSettings(m_services.settings->filePath());
     try {
         file.save({keywordList->rows().texts(), tickedTexts(*countryList), tickedTexts(*categoryList)});

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace tidewick {
 
@@ -25,6 +26,21 @@ void deleteFileSafe(const QString &path)
     // A read-only file: make it writable and try once more.
     file.setPermissions(file.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
     file.remove();
+}
+
+QString saveWholeFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    // A write that only fills Qt's buffer succeeds on a full disk too; the
+    // failure shows when the buffer is flushed, and commit() would put the
+    // short file in the old one's place all the same.
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return file.errorString();
+    if (!file.commit())
+        return file.errorString();
+    return {};
 }
 
 void waitSeconds(Clock &clock, int seconds)

@@ -1,10 +1,10 @@
 #include "desktop/AutostartEntry.h"
 
 #include "core/ApplicationId.h"
+#include "core/FileHelpers.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -99,12 +99,11 @@ bool addAutostartEntry(const QString &folder, const QString &executable, QString
         return false;
     }
     const QString path = autostartEntryPath(folder);
-    QSaveFile file(path);
-    const QByteArray text = autostartEntryText(executable).toUtf8();
-    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit())
+    const QString failure = saveWholeFile(path, autostartEntryText(executable).toUtf8());
+    if (failure.isEmpty())
         return true;
     setProblem(problem, QStringLiteral("The log-on entry %1 could not be written: %2.")
-                            .arg(QDir::toNativeSeparators(path), file.errorString()));
+                            .arg(QDir::toNativeSeparators(path), failure));
     return false;
 }
 

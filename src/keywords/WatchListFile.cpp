@@ -1,6 +1,10 @@
 #include "keywords/WatchListFile.h"
 
 #include "core/AppError.h"
+#include "core/FileHelpers.h"
+#include "core/KeywordLimits.h"
+#include "core/ValueConversion.h"
+#include "keywords/KeywordImport.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,7 +12,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 namespace tidewick {
 
@@ -18,15 +21,24 @@ const QString kKeywords = QStringLiteral("keywords");
 const QString kCountries = QStringLiteral("countries");
 const QString kCategories = QStringLiteral("categories");
 
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
 AppError unreadable(const QString &path, const QString &why)
 {
-    return AppError(QStringLiteral("The watch list %1 cannot be read (%2).").arg(QDir::toNativeSeparators(path), why));
+    return AppError(QStringLiteral("The watch list %1 cannot be read (%2).").arg(shown(path), why));
 }
 
 AppError unwritable(const QString &path, const QString &why)
 {
-    return AppError(
-        QStringLiteral("The watch list cannot be saved to %1 (%2).").arg(QDir::toNativeSeparators(path), why));
+    return AppError(QStringLiteral("The watch list cannot be saved to %1 (%2).").arg(shown(path), why));
+}
+
+bool isSpecial(const QFileInfo &file)
+{
+    return file.exists() && !file.isFile();
 }
 
 // A missing member is an empty list; anything but an array of texts is a
@@ -48,6 +60,48 @@ QStringList texts(const QJsonObject &object, const QString &name, const QString 
     return result;
 }
 
+WatchList parse(const QString &path)
+{
+    QFile file(path);
+    if (file.size() > kLargestKeywordFile)
+        throw unreadable(path, QStringLiteral("it is larger than a watch list can be, %1 MB").arg(kLargestKeywordFile >> 20));
+    if (!file.open(QIODevice::ReadOnly))
+        throw unreadable(path, file.errorString());
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(file.read(kLargestKeywordFile + 1), &error);
+    if (file.error() != QFileDevice::NoError)
+        throw unreadable(path, file.errorString());
+    if (error.error != QJsonParseError::NoError)
+        throw unreadable(path, QStringLiteral("not a watch list: %1").arg(error.errorString()));
+    if (!document.isObject())
+        throw unreadable(path, QStringLiteral("not a watch list"));
+    const QJsonObject object = document.object();
+    return {texts(object, kKeywords, path), texts(object, kCountries, path), texts(object, kCategories, path)};
+}
+
+// Moves an unusable file out of the way of the next save, under a name no
+// earlier one has taken; says where it went, or that it stays.
+QString setAside(const QString &path)
+{
+    for (int attempt = 1; attempt < 100; ++attempt) {
+        const QString aside = path + QStringLiteral(".broken") + (attempt > 1 ? QString::number(attempt) : QString());
+        if (QFileInfo::exists(aside) || QFileInfo(aside).isSymLink())
+            continue;
+        QFile file(path);
+        if (file.rename(aside))
+            return QStringLiteral(" It was kept as %1, and the lists start empty.").arg(shown(aside));
+        return QStringLiteral(" It could not be moved aside (%1): Tidewick leaves it as it is and does not save "
+                              "the lists.").arg(file.errorString());
+    }
+    return QStringLiteral(" Tidewick leaves it as it is and does not save the lists.");
+}
+
+bool canBeTyped(const QString &keyword)
+{
+    const QString query = trimBlanks(keyword);
+    return !query.isEmpty() && keywordFitsInQuery(query);
+}
+
 } // namespace
 
 WatchListFile WatchListFile::besideSettings(const QString &settingsFilePath)
@@ -55,39 +109,39 @@ WatchListFile WatchListFile::besideSettings(const QString &settingsFilePath)
     return WatchListFile(QFileInfo(settingsFilePath).dir().filePath(QStringLiteral("Tidewick-watch-list.json")));
 }
 
-WatchList WatchListFile::load() const
+WatchList WatchListFile::load(qsizetype *leftOut) const
 {
-    QFile file(m_path);
+    const QFileInfo file(m_path);
     if (!file.exists())
         return {};
-    if (!file.open(QIODevice::ReadOnly))
-        throw unreadable(m_path, file.errorString());
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
-    if (file.error() != QFileDevice::NoError)
-        throw unreadable(m_path, file.errorString());
-    if (error.error != QJsonParseError::NoError)
-        throw unreadable(m_path, QStringLiteral("not a watch list: %1").arg(error.errorString()));
-    if (!document.isObject())
-        throw unreadable(m_path, QStringLiteral("not a watch list"));
-    const QJsonObject object = document.object();
-    return {texts(object, kKeywords, m_path), texts(object, kCountries, m_path), texts(object, kCategories, m_path)};
+    if (!file.isFile())
+        throw unreadable(m_path, QStringLiteral("it is not a regular file; Tidewick leaves it alone and does not "
+                                                "save the lists"));
+    WatchList list;
+    try {
+        list = parse(m_path);
+    } catch (const AppError &error) {
+        throw AppError(error.description() + setAside(m_path));
+    }
+    const qsizetype dropped = list.keywords.removeIf([](const QString &keyword) { return !canBeTyped(keyword); });
+    if (leftOut)
+        *leftOut = dropped;
+    return list;
 }
 
 void WatchListFile::save(const WatchList &list) const
 {
+    if (isSpecial(QFileInfo(m_path)))
+        throw unwritable(m_path, QStringLiteral("it is not a regular file"));
     const QJsonObject object{{kKeywords, QJsonArray::fromStringList(list.keywords)},
                              {kCountries, QJsonArray::fromStringList(list.countries)},
                              {kCategories, QJsonArray::fromStringList(list.categories)}};
     // The settings folder may not exist yet on a first run.
     if (!QDir().mkpath(QFileInfo(m_path).path()))
         throw unwritable(m_path, QStringLiteral("its folder cannot be created"));
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw unwritable(m_path, file.errorString());
-    file.write(QJsonDocument(object).toJson(QJsonDocument::Indented));
-    if (!file.commit())
-        throw unwritable(m_path, file.errorString());
+    const QString failure = saveWholeFile(m_path, QJsonDocument(object).toJson(QJsonDocument::Indented));
+    if (!failure.isEmpty())
+        throw unwritable(m_path, failure);
 }
 
 } // namespace tidewick

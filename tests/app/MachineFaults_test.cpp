@@ -265,6 +265,47 @@ private slots:
         QCOMPARE(window.dialogs.errorReports().size(), 1);
         QVERIFY(QFileInfo::exists(path) && !QFileInfo(path).isFile());
         QCOMPARE(window.settings.read(SettingKeys::OftenIndex, QStringLiteral("2")), QStringLiteral("2"));
+        QVERIFY(!window.settings.readFromGroup(QStringLiteral("Service"), QStringLiteral("NewsHost")));
+        if (writer)
+            QCOMPARE(writer->readersFreed(), 0);
+    }
+
+    void watchListPathNotARegularFile_isSaidOnceAndLeftAlone_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("named pipe") << "pipe";
+        QTest::newRow("link to a device") << "device";
+    }
+    // The same for the watch list: a pipe would hold the start for ever, and
+    // a link to a device must not become a file. Said once, left alone; the
+    // window keeps every change.
+    void watchListPathNotARegularFile_isSaidOnceAndLeftAlone()
+    {
+        QFETCH(QString, kind);
+        TestWindow window;
+        const QString path = window.configFolder() + QStringLiteral("/Kestrow/Tidewick-watch-list.json");
+        QVERIFY(QDir().mkpath(kind == QLatin1String("folder") ? path : QFileInfo(path).absolutePath()));
+        const QByteArray node = QFile::encodeName(window.root() + QStringLiteral("/node"));
+        std::optional<PipeWriterNowAndThen> writer;
+        if (kind == QLatin1String("pipe")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            writer.emplace(path);
+        } else if (kind == QLatin1String("device")) {
+            if (::mknod(node.constData(), S_IFCHR | 0600, makedev(1, 3)) != 0)
+                QSKIP("device nodes cannot be made here");
+            QVERIFY(QFile::link(QFile::decodeName(node), path));
+        }
+        MainWindow &form = window.create();
+        form.sampleKeywordsButton->click();
+        QCoreApplication::processEvents();
+
+        QCOMPARE(window.dialogs.messageTexts().size(), 1);
+        QVERIFY(window.dialogs.messageTexts()[0].contains(QStringLiteral("not a regular file")));
+        QCOMPARE(form.keywordList->count(), 3);
+        QVERIFY(QFileInfo::exists(path) && !QFileInfo(path).isFile());
+        struct stat status {};
+        QVERIFY(kind != QLatin1String("device") || (::stat(node.constData(), &status) == 0 && S_ISCHR(status.st_mode)));
         if (writer)
             QCOMPARE(writer->readersFreed(), 0);
     }
@@ -357,6 +398,7 @@ private slots:
 
     // The disk fills up while the results are saved: the report says so in
     // the system's own words, and the file saved there earlier stays whole.
+    // So do the watch list and the log-on entry on a disk that is full.
     void fullDiskDuringASave_saysSoAndKeepsTheEarlierFile()
     {
         const QString mounted = test::mountedFolder("TIDEWICK_TEST_FULL_DISK");
@@ -389,6 +431,22 @@ private slots:
         QCOMPARE(test::readFile(path), QByteArray("earlier"));
         QCOMPARE(entriesOf(mounted), QStringList{"results.txt"});
         QCOMPARE(form.mousePointer(), MainWindow::Pointer::Default);
+
+        // Small files: Qt takes them into its buffer, so only the flush fails.
+        const WatchListFile list(mounted + QStringLiteral("/list.json"));
+        list.save({{QStringLiteral("earlier")}, {}, {}});
+        QVERIFY(addAutostartEntry(mounted, QStringLiteral("/usr/bin/tidewick")));
+        const QByteArray entry = test::readFile(autostartEntryPath(mounted));
+        QFile filler(mounted + QStringLiteral("/filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        while (filler.write(QByteArray(4096, 'x')) > 0 && filler.flush()) {
+        }
+        QVERIFY_THROWS_EXCEPTION(AppError, list.save({{QStringLiteral("later")}, {}, {}}));
+        QCOMPARE(list.load().keywords, QStringList{QStringLiteral("earlier")});
+        QString problem;
+        QVERIFY(!addAutostartEntry(mounted, QStringLiteral("/opt/tidewick"), &problem));
+        QVERIFY2(problem.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))), qPrintable(problem));
+        QCOMPARE(test::readFile(autostartEntryPath(mounted)), entry);
     }
 
     // --- The helper programs ----------------------------------------------------

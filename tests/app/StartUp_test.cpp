@@ -220,32 +220,39 @@ private slots:
         QCOMPARE(runner.targets(), automaticFetching ? expected : QStringList());
     }
 
-    void unreadableWatchList_isSaidOnceAndTheListsStartEmpty()
+    // A file that cannot be a watch list (a hand edit's slip, a size no list
+    // has) is said once and kept aside, and the lists start empty; the next
+    // change writes a sound file. Keywords that could not have been typed
+    // are left out, said once.
+    void unusableWatchList_isKeptAsideAndTheListsStartEmpty_data()
     {
-        TestWindow window;
-        test::writeFile(window.configFolder() + QStringLiteral("/Kestrow/Tidewick-watch-list.json"), "{\"keywords\": [1]");
-        MainWindow &form = window.create();
-        QCOMPARE(window.dialogs.messages().size(), 1);
-        QVERIFY(window.dialogs.messages()[0].text.contains(QStringLiteral("Tidewick-watch-list.json cannot be read")));
-        QCOMPARE(form.keywordList->count(), 0);
+        QTest::addColumn<bool>("tooLarge");
+        QTest::newRow("trailing comma") << false;
+        QTest::newRow("far too large") << true;
     }
-
-    void unwritableWatchList_isSaidOncePerChangeAndTheWindowKeepsAll()
+    void unusableWatchList_isKeptAsideAndTheListsStartEmpty()
     {
+        QFETCH(bool, tooLarge);
         TestWindow window;
-        // A folder in the file's place can be neither read nor replaced.
-        QDir().mkpath(window.configFolder() + QStringLiteral("/Kestrow/Tidewick-watch-list.json"));
+        const QString path = window.configFolder() + QStringLiteral("/Kestrow/Tidewick-watch-list.json");
+        test::writeFile(path, "{\"keywords\": [\"Tesla\",]}");
+        if (tooLarge)
+            QVERIFY(QFile::resize(path, kLargestKeywordFile + 1)); // sparse
+        const qint64 size = QFileInfo(path).size();
         MainWindow &form = window.create();
         QCOMPARE(window.dialogs.messages().size(), 1);
+        QVERIFY(window.dialogs.messages()[0].text.contains(QStringLiteral("kept as ") + path + QStringLiteral(".broken")));
+        QCOMPARE(QFileInfo(path + QStringLiteral(".broken")).size(), size);
+        QCOMPARE(form.keywordList->count(), 0);
         form.sampleKeywordsButton->click();
         QCoreApplication::processEvents();
+        QCOMPARE(WatchListFile(path).load().keywords.size(), 3);
+
+        test::writeFile(path, "{\"keywords\": [\"ok\", \"   \", \"\", \"" + QByteArray(kLongestKeyword + 1, 'x') + "\"]}");
+        MainWindow &second = window.create();
+        QCOMPARE(rowsOf(second.keywordList), QStringList{QStringLiteral("ok")});
         QCOMPARE(window.dialogs.messages().size(), 2);
-        QVERIFY(window.dialogs.messages()[1].text.contains(QStringLiteral("cannot be saved")));
-        form.countryList->rows().setChecked(0, true);
-        QCoreApplication::processEvents();
-        QCOMPARE(window.dialogs.messages().size(), 3);
-        QCOMPARE(form.keywordList->count(), 3);
-        QVERIFY(form.countryList->rows().isChecked(0));
+        QVERIFY(window.dialogs.messages()[1].text.startsWith(QStringLiteral("3 keyword(s)")));
     }
 
     // An unusable news service address is said at start-up and again on a
