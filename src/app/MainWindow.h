@@ -106,6 +106,9 @@ public:
     // Imports dropped (or otherwise given) files exactly as the button does.
     void importKeywordFiles(const QStringList &paths);
 
+    // Opens an article's link in the browser, saying so when that fails.
+    bool openLink(const QUrl &link);
+
     // Results list: clear and save.
     void onClearResultsClicked();
     void onSaveResultsClicked();

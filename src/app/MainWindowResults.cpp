@@ -22,7 +22,20 @@ void MainWindow::connectResultHandlers()
 {
     connect(saveResultsButton, &QPushButton::clicked, this, &MainWindow::onSaveResultsClicked);
     connect(clearResultsButton, &QPushButton::clicked, this, &MainWindow::onClearResultsClicked);
-    resultsActions = new ResultsListActions(*resultsList, m_services.openLink);
+    resultsActions = new ResultsListActions(*resultsList, [this](const QUrl &link) { return openLink(link); });
+}
+
+// A link the desktop cannot hand to a browser is said, not dropped.
+bool MainWindow::openLink(const QUrl &link)
+{
+    if (m_services.openLink && m_services.openLink(link))
+        return true;
+    m_services.dialogs->showMessage(appTitle(),
+                                    QStringLiteral("The link %1 could not be opened: the desktop found no program "
+                                                   "for web pages, or it did not start.")
+                                        .arg(link.toString()),
+                                    MessageIcon::Exclamation);
+    return false;
 }
 
 // Clear List (results): at once, busy or not. A save that runs meanwhile

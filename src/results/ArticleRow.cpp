@@ -28,6 +28,15 @@ QString withoutTrailingPunctuation(QString address)
     return address;
 }
 
+// A "%" that starts no escape stands for itself. Left to QUrl, a single
+// such "%" would make it encode every other "%" too, escapes included, and
+// the browser would get "%2520" for "%20".
+QString withStrayPercentsEncoded(const QString &address)
+{
+    static const QRegularExpression stray(QStringLiteral("%(?![0-9A-Fa-f]{2})"));
+    return QString(address).replace(stray, QStringLiteral("%25"));
+}
+
 QStringList wrapped(const QString &text, int columns)
 {
     QStringList lines;
@@ -53,7 +62,8 @@ QUrl articleLink(const QString &row)
                                             QRegularExpression::CaseInsensitiveOption);
     QUrl link;
     for (const QRegularExpressionMatch &match : address.globalMatch(row)) {
-        const QUrl candidate(withoutTrailingPunctuation(match.captured()), QUrl::TolerantMode);
+        const QUrl candidate(withStrayPercentsEncoded(withoutTrailingPunctuation(match.captured())),
+                             QUrl::TolerantMode);
         const QString scheme = candidate.scheme();
         if (candidate.isValid() && !candidate.host().isEmpty()
             && (scheme == QLatin1String("http") || scheme == QLatin1String("https")))

@@ -121,6 +121,7 @@ private slots:
         QTest::newRow("scheme inside a word") << "xhttp://a.example/ svn+https://b.example/" << "";
         QTest::newRow("no host") << "http:///etc/passwd" << "";
         QTest::newRow("upper case") << "HTTPS://A.EXAMPLE/P" << "https://a.example/P";
+        QTest::newRow("stray percent") << "http://a.example/50%off%20now" << "http://a.example/50%25off now";
     }
     void articleLink_isTheRowsLastWebAddress()
     {
@@ -156,6 +157,11 @@ private slots:
         QCOMPARE(list.actions(), QList<QAction *>({actions.openLinkAction, actions.copyLinkAction,
                                                    actions.copyTextAction}));
         QCOMPARE(list.contextMenuPolicy(), Qt::ActionsContextMenu);
+
+        window.linksOpen = false; // the desktop cannot launch it
+        QTest::keyClick(&list, Qt::Key_Return);
+        QCOMPARE(window.dialogs.messageTexts().size(), 1);
+        QVERIFY(window.dialogs.messageTexts()[0].contains(QStringLiteral("http://a.example/1 could not be opened")));
     }
 
     void exportText_ofSeveralColumns_leavesOutEmptyCells()

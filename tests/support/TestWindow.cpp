@@ -32,7 +32,7 @@ TestWindow::TestWindow()
     services.endProgram = [this] { ++programEnded; };
     services.openLink = [this](const QUrl &link) {
         openedLinks.append(link);
-        return true;
+        return linksOpen;
     };
 }
 

@@ -47,6 +47,7 @@ public:
     std::unique_ptr<ProcessRunner> runner;
     int programEnded = 0; // how often the window asked to end the program
     QList<QUrl> openedLinks; // what the window handed to the browser
+    bool linksOpen = true; // whether the browser starts for them
     Services services;
 
 private:
