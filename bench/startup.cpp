@@ -85,7 +85,7 @@ int tidewickWindow()
     QTemporaryDir config;
     // The look for a running copy is part of every start.
     tidewick::SingleInstance instance;
-    if (instance.handOverToRunningCopy())
+    if (instance.handOverToRunningCopy() != tidewick::SingleInstance::Start::First)
         return 1;
     tidewick::RealServices outside(config.path());
     tidewick::MainWindow window(outside.services());

@@ -3,6 +3,8 @@
 #include "app/MainWindow.h"
 #include "app/RealServices.h"
 #include "app/SingleInstance.h"
+#include "app/TerminationSignals.h"
+#include "core/Dialogs.h"
 #include "core/ApplicationId.h"
 
 #include <QApplication>
@@ -17,6 +19,21 @@ bool hasDisplay()
 {
     return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
         || qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+}
+
+// Another copy holds the program's name but does not answer (it hangs, or
+// something else took the name): starting a second one would go behind its
+// back, and ending quietly would leave the user wondering.
+int tellRunningCopyDoesNotAnswer()
+{
+    const QString text = QStringLiteral(
+        "Tidewick is already running but does not answer. If it has stopped responding, end it (for example in "
+        "the system monitor) and start Tidewick again.");
+    std::fprintf(stderr, "Tidewick: %s\n", qPrintable(text));
+    // A session that ends takes the box with it.
+    tidewick::TerminationSignals ending([] { QCoreApplication::exit(); });
+    tidewick::QtDialogs().showMessage(QStringLiteral("Tidewick"), text, tidewick::MessageIcon::Exclamation);
+    return EXIT_FAILURE;
 }
 
 } // namespace
@@ -45,8 +62,14 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     tidewick::SingleInstance instance;
-    if (instance.handOverToRunningCopy())
+    switch (instance.handOverToRunningCopy()) {
+    case tidewick::SingleInstance::Start::HandedOver:
         return EXIT_SUCCESS;
+    case tidewick::SingleInstance::Start::NoAnswer:
+        return tellRunningCopyDoesNotAnswer();
+    case tidewick::SingleInstance::Start::First:
+        break;
+    }
     tidewick::RealServices outside(QString(), commandLine.newsHost);
     tidewick::MainWindow window(outside.services());
     outside.setDialogParent(&window);

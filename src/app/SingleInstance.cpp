@@ -37,7 +37,7 @@ SingleInstance::~SingleInstance()
         m_bus.unregisterObject(kPath);
 }
 
-bool SingleInstance::handOverToRunningCopy()
+SingleInstance::Start SingleInstance::handOverToRunningCopy()
 {
     return m_bus.isConnected() ? handOverOnBus() : handOverOnSocket();
 }
@@ -67,34 +67,37 @@ bool SingleInstance::claimBusName()
     return false;
 }
 
-bool SingleInstance::handOverOnBus()
+SingleInstance::Start SingleInstance::handOverOnBus()
 {
     if (claimBusName())
-        return false;
+        return Start::First;
     const QDBusMessage call = QDBusMessage::createMethodCall(kApplicationId, kPath, kInterface, QStringLiteral("Activate"))
         << QVariantMap();
     if (m_bus.call(call, QDBus::Block, kAnswerMs).type() == QDBusMessage::ReplyMessage)
-        return true;
+        return Start::HandedOver;
     // The first copy ended in between: this one takes its place. A bus that
     // lets nobody own the name (a sandbox) leaves each copy on its own.
-    return !claimBusName() && m_bus.interface()->isServiceRegistered(kApplicationId).value();
+    if (claimBusName() || !m_bus.interface()->isServiceRegistered(kApplicationId).value())
+        return Start::First;
+    return Start::NoAnswer;
 }
 
-bool SingleInstance::handOverOnSocket()
+SingleInstance::Start SingleInstance::handOverOnSocket()
 {
     // Look and listen under a lock, or two copies starting together could
     // each find nobody and the second take the first one's socket away. A
-    // lock of a copy that died is stale and taken over.
+    // lock of a copy that died is stale and taken over; one that cannot be
+    // taken at all leaves this copy on its own.
     QLockFile lock(m_socketPath + QStringLiteral(".lock"));
     if (!lock.tryLock(kAnswerMs))
-        return false;
+        return Start::First;
     QLocalSocket socket;
     socket.connectToServer(m_socketPath);
     if (socket.waitForConnected(kAnswerMs)) {
         socket.write(kActivate);
         while (socket.bytesAvailable() < kDone.size() && socket.waitForReadyRead(kAnswerMs)) {
         }
-        return true;
+        return socket.read(kDone.size()) == kDone ? Start::HandedOver : Start::NoAnswer;
     }
     // Nobody answers: a socket left there belongs to a copy that died.
     QLocalServer::removeServer(m_socketPath);
@@ -102,7 +105,7 @@ bool SingleInstance::handOverOnSocket()
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::answerSocket);
     m_server->listen(m_socketPath);
-    return false;
+    return Start::First;
 }
 
 void SingleInstance::answerSocket()

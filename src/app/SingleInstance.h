@@ -27,10 +27,12 @@ public:
     SingleInstance(const QDBusConnection &bus, const QString &socketFolder);
     ~SingleInstance() override;
 
-    // True when a copy already runs and took the request to show itself:
-    // this one has nothing more to do. Otherwise this copy is now the one
-    // that later starts reach.
-    bool handOverToRunningCopy();
+    enum class Start {
+        First,      // no other copy runs: this one is now the one later starts reach
+        HandedOver, // a copy runs and took the request to show itself
+        NoAnswer,   // a copy (or something in its place) holds the name but does not answer
+    };
+    Start handOverToRunningCopy();
     // What to do when a later start asks; a request that came earlier is
     // carried out now.
     void onActivate(std::function<void()> activate);
@@ -39,8 +41,8 @@ public slots:
     Q_SCRIPTABLE void Activate(const QVariantMap &platformData);
 
 private:
-    bool handOverOnBus();
-    bool handOverOnSocket();
+    Start handOverOnBus();
+    Start handOverOnSocket();
     bool claimBusName();
     void answerSocket();
 

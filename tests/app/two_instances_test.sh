@@ -102,6 +102,21 @@ wait_until 100 one_work_folder || fail "after the first copy was killed, a new c
 running "$first" || fail "the copy started after a killed one did not keep running"
 echo "--- $mode: a copy started after a killed one runs"
 
+# A copy that holds the name but does not answer (hung, here stopped): a new
+# start says so and, once its box goes (here with the session), fails.
+kill -STOP "$first"
+"$binary" >"$work/unanswered.log" 2>&1 &
+second=$!
+said() { grep -q 'does not answer' "$work/unanswered.log"; }
+wait_until 150 said || fail "a start beside a copy that does not answer said nothing"
+kill -TERM "$second"
+status=0
+wait "$second" || status=$?
+second=''
+[ "$status" -eq 1 ] || fail "a start beside a copy that does not answer ended with status $status, not 1"
+kill -CONT "$first"
+echo "--- $mode: a start beside a copy that does not answer says so and fails"
+
 kill -TERM "$first"
 status=0
 wait "$first" || status=$?
