@@ -26,8 +26,7 @@ measure() {
     mkdir -p "$home/config/Kestrow" "$home/tmp"
     printf '[Tidewick]\nStartStopState=%s\n' "$state" >"$home/config/Kestrow/Tidewick.ini"
     # Queries go to a closed port, not to a news service that may be running.
-    printf 'connect-to = "::127.0.0.1:1"\n' >"$home/.curlrc"
-    HOME=$home CURL_HOME=$home XDG_CONFIG_HOME=$home/config TEMP=$home/tmp QT_QPA_PLATFORM=offscreen \
+    TIDEWICK_NEWS_HOST=127.0.0.1:1 HOME=$home XDG_CONFIG_HOME=$home/config TEMP=$home/tmp QT_QPA_PLATFORM=offscreen \
         DBUS_SESSION_BUS_ADDRESS=disabled: "$build/src/tidewick" >/dev/null 2>&1 &
     local pid=$!
     sleep 3 # start-up, and with fetching on its first fetch

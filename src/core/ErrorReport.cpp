@@ -4,6 +4,8 @@
 
 #include <QScopeGuard>
 
+#include <utility>
+
 namespace tidewick {
 
 QString errorReportText(const QString &description, const QString &module, const QString &procedure, int line)
@@ -17,6 +19,23 @@ QString errorReportText(const QString &description, const QString &module, const
 void ErrorReporter::report(const QString &description, const QString &module, const QString &procedure, int line)
 {
     const QString text = errorReportText(description, module, procedure, line);
+    if (m_deferring > 0)
+        m_deferred.append(text);
+    else
+        show(text);
+}
+
+ErrorReporter::Deferral::~Deferral()
+{
+    if (--m_reporter.m_deferring > 0)
+        return;
+    const QStringList texts = std::exchange(m_reporter.m_deferred, {});
+    for (const QString &text : texts)
+        m_reporter.show(text);
+}
+
+void ErrorReporter::show(const QString &text)
+{
     if (m_open.contains(text))
         return;
     m_open.insert(text);

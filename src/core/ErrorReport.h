@@ -3,6 +3,7 @@
 #include "core/AppError.h"
 
 #include <QSet>
+#include <QStringList>
 #include <QString>
 #include <exception>
 
@@ -24,9 +25,27 @@ public:
     explicit ErrorReporter(Dialogs &dialogs) : m_dialogs(dialogs) {}
     void report(const QString &description, const QString &module, const QString &procedure, int line);
 
+    // Reports made while one lives are shown when it ends: a lock held in
+    // the meantime (declared after it) is let go before a box that may stay
+    // open for long.
+    class Deferral {
+    public:
+        explicit Deferral(ErrorReporter &reporter) : m_reporter(reporter) { ++m_reporter.m_deferring; }
+        ~Deferral();
+        Deferral(const Deferral &) = delete;
+        Deferral &operator=(const Deferral &) = delete;
+
+    private:
+        ErrorReporter &m_reporter;
+    };
+
 private:
+    void show(const QString &text);
+
     Dialogs &m_dialogs;
     QSet<QString> m_open;
+    int m_deferring = 0;
+    QStringList m_deferred;
 };
 
 // A procedure that traps its errors: it runs numbered statements, and when one

@@ -51,6 +51,8 @@ inline const QString WindowsStartup = QStringLiteral("Windows Startup");
 inline const QString Minimized = QStringLiteral("Minimized");
 inline const QString DailyRecs = QStringLiteral("DailyRecs");
 inline const QString StartDate = QStringLiteral("StartDate");
+// Where the next run goes on in the walk over the combinations to query.
+inline const QString NextQuery = QStringLiteral("NextQuery");
 } // namespace SettingKeys
 
 inline const QString kOn = QStringLiteral("On");

@@ -4,12 +4,14 @@
 #include "core/Dialogs.h"
 #include "core/ProgramState.h"
 #include "core/ReportList.h"
+#include "core/SettingsLock.h"
 #include "core/SettingsStore.h"
 #include "core/ValueConversion.h"
 #include "core/FileHelpers.h"
 #include "core/KeywordLimits.h"
 #include "fetch/HelperTools.h"
 #include "fetch/ListingParser.h"
+#include "fetch/NewsHost.h"
 #include "fetch/ProcessRunner.h"
 #include "fetch/RequestBudget.h"
 #include "fetch/RequestTarget.h"
@@ -18,6 +20,8 @@
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <limits>
+#include <optional>
+#include <utility>
 
 namespace tidewick {
 
@@ -55,6 +59,24 @@ ParsedListing parseServiceAnswer(const QStringList &lines)
     return listing;
 }
 
+// What the settings say without a word about it: a count or position
+// another copy wrote badly is put right by the next write.
+qint16 storedRequestCount(const SettingsStore &settings)
+{
+    try {
+        return budget::requestsMade(toInt16(settings.read(SettingKeys::DailyRecs, QStringLiteral("0"))));
+    } catch (const AppError &) {
+        return 0;
+    }
+}
+
+qsizetype storedPosition(const SettingsStore &settings)
+{
+    bool ok = false;
+    const qlonglong position = settings.read(SettingKeys::NextQuery, QStringLiteral("0")).toLongLong(&ok);
+    return ok && position > 0 ? qsizetype(position) : 0;
+}
+
 // A keyword named in a message: long ones are cut short.
 QString shortened(const QString &keyword)
 {
@@ -82,11 +104,56 @@ bool FetchRun::fetchNewsNow()
 
     Trap trap(m_reporter, kModule, QStringLiteral("FetchNewsNow"));
     ProgramState &globals = *m_services.globals;
-    SettingsStore &settings = *m_services.settings;
     Clock &clock = *m_services.clock;
 
     QDateTime windowStart = fromDayNumber(0);
+    openBudgetWindow(trap, windowStart);
+
+    if (globals.testFetch) {
+        trap(110, [&] { globals.runQuota = budget::kTestRunQuota; });
+    } else {
+        trap(112, [&] {
+            globals.fetchIntervalSeconds = m_lists.intervalSeconds();
+            const QDateTime windowEnd = windowStart.addSecs(qint64(budget::kWindowHours) * 3600);
+            const qint64 secondsLeft = std::abs(clock.now().secsTo(windowEnd));
+            globals.runQuota = budget::runQuota(globals.dailyRecs, secondsLeft, globals.fetchIntervalSeconds);
+        });
+        // A quota left from an earlier run never exceeds this window's budget.
+        trap(114, [&] { globals.runQuota = std::min(globals.runQuota, budget::budgetLeft(globals.dailyRecs)); });
+    }
+    trap(116, [&] { globals.runQueries = 0; });
+
+    m_combinations.clear();
+    int countries = 0;
+    trap(118, [&] { countries = m_lists.countries->count(); });
+    bool anyTicked = false;
+    for (int row = 0; row < countries; ++row) {
+        trap(120, [&] {
+            if (m_lists.countries->rows().isChecked(row)) {
+                anyTicked = true;
+                if (countryCanBeSent())
+                    fetchKeywords(trimmedText(*m_lists.countries, row) + QLatin1Char('.'));
+            }
+        });
+    }
+    if (!anyTicked)
+        trap(122, [&] { fetchKeywords(QString()); });
+    queryInTurn();
+    return true;
+}
+
+// Reads the budget of the window and opens a new window when the last one
+// has ended, all under the lock, so that copies starting runs together open
+// one window between them, not one each.
+void FetchRun::openBudgetWindow(Trap &trap, QDateTime &windowStart)
+{
+    ProgramState &globals = *m_services.globals;
+    SettingsStore &settings = *m_services.settings;
+    Clock &clock = *m_services.clock;
+    const ErrorReporter::Deferral reportsAfterTheLock(m_reporter);
+    std::optional<SettingsLock> lock;
     trap(100, [&] {
+        lock.emplace(settings);
         globals.dailyRecs = budget::requestsMade(toInt16(settings.read(SettingKeys::DailyRecs, QStringLiteral("0"))));
     });
     trap(102, [&] {
@@ -105,35 +172,42 @@ bool FetchRun::fetchNewsNow()
             settings.write(SettingKeys::DailyRecs, QStringLiteral("0"));
         });
     }
+    m_windowStamp = settings.read(SettingKeys::StartDate, QString());
+}
 
-    if (globals.testFetch) {
-        trap(110, [&] { globals.runQuota = budget::kTestRunQuota; });
-    } else {
-        trap(112, [&] {
-            globals.fetchIntervalSeconds = m_lists.intervalSeconds();
-            const QDateTime windowEnd = windowStart.addSecs(qint64(budget::kWindowHours) * 3600);
-            const qint64 secondsLeft = std::abs(clock.now().secsTo(windowEnd));
-            globals.runQuota = budget::runQuota(globals.dailyRecs, secondsLeft, globals.fetchIntervalSeconds);
-        });
-        // A quota left from an earlier run never exceeds this window's budget.
-        trap(114, [&] { globals.runQuota = std::min(globals.runQuota, budget::budgetLeft(globals.dailyRecs)); });
+// A country goes in front of the host's name ("us.news.example"); in front
+// of an address it makes a name that nothing answers to, so those queries
+// are left out, said once.
+bool FetchRun::countryCanBeSent()
+{
+    if (!newsHostIsAddress(m_services.newsHost))
+        return true;
+    if (!std::exchange(m_toldCountryHost, true)) {
+        m_services.dialogs->showMessage(kBalloonTitle,
+                                        QStringLiteral("The news service is given by its address (%1), and a country "
+                                                       "cannot be put in front of an address: the ticked countries "
+                                                       "are not queried. Give the service by its host name, or "
+                                                       "untick the countries.")
+                                            .arg(m_services.newsHost),
+                                        MessageIcon::None);
     }
-    trap(116, [&] { globals.runQueries = 0; });
+    return false;
+}
 
-    int countries = 0;
-    trap(118, [&] { countries = m_lists.countries->count(); });
-    bool anyTicked = false;
-    for (int row = 0; row < countries && !halted(); ++row) {
-        trap(120, [&] {
-            if (row < m_lists.countries->count() && m_lists.countries->rows().isChecked(row)) {
-                anyTicked = true;
-                fetchKeywords(trimmedText(*m_lists.countries, row) + QLatin1Char('.'));
-            }
-        });
+// Queries the combinations in their order, starting where the previous run
+// stopped and going round once, until the budget or the share says no more.
+void FetchRun::queryInTurn()
+{
+    const qsizetype count = m_combinations.size();
+    if (count == 0)
+        return;
+    const qsizetype first = storedPosition(*m_services.settings) % count;
+    for (qsizetype i = 0; i < count && !halted(); ++i) {
+        const Combination &combination = m_combinations.at((first + i) % count);
+        m_nextPosition = (first + i + 1) % count;
+        if (!addNews(combination.country, combination.keyword, combination.category))
+            break;
     }
-    if (!anyTicked)
-        trap(122, [&] { fetchKeywords(QString()); });
-    return true;
 }
 
 void FetchRun::fetchKeywords(const QString &country)
@@ -141,11 +215,8 @@ void FetchRun::fetchKeywords(const QString &country)
     Trap trap(m_reporter, kModule, QStringLiteral("FetchKeys"));
     int keywords = 0;
     trap(100, [&] { keywords = m_lists.keywords->count(); });
-    for (int row = 0; row < keywords && !halted(); ++row) {
+    for (int row = 0; row < keywords; ++row) {
         trap(102, [&] {
-            // The list may have shrunk while an earlier query handled events.
-            if (row >= m_lists.keywords->count())
-                return;
             const QString keyword = trimmedText(*m_lists.keywords, row);
             if (keywordCanBeSent(keyword))
                 fetchCategories(keywordInPath(keyword), country);
@@ -161,16 +232,16 @@ void FetchRun::fetchCategories(const QString &keyword, const QString &country)
     int categories = 0;
     trap(100, [&] { categories = m_lists.categories->count(); });
     bool anyTicked = false;
-    for (int row = 0; row < categories && !halted(); ++row) {
+    for (int row = 0; row < categories; ++row) {
         trap(102, [&] {
-            if (row < m_lists.categories->count() && m_lists.categories->rows().isChecked(row)) {
+            if (m_lists.categories->rows().isChecked(row)) {
                 anyTicked = true;
-                addNews(country, keyword, trimmedText(*m_lists.categories, row));
+                m_combinations.append({country, keyword, trimmedText(*m_lists.categories, row)});
             }
         });
     }
     if (!anyTicked)
-        trap(104, [&] { addNews(country, keyword, QString()); });
+        trap(104, [&] { m_combinations.append({country, keyword, QString()}); });
 }
 
 // A keyword too long for one program argument cannot be sent; it is skipped
@@ -204,13 +275,28 @@ void FetchRun::writeDailyRecs()
     m_services.settings->write(SettingKeys::DailyRecs, QString::number(m_services.globals->dailyRecs));
 }
 
-void FetchRun::countRequest()
+// Decides and counts one request under the lock: the count another copy
+// stored meanwhile is the one that counts. False, with nothing counted, when
+// the window's budget is used up.
+bool FetchRun::countRequest()
 {
     ProgramState &globals = *m_services.globals;
+    SettingsStore &settings = *m_services.settings;
+    const SettingsLock lock(settings);
+    // A window another copy opened since this run began has a count of its
+    // own; within the same window the higher count holds.
+    const QString stamp = settings.read(SettingKeys::StartDate, QString());
+    const qint16 stored = storedRequestCount(settings);
+    globals.dailyRecs = stamp == m_windowStamp ? std::max(globals.dailyRecs, stored) : stored;
+    m_windowStamp = stamp;
+    if (globals.dailyRecs > budget::kRequestsPerWindow)
+        return false;
     if (globals.dailyRecs == std::numeric_limits<qint16>::max())
         throw AppError::overflow();
     ++globals.dailyRecs;
     writeDailyRecs();
+    settings.write(SettingKeys::NextQuery, QString::number(m_nextPosition));
+    return true;
 }
 
 void FetchRun::addArticle(const QString &article)
@@ -227,7 +313,7 @@ void FetchRun::addArticle(const QString &article)
         ++globals.testArticleCount;
 }
 
-void FetchRun::addNews(const QString &country, const QString &keyword, const QString &category)
+bool FetchRun::addNews(const QString &country, const QString &keyword, const QString &category)
 {
     Trap trap(m_reporter, kModule, QStringLiteral("AddNews"));
     ProgramState &globals = *m_services.globals;
@@ -236,13 +322,16 @@ void FetchRun::addNews(const QString &country, const QString &keyword, const QSt
     bool open = false;
     trap(100, [&] { open = gateIsOpen(); });
     if (!open)
-        return;
+        return false;
 
     trap(102, [&] { deleteFileSafe(globals.messagePath); });
     // Every request counts, whatever comes of it, and is stored before it
     // goes out: a program killed during the query has still spent it.
-    if (!trap(104, [&] { countRequest(); }))
-        return;
+    bool counted = false;
+    if (!trap(104, [&] { counted = countRequest(); }))
+        return true;
+    if (!counted)
+        return false;
     trap(106, [&] { ++globals.runQueries; });
     trap(108, [&] {
         const QString target = requestTarget(country, keyword, category, m_services.newsHost);
@@ -283,6 +372,7 @@ void FetchRun::addNews(const QString &country, const QString &keyword, const QSt
         trap(124, [&] { deleteFileSafe(globals.cleanPath); });
     }
     trap(126, [&] { deleteFileSafe(globals.messagePath); });
+    return true;
 }
 
 } // namespace tidewick

@@ -44,9 +44,7 @@ export QT_QPA_PLATFORM=offscreen
 unset TEMP WAYLAND_DISPLAY
 # The copies' queries go to a closed port, never to a news service that may
 # be running on the build's host (scripts/run starts one).
-mkdir -p "$work/curl"
-printf 'connect-to = "::127.0.0.1:1"\n' >"$work/curl/.curlrc"
-export CURL_HOME=$work/curl
+export TIDEWICK_NEWS_HOST=127.0.0.1:1
 settings=$XDG_CONFIG_HOME/Kestrow/Tidewick.ini
 # Automatic fetching on: a copy queries (and stores its request count) as
 # soon as it starts.
@@ -139,4 +137,34 @@ assert section["DailyRecs"].isdigit() and 0 <= int(section["DailyRecs"]) <= 51, 
 PY
 [ -z "$(find "$XDG_CONFIG_HOME/Kestrow" -name '*.lock')" ] || fail "a settings lock file was left behind"
 echo "--- $mode: the settings file reads whole"
+
+# Copies that cannot see each other (each on a bus of its own, as one started
+# over ssh beside a desktop session) share the request budget through the
+# settings file: started together, each with the whole window's share and
+# more keywords than that, they make 51 requests between them, not 102.
+if [ "$mode" = bus ]; then
+    export XDG_CONFIG_HOME=$work/shared-config
+    mkdir -p "$XDG_CONFIG_HOME/Kestrow"
+    printf '[Tidewick]\nOftenIndex=4\nStartStopState=On\n' >"$XDG_CONFIG_HOME/Kestrow/Tidewick.ini"
+    python3 -c 'import json; print(json.dumps({"keywords": ["k%d" % i for i in range(60)]}))' \
+        >"$XDG_CONFIG_HOME/Kestrow/Tidewick-watch-list.json"
+    python3 "$(dirname "$0")/../../tools/news_service.py" --port 0 --port-file "$work/news.port" \
+        --log "$work/news.jsonl" --mode empty-listing --quiet >"$work/news.log" 2>&1 &
+    news=$!
+    served() { [ -s "$work/news.port" ]; }
+    wait_until 100 served || fail "the news service did not start: $(cat "$work/news.log")"
+    for copy in 1 2; do
+        dbus-run-session -- bash -c 'echo $$ >"$0"; exec "$@"' "$work/copy$copy.pid" \
+            "$binary" --news-host "127.0.0.1:$(cat "$work/news.port")" >"$work/copy$copy.log" 2>&1 &
+    done
+    requests() { [ -s "$work/news.jsonl" ] && wc -l <"$work/news.jsonl" || echo 0; }
+    budget_spent() { grep -q '^DailyRecs=51$' "$XDG_CONFIG_HOME/Kestrow/Tidewick.ini"; }
+    wait_until 600 budget_spent || fail "the copies did not spend the budget: $(requests) requests"
+    sleep 2 # a copy that overran would go on asking
+    made=$(requests)
+    for copy in 1 2; do kill -TERM "$(cat "$work/copy$copy.pid")" 2>/dev/null; done
+    kill "$news"
+    [ "$made" -eq 51 ] || fail "two copies on two buses made $made requests in one window, not 51"
+    echo "--- $mode: two copies that cannot see each other made 51 requests between them"
+fi
 echo "PASS ($mode)"

@@ -122,7 +122,7 @@ export TIDEWICK_JOURNEY_OPENED=$work/opened.txt
 printf '#!/bin/sh\nprintf "%%s\\n" "$@" >>"%s"\n' "$TIDEWICK_JOURNEY_OPENED" >"$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"
 export PATH=$work/bin:$PATH
-unset WAYLAND_DISPLAY XDG_SESSION_TYPE QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_QPA_PLATFORMTHEME DBUS_SESSION_BUS_ADDRESS CURL_HOME
+unset WAYLAND_DISPLAY XDG_SESSION_TYPE QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_QPA_PLATFORMTHEME DBUS_SESSION_BUS_ADDRESS CURL_HOME TIDEWICK_NEWS_HOST
 
 . "$here/virtual_desktop.sh"
 fail() {
@@ -164,11 +164,10 @@ if [ ! -s "$work/news.port" ]; then
 fi
 served=$(cat "$work/news.port")
 if [ "$served" != "$port" ]; then
-    # The program's requests keep their Host header and path; only the
-    # connection goes to the service's port.
-    mkdir -p "$work/curl"
-    printf 'connect-to = "::127.0.0.1:%s"\n' "$served" >"$work/curl/.curlrc"
-    export CURL_HOME=$work/curl
+    # The program is told the port the service got (curl reads no
+    # configuration file that could send it there).
+    export TIDEWICK_NEWS_HOST=localhost:$served
+    port=$served
 fi
 echo "--- the news service serves $news_host on 127.0.0.1:$served"
 

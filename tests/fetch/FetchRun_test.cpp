@@ -314,6 +314,41 @@ private slots:
         QVERIFY(messages[0].size() < 300);
     }
 
+    // A share too small for every keyword still reaches each in turn: a run
+    // goes on where the last one stopped, also after a restart.
+    void runs_goOnWhereTheLastOneStopped()
+    {
+        FetchWindow fetch;
+        fetch.addKeywords(manyKeywords(10));
+        QCoreApplication::processEvents(); // the watch list is saved
+        for (int run = 0; run < 3; ++run)
+            fetch.run(true);
+        QCOMPARE(fetch.window.create().keywordList->count(), 10);
+        fetch.run(true);
+        QStringList expected;
+        for (int i = 0; i < 12; ++i)
+            expected << QStringLiteral("localhost:9/k%1").arg(i % 10);
+        QCOMPARE(fetch.runner->targets(), expected);
+    }
+
+    // A country cannot go in front of an address: those queries are left out
+    // uncounted, said once.
+    void countriesWithAnAddressAsHost_areLeftOutAndSaidOnce()
+    {
+        TestWindow window;
+        FakeRunner &runner = window.useFakeRunner();
+        window.services.newsHost = QStringLiteral("[2001:db8::1]:8080");
+        MainWindow &form = window.create();
+        form.countryList->rows().setChecked(0, true);
+        form.keywordList->rows().append(QStringLiteral("a"));
+        window.globals.testFetch = true;
+        form.news().fetchNewsNow();
+        form.news().fetchNewsNow();
+        QVERIFY(runner.runs.isEmpty());
+        QCOMPARE(window.settings.read(SettingKeys::DailyRecs, QStringLiteral("0")), QStringLiteral("0"));
+        QCOMPARE(window.dialogs.messageTexts().filter(QStringLiteral("address")).size(), 1);
+    }
+
     void nothingTickedAndNoKeyword_makesOneBareQuery()
     {
         FetchWindow fetch;
