@@ -97,13 +97,11 @@ private slots:
     // asking for retries would make six requests of one counted.
     void usersCurlConfiguration_isNotRead()
     {
-        NewsService service({QStringLiteral("--mode"), QStringLiteral("http-error"), QStringLiteral("--status"),
-                             QStringLiteral("429")});
-        QTemporaryDir home;
-        test::writeFile(home.filePath(QStringLiteral(".curlrc")), "retry = 5\nretry-delay = 1\n");
-        test::ScopedEnvironment environment;
-        environment.set("CURL_HOME", QFile::encodeName(home.path()));
+        NewsService service({"--mode", "http-error", "--status", "429"});
         QueryWindow query(service.port);
+        test::writeFile(query.window.root() + QStringLiteral("/.curlrc"), "retry = 5\nretry-delay = 1\n");
+        test::ScopedEnvironment environment;
+        environment.set("CURL_HOME", QFile::encodeName(query.window.root()));
         query.testRun();
         QCOMPARE(service.requests().size(), 1);
     }
