@@ -112,7 +112,7 @@ void MainWindow::createControls()
     startupOptionsGroup = new QGroupBox(QStringLiteral("Startup Options"), this);
     startupOptionsGroup->setObjectName(QStringLiteral("startupOptionsGroup"));
     place(startupOptionsGroup, 120, 5940, 7800, 735);
-    startAtLogonBox = new QCheckBox(QStringLiteral("Load this software on Windows startup"), startupOptionsGroup);
+    startAtLogonBox = new QCheckBox(QStringLiteral("Load this software at log-on"), startupOptionsGroup);
     startAtLogonBox->setObjectName(QStringLiteral("startAtLogonBox"));
     place(startAtLogonBox, 240, 300, 3930, 285);
     startInTrayBox = new QCheckBox(QStringLiteral("Minimized to system tray"), startupOptionsGroup);
