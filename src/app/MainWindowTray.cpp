@@ -26,6 +26,13 @@ constexpr int kTrayWatchMs = 2000;
 void MainWindow::connectTrayHandlers()
 {
     connect(trayIcon, &TrayIcon::mouseUp, this, &MainWindow::onTrayMouseUp);
+    // A click on an announcement shows the window; its "Open" opens the
+    // article's link as the results list does.
+    connect(trayIcon, &TrayIcon::balloonClicked, this, &MainWindow::bringToFront);
+    connect(trayIcon, &TrayIcon::balloonLinkClicked, this, [this](const QUrl &link) {
+        if (m_services.openLink)
+            m_services.openLink(link);
+    });
     m_trayWatch = new QTimer(this);
     m_trayWatch->setInterval(kTrayWatchMs);
     connect(m_trayWatch, &QTimer::timeout, this, &MainWindow::onTrayWatchTick);
@@ -113,7 +120,7 @@ void MainWindow::onTrayMouseUp(int, int)
     bringToFront();
 }
 
-void MainWindow::bringToFront()
+void MainWindow::bringToFront(const QString & /*activationToken*/)
 {
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();

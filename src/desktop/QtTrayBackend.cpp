@@ -56,7 +56,7 @@ void QtTrayBackend::modifyIcon(const QIcon &icon)
     m_icon.setIcon(icon);
 }
 
-void QtTrayBackend::showBalloon(const QString &title, const QString &text, qint32 timeoutMs)
+void QtTrayBackend::showBalloon(const QString &title, const QString &text, qint32 timeoutMs, const QUrl &)
 {
     m_pending = Balloon{title, text, timeoutMs > 0 ? timeoutMs : kDefaultBalloonMs};
     m_pendingSince.start();

@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QObject>
 #include <QString>
+#include <QUrl>
 
 namespace tidewick {
 
@@ -24,7 +25,8 @@ class Clock;
 //
 // Events carry Button 1 for the left and 2 for the right button, and Id, the
 // icon's number, which is always 0. Which of them a tray can deliver depends
-// on the backend (see QtTrayBackend).
+// on the backend (see QtTrayBackend). A click on a balloon, or its "Show",
+// is told as balloonClicked, its "Open" as balloonLinkClicked.
 class TrayIcon : public QObject, public ArticleAnnouncer, private TrayBackend::Listener {
     Q_OBJECT
     Q_PROPERTY(bool inTray READ inTray WRITE setInTray NOTIFY inTrayChanged)
@@ -67,28 +69,32 @@ public:
     // the last case takes the balloon away; with ShowTimer <= 0 it returns at
     // once and leaves the balloon to the tray. With ShowOnce, only the first
     // such call of this control's life shows anything. Other events (a click
-    // on the icon, another ShowBalloon) run nested inside the wait.
+    // on the icon, another ShowBalloon) run nested inside the wait. A balloon
+    // that can carry actions offers to open `link` (none when empty).
     // Throws AppError::overflow() before showing anything when ShowTimer
     // seconds do not fit in 32-bit milliseconds.
-    void showBalloon(const QString &Tip, const QString &sTitle, qint32 ShowTimer, bool ShowOnce = false);
-    // An article is announced as a balloon shown for `seconds`.
-    void announce(const QString &text, const QString &title, qint32 seconds) override
-    {
-        showBalloon(text, title, seconds);
-    }
+    void showBalloon(const QString &Tip, const QString &sTitle, qint32 ShowTimer, bool ShowOnce = false,
+                     const QUrl &link = QUrl());
+    // An article is announced as a balloon shown for `seconds` that offers
+    // the article's link.
+    void announce(const QString &text, const QString &title, qint32 seconds) override;
 
 signals:
     void mouseMove(int Id);
     void mouseDown(int Button, int Id);
     void mouseUp(int Button, int Id);
     void mouseDoubleClick(int Button, int Id);
+    // The user clicked the balloon (or its "Show"), or chose to open the
+    // link that the latest balloon offered.
+    void balloonClicked(const QString &activationToken);
+    void balloonLinkClicked(const QUrl &link);
 
     void inTrayChanged();
     void tipChanged();
     void iconChanged();
 
 private:
-    void trayEvent(TrayEvent event) override;
+    void trayEvent(TrayEvent event, const QString &activationToken) override;
 
     TrayBackend &m_backend;
     Clock &m_clock;
@@ -103,6 +109,7 @@ private:
     // Set by every balloon request, cleared when the tray reports the
     // balloon's end; nested waits all watch this one flag.
     bool m_balloonShowing = false;
+    QUrl m_balloonLink;
     qint32 m_onceCount = 0;
 };
 

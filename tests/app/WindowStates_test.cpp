@@ -3,6 +3,7 @@
 #include "TestPaths.h"
 #include "TestWindow.h"
 #include "desktop/AutostartEntry.h"
+#include "desktop/TrayIcon.h"
 #include "fetch/FetchRun.h"
 #include "schedule/CountdownTimer.h"
 
@@ -81,6 +82,25 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(form.isVisible());
         QVERIFY(!window.globals.hiddenInTray);
+    }
+
+    // A click on an announcement shows the window from the tray; its "Open"
+    // hands the article's link to the browser.
+    void announcementClicks_showTheWindowAndOpenTheLink()
+    {
+        TestWindow window;
+        MainWindow &form = window.create();
+        form.show();
+        form.setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(!form.isVisible());
+        window.tray.raise(TrayEvent::BalloonClicked, QStringLiteral("token"));
+        QVERIFY(form.isVisible());
+        QVERIFY(!window.globals.hiddenInTray);
+
+        form.trayIcon->announce(QStringLiteral("Reuters - Rates steady http://news.localhost/s/AbC123x"),
+                                QStringLiteral("Tidewick"), 0);
+        window.tray.raise(TrayEvent::BalloonLinkClicked);
+        QCOMPARE(window.openedLinks, QList<QUrl>{QUrl(QStringLiteral("http://news.localhost/s/AbC123x"))});
     }
 
     void bothStartupOptionsOn_startsInTheTray()

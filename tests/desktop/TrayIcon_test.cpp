@@ -21,11 +21,16 @@ using Kind = RecordingTrayBackend::Kind;
 
 namespace {
 
-// Records the control's mouse events as "mouseUp(2,0)" and the like.
+// Records the control's mouse and balloon events as "mouseUp(2,0)",
+// "balloonClicked(token)" and the like.
 class MouseLog : public QObject {
 public:
     explicit MouseLog(TrayIcon &tray)
     {
+        connect(&tray, &TrayIcon::balloonClicked, this,
+                [this](const QString &token) { events << QStringLiteral("balloonClicked(%1)").arg(token); });
+        connect(&tray, &TrayIcon::balloonLinkClicked, this,
+                [this](const QUrl &link) { events << QStringLiteral("balloonLinkClicked(%1)").arg(link.toString()); });
         connect(&tray, &TrayIcon::mouseMove, this, [this](int id) { events << QStringLiteral("mouseMove(%1)").arg(id); });
         connect(&tray, &TrayIcon::mouseDown, this, [this](int button, int id) { add("mouseDown", button, id); });
         connect(&tray, &TrayIcon::mouseUp, this, [this](int button, int id) { add("mouseUp", button, id); });
@@ -108,7 +113,7 @@ private:
 };
 
 struct EventLog final : TrayBackend::Listener {
-    void trayEvent(TrayEvent event) override { events.append(event); }
+    void trayEvent(TrayEvent event, const QString &) override { events.append(event); }
     QList<TrayEvent> events;
 };
 
@@ -285,6 +290,31 @@ private slots:
         balloon = backend.last(Kind::ShowBalloon);
         QCOMPARE(balloon.text, QString(256, u't'));
         QCOMPARE(balloon.title, QString(64, u'T'));
+        QVERIFY(balloon.link.isEmpty());
+    }
+
+    // An article's balloon offers its link and tells which click came.
+    void announce_offersTheArticlesLink_andTellsTheClicks()
+    {
+        RecordingTrayBackend backend;
+        FakeClock clock;
+        TrayIcon tray(backend, clock);
+        MouseLog log(tray);
+        tray.setInTray(true);
+        const QString article = QStringLiteral("Reuters - Rates steady Published on Mar 5th http://news.localhost/s/AbC123x ");
+
+        tray.announce(article, QStringLiteral("Tidewick"), 0);
+        QCOMPARE(backend.last(Kind::ShowBalloon).text, article);
+        QCOMPARE(backend.last(Kind::ShowBalloon).link, QUrl(QStringLiteral("http://news.localhost/s/AbC123x")));
+        backend.raise(TrayEvent::BalloonLinkClicked);
+        backend.raise(TrayEvent::BalloonClicked, QStringLiteral("token-1"));
+
+        tray.announce(QStringLiteral("BBC News - Storm on the coast"), QStringLiteral("Tidewick"), 0);
+        QVERIFY(backend.last(Kind::ShowBalloon).link.isEmpty());
+        backend.raise(TrayEvent::BalloonLinkClicked); // no link offered, none to open
+
+        QCOMPARE(log.events, QStringList({"balloonLinkClicked(http://news.localhost/s/AbC123x)",
+                                          "balloonClicked(token-1)"}));
     }
 
     void showBalloon_showOnce_onlyTheFirstShows_andOthersNeverCount()
@@ -390,6 +420,7 @@ private slots:
     {
         QTest::addColumn<TrayEvent>("end");
         QTest::newRow("clicked") << TrayEvent::BalloonClicked;
+        QTest::newRow("link clicked") << TrayEvent::BalloonLinkClicked;
         QTest::newRow("timed out") << TrayEvent::BalloonTimedOut;
         QTest::newRow("hidden") << TrayEvent::BalloonHidden;
     }
@@ -505,7 +536,7 @@ private slots:
         QTest::newRow("middle up") << TrayEvent::MiddleUp << QStringList();
         QTest::newRow("middle double") << TrayEvent::MiddleDoubleClick << QStringList();
         QTest::newRow("balloon shown") << TrayEvent::BalloonShown << QStringList();
-        QTest::newRow("balloon clicked") << TrayEvent::BalloonClicked << QStringList();
+        QTest::newRow("balloon clicked") << TrayEvent::BalloonClicked << QStringList{"balloonClicked()"};
     }
 
     void trayEvents_becomeMouseEventsWithButtonAndIdZero()
@@ -587,7 +618,7 @@ private slots:
         NotificationTrayBackend backend(iconTray, QDBusConnection::sessionBus());
         EventLog log;
         backend.setListener(&log);
-        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("no server yet"), 5000);
+        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("no server yet"), 5000, QUrl());
         QCOMPARE(iconTray.last(Kind::ShowBalloon).text, QStringLiteral("no server yet"));
 
         QDBusConnection serverBus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("server"));
@@ -596,20 +627,20 @@ private slots:
                                          QDBusConnection::ExportAllSlots));
         QVERIFY(serverBus.registerService(QStringLiteral("org.freedesktop.Notifications")));
 
-        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("Fish & <b>chips</b>\r\nto go"), 5000);
+        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("Fish & <b>chips</b>\r\nto go"), 5000, QUrl());
         QTRY_COMPARE(server.notified.size(), 1);
         const QVariantList first = server.notified.first();
         QCOMPARE(first.at(0).toString(), QStringLiteral("Tidewick"));
         QCOMPARE(first.at(2).toString(), QStringLiteral("com.kestrow.Tidewick"));
         QCOMPARE(first.at(3).toString(), QStringLiteral("Tidewick"));
         QCOMPARE(first.at(4).toString(), QStringLiteral("Fish &amp; &lt;b&gt;chips&lt;/b&gt;\nto go"));
-        QVERIFY(first.at(5).toStringList().contains(QStringLiteral("default")));
+        QCOMPARE(first.at(5).toStringList(), QStringList({"default", "Show"}));
         QCOMPARE(first.at(7).toInt(), 5000);
         QCOMPARE(iconTray.requests.size(), 1); // nothing more went to the tray
         backend.hideBalloon();
         QTRY_COMPARE(server.closed, QList<uint>{7});
 
-        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("second"), 0);
+        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("second"), 0, QUrl());
         QTRY_COMPARE(server.notified.size(), 2);
         QCOMPARE(server.notified.last().at(7).toInt(), -1); // the server's own time
         server.report("NotificationClosed", {7u, 3u}); // the first one's end is not this one's
@@ -617,12 +648,19 @@ private slots:
         server.report("NotificationClosed", {8u, 1u});
         QTRY_COMPARE(log.events.size(), 2);
         QCOMPARE(log.events, (QList<TrayEvent>{TrayEvent::BalloonClicked, TrayEvent::BalloonTimedOut}));
+        QTRY_COMPARE(server.closed, (QList<uint>{7, 8})); // acted on: closed by the program
 
-        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("third"), 5000);
+        // An article with a link offers to open it.
+        const QUrl link(QStringLiteral("http://news.localhost/s/3"));
+        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("third ") + link.toString(), 5000, link);
         QTRY_COMPARE(server.notified.size(), 3);
+        QCOMPARE(server.notified.last().at(5).toStringList(), QStringList({"default", "Show", "open", "Open"}));
+        server.report("ActionInvoked", {9u, QStringLiteral("other")});
+        server.report("ActionInvoked", {9u, QStringLiteral("open")});
         server.report("NotificationClosed", {9u, 2u});
-        QTRY_COMPARE(log.events.size(), 3);
-        QCOMPARE(log.events.last(), TrayEvent::BalloonHidden);
+        QTRY_COMPARE(log.events.size(), 4);
+        QCOMPARE(log.events.mid(2), (QList<TrayEvent>{TrayEvent::BalloonLinkClicked, TrayEvent::BalloonHidden}));
+        QTRY_COMPARE(server.closed, (QList<uint>{7, 8, 9}));
         backend.setListener(nullptr);
     }
 
