@@ -47,6 +47,13 @@ public:
     // Qt's icon itself, for tests and diagnostics.
     QSystemTrayIcon &systemTrayIcon() { return m_icon; }
 
+    // The most a balloon shows of a text: the length a tray balloon has
+    // always held, as Qt's would grow with a long article.
+    static constexpr qsizetype kBalloonTextLength = 256;
+    // A longer text cut at its last blank within that length (within the
+    // word when there is none), with an ellipsis.
+    static QString balloonText(const QString &text);
+
 private:
     void onActivated(QSystemTrayIcon::ActivationReason reason);
     void showPendingBalloon();

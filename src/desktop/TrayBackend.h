@@ -30,9 +30,10 @@ enum class TrayEvent {
 
 // The platform's notification area, reduced to the requests the tray control
 // makes. Requests report nothing back: a request that the platform cannot
-// carry out (no tray, icon not added) is dropped without notice. Texts arrive
-// already cut to the lengths the control allows; an empty tip means "no tip"
-// and a null icon "no picture".
+// carry out (no tray, icon not added) is dropped without notice. The tip
+// arrives already cut to the length the control allows, a balloon's text
+// whole: a backend whose balloon holds less shortens it itself. An empty tip
+// means "no tip" and a null icon "no picture".
 //
 // Events reach the one listener synchronously, from within the event loop or
 // any nested event pump. A click may come with the desktop's activation token,

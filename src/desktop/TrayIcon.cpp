@@ -107,7 +107,7 @@ void TrayIcon::showBalloon(const QString &Tip, const QString &sTitle, qint32 Sho
     }
 
     m_balloonLink = link;
-    m_backend.showBalloon(fieldText(sTitle, kBalloonTitleLength), fieldText(Tip, kBalloonTextLength), timeoutMs, link);
+    m_backend.showBalloon(fieldText(sTitle, kBalloonTitleLength), upToNul(Tip), timeoutMs, link);
     m_balloonShowing = true;
     if (ShowOnce)
         ++m_onceCount;

@@ -17,11 +17,13 @@ class Clock;
 // balloons that it can wait for.
 //
 // Texts go to the tray in fixed-width fields: the tip holds at most
-// kTipLength characters, a balloon's text kBalloonTextLength and its title
-// kBalloonTitleLength. A longer text is cut to exactly that many UTF-16 units
-// (one fewer when the cut would split a surrogate pair); a text is also read
-// only up to a NUL character, as the fields are. The properties keep the
-// whole text that was given.
+// kTipLength characters and a balloon's title kBalloonTitleLength. A longer
+// text is cut to exactly that many UTF-16 units (one fewer when the cut would
+// split a surrogate pair); every text, a balloon's too, is also read only up
+// to a NUL character, as the fields are. A balloon's text goes whole: a
+// desktop notification shows it all, and a tray balloon that holds less
+// shortens it (QtTrayBackend). The properties keep the whole text that was
+// given.
 //
 // Events carry Button 1 for the left and 2 for the right button, and Id, the
 // icon's number, which is always 0. Which of them a tray can deliver depends
@@ -35,7 +37,6 @@ class TrayIcon : public QObject, public ArticleAnnouncer, private TrayBackend::L
 
 public:
     static constexpr qsizetype kTipLength = 128;
-    static constexpr qsizetype kBalloonTextLength = 256;
     static constexpr qsizetype kBalloonTitleLength = 64;
 
     // Starts out of the tray, with the tip "Telnet Server" (the control's

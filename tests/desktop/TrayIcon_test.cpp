@@ -267,7 +267,7 @@ private slots:
 
     // ---- ShowBalloon: what is sent, and ShowOnce ----------------------------
 
-    void showBalloon_sendsTitleTextAndTimeCutToTheirFields()
+    void showBalloon_sendsTitleCutToItsField_textWholeUpToANul()
     {
         RecordingTrayBackend backend;
         FakeClock clock;
@@ -288,20 +288,25 @@ private slots:
 
         tray.showBalloon(QString(400, u't'), QString(100, u'T'), 0);
         balloon = backend.last(Kind::ShowBalloon);
-        QCOMPARE(balloon.text, QString(256, u't'));
+        QCOMPARE(balloon.text, QString(400, u't'));
         QCOMPARE(balloon.title, QString(64, u'T'));
         QVERIFY(balloon.link.isEmpty());
+
+        tray.showBalloon(QStringLiteral("Tide") + QChar(u'\0') + QStringLiteral("wick"), QStringLiteral("T"), 0);
+        QCOMPARE(backend.last(Kind::ShowBalloon).text, QStringLiteral("Tide"));
     }
 
-    // An article's balloon offers its link and tells which click came.
-    void announce_offersTheArticlesLink_andTellsTheClicks()
+    // A long article keeps its link at the end: the balloon carries it all,
+    // offers the link, and tells which click came.
+    void announce_sendsTheWholeArticleOfferingItsLink_andTellsTheClicks()
     {
         RecordingTrayBackend backend;
         FakeClock clock;
         TrayIcon tray(backend, clock);
         MouseLog log(tray);
         tray.setInTray(true);
-        const QString article = QStringLiteral("Reuters - Rates steady Published on Mar 5th http://news.localhost/s/AbC123x ");
+        const QString article = QStringLiteral("Reuters - ") + QString(300, u'r')
+            + QStringLiteral(" Published on Mar 5th http://news.localhost/s/AbC123x ");
 
         tray.announce(article, QStringLiteral("Tidewick"), 0);
         QCOMPARE(backend.last(Kind::ShowBalloon).text, article);
@@ -595,6 +600,30 @@ private slots:
         emit icon.activated(QSystemTrayIcon::Unknown);
 
         QCOMPARE(log.events, QStringList({"mouseUp(1,0)", "mouseUp(2,0)", "mouseDoubleClick(1,0)"}));
+    }
+
+    void qtTray_longBalloonText_cutAtABlankWithAnEllipsis_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        const QString a = QStringLiteral("a");
+        const QString ellipsis = QStringLiteral("\u2026");
+        QTest::newRow("short") << QStringLiteral("Storm on the coast") << QStringLiteral("Storm on the coast");
+        QTest::newRow("256 fit") << a.repeated(256) << a.repeated(256);
+        QTest::newRow("last blank") << a.repeated(250) + QStringLiteral(" bbbbbbbbbb") << a.repeated(250) + ellipsis;
+        QTest::newRow("blank just after the room") << a.repeated(255) + QStringLiteral(" b") << a.repeated(255) + ellipsis;
+        QTest::newRow("blanks before the cut") << a.repeated(200) + QStringLiteral(" \n ") + QString(100, u'b')
+                                               << a.repeated(200) + ellipsis;
+        QTest::newRow("one long word") << a.repeated(300) << a.repeated(255) + ellipsis;
+        QTest::newRow("no half character") << a.repeated(254) + QStringLiteral("\U0001F30A") + a.repeated(10)
+                                           << a.repeated(254) + ellipsis;
+    }
+
+    void qtTray_longBalloonText_cutAtABlankWithAnEllipsis()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(QtTrayBackend::balloonText(text), shown);
     }
 
     void qtTray_messageClicked_endsTheBalloonWait()
