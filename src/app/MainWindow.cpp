@@ -63,6 +63,10 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     createControls();
     m_services.runner->setTimeLimit(m_services.queryTimeLimitSeconds + kHelperGraceSeconds);
     setFixedSize(twips(kClientWidth), twips(kClientHeight));
+    // A window of fixed size offers no maximise: the flags are what window
+    // managers read (Motif hints on X11).
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 }

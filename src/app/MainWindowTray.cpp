@@ -69,6 +69,13 @@ void MainWindow::showAfterLoad()
 void MainWindow::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
+    // Qt's own title bar on Wayland (GNOME) offers maximise whatever the
+    // flags say, and the compositor would move the window without resizing
+    // it: the window stays as it was.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        return;
+    }
     // The load may leave the window minimised; that takes effect when the
     // window would be shown (showAfterLoad).
     if (event->type() == QEvent::WindowStateChange && !loading)

@@ -43,6 +43,22 @@ private slots:
         QVERIFY(!window.tray.requests.first().icon.isNull());
     }
 
+    void fixedSizeWindow_offersNoMaximise_andRefusesOne()
+    {
+        TestWindow window;
+        MainWindow &form = window.create();
+        const Qt::WindowFlags flags = form.windowFlags();
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY((flags & Qt::WindowMinimizeButtonHint) && (flags & Qt::WindowCloseButtonHint));
+        form.show();
+        const QSize before = form.size();
+        form.setWindowState(Qt::WindowMaximized);
+        QCoreApplication::processEvents();
+        QVERIFY(!(form.windowState() & Qt::WindowMaximized));
+        QCOMPARE(form.size(), before);
+        QVERIFY(form.isVisible());
+    }
+
     void minimise_hidesIntoTheTrayWithOneMessagePerRun()
     {
         TestWindow window;
