@@ -2,6 +2,8 @@
 #include "FolderLocks.h"
 #include "TestPaths.h"
 #include "TestWindow.h"
+#include "core/Dialogs.h"
+#include "core/ErrorReport.h"
 #include "desktop/AutostartEntry.h"
 #include "desktop/TrayIcon.h"
 #include "fetch/FetchRun.h"
@@ -57,6 +59,37 @@ private slots:
         QVERIFY(!(form.windowState() & Qt::WindowMaximized));
         QCOMPARE(form.size(), before);
         QVERIFY(form.isVisible());
+    }
+
+    // Short messages ("Done.") and the error report: the title bar has room
+    // for the whole title beside its buttons.
+    void messageBoxes_areWideEnoughForTheirTitle()
+    {
+        QtDialogs dialogs;
+        QList<int> widths;
+        QList<int> needed;
+        const auto measureAndClose = [&] {
+            QTimer::singleShot(0, [&] {
+                QWidget *box = QApplication::activeModalWidget();
+                QVERIFY(box);
+                QFont font = box->font();
+                font.setBold(true);
+                const QFontMetrics title(font);
+                widths.append(box->width());
+                needed.append(title.horizontalAdvance(box->windowTitle()) + 6 * title.height());
+                box->close();
+            });
+        };
+        measureAndClose();
+        dialogs.showMessage(QStringLiteral("Tidewick"), QStringLiteral("Done."), MessageIcon::None);
+        measureAndClose();
+        dialogs.askYesNo(QStringLiteral("Tidewick"), QStringLiteral("Sure?"));
+        measureAndClose();
+        dialogs.showMessage(QStringLiteral("Application Error"), errorReportText(QStringLiteral("Overflow"),
+                            QStringLiteral("Form1"), QStringLiteral("Timer1_Timer"), 102), MessageIcon::Exclamation);
+        QCOMPARE(widths.size(), 3);
+        for (int i = 0; i < widths.size(); ++i)
+            QVERIFY2(widths[i] >= needed[i], qPrintable(QStringLiteral("%1 < %2").arg(widths[i]).arg(needed[i])));
     }
 
     void minimise_hidesIntoTheTrayWithOneMessagePerRun()
