@@ -20,7 +20,7 @@ public:
         QString title; // ShowBalloon
         QString text;  // ShowBalloon
         qint32 timeoutMs = 0; // ShowBalloon
-        QUrl link;            // ShowBalloon
+        QUrl link{};          // ShowBalloon
     };
 
     void addIcon(const QString &tip, const QIcon &icon) override;
