@@ -22,10 +22,10 @@ enum class TrayEvent {
     MiddleUp,
     MiddleDoubleClick,
     BalloonShown,
-    BalloonHidden,   // taken away for any reason other than the two below
+    BalloonHidden,      // taken away for any reason but its time or a click
     BalloonTimedOut,
     BalloonClicked,
-    BalloonLinkClicked, // the balloon's "Open": the user wants its link
+    BalloonLinkClicked, // its "Open": the user wants the link it offered
 };
 
 // The platform's notification area, reduced to the requests the tray control
