@@ -90,7 +90,9 @@ public:
     // While the window is out of sight: follows a tray that comes or goes.
     void onTrayWatchTick();
     // Shows the window, from the tray or the task bar, in front and focused.
-    void bringToFront();
+    // `activationToken`: the desktop's leave to take the focus that came with
+    // the request (empty when none came).
+    void bringToFront(const QString &activationToken = QString());
     void onCloseRequested();
 
     // Handlers of the start-up options.

@@ -26,6 +26,10 @@ constexpr int kTrayWatchMs = 2000;
 void MainWindow::connectTrayHandlers()
 {
     connect(trayIcon, &TrayIcon::mouseUp, this, &MainWindow::onTrayMouseUp);
+    // A click on an announcement shows the window; its "Open" opens the
+    // article's link as the results list does.
+    connect(trayIcon, &TrayIcon::balloonClicked, this, &MainWindow::bringToFront);
+    connect(trayIcon, &TrayIcon::balloonLinkClicked, this, &MainWindow::openLink);
     m_trayWatch = new QTimer(this);
     m_trayWatch->setInterval(kTrayWatchMs);
     connect(m_trayWatch, &QTimer::timeout, this, &MainWindow::onTrayWatchTick);
@@ -62,6 +66,13 @@ void MainWindow::showAfterLoad()
 void MainWindow::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
+    // Qt's own title bar on Wayland (GNOME) offers maximise whatever the
+    // flags say, and the compositor would move the window without resizing
+    // it: the window stays as it was.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        return;
+    }
     // The load may leave the window minimised; that takes effect when the
     // window would be shown (showAfterLoad).
     if (event->type() == QEvent::WindowStateChange && !loading)
@@ -113,7 +124,7 @@ void MainWindow::onTrayMouseUp(int, int)
     bringToFront();
 }
 
-void MainWindow::bringToFront()
+void MainWindow::bringToFront(const QString & /*activationToken*/)
 {
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();

@@ -2,7 +2,9 @@
 #include "FolderLocks.h"
 #include "TestPaths.h"
 #include "TestWindow.h"
+#include "core/Dialogs.h"
 #include "desktop/AutostartEntry.h"
+#include "desktop/TrayIcon.h"
 #include "fetch/FetchRun.h"
 #include "schedule/CountdownTimer.h"
 
@@ -32,14 +34,38 @@ class WindowStatesTest : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void startup_placesTheIconWithItsTip()
+    void startup_placesTheIconWithItsTip_andOffersNoMaximise()
     {
         TestWindow window;
-        window.create();
+        MainWindow &form = window.create();
         QCOMPARE(window.tray.requests.size(), 1);
         QCOMPARE(window.tray.requests.first().kind, Kind::AddIcon);
         QCOMPARE(window.tray.requests.first().tip, QStringLiteral("Tidewick"));
         QVERIFY(!window.tray.requests.first().icon.isNull());
+        QCOMPARE(form.windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint),
+                 Qt::WindowMinimizeButtonHint);
+        form.show();
+        form.setWindowState(Qt::WindowMaximized);
+        QVERIFY(!form.isMaximized() && form.isVisible());
+    }
+
+    // A short message ("Done.") or question has room for its whole title beside
+    // an icon and three buttons at each side, each one and a half lines high.
+    void messageBoxes_areWideEnoughForTheirTitle()
+    {
+        QtDialogs dialogs;
+        for (const bool question : {false, true}) {
+            QTimer::singleShot(0, [] {
+                QWidget *box = QApplication::activeModalWidget();
+                QFont font = box->font();
+                font.setBold(true);
+                const QFontMetrics bold(font);
+                box->close();
+                QCOMPARE_GE(box->width(), bold.horizontalAdvance(box->windowTitle()) + 12 * bold.height());
+            });
+            question ? void(dialogs.askYesNo(QStringLiteral("Tidewick"), QStringLiteral("Sure?")))
+                     : dialogs.showMessage(QStringLiteral("Tidewick"), QStringLiteral("Done."), MessageIcon::None);
+        }
     }
 
     void minimise_hidesIntoTheTrayWithOneMessagePerRun()
@@ -81,6 +107,26 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(form.isVisible());
         QVERIFY(!window.globals.hiddenInTray);
+    }
+
+    // An article goes to the tray whole, its link last. A click on it shows the
+    // window from the tray; its "Open" hands the link to the browser.
+    void announcementClicks_showTheWindowAndOpenTheLink()
+    {
+        TestWindow window;
+        MainWindow &form = window.create();
+        form.show();
+        form.setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(window.globals.hiddenInTray);
+        const QString article = "Reuters - " + QString(300, u'r') + " http://news.localhost/s/A1 ";
+        form.trayIcon->announce(article, QStringLiteral("Tidewick"), 0);
+        QCOMPARE(window.tray.last(Kind::ShowBalloon).text, article);
+        window.tray.raise(TrayEvent::BalloonLinkClicked);
+        form.trayIcon->announce(QStringLiteral("BBC News - Storm on the coast"), QStringLiteral("Tidewick"), 0);
+        window.tray.raise(TrayEvent::BalloonLinkClicked); // no link, nothing to open
+        QCOMPARE(window.openedLinks, QList<QUrl>{QUrl(QStringLiteral("http://news.localhost/s/A1"))});
+        window.tray.raise(TrayEvent::BalloonClicked, QStringLiteral("token"));
+        QVERIFY(form.isVisible() && !window.globals.hiddenInTray);
     }
 
     void bothStartupOptionsOn_startsInTheTray()

@@ -108,7 +108,7 @@ private:
 };
 
 struct EventLog final : TrayBackend::Listener {
-    void trayEvent(TrayEvent event) override { events.append(event); }
+    void trayEvent(TrayEvent event, const QString &) override { events.append(event); }
     QList<TrayEvent> events;
 };
 
@@ -262,7 +262,7 @@ private slots:
 
     // ---- ShowBalloon: what is sent, and ShowOnce ----------------------------
 
-    void showBalloon_sendsTitleTextAndTimeCutToTheirFields()
+    void showBalloon_sendsTitleCutToItsField_textWholeUpToANul()
     {
         RecordingTrayBackend backend;
         FakeClock clock;
@@ -283,7 +283,7 @@ private slots:
 
         tray.showBalloon(QString(400, u't'), QString(100, u'T'), 0);
         balloon = backend.last(Kind::ShowBalloon);
-        QCOMPARE(balloon.text, QString(256, u't'));
+        QCOMPARE(balloon.text, QString(400, u't'));
         QCOMPARE(balloon.title, QString(64, u'T'));
     }
 
@@ -390,6 +390,7 @@ private slots:
     {
         QTest::addColumn<TrayEvent>("end");
         QTest::newRow("clicked") << TrayEvent::BalloonClicked;
+        QTest::newRow("link clicked") << TrayEvent::BalloonLinkClicked;
         QTest::newRow("timed out") << TrayEvent::BalloonTimedOut;
         QTest::newRow("hidden") << TrayEvent::BalloonHidden;
     }
@@ -566,6 +567,17 @@ private slots:
         QCOMPARE(log.events, QStringList({"mouseUp(1,0)", "mouseUp(2,0)", "mouseDoubleClick(1,0)"}));
     }
 
+    void qtTray_longBalloonText_cutAtABlankWithAnEllipsis()
+    {
+        const auto cut = &QtTrayBackend::balloonText;
+        const QString a = QStringLiteral("a"), more = QStringLiteral("\u2026");
+        QCOMPARE(cut(a.repeated(256)), a.repeated(256));
+        QCOMPARE(cut(a.repeated(250) + " bbbbbbbbbb"), a.repeated(250) + more);
+        QCOMPARE(cut(a.repeated(200) + " \n " + a.repeated(100)), a.repeated(200) + more);
+        QCOMPARE(cut(a.repeated(300)), a.repeated(255) + more);
+        QCOMPARE(cut(a.repeated(254) + "\U0001F30A" + a.repeated(10)), a.repeated(254) + more);
+    }
+
     void qtTray_messageClicked_endsTheBalloonWait()
     {
         FakeClock clock;
@@ -587,7 +599,7 @@ private slots:
         NotificationTrayBackend backend(iconTray, QDBusConnection::sessionBus());
         EventLog log;
         backend.setListener(&log);
-        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("no server yet"), 5000);
+        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("no server yet"), 5000, QUrl());
         QCOMPARE(iconTray.last(Kind::ShowBalloon).text, QStringLiteral("no server yet"));
 
         QDBusConnection serverBus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("server"));
@@ -596,20 +608,20 @@ private slots:
                                          QDBusConnection::ExportAllSlots));
         QVERIFY(serverBus.registerService(QStringLiteral("org.freedesktop.Notifications")));
 
-        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("Fish & <b>chips</b>\r\nto go"), 5000);
+        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("Fish & <b>chips</b>\r\nto go"), 5000, QUrl());
         QTRY_COMPARE(server.notified.size(), 1);
         const QVariantList first = server.notified.first();
         QCOMPARE(first.at(0).toString(), QStringLiteral("Tidewick"));
         QCOMPARE(first.at(2).toString(), QStringLiteral("com.kestrow.Tidewick"));
         QCOMPARE(first.at(3).toString(), QStringLiteral("Tidewick"));
         QCOMPARE(first.at(4).toString(), QStringLiteral("Fish &amp; &lt;b&gt;chips&lt;/b&gt;\nto go"));
-        QVERIFY(first.at(5).toStringList().contains(QStringLiteral("default")));
+        QCOMPARE(first.at(5).toStringList(), QStringList({"default", "Show"}));
         QCOMPARE(first.at(7).toInt(), 5000);
         QCOMPARE(iconTray.requests.size(), 1); // nothing more went to the tray
         backend.hideBalloon();
         QTRY_COMPARE(server.closed, QList<uint>{7});
 
-        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("second"), 0);
+        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("second"), 0, QUrl());
         QTRY_COMPARE(server.notified.size(), 2);
         QCOMPARE(server.notified.last().at(7).toInt(), -1); // the server's own time
         server.report("NotificationClosed", {7u, 3u}); // the first one's end is not this one's
@@ -617,12 +629,15 @@ private slots:
         server.report("NotificationClosed", {8u, 1u});
         QTRY_COMPARE(log.events.size(), 2);
         QCOMPARE(log.events, (QList<TrayEvent>{TrayEvent::BalloonClicked, TrayEvent::BalloonTimedOut}));
-
-        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("third"), 5000);
+        QTRY_COMPARE(server.closed, (QList<uint>{7, 8})); // acted on: closed by the program
+        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("third"), 5000, QUrl(QStringLiteral("http://a.b/3")));
         QTRY_COMPARE(server.notified.size(), 3);
+        QCOMPARE(server.notified.last().at(5).toStringList(), QStringList({"default", "Show", "open", "Open"}));
+        server.report("ActionInvoked", {9u, QStringLiteral("open")});
         server.report("NotificationClosed", {9u, 2u});
-        QTRY_COMPARE(log.events.size(), 3);
-        QCOMPARE(log.events.last(), TrayEvent::BalloonHidden);
+        QTRY_COMPARE(log.events.size(), 4);
+        QCOMPARE(log.events.mid(2), (QList<TrayEvent>{TrayEvent::BalloonLinkClicked, TrayEvent::BalloonHidden}));
+        QTRY_COMPARE(server.closed, (QList<uint>{7, 8, 9}));
         backend.setListener(nullptr);
     }
 

@@ -44,9 +44,9 @@ void RecordingTrayBackend::modifyIcon(const QIcon &icon)
     requests.append({Kind::ModifyIcon, {}, icon, {}, {}, 0});
 }
 
-void RecordingTrayBackend::showBalloon(const QString &title, const QString &text, qint32 timeoutMs)
+void RecordingTrayBackend::showBalloon(const QString &title, const QString &text, qint32 timeoutMs, const QUrl &link)
 {
-    requests.append({Kind::ShowBalloon, {}, {}, title, text, timeoutMs});
+    requests.append({Kind::ShowBalloon, {}, {}, title, text, timeoutMs, link});
 }
 
 void RecordingTrayBackend::hideBalloon()
