@@ -36,6 +36,8 @@ int main(int argc, char *argv[])
         return EXIT_FAILURE;
     }
 
+    // Before the QApplication, which takes the X11 startup id away.
+    const QVariantMap launch = tidewick::SingleInstance::launchPlatformData();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tidewick"));
     QApplication::setOrganizationName(QStringLiteral("Kestrow"));
@@ -45,13 +47,13 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     tidewick::SingleInstance instance;
-    if (instance.handOverToRunningCopy())
+    if (instance.handOverToRunningCopy(launch))
         return EXIT_SUCCESS;
     tidewick::RealServices outside(QString(), commandLine.newsHost);
     tidewick::MainWindow window(outside.services());
     outside.setDialogParent(&window);
     window.startUp();
     window.showAfterLoad();
-    instance.onActivate([&window] { window.bringToFront(); });
+    instance.onActivate([&window](const QString &activationToken) { window.bringToFront(activationToken); });
     return app.exec();
 }

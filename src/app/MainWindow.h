@@ -21,6 +21,7 @@ class FetchRun;
 class ReportList;
 class ResultsListActions;
 class TrayIcon;
+class WindowWithdrawal;
 
 // The program's one window. Its controls are named after what they hold; the
 // behaviour behind them lives in the handlers, spread over the MainWindow*.cpp
@@ -89,8 +90,10 @@ public:
     void onTrayMouseUp(int Button, int Id);
     // While the window is out of sight: follows a tray that comes or goes.
     void onTrayWatchTick();
-    // Shows the window, from the tray or the task bar, in front and focused.
-    void bringToFront();
+    // Shows the window, from the tray or the task bar, in front and focused;
+    // `activationToken` is the token of the user's action that asked, where
+    // the desktop passed one.
+    void bringToFront(const QString &activationToken = QString());
     void onCloseRequested();
 
     // Handlers of the start-up options.
@@ -158,6 +161,7 @@ private:
     std::unique_ptr<FetchRun> m_news;
     QTimer *m_watchListSave = nullptr;
     QTimer *m_trayWatch = nullptr;
+    WindowWithdrawal *m_withdrawal = nullptr;
 };
 
 } // namespace tidewick

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QVariantMap>
 #include <functional>
+#include <optional>
 
 class QLocalServer;
 
@@ -27,28 +28,32 @@ public:
     SingleInstance(const QDBusConnection &bus, const QString &socketFolder);
     ~SingleInstance() override;
 
-    // True when a copy already runs and took the request to show itself:
-    // this one has nothing more to do. Otherwise this copy is now the one
-    // that later starts reach.
-    bool handOverToRunningCopy();
-    // What to do when a later start asks; a request that came earlier is
-    // carried out now.
-    void onActivate(std::function<void()> activate);
+    // True when a copy already runs and took the request to show itself,
+    // with `platformData` (the launch's activation token): this one has
+    // nothing more to do. Otherwise this copy is now the one that later
+    // starts reach.
+    bool handOverToRunningCopy(const QVariantMap &platformData = {});
+    // What to do when a later start asks, with the activation token it sent
+    // (empty when none); a request that came earlier is carried out now.
+    void onActivate(std::function<void(const QString &)> activate);
+    // The platform data a later start sends: its launch's activation token.
+    // Read before the QApplication exists, which takes part of it away.
+    static QVariantMap launchPlatformData();
 
 public slots:
     Q_SCRIPTABLE void Activate(const QVariantMap &platformData);
 
 private:
-    bool handOverOnBus();
-    bool handOverOnSocket();
+    bool handOverOnBus(const QVariantMap &platformData);
+    bool handOverOnSocket(const QVariantMap &platformData);
     bool claimBusName();
     void answerSocket();
 
     QDBusConnection m_bus;
     QString m_socketPath;
     QLocalServer *m_server = nullptr;
-    std::function<void()> m_activate;
-    bool m_pending = false;
+    std::function<void(const QString &)> m_activate;
+    std::optional<QVariantMap> m_pending;
 };
 
 } // namespace tidewick
