@@ -7,6 +7,8 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusMetaType>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QImage>
 #include <QtEndian>
 
@@ -82,6 +84,9 @@ StatusNotifierTrayBackend::StatusNotifierTrayBackend(TrayBackend &iconTray, cons
         return;
     m_watcher.setConnection(m_bus);
     m_watcher.addWatchedService(QLatin1String(kWatcher));
+    const QString watcherName = QLatin1String(kWatcher);
+    for (const char *signal : {"StatusNotifierHostRegistered", "StatusNotifierHostUnregistered"})
+        m_bus.connect(watcherName, kWatcherPath, kWatcherInterface, QLatin1String(signal), this, SLOT(askForHost()));
     connect(&m_watcher, &QDBusServiceWatcher::serviceOwnerChanged, this, [this] {
         // A watcher that restarts forgets its items: register again.
         unregisterItem();
@@ -140,16 +145,22 @@ bool StatusNotifierTrayBackend::watcherPresent() const
 
 bool StatusNotifierTrayBackend::trayAvailable() const
 {
-    if (!m_registered)
-        return m_iconTray.trayAvailable();
     // A watcher alone shows nothing: a host (a panel's tray) must run too.
+    return m_registered ? m_hostRegistered : m_iconTray.trayAvailable();
+}
+
+void StatusNotifierTrayBackend::askForHost()
+{
     QDBusMessage get = QDBusMessage::createMethodCall(QLatin1String(kWatcher), kWatcherPath,
                                                       QStringLiteral("org.freedesktop.DBus.Properties"),
                                                       QStringLiteral("Get"));
     get << kWatcherInterface << QStringLiteral("IsStatusNotifierHostRegistered");
-    const QDBusMessage reply = m_bus.call(get, QDBus::Block, 2000);
-    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()
-        && reply.arguments().first().value<QDBusVariant>().variant().toBool();
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(get), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher] {
+        watcher->deleteLater();
+        const QDBusPendingReply<QDBusVariant> reply = *watcher;
+        m_hostRegistered = !reply.isError() && reply.value().variant().toBool();
+    });
 }
 
 void StatusNotifierTrayBackend::placeIcon()
@@ -175,13 +186,24 @@ void StatusNotifierTrayBackend::registerItem()
         return;
     }
     m_bus.registerService(m_serviceName);
+    // The icon counts as in the tray from the request on: a click may come
+    // before the answer, and the answer may not come at all.
+    m_registered = true;
+    m_hostRegistered = true;
     const QDBusMessage call =
         QDBusMessage::createMethodCall(QLatin1String(kWatcher), kWatcherPath, kWatcherInterface,
                                        QStringLiteral("RegisterStatusNotifierItem"))
         << m_serviceName;
-    m_registered = m_bus.call(call, QDBus::Block, 2000).type() == QDBusMessage::ReplyMessage;
-    if (!m_registered)
-        unregisterItem();
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher] {
+        watcher->deleteLater();
+        if (watcher->isError()) {
+            unregisterItem();
+            placeIcon();
+        } else {
+            askForHost();
+        }
+    });
 }
 
 void StatusNotifierTrayBackend::unregisterItem()

@@ -85,6 +85,11 @@ public slots:
     Q_SCRIPTABLE void Scroll(int delta, const QString &orientation);
     Q_SCRIPTABLE void ProvideXdgActivationToken(const QString &token);
 
+private slots:
+    // Whether a panel shows the watcher's items, asked again whenever the
+    // watcher reports a host coming or going.
+    void askForHost();
+
 signals:
     Q_SCRIPTABLE void NewTitle();
     Q_SCRIPTABLE void NewIcon();
@@ -108,6 +113,7 @@ private:
     StatusNotifierPixmaps m_pixmaps;
     bool m_shown = false;
     bool m_registered = false;
+    bool m_hostRegistered = false;
     bool m_inIconTray = false;
 };
 

@@ -3,6 +3,10 @@
 #include "core/AppError.h"
 #include "desktop/NotificationTrayBackend.h"
 #include "desktop/QtTrayBackend.h"
+#include "desktop/StatusNotifierTrayBackend.h"
+#include "desktop/WindowActivation.h"
+
+#include <QDBusPendingCall>
 #include "desktop/TrayIcon.h"
 #include "resources/Icons.h"
 
@@ -77,6 +81,20 @@ QIcon solidIcon(Qt::GlobalColor color)
 
 // A notification server on its own connection: records the requests, and
 // reports a notification's end when the test says so.
+// A panel's StatusNotifier watcher with a host.
+class FakeWatcher : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ hostRegistered)
+
+public:
+    bool hostRegistered() const { return true; }
+    QStringList items;
+
+public slots:
+    void RegisterStatusNotifierItem(const QString &service) { items.append(service); }
+};
+
 class FakeNotificationServer : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
@@ -623,6 +641,56 @@ private slots:
         server.report("NotificationClosed", {9u, 2u});
         QTRY_COMPARE(log.events.size(), 3);
         QCOMPARE(log.events.last(), TrayEvent::BalloonHidden);
+        backend.setListener(nullptr);
+    }
+
+    void statusNotifier_followsTheWatcher_andTakesThePanelsClicks()
+    {
+        if (!qEnvironmentVariableIsSet("TIDEWICK_PRIVATE_SESSION_BUS"))
+            QSKIP("needs a private session bus: ctest runs this under dbus-run-session");
+        RecordingTrayBackend iconTray;
+        StatusNotifierTrayBackend backend(iconTray, QDBusConnection::sessionBus());
+        EventLog log;
+        backend.setListener(&log);
+        backend.addIcon(QStringLiteral("Tidewick"), trayIconPicture());
+        QCOMPARE(iconTray.last(Kind::AddIcon).tip, QStringLiteral("Tidewick")); // no watcher yet
+
+        QDBusConnection panel = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("panel"));
+        FakeWatcher watcher;
+        QVERIFY(panel.registerObject(QStringLiteral("/StatusNotifierWatcher"), &watcher,
+                                     QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties));
+        QVERIFY(panel.registerService(QStringLiteral("org.kde.StatusNotifierWatcher")));
+        QTRY_COMPARE(watcher.items.size(), 1);
+        QCOMPARE(iconTray.requests.last().kind, Kind::DeleteIcon);
+        QVERIFY(backend.registered() && backend.trayAvailable());
+
+        const QString item = watcher.items.first();
+        const auto call = [&](const QString &interface, const QString &method,
+                              const QVariantList &arguments) -> QVariantList {
+            QDBusMessage message = QDBusMessage::createMethodCall(item, QStringLiteral("/StatusNotifierItem"),
+                                                                  interface, method);
+            message.setArguments(arguments);
+            QDBusPendingCall pending = panel.asyncCall(message);
+            for (int tries = 0; tries < 500 && !pending.isFinished(); ++tries)
+                QTest::qWait(10);
+            return pending.reply().arguments();
+        };
+        const QString properties = QStringLiteral("org.freedesktop.DBus.Properties");
+        const QString sni = QStringLiteral("org.kde.StatusNotifierItem");
+        QCOMPARE(call(properties, QStringLiteral("Get"), {sni, QStringLiteral("Title")})
+                     .first().value<QDBusVariant>().variant().toString(), QStringLiteral("Tidewick"));
+        QVERIFY(call(properties, QStringLiteral("Get"), {sni, QStringLiteral("IconPixmap")}).size() == 1);
+        call(sni, QStringLiteral("ProvideXdgActivationToken"), {QStringLiteral("token-1")});
+        call(sni, QStringLiteral("Activate"), {0, 0});
+        call(sni, QStringLiteral("ContextMenu"), {0, 0});
+        QCOMPARE(log.events, (QList<TrayEvent>{TrayEvent::LeftUp, TrayEvent::RightUp}));
+
+        // The panel goes: back to the XEmbed tray.
+        QVERIFY(panel.unregisterService(QStringLiteral("org.kde.StatusNotifierWatcher")));
+        QTRY_COMPARE(iconTray.requests.last().kind, Kind::AddIcon);
+        QVERIFY(!backend.registered());
+        QCOMPARE(activationToken({{QStringLiteral("desktop-startup-id"), QStringLiteral("id_TIME5")}}),
+                 QStringLiteral("id_TIME5"));
         backend.setListener(nullptr);
     }
 

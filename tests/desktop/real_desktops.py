@@ -222,7 +222,7 @@ DESKTOPS = [
      "session": [["kwin_x11", "--replace"], TRAYER], "notifier": Dunst(), "tray": "xembed", "minimise": "x11"},
     {"name": "lxqt", "display": "x11", "tools": ["startlxqt", "lxqt-panel", "lxqt-notificationd", "openbox"],
      "env": {"XDG_CURRENT_DESKTOP": "LXQt"}, "session": [["startlxqt"]],
-     "notifier": X11Popup("lxqt-notificationd", "lxqt-notificationd", []), "tray": "sni", "minimise": "x11"},
+     "notifier": X11Popup("lxqt-notificationd", "lxqt-notificationd", [["lxqt-notificationd"]]), "tray": "sni", "minimise": "x11"},
     {"name": "sway", "display": "wayland", "user": UNPRIVILEGED, "tools": ["sway", "waybar", "mako"],
      "prepare": sway_prepare,
      "env": {"XDG_CURRENT_DESKTOP": "sway", "WLR_BACKENDS": "headless", "WLR_LIBINPUT_NO_DEVICES": "1",
@@ -371,6 +371,10 @@ class Desktop:
             return None
 
     def active(self):
+        if self.spec["display"] == "x11":
+            if not getattr(self, "main_id", None):
+                self.main_id = x11_main(self)[1]
+            return run("xdotool", "getactivewindow")[1].strip() == str(self.main_id)
         import pyatspi
         window = self.atspi.main_window(TITLE)
         return window is not None and window.getState().contains(pyatspi.STATE_ACTIVE)
@@ -423,7 +427,8 @@ def check_window(desktop):
                          % (classes, wm_class.group(1) if wm_class else "unset: the entry's name"))
         return "WM_CLASS %s" % classes
     if desktop.spec["name"] == "sway":
-        tree = run("swaymsg", "-t", "get_tree", env=desktop.env)[1]
+        sockets = list(Path(desktop.env["XDG_RUNTIME_DIR"]).glob("sway-ipc.*.sock"))
+        tree = run("swaymsg", "-s", str(sockets[0]), "-t", "get_tree")[1] if sockets else ""
         ids = re.findall(r'"app_id": "([^"]*)"', tree)
         if APP_ID not in ids:
             raise Failed("no window with app_id %s among %s" % (APP_ID, ids))
@@ -558,6 +563,7 @@ def check_cycles(desktop):
                      interval=0.05)
         except Failed as error:
             raise Failed("cycle %d back: %s" % (cycle, error))
+        time.sleep(0.5)  # no faster than a person, whose clicks would merge
     errors = desktop.log_tail("tidewick", 1000).count("internal error") - stderr_before
     if errors:
         raise Failed("20 cycles, but Qt reported %d internal errors" % errors)
