@@ -35,7 +35,7 @@ public:
     void addIcon(const QString &, const QIcon &) override {}
     void modifyTip(const QString &) override {}
     void modifyIcon(const QIcon &) override {}
-    void showBalloon(const QString &, const QString &, qint32) override {}
+    void showBalloon(const QString &, const QString &, qint32, const QUrl &) override {}
     void hideBalloon() override {}
     void deleteIcon() override {}
     bool trayAvailable() const override { return false; }

@@ -51,7 +51,7 @@ int bareWindow()
     frame->setGeometry(8, 8, 520, 56);
     (new QProgressBar(frame))->setGeometry(16, 19, 488, 27);
     (new QGroupBox(QStringLiteral("Startup Options"), &window))->setGeometry(8, 396, 520, 49);
-    (new QCheckBox(QStringLiteral("Load this software on Windows startup"), &window))->setGeometry(24, 416, 262, 19);
+    (new QCheckBox(QStringLiteral("Load this software at log-on"), &window))->setGeometry(24, 416, 262, 19);
     (new QCheckBox(QStringLiteral("Minimized to system tray"), &window))->setGeometry(288, 416, 172, 19);
     font.setPointSizeF(11.25);
     for (int i = 0; i < 8; ++i) {

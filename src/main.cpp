@@ -39,6 +39,8 @@ int main(int argc, char *argv[])
     // Before the QApplication, which takes the X11 startup id away.
     const QVariantMap launch = tidewick::SingleInstance::launchPlatformData();
     QApplication app(argc, argv);
+    // Also the window's class on X11 (WM_CLASS: the program's file name, then
+    // this), which the desktop entry names as its StartupWMClass.
     QApplication::setApplicationName(QStringLiteral("Tidewick"));
     QApplication::setOrganizationName(QStringLiteral("Kestrow"));
     // Lets Wayland docks and task switchers match the window to its menu entry and icon.

@@ -63,6 +63,10 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     createControls();
     m_services.runner->setTimeLimit(m_services.queryTimeLimitSeconds + kHelperGraceSeconds);
     setFixedSize(twips(kClientWidth), twips(kClientHeight));
+    // A window of fixed size offers no maximise: the flags are what window
+    // managers read (Motif hints on X11).
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -112,7 +116,7 @@ void MainWindow::createControls()
     startupOptionsGroup = new QGroupBox(QStringLiteral("Startup Options"), this);
     startupOptionsGroup->setObjectName(QStringLiteral("startupOptionsGroup"));
     place(startupOptionsGroup, 120, 5940, 7800, 735);
-    startAtLogonBox = new QCheckBox(QStringLiteral("Load this software on Windows startup"), startupOptionsGroup);
+    startAtLogonBox = new QCheckBox(QStringLiteral("Load this software at log-on"), startupOptionsGroup);
     startAtLogonBox->setObjectName(QStringLiteral("startAtLogonBox"));
     place(startAtLogonBox, 240, 300, 3930, 285);
     startInTrayBox = new QCheckBox(QStringLiteral("Minimized to system tray"), startupOptionsGroup);

@@ -30,6 +30,13 @@ void MainWindow::connectTrayHandlers()
 {
     connect(trayIcon, &TrayIcon::mouseUp, this, &MainWindow::onTrayMouseUp);
     m_withdrawal = new WindowWithdrawal(*this);
+    // A click on an announcement shows the window; its "Open" opens the
+    // article's link as the results list does.
+    connect(trayIcon, &TrayIcon::balloonClicked, this, &MainWindow::bringToFront);
+    connect(trayIcon, &TrayIcon::balloonLinkClicked, this, [this](const QUrl &link) {
+        if (m_services.openLink)
+            m_services.openLink(link);
+    });
     m_trayWatch = new QTimer(this);
     m_trayWatch->setInterval(kTrayWatchMs);
     connect(m_trayWatch, &QTimer::timeout, this, &MainWindow::onTrayWatchTick);
@@ -66,6 +73,13 @@ void MainWindow::showAfterLoad()
 void MainWindow::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
+    // Qt's own title bar on Wayland (GNOME) offers maximise whatever the
+    // flags say, and the compositor would move the window without resizing
+    // it: the window stays as it was.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        return;
+    }
     // The load may leave the window minimised; that takes effect when the
     // window would be shown (showAfterLoad).
     if (event->type() == QEvent::WindowStateChange && !loading)

@@ -1,5 +1,6 @@
 #include "app/ResultsListActions.h"
 
+#include "core/ArticleLink.h"
 #include "core/ReportList.h"
 #include "results/ArticleRow.h"
 

@@ -1,21 +1,57 @@
 #include "core/Dialogs.h"
 
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 
 namespace tidewick {
 
+namespace {
+
+// A box of a few words would be narrower than its title, and window managers
+// cut the title to "Tide", "…" or nothing. The width at which it shows in
+// full: the title in a title bar's font (bold, a little larger than the
+// box's), beside an icon and up to three buttons at each side, as a centred
+// title needs.
+int widthForTitle(const QWidget &box)
+{
+    QFont font = box.font();
+    font.setBold(true);
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * 1.2);
+    else
+        font.setPixelSize(font.pixelSize() * 6 / 5);
+    const QFontMetrics metrics(font);
+    const int button = metrics.height() * 3 / 2;
+    return metrics.horizontalAdvance(box.windowTitle()) + 2 * 4 * button;
+}
+
+// QMessageBox sizes itself to its layout each time it is shown, so the
+// width goes into the layout.
+void keepTitleWhole(QMessageBox &box)
+{
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (!grid)
+        return;
+    grid->addItem(new QSpacerItem(widthForTitle(box), 0, QSizePolicy::Fixed, QSizePolicy::Fixed), grid->rowCount(), 0,
+                  1, grid->columnCount());
+}
+
+} // namespace
+
 void QtDialogs::showMessage(const QString &title, const QString &text, MessageIcon icon)
 {
     QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                     title, text, QMessageBox::Ok, m_parent);
+    keepTitleWhole(box);
     box.exec();
 }
 
 bool QtDialogs::askYesNo(const QString &title, const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, m_parent);
+    keepTitleWhole(box);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -15,6 +15,7 @@ namespace {
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
 const QString kDefaultAction = QStringLiteral("default");
+const QString kOpenAction = QStringLiteral("open");
 constexpr uint kExpired = 1;
 
 QDBusMessage notificationCall(const QString &method)
@@ -68,19 +69,22 @@ bool NotificationTrayBackend::serviceAvailable() const
     return bus->isServiceRegistered(service).value() || bus->activatableServiceNames().value().contains(service);
 }
 
-void NotificationTrayBackend::showBalloon(const QString &title, const QString &text, qint32 timeoutMs)
+void NotificationTrayBackend::showBalloon(const QString &title, const QString &text, qint32 timeoutMs,
+                                          const QUrl &link)
 {
     m_notifying = serviceAvailable();
     if (!m_notifying) {
-        m_iconTray.showBalloon(title, text, timeoutMs);
+        m_iconTray.showBalloon(title, text, timeoutMs, link);
         return;
     }
+    QStringList actions{kDefaultAction, QStringLiteral("Show")};
+    if (!link.isEmpty())
+        actions << kOpenAction << QStringLiteral("Open");
     m_current = 0;
     m_closeWhenKnown = false;
     const quint64 request = ++m_request;
     QDBusMessage call = notificationCall(QStringLiteral("Notify"));
-    call << QStringLiteral("Tidewick") << uint(0) << kApplicationId << title << escapedBody(text)
-         << QStringList{kDefaultAction, QStringLiteral("Show")}
+    call << QStringLiteral("Tidewick") << uint(0) << kApplicationId << title << escapedBody(text) << actions
          << QVariantMap{{QStringLiteral("desktop-entry"), kApplicationId}} << qint32(timeoutMs > 0 ? timeoutMs : -1);
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [=, this] {
@@ -94,7 +98,7 @@ void NotificationTrayBackend::showBalloon(const QString &title, const QString &t
             // time is already over.
             m_notifying = false;
             if (!m_closeWhenKnown)
-                m_iconTray.showBalloon(title, text, timeoutMs);
+                m_iconTray.showBalloon(title, text, timeoutMs, link);
             return;
         }
         m_current = reply.value();
@@ -134,8 +138,13 @@ void NotificationTrayBackend::onClosed(uint id, uint reason)
 
 void NotificationTrayBackend::onActionInvoked(uint id, const QString &action)
 {
-    if (m_notifying && id != 0 && id == m_current && action == kDefaultAction)
-        report(TrayEvent::BalloonClicked);
+    if (!m_notifying || id == 0 || id != m_current)
+        return;
+    const bool show = action == kDefaultAction;
+    if (!show && action != kOpenAction)
+        return;
+    closeNotification(id);
+    report(show ? TrayEvent::BalloonClicked : TrayEvent::BalloonLinkClicked);
 }
 
 } // namespace tidewick

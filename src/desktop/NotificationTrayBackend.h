@@ -16,9 +16,12 @@ namespace tidewick {
 //   closed, reason 1 (expired)                    -> BalloonTimedOut
 //   closed, reason 2 (by the user) or 3 (by us)   -> BalloonHidden
 //   closed, any other reason                      -> BalloonHidden
-//   "default" action (a click on it)             -> BalloonClicked
+//   "default" action (a click on it, or "Show")  -> BalloonClicked
+//   "open" action ("Open", offered with a link)  -> BalloonLinkClicked
 // Only the latest notification reports: the end of an earlier one (taken
-// away after its time) must not cut the wait for the next one short.
+// away after its time) must not cut the wait for the next one short. A
+// notification the user acted on is closed here, as some servers leave it
+// on screen. The body carries the whole text.
 class NotificationTrayBackend final : public QObject, public TrayBackend, private TrayBackend::Listener {
     Q_OBJECT
 
@@ -31,7 +34,7 @@ public:
     void addIcon(const QString &tip, const QIcon &icon) override { m_iconTray.addIcon(tip, icon); }
     void modifyTip(const QString &tip) override { m_iconTray.modifyTip(tip); }
     void modifyIcon(const QIcon &icon) override { m_iconTray.modifyIcon(icon); }
-    void showBalloon(const QString &title, const QString &text, qint32 timeoutMs) override;
+    void showBalloon(const QString &title, const QString &text, qint32 timeoutMs, const QUrl &link) override;
     void hideBalloon() override;
     void deleteIcon() override;
     bool trayAvailable() const override { return m_iconTray.trayAvailable(); }
@@ -44,7 +47,7 @@ private slots:
     void onActionInvoked(uint id, const QString &action);
 
 private:
-    void trayEvent(TrayEvent event) override { report(event); }
+    void trayEvent(TrayEvent event, const QString &activationToken) override { report(event, activationToken); }
     bool serviceAvailable() const;
     void closeNotification(uint id);
 

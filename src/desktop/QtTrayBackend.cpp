@@ -56,9 +56,27 @@ void QtTrayBackend::modifyIcon(const QIcon &icon)
     m_icon.setIcon(icon);
 }
 
-void QtTrayBackend::showBalloon(const QString &title, const QString &text, qint32 timeoutMs)
+QString QtTrayBackend::balloonText(const QString &text)
 {
-    m_pending = Balloon{title, text, timeoutMs > 0 ? timeoutMs : kDefaultBalloonMs};
+    if (text.size() <= kBalloonTextLength)
+        return text;
+    const qsizetype room = kBalloonTextLength - 1; // one for the ellipsis
+    qsizetype end = room;
+    while (end > 0 && !text.at(end).isSpace())
+        --end;
+    while (end > 0 && text.at(end - 1).isSpace())
+        --end;
+    if (end == 0) {
+        end = room;
+        if (text.at(end - 1).isHighSurrogate())
+            --end;
+    }
+    return text.left(end) + QChar(u'\u2026');
+}
+
+void QtTrayBackend::showBalloon(const QString &title, const QString &text, qint32 timeoutMs, const QUrl &)
+{
+    m_pending = Balloon{title, balloonText(text), timeoutMs > 0 ? timeoutMs : kDefaultBalloonMs};
     m_pendingSince.start();
     showPendingBalloon();
 }

@@ -28,7 +28,7 @@ namespace tidewick {
 // or by its close button, so MouseMove, LeftDown, RightDown,
 // RightDoubleClick, BalloonHidden and BalloonTimedOut are never reported;
 // the control then ends a balloon wait by its own timer and takes the
-// balloon away.
+// balloon away. Qt's balloon has no buttons, so it offers no link.
 class QtTrayBackend final : public QObject, public TrayBackend {
     Q_OBJECT
 
@@ -39,13 +39,20 @@ public:
     void addIcon(const QString &tip, const QIcon &icon) override;
     void modifyTip(const QString &tip) override;
     void modifyIcon(const QIcon &icon) override;
-    void showBalloon(const QString &title, const QString &text, qint32 timeoutMs) override;
+    void showBalloon(const QString &title, const QString &text, qint32 timeoutMs, const QUrl &link) override;
     void hideBalloon() override;
     void deleteIcon() override;
     bool trayAvailable() const override { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
     // Qt's icon itself, for tests and diagnostics.
     QSystemTrayIcon &systemTrayIcon() { return m_icon; }
+
+    // The most a balloon shows of a text: the length a tray balloon has
+    // always held, as Qt's would grow with a long article.
+    static constexpr qsizetype kBalloonTextLength = 256;
+    // A longer text cut at its last blank within that length (within the
+    // word when there is none), with an ellipsis.
+    static QString balloonText(const QString &text);
 
 private:
     void onActivated(QSystemTrayIcon::ActivationReason reason);

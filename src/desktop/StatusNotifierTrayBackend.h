@@ -57,9 +57,9 @@ public:
     void addIcon(const QString &tip, const QIcon &icon) override;
     void modifyTip(const QString &tip) override;
     void modifyIcon(const QIcon &icon) override;
-    void showBalloon(const QString &title, const QString &text, qint32 timeoutMs) override
+    void showBalloon(const QString &title, const QString &text, qint32 timeoutMs, const QUrl &link) override
     {
-        m_iconTray.showBalloon(title, text, timeoutMs);
+        m_iconTray.showBalloon(title, text, timeoutMs, link);
     }
     void hideBalloon() override { m_iconTray.hideBalloon(); }
     void deleteIcon() override;
@@ -97,7 +97,7 @@ signals:
     Q_SCRIPTABLE void NewStatus(const QString &status);
 
 private:
-    void trayEvent(TrayEvent event) override { report(event); }
+    void trayEvent(TrayEvent event, const QString &activationToken) override { report(event, activationToken); }
     bool watcherPresent() const;
     // Moves the shown icon to wherever it belongs now.
     void placeIcon();

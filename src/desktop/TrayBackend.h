@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QString>
+#include <QUrl>
 #include <QtGlobal>
 
 namespace tidewick {
@@ -24,21 +25,25 @@ enum class TrayEvent {
     BalloonHidden,   // taken away for any reason other than the two below
     BalloonTimedOut,
     BalloonClicked,
+    BalloonLinkClicked, // the balloon's "Open": the user wants its link
 };
 
 // The platform's notification area, reduced to the requests the tray control
 // makes. Requests report nothing back: a request that the platform cannot
-// carry out (no tray, icon not added) is dropped without notice. Texts arrive
-// already cut to the lengths the control allows; an empty tip means "no tip"
-// and a null icon "no picture".
+// carry out (no tray, icon not added) is dropped without notice. The tip
+// arrives already cut to the length the control allows, a balloon's text
+// whole: a backend whose balloon holds less shortens it itself. An empty tip
+// means "no tip" and a null icon "no picture".
 //
 // Events reach the one listener synchronously, from within the event loop or
-// any nested event pump.
+// any nested event pump. A click may come with the desktop's activation token,
+// which lets the window that the click shows take the focus (Wayland's
+// xdg-activation, X11's startup id); it is empty when none came.
 class TrayBackend {
 public:
     class Listener {
     public:
-        virtual void trayEvent(TrayEvent event) = 0;
+        virtual void trayEvent(TrayEvent event, const QString &activationToken) = 0;
 
     protected:
         ~Listener() = default;
@@ -52,8 +57,10 @@ public:
     virtual void addIcon(const QString &tip, const QIcon &icon) = 0;
     virtual void modifyTip(const QString &tip) = 0;
     virtual void modifyIcon(const QIcon &icon) = 0;
-    // timeoutMs 0: the platform's own default time.
-    virtual void showBalloon(const QString &title, const QString &text, qint32 timeoutMs) = 0;
+    // timeoutMs 0: the platform's own default time. A balloon that can carry
+    // actions offers to open `link` ("Open", reported as BalloonLinkClicked);
+    // an empty link, no such action.
+    virtual void showBalloon(const QString &title, const QString &text, qint32 timeoutMs, const QUrl &link) = 0;
     // Takes the balloon away if one is up.
     virtual void hideBalloon() = 0;
     virtual void deleteIcon() = 0;
@@ -62,10 +69,10 @@ public:
     virtual bool trayAvailable() const = 0;
 
 protected:
-    void report(TrayEvent event)
+    void report(TrayEvent event, const QString &activationToken = QString())
     {
         if (m_listener)
-            m_listener->trayEvent(event);
+            m_listener->trayEvent(event, activationToken);
     }
 
 private:

@@ -1,6 +1,7 @@
 #include "desktop/TrayIcon.h"
 
 #include "core/AppError.h"
+#include "core/ArticleLink.h"
 #include "core/Clock.h"
 #include "resources/Icons.h"
 
@@ -11,14 +12,19 @@ namespace tidewick {
 
 namespace {
 
+// A text as the tray's fields read it: up to the first NUL.
+QString upToNul(const QString &text)
+{
+    const qsizetype nul = text.indexOf(QChar(u'\0'));
+    return nul < 0 ? text : text.left(nul);
+}
+
 // A text as a fixed-width field of `length` characters holds it: read up to
 // the first NUL, and cut to the field's length without leaving half of a
 // surrogate pair at the end.
 QString fieldText(const QString &text, qsizetype length)
 {
-    QString result = text;
-    if (const qsizetype nul = result.indexOf(QChar(u'\0')); nul >= 0)
-        result.truncate(nul);
+    QString result = upToNul(text);
     if (result.size() > length) {
         result.truncate(length);
         if (result.back().isHighSurrogate())
@@ -81,7 +87,13 @@ void TrayIcon::setIcon(const QIcon &Icon)
     emit iconChanged();
 }
 
-void TrayIcon::showBalloon(const QString &Tip, const QString &sTitle, qint32 ShowTimer, bool ShowOnce)
+void TrayIcon::announce(const QString &text, const QString &title, qint32 seconds)
+{
+    showBalloon(text, title, seconds, false, articleLink(upToNul(text)));
+}
+
+void TrayIcon::showBalloon(const QString &Tip, const QString &sTitle, qint32 ShowTimer, bool ShowOnce,
+                           const QUrl &link)
 {
     if (ShowOnce && m_onceCount >= 1)
         return;
@@ -94,8 +106,8 @@ void TrayIcon::showBalloon(const QString &Tip, const QString &sTitle, qint32 Sho
         timeoutMs = qint32(ms);
     }
 
-    m_backend.showBalloon(fieldText(sTitle, kBalloonTitleLength), fieldText(Tip, kBalloonTextLength),
-                          timeoutMs);
+    m_balloonLink = link;
+    m_backend.showBalloon(fieldText(sTitle, kBalloonTitleLength), upToNul(Tip), timeoutMs, link);
     m_balloonShowing = true;
     if (ShowOnce)
         ++m_onceCount;
@@ -128,7 +140,7 @@ void TrayIcon::showBalloon(const QString &Tip, const QString &sTitle, qint32 Sho
         m_backend.hideBalloon();
 }
 
-void TrayIcon::trayEvent(TrayEvent event)
+void TrayIcon::trayEvent(TrayEvent event, const QString &activationToken)
 {
     constexpr int kLeft = 1;
     constexpr int kRight = 2;
@@ -156,8 +168,16 @@ void TrayIcon::trayEvent(TrayEvent event)
         break;
     case TrayEvent::BalloonHidden:
     case TrayEvent::BalloonTimedOut:
+        m_balloonShowing = false;
+        break;
     case TrayEvent::BalloonClicked:
         m_balloonShowing = false;
+        emit balloonClicked(activationToken);
+        break;
+    case TrayEvent::BalloonLinkClicked:
+        m_balloonShowing = false;
+        if (!m_balloonLink.isEmpty())
+            emit balloonLinkClicked(m_balloonLink);
         break;
     case TrayEvent::MiddleDown:
     case TrayEvent::MiddleUp:

@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QObject>
 #include <QString>
+#include <QUrl>
 
 namespace tidewick {
 
@@ -16,15 +17,18 @@ class Clock;
 // balloons that it can wait for.
 //
 // Texts go to the tray in fixed-width fields: the tip holds at most
-// kTipLength characters, a balloon's text kBalloonTextLength and its title
-// kBalloonTitleLength. A longer text is cut to exactly that many UTF-16 units
-// (one fewer when the cut would split a surrogate pair); a text is also read
-// only up to a NUL character, as the fields are. The properties keep the
-// whole text that was given.
+// kTipLength characters and a balloon's title kBalloonTitleLength. A longer
+// text is cut to exactly that many UTF-16 units (one fewer when the cut would
+// split a surrogate pair); every text, a balloon's too, is also read only up
+// to a NUL character, as the fields are. A balloon's text goes whole: a
+// desktop notification shows it all, and a tray balloon that holds less
+// shortens it (QtTrayBackend). The properties keep the whole text that was
+// given.
 //
 // Events carry Button 1 for the left and 2 for the right button, and Id, the
 // icon's number, which is always 0. Which of them a tray can deliver depends
-// on the backend (see QtTrayBackend).
+// on the backend (see QtTrayBackend). A click on a balloon, or its "Show",
+// is told as balloonClicked, its "Open" as balloonLinkClicked.
 class TrayIcon : public QObject, public ArticleAnnouncer, private TrayBackend::Listener {
     Q_OBJECT
     Q_PROPERTY(bool inTray READ inTray WRITE setInTray NOTIFY inTrayChanged)
@@ -33,7 +37,6 @@ class TrayIcon : public QObject, public ArticleAnnouncer, private TrayBackend::L
 
 public:
     static constexpr qsizetype kTipLength = 128;
-    static constexpr qsizetype kBalloonTextLength = 256;
     static constexpr qsizetype kBalloonTitleLength = 64;
 
     // Starts out of the tray, with the tip "Telnet Server" (the control's
@@ -67,28 +70,32 @@ public:
     // the last case takes the balloon away; with ShowTimer <= 0 it returns at
     // once and leaves the balloon to the tray. With ShowOnce, only the first
     // such call of this control's life shows anything. Other events (a click
-    // on the icon, another ShowBalloon) run nested inside the wait.
+    // on the icon, another ShowBalloon) run nested inside the wait. A balloon
+    // that can carry actions offers to open `link` (none when empty).
     // Throws AppError::overflow() before showing anything when ShowTimer
     // seconds do not fit in 32-bit milliseconds.
-    void showBalloon(const QString &Tip, const QString &sTitle, qint32 ShowTimer, bool ShowOnce = false);
-    // An article is announced as a balloon shown for `seconds`.
-    void announce(const QString &text, const QString &title, qint32 seconds) override
-    {
-        showBalloon(text, title, seconds);
-    }
+    void showBalloon(const QString &Tip, const QString &sTitle, qint32 ShowTimer, bool ShowOnce = false,
+                     const QUrl &link = QUrl());
+    // An article is announced as a balloon shown for `seconds` that offers
+    // the article's link.
+    void announce(const QString &text, const QString &title, qint32 seconds) override;
 
 signals:
     void mouseMove(int Id);
     void mouseDown(int Button, int Id);
     void mouseUp(int Button, int Id);
     void mouseDoubleClick(int Button, int Id);
+    // The user clicked the balloon (or its "Show"), or chose to open the
+    // link that the latest balloon offered.
+    void balloonClicked(const QString &activationToken);
+    void balloonLinkClicked(const QUrl &link);
 
     void inTrayChanged();
     void tipChanged();
     void iconChanged();
 
 private:
-    void trayEvent(TrayEvent event) override;
+    void trayEvent(TrayEvent event, const QString &activationToken) override;
 
     TrayBackend &m_backend;
     Clock &m_clock;
@@ -103,6 +110,7 @@ private:
     // Set by every balloon request, cleared when the tray reports the
     // balloon's end; nested waits all watch this one flag.
     bool m_balloonShowing = false;
+    QUrl m_balloonLink;
     qint32 m_onceCount = 0;
 };
 

@@ -1,6 +1,5 @@
 #include "results/ArticleRow.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 
 namespace tidewick {
@@ -8,25 +7,6 @@ namespace tidewick {
 namespace {
 
 constexpr int kToolTipColumns = 80;
-
-// Closing punctuation ends a sentence rather than the address, unless the
-// address opened the bracket itself (as some wiki links do).
-QString withoutTrailingPunctuation(QString address)
-{
-    static const QString always = QStringLiteral(".,;:!?'\"");
-    static const QString closing = QStringLiteral(")]}>");
-    static const QString opening = QStringLiteral("([{<");
-    while (!address.isEmpty()) {
-        const QChar last = address.back();
-        const qsizetype bracket = closing.indexOf(last);
-        const bool unbalanced =
-            bracket >= 0 && address.count(opening.at(bracket)) < address.count(last);
-        if (!always.contains(last) && !unbalanced)
-            break;
-        address.chop(1);
-    }
-    return address;
-}
 
 QStringList wrapped(const QString &text, int columns)
 {
@@ -45,22 +25,6 @@ QStringList wrapped(const QString &text, int columns)
 }
 
 } // namespace
-
-QUrl articleLink(const QString &row)
-{
-    // Not inside a longer word or scheme ("xhttp://", "svn+https://").
-    static const QRegularExpression address(QStringLiteral("(?<![\\w+.-])https?://\\S+"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    QUrl link;
-    for (const QRegularExpressionMatch &match : address.globalMatch(row)) {
-        const QUrl candidate(withoutTrailingPunctuation(match.captured()), QUrl::TolerantMode);
-        const QString scheme = candidate.scheme();
-        if (candidate.isValid() && !candidate.host().isEmpty()
-            && (scheme == QLatin1String("http") || scheme == QLatin1String("https")))
-            link = candidate;
-    }
-    return link;
-}
 
 QString articleToolTip(const QString &row)
 {

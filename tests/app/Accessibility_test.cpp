@@ -60,7 +60,7 @@ void AccessibilityTest::everyControl_hasANameAndARoleThatSayWhatItIs()
         {form.countdownGroup, QStringLiteral("Next news fetch will occur in"), QAccessible::Grouping},
         {form.countdownBar, QStringLiteral("Time until the next news fetch"), QAccessible::ProgressBar},
         {form.startupOptionsGroup, QStringLiteral("Startup Options"), QAccessible::Grouping},
-        {form.startAtLogonBox, QStringLiteral("Load this software on Windows startup"), QAccessible::CheckBox},
+        {form.startAtLogonBox, QStringLiteral("Load this software at log-on"), QAccessible::CheckBox},
         {form.startInTrayBox, QStringLiteral("Minimized to system tray"), QAccessible::CheckBox},
         {form.resultsList, QStringLiteral("News"), QAccessible::Tree},
         {form.intervalList, QStringLiteral("How often would you like to news fetch?"), QAccessible::Tree},

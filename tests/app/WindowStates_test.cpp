@@ -2,7 +2,10 @@
 #include "FolderLocks.h"
 #include "TestPaths.h"
 #include "TestWindow.h"
+#include "core/Dialogs.h"
+#include "core/ErrorReport.h"
 #include "desktop/AutostartEntry.h"
+#include "desktop/TrayIcon.h"
 #include "fetch/FetchRun.h"
 #include "schedule/CountdownTimer.h"
 
@@ -40,6 +43,53 @@ private slots:
         QCOMPARE(window.tray.requests.first().kind, Kind::AddIcon);
         QCOMPARE(window.tray.requests.first().tip, QStringLiteral("Tidewick"));
         QVERIFY(!window.tray.requests.first().icon.isNull());
+    }
+
+    void fixedSizeWindow_offersNoMaximise_andRefusesOne()
+    {
+        TestWindow window;
+        MainWindow &form = window.create();
+        const Qt::WindowFlags flags = form.windowFlags();
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY((flags & Qt::WindowMinimizeButtonHint) && (flags & Qt::WindowCloseButtonHint));
+        form.show();
+        const QSize before = form.size();
+        form.setWindowState(Qt::WindowMaximized);
+        QCoreApplication::processEvents();
+        QVERIFY(!(form.windowState() & Qt::WindowMaximized));
+        QCOMPARE(form.size(), before);
+        QVERIFY(form.isVisible());
+    }
+
+    // Short messages ("Done.") and the error report: the title bar has room
+    // for the whole title beside its buttons.
+    void messageBoxes_areWideEnoughForTheirTitle()
+    {
+        QtDialogs dialogs;
+        QList<int> widths;
+        QList<int> needed;
+        const auto measureAndClose = [&] {
+            QTimer::singleShot(0, [&] {
+                QWidget *box = QApplication::activeModalWidget();
+                QVERIFY(box);
+                QFont font = box->font();
+                font.setBold(true);
+                const QFontMetrics title(font);
+                widths.append(box->width());
+                needed.append(title.horizontalAdvance(box->windowTitle()) + 6 * title.height());
+                box->close();
+            });
+        };
+        measureAndClose();
+        dialogs.showMessage(QStringLiteral("Tidewick"), QStringLiteral("Done."), MessageIcon::None);
+        measureAndClose();
+        dialogs.askYesNo(QStringLiteral("Tidewick"), QStringLiteral("Sure?"));
+        measureAndClose();
+        dialogs.showMessage(QStringLiteral("Application Error"), errorReportText(QStringLiteral("Overflow"),
+                            QStringLiteral("Form1"), QStringLiteral("Timer1_Timer"), 102), MessageIcon::Exclamation);
+        QCOMPARE(widths.size(), 3);
+        for (int i = 0; i < widths.size(); ++i)
+            QVERIFY2(widths[i] >= needed[i], qPrintable(QStringLiteral("%1 < %2").arg(widths[i]).arg(needed[i])));
     }
 
     void minimise_hidesIntoTheTrayWithOneMessagePerRun()
@@ -81,6 +131,25 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(form.isVisible());
         QVERIFY(!window.globals.hiddenInTray);
+    }
+
+    // A click on an announcement shows the window from the tray; its "Open"
+    // hands the article's link to the browser.
+    void announcementClicks_showTheWindowAndOpenTheLink()
+    {
+        TestWindow window;
+        MainWindow &form = window.create();
+        form.show();
+        form.setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(!form.isVisible());
+        window.tray.raise(TrayEvent::BalloonClicked, QStringLiteral("token"));
+        QVERIFY(form.isVisible());
+        QVERIFY(!window.globals.hiddenInTray);
+
+        form.trayIcon->announce(QStringLiteral("Reuters - Rates steady http://news.localhost/s/AbC123x"),
+                                QStringLiteral("Tidewick"), 0);
+        window.tray.raise(TrayEvent::BalloonLinkClicked);
+        QCOMPARE(window.openedLinks, QList<QUrl>{QUrl(QStringLiteral("http://news.localhost/s/AbC123x"))});
     }
 
     void bothStartupOptionsOn_startsInTheTray()

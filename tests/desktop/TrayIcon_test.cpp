@@ -25,11 +25,16 @@ using Kind = RecordingTrayBackend::Kind;
 
 namespace {
 
-// Records the control's mouse events as "mouseUp(2,0)" and the like.
+// Records the control's mouse and balloon events as "mouseUp(2,0)",
+// "balloonClicked(token)" and the like.
 class MouseLog : public QObject {
 public:
     explicit MouseLog(TrayIcon &tray)
     {
+        connect(&tray, &TrayIcon::balloonClicked, this,
+                [this](const QString &token) { events << QStringLiteral("balloonClicked(%1)").arg(token); });
+        connect(&tray, &TrayIcon::balloonLinkClicked, this,
+                [this](const QUrl &link) { events << QStringLiteral("balloonLinkClicked(%1)").arg(link.toString()); });
         connect(&tray, &TrayIcon::mouseMove, this, [this](int id) { events << QStringLiteral("mouseMove(%1)").arg(id); });
         connect(&tray, &TrayIcon::mouseDown, this, [this](int button, int id) { add("mouseDown", button, id); });
         connect(&tray, &TrayIcon::mouseUp, this, [this](int button, int id) { add("mouseUp", button, id); });
@@ -126,7 +131,7 @@ private:
 };
 
 struct EventLog final : TrayBackend::Listener {
-    void trayEvent(TrayEvent event) override { events.append(event); }
+    void trayEvent(TrayEvent event, const QString &) override { events.append(event); }
     QList<TrayEvent> events;
 };
 
@@ -280,7 +285,7 @@ private slots:
 
     // ---- ShowBalloon: what is sent, and ShowOnce ----------------------------
 
-    void showBalloon_sendsTitleTextAndTimeCutToTheirFields()
+    void showBalloon_sendsTitleCutToItsField_textWholeUpToANul()
     {
         RecordingTrayBackend backend;
         FakeClock clock;
@@ -301,8 +306,38 @@ private slots:
 
         tray.showBalloon(QString(400, u't'), QString(100, u'T'), 0);
         balloon = backend.last(Kind::ShowBalloon);
-        QCOMPARE(balloon.text, QString(256, u't'));
+        QCOMPARE(balloon.text, QString(400, u't'));
         QCOMPARE(balloon.title, QString(64, u'T'));
+        QVERIFY(balloon.link.isEmpty());
+
+        tray.showBalloon(QStringLiteral("Tide") + QChar(u'\0') + QStringLiteral("wick"), QStringLiteral("T"), 0);
+        QCOMPARE(backend.last(Kind::ShowBalloon).text, QStringLiteral("Tide"));
+    }
+
+    // A long article keeps its link at the end: the balloon carries it all,
+    // offers the link, and tells which click came.
+    void announce_sendsTheWholeArticleOfferingItsLink_andTellsTheClicks()
+    {
+        RecordingTrayBackend backend;
+        FakeClock clock;
+        TrayIcon tray(backend, clock);
+        MouseLog log(tray);
+        tray.setInTray(true);
+        const QString article = QStringLiteral("Reuters - ") + QString(300, u'r')
+            + QStringLiteral(" Published on Mar 5th http://news.localhost/s/AbC123x ");
+
+        tray.announce(article, QStringLiteral("Tidewick"), 0);
+        QCOMPARE(backend.last(Kind::ShowBalloon).text, article);
+        QCOMPARE(backend.last(Kind::ShowBalloon).link, QUrl(QStringLiteral("http://news.localhost/s/AbC123x")));
+        backend.raise(TrayEvent::BalloonLinkClicked);
+        backend.raise(TrayEvent::BalloonClicked, QStringLiteral("token-1"));
+
+        tray.announce(QStringLiteral("BBC News - Storm on the coast"), QStringLiteral("Tidewick"), 0);
+        QVERIFY(backend.last(Kind::ShowBalloon).link.isEmpty());
+        backend.raise(TrayEvent::BalloonLinkClicked); // no link offered, none to open
+
+        QCOMPARE(log.events, QStringList({"balloonLinkClicked(http://news.localhost/s/AbC123x)",
+                                          "balloonClicked(token-1)"}));
     }
 
     void showBalloon_showOnce_onlyTheFirstShows_andOthersNeverCount()
@@ -408,6 +443,7 @@ private slots:
     {
         QTest::addColumn<TrayEvent>("end");
         QTest::newRow("clicked") << TrayEvent::BalloonClicked;
+        QTest::newRow("link clicked") << TrayEvent::BalloonLinkClicked;
         QTest::newRow("timed out") << TrayEvent::BalloonTimedOut;
         QTest::newRow("hidden") << TrayEvent::BalloonHidden;
     }
@@ -523,7 +559,7 @@ private slots:
         QTest::newRow("middle up") << TrayEvent::MiddleUp << QStringList();
         QTest::newRow("middle double") << TrayEvent::MiddleDoubleClick << QStringList();
         QTest::newRow("balloon shown") << TrayEvent::BalloonShown << QStringList();
-        QTest::newRow("balloon clicked") << TrayEvent::BalloonClicked << QStringList();
+        QTest::newRow("balloon clicked") << TrayEvent::BalloonClicked << QStringList{"balloonClicked()"};
     }
 
     void trayEvents_becomeMouseEventsWithButtonAndIdZero()
@@ -584,6 +620,30 @@ private slots:
         QCOMPARE(log.events, QStringList({"mouseUp(1,0)", "mouseUp(2,0)", "mouseDoubleClick(1,0)"}));
     }
 
+    void qtTray_longBalloonText_cutAtABlankWithAnEllipsis_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        const QString a = QStringLiteral("a");
+        const QString ellipsis = QStringLiteral("\u2026");
+        QTest::newRow("short") << QStringLiteral("Storm on the coast") << QStringLiteral("Storm on the coast");
+        QTest::newRow("256 fit") << a.repeated(256) << a.repeated(256);
+        QTest::newRow("last blank") << a.repeated(250) + QStringLiteral(" bbbbbbbbbb") << a.repeated(250) + ellipsis;
+        QTest::newRow("blank just after the room") << a.repeated(255) + QStringLiteral(" b") << a.repeated(255) + ellipsis;
+        QTest::newRow("blanks before the cut") << a.repeated(200) + QStringLiteral(" \n ") + QString(100, u'b')
+                                               << a.repeated(200) + ellipsis;
+        QTest::newRow("one long word") << a.repeated(300) << a.repeated(255) + ellipsis;
+        QTest::newRow("no half character") << a.repeated(254) + QStringLiteral("\U0001F30A") + a.repeated(10)
+                                           << a.repeated(254) + ellipsis;
+    }
+
+    void qtTray_longBalloonText_cutAtABlankWithAnEllipsis()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(QtTrayBackend::balloonText(text), shown);
+    }
+
     void qtTray_messageClicked_endsTheBalloonWait()
     {
         FakeClock clock;
@@ -605,7 +665,7 @@ private slots:
         NotificationTrayBackend backend(iconTray, QDBusConnection::sessionBus());
         EventLog log;
         backend.setListener(&log);
-        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("no server yet"), 5000);
+        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("no server yet"), 5000, QUrl());
         QCOMPARE(iconTray.last(Kind::ShowBalloon).text, QStringLiteral("no server yet"));
 
         QDBusConnection serverBus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("server"));
@@ -614,20 +674,20 @@ private slots:
                                          QDBusConnection::ExportAllSlots));
         QVERIFY(serverBus.registerService(QStringLiteral("org.freedesktop.Notifications")));
 
-        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("Fish & <b>chips</b>\r\nto go"), 5000);
+        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("Fish & <b>chips</b>\r\nto go"), 5000, QUrl());
         QTRY_COMPARE(server.notified.size(), 1);
         const QVariantList first = server.notified.first();
         QCOMPARE(first.at(0).toString(), QStringLiteral("Tidewick"));
         QCOMPARE(first.at(2).toString(), QStringLiteral("com.kestrow.Tidewick"));
         QCOMPARE(first.at(3).toString(), QStringLiteral("Tidewick"));
         QCOMPARE(first.at(4).toString(), QStringLiteral("Fish &amp; &lt;b&gt;chips&lt;/b&gt;\nto go"));
-        QVERIFY(first.at(5).toStringList().contains(QStringLiteral("default")));
+        QCOMPARE(first.at(5).toStringList(), QStringList({"default", "Show"}));
         QCOMPARE(first.at(7).toInt(), 5000);
         QCOMPARE(iconTray.requests.size(), 1); // nothing more went to the tray
         backend.hideBalloon();
         QTRY_COMPARE(server.closed, QList<uint>{7});
 
-        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("second"), 0);
+        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("second"), 0, QUrl());
         QTRY_COMPARE(server.notified.size(), 2);
         QCOMPARE(server.notified.last().at(7).toInt(), -1); // the server's own time
         server.report("NotificationClosed", {7u, 3u}); // the first one's end is not this one's
@@ -635,12 +695,19 @@ private slots:
         server.report("NotificationClosed", {8u, 1u});
         QTRY_COMPARE(log.events.size(), 2);
         QCOMPARE(log.events, (QList<TrayEvent>{TrayEvent::BalloonClicked, TrayEvent::BalloonTimedOut}));
+        QTRY_COMPARE(server.closed, (QList<uint>{7, 8})); // acted on: closed by the program
 
-        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("third"), 5000);
+        // An article with a link offers to open it.
+        const QUrl link(QStringLiteral("http://news.localhost/s/3"));
+        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("third ") + link.toString(), 5000, link);
         QTRY_COMPARE(server.notified.size(), 3);
+        QCOMPARE(server.notified.last().at(5).toStringList(), QStringList({"default", "Show", "open", "Open"}));
+        server.report("ActionInvoked", {9u, QStringLiteral("other")});
+        server.report("ActionInvoked", {9u, QStringLiteral("open")});
         server.report("NotificationClosed", {9u, 2u});
-        QTRY_COMPARE(log.events.size(), 3);
-        QCOMPARE(log.events.last(), TrayEvent::BalloonHidden);
+        QTRY_COMPARE(log.events.size(), 4);
+        QCOMPARE(log.events.mid(2), (QList<TrayEvent>{TrayEvent::BalloonLinkClicked, TrayEvent::BalloonHidden}));
+        QTRY_COMPARE(server.closed, (QList<uint>{7, 8, 9}));
         backend.setListener(nullptr);
     }
 

@@ -3,6 +3,7 @@
 #include "TestWindow.h"
 #include "app/ResultsListActions.h"
 #include "core/AppError.h"
+#include "core/ArticleLink.h"
 #include "core/ReportList.h"
 #include "results/ArticleRow.h"
 #include "results/ExportFormat.h"

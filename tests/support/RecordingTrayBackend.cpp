@@ -31,32 +31,32 @@ QString kindName(RecordingTrayBackend::Kind kind)
 
 void RecordingTrayBackend::addIcon(const QString &tip, const QIcon &icon)
 {
-    requests.append({Kind::AddIcon, tip, icon, {}, {}, 0});
+    requests.append({Kind::AddIcon, tip, icon, {}, {}, 0, {}});
 }
 
 void RecordingTrayBackend::modifyTip(const QString &tip)
 {
-    requests.append({Kind::ModifyTip, tip, {}, {}, {}, 0});
+    requests.append({Kind::ModifyTip, tip, {}, {}, {}, 0, {}});
 }
 
 void RecordingTrayBackend::modifyIcon(const QIcon &icon)
 {
-    requests.append({Kind::ModifyIcon, {}, icon, {}, {}, 0});
+    requests.append({Kind::ModifyIcon, {}, icon, {}, {}, 0, {}});
 }
 
-void RecordingTrayBackend::showBalloon(const QString &title, const QString &text, qint32 timeoutMs)
+void RecordingTrayBackend::showBalloon(const QString &title, const QString &text, qint32 timeoutMs, const QUrl &link)
 {
-    requests.append({Kind::ShowBalloon, {}, {}, title, text, timeoutMs});
+    requests.append({Kind::ShowBalloon, {}, {}, title, text, timeoutMs, link});
 }
 
 void RecordingTrayBackend::hideBalloon()
 {
-    requests.append({Kind::HideBalloon, {}, {}, {}, {}, 0});
+    requests.append({Kind::HideBalloon, {}, {}, {}, {}, 0, {}});
 }
 
 void RecordingTrayBackend::deleteIcon()
 {
-    requests.append({Kind::DeleteIcon, {}, {}, {}, {}, 0});
+    requests.append({Kind::DeleteIcon, {}, {}, {}, {}, 0, {}});
 }
 
 QStringList RecordingTrayBackend::kinds() const
@@ -74,7 +74,7 @@ RecordingTrayBackend::Request RecordingTrayBackend::last(Kind kind) const
     if (found == requests.crend()) {
         QTest::qFail(qPrintable(QStringLiteral("no \"%1\" request was made").arg(kindName(kind))), __FILE__,
                      __LINE__);
-        return Request{kind, {}, {}, {}, {}, 0};
+        return Request{kind, {}, {}, {}, {}, 0, {}};
     }
     return *found;
 }

@@ -20,12 +20,13 @@ public:
         QString title; // ShowBalloon
         QString text;  // ShowBalloon
         qint32 timeoutMs = 0; // ShowBalloon
+        QUrl link;            // ShowBalloon
     };
 
     void addIcon(const QString &tip, const QIcon &icon) override;
     void modifyTip(const QString &tip) override;
     void modifyIcon(const QIcon &icon) override;
-    void showBalloon(const QString &title, const QString &text, qint32 timeoutMs) override;
+    void showBalloon(const QString &title, const QString &text, qint32 timeoutMs, const QUrl &link) override;
     void hideBalloon() override;
     void deleteIcon() override;
     bool trayAvailable() const override { return hasTray; }
@@ -34,7 +35,7 @@ public:
     bool hasTray = true;
 
     // Delivers an event to the listener, as the tray does.
-    void raise(TrayEvent event) { report(event); }
+    void raise(TrayEvent event, const QString &activationToken = QString()) { report(event, activationToken); }
 
     QList<Request> requests;
     // The kinds only, in order, e.g. "add", "tip", "icon", "balloon", "hide",
