@@ -1,7 +1,5 @@
 #include "desktop/StatusNotifierTrayBackend.h"
 
-#include "desktop/WindowActivation.h"
-
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
@@ -217,7 +215,7 @@ void StatusNotifierTrayBackend::unregisterItem()
 
 void StatusNotifierTrayBackend::Activate(int, int)
 {
-    report(TrayEvent::LeftUp);
+    report(TrayEvent::LeftUp, std::exchange(m_activationToken, {}));
 }
 
 void StatusNotifierTrayBackend::SecondaryActivate(int, int)
@@ -234,7 +232,7 @@ void StatusNotifierTrayBackend::Scroll(int, const QString &) {}
 
 void StatusNotifierTrayBackend::ProvideXdgActivationToken(const QString &token)
 {
-    adoptActivationToken(token);
+    m_activationToken = token;
 }
 
 } // namespace tidewick

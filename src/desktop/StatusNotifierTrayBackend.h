@@ -109,6 +109,7 @@ private:
     QDBusServiceWatcher m_watcher;
     QString m_serviceName;
     QString m_tip;
+    QString m_activationToken; // handed over by the panel before a click
     QIcon m_icon;
     StatusNotifierPixmaps m_pixmaps;
     bool m_shown = false;

@@ -131,8 +131,9 @@ private:
 };
 
 struct EventLog final : TrayBackend::Listener {
-    void trayEvent(TrayEvent event, const QString &) override { events.append(event); }
+    void trayEvent(TrayEvent event, const QString &token) override { events.append(event), tokens.append(token); }
     QList<TrayEvent> events;
+    QStringList tokens;
 };
 
 } // namespace
@@ -617,7 +618,7 @@ private slots:
         emit icon.activated(QSystemTrayIcon::DoubleClick);
         emit icon.activated(QSystemTrayIcon::Unknown);
 
-        QCOMPARE(log.events, QStringList({"mouseUp(1,0)", "mouseUp(2,0)", "mouseDoubleClick(1,0)"}));
+        QCOMPARE(log.events, QStringList({"mouseUp(1,0)", "mouseUp(2,0)", "mouseDoubleClick(1,0)", "mouseUp(1,0)"}));
     }
 
     void qtTray_longBalloonText_cutAtABlankWithAnEllipsis_data()
@@ -690,17 +691,21 @@ private slots:
         backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("second"), 0, QUrl());
         QTRY_COMPARE(server.notified.size(), 2);
         QCOMPARE(server.notified.last().at(7).toInt(), -1); // the server's own time
+        QCOMPARE(server.notified.last().at(1).toUInt(), 7u); // in the place of the first
         server.report("NotificationClosed", {7u, 3u}); // the first one's end is not this one's
+        server.report("ActivationToken", {8u, QStringLiteral("token-8")});
         server.report("ActionInvoked", {8u, QStringLiteral("default")});
         server.report("NotificationClosed", {8u, 1u});
         QTRY_COMPARE(log.events.size(), 2);
         QCOMPARE(log.events, (QList<TrayEvent>{TrayEvent::BalloonClicked, TrayEvent::BalloonTimedOut}));
+        QCOMPARE(log.tokens.first(), QStringLiteral("token-8"));
         QTRY_COMPARE(server.closed, (QList<uint>{7, 8})); // acted on: closed by the program
 
         // An article with a link offers to open it.
         const QUrl link(QStringLiteral("http://news.localhost/s/3"));
         backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("third ") + link.toString(), 5000, link);
         QTRY_COMPARE(server.notified.size(), 3);
+        QCOMPARE(server.notified.last().at(1).toUInt(), 0u); // the second one has ended
         QCOMPARE(server.notified.last().at(5).toStringList(), QStringList({"default", "Show", "open", "Open"}));
         server.report("ActionInvoked", {9u, QStringLiteral("other")});
         server.report("ActionInvoked", {9u, QStringLiteral("open")});
@@ -751,6 +756,7 @@ private slots:
         call(sni, QStringLiteral("Activate"), {0, 0});
         call(sni, QStringLiteral("ContextMenu"), {0, 0});
         QCOMPARE(log.events, (QList<TrayEvent>{TrayEvent::LeftUp, TrayEvent::RightUp}));
+        QCOMPARE(log.tokens, QStringList({"token-1", ""})); // the panel's token goes with its click
 
         // The panel goes: back to the XEmbed tray.
         QVERIFY(panel.unregisterService(QStringLiteral("org.kde.StatusNotifierWatcher")));
