@@ -53,6 +53,8 @@ int main(int argc, char *argv[])
         return EXIT_FAILURE;
     }
 
+    // Before the QApplication, which takes the X11 startup id away.
+    const QVariantMap launch = tidewick::SingleInstance::launchPlatformData();
     QApplication app(argc, argv);
     // Also the window's class on X11 (WM_CLASS: the program's file name, then
     // this), which the desktop entry names as its StartupWMClass.
@@ -64,7 +66,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     tidewick::SingleInstance instance;
-    switch (instance.handOverToRunningCopy()) {
+    switch (instance.handOverToRunningCopy(launch)) {
     case tidewick::SingleInstance::Start::HandedOver:
         return EXIT_SUCCESS;
     case tidewick::SingleInstance::Start::NoAnswer:
@@ -77,6 +79,6 @@ int main(int argc, char *argv[])
     outside.setDialogParent(&window);
     window.startUp();
     window.showAfterLoad();
-    instance.onActivate([&window] { window.bringToFront(); });
+    instance.onActivate([&window](const QString &activationToken) { window.bringToFront(activationToken); });
     return app.exec();
 }

@@ -21,6 +21,7 @@ class FetchRun;
 class ReportList;
 class ResultsListActions;
 class TrayIcon;
+class WindowWithdrawal;
 
 // The program's one window. Its controls are named after what they hold; the
 // behaviour behind them lives in the handlers, spread over the MainWindow*.cpp
@@ -89,9 +90,9 @@ public:
     void onTrayMouseUp(int Button, int Id);
     // While the window is out of sight: follows a tray that comes or goes.
     void onTrayWatchTick();
-    // Shows the window, from the tray or the task bar, in front and focused.
-    // `activationToken`: the desktop's leave to take the focus that came with
-    // the request (empty when none came).
+    // Shows the window, from the tray or the task bar, in front and focused;
+    // `activationToken` is the token of the user's action that asked, where
+    // the desktop passed one.
     void bringToFront(const QString &activationToken = QString());
     void onCloseRequested();
 
@@ -166,6 +167,7 @@ private:
     // or a damaged file that could not be moved aside): nothing is saved.
     bool m_watchListKeptAsIs = false;
     QTimer *m_trayWatch = nullptr;
+    WindowWithdrawal *m_withdrawal = nullptr;
 };
 
 } // namespace tidewick

@@ -1,8 +1,11 @@
 #include "app/MainWindow.h"
 
+#include "app/WindowWithdrawal.h"
+
 #include "core/Clock.h"
 #include "core/ProgramState.h"
 #include "desktop/TrayIcon.h"
+#include "desktop/WindowActivation.h"
 #include "fetch/HelperTools.h"
 #include "fetch/FetchRun.h"
 #include "fetch/ProcessRunner.h"
@@ -26,6 +29,7 @@ constexpr int kTrayWatchMs = 2000;
 void MainWindow::connectTrayHandlers()
 {
     connect(trayIcon, &TrayIcon::mouseUp, this, &MainWindow::onTrayMouseUp);
+    m_withdrawal = new WindowWithdrawal(*this);
     // A click on an announcement shows the window; its "Open" opens the
     // article's link as the results list does.
     connect(trayIcon, &TrayIcon::balloonClicked, this, &MainWindow::bringToFront);
@@ -89,14 +93,10 @@ void MainWindow::onWindowStateChanged()
     m_trayWatch->start();
     if (!trayIcon->trayAvailable())
         return;
-    // Back to normal first, then hide on the next turn of the event loop:
-    // hiding first makes X11 map the window again as an empty frame.
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    QTimer::singleShot(0, this, [this] {
-        if (m_services.globals->hiddenInTray)
-            hide();
-    });
+    // Back to normal first, then hidden: hiding first makes X11 map the
+    // window again as an empty frame.
     globals.hiddenInTray = true;
+    m_withdrawal->start([this] { return m_services.globals->hiddenInTray; });
     trayIcon->showBalloon(kTrayMessage, kTrayTitle, kTrayMessageSeconds, true);
 }
 
@@ -124,12 +124,14 @@ void MainWindow::onTrayMouseUp(int, int)
     bringToFront();
 }
 
-void MainWindow::bringToFront(const QString & /*activationToken*/)
+void MainWindow::bringToFront(const QString &activationToken)
 {
+    adoptActivationToken(activationToken);
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
-    activateWindow();
+    // With the token of the click or launch that asked, where one came.
+    activateWithToken(*this);
     m_services.globals->hiddenInTray = false;
 }
 

@@ -26,7 +26,8 @@ void closeMainWindows()
 } // namespace
 
 RealServices::RealServices(const QString &configFolder, const std::optional<QString> &newsHost)
-    : m_settings(configFolder), m_notifications(m_tray, QDBusConnection::sessionBus()),
+    : m_settings(configFolder), m_statusNotifier(m_tray, QDBusConnection::sessionBus()),
+      m_notifications(m_statusNotifier, QDBusConnection::sessionBus()),
       m_termination(closeMainWindows)
 {
     m_services.dialogs = &m_dialogs;

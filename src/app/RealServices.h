@@ -8,6 +8,7 @@
 #include "app/TerminationSignals.h"
 #include "desktop/NotificationTrayBackend.h"
 #include "desktop/QtTrayBackend.h"
+#include "desktop/StatusNotifierTrayBackend.h"
 #include "fetch/ProcessRunner.h"
 
 #include <optional>
@@ -35,6 +36,7 @@ private:
     QProcessRunner m_runner;
     ProgramState m_globals;
     QtTrayBackend m_tray;
+    StatusNotifierTrayBackend m_statusNotifier;
     NotificationTrayBackend m_notifications;
     Services m_services;
     TerminationSignals m_termination;

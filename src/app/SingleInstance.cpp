@@ -1,6 +1,7 @@
 #include "app/SingleInstance.h"
 
 #include "core/ApplicationId.h"
+#include "desktop/WindowActivation.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -15,7 +16,8 @@ namespace tidewick {
 namespace {
 const QString kPath = QStringLiteral("/com/kestrow/Tidewick");
 const QString kInterface = QStringLiteral("org.freedesktop.Application");
-const QByteArray kActivate = QByteArrayLiteral("activate\n");
+// "activate", then the platform data as tab-separated key=value fields.
+const QByteArray kActivate = QByteArrayLiteral("activate");
 const QByteArray kDone = QByteArrayLiteral("ok\n");
 // A first copy in the middle of a fetch answers between its steps.
 constexpr int kAnswerMs = 10000;
@@ -37,24 +39,29 @@ SingleInstance::~SingleInstance()
         m_bus.unregisterObject(kPath);
 }
 
-SingleInstance::Start SingleInstance::handOverToRunningCopy()
+SingleInstance::Start SingleInstance::handOverToRunningCopy(const QVariantMap &platformData)
 {
-    return m_bus.isConnected() ? handOverOnBus() : handOverOnSocket();
+    return m_bus.isConnected() ? handOverOnBus(platformData) : handOverOnSocket(platformData);
 }
 
-void SingleInstance::onActivate(std::function<void()> activate)
+void SingleInstance::onActivate(std::function<void(const QString &)> activate)
 {
     m_activate = std::move(activate);
-    if (std::exchange(m_pending, false))
-        m_activate();
+    if (m_pending)
+        m_activate(activationToken(*std::exchange(m_pending, std::nullopt)));
 }
 
-void SingleInstance::Activate(const QVariantMap &)
+QVariantMap SingleInstance::launchPlatformData()
+{
+    return launchActivationData();
+}
+
+void SingleInstance::Activate(const QVariantMap &platformData)
 {
     if (m_activate)
-        m_activate();
+        m_activate(activationToken(platformData));
     else
-        m_pending = true;
+        m_pending = platformData;
 }
 
 bool SingleInstance::claimBusName()
@@ -67,12 +74,12 @@ bool SingleInstance::claimBusName()
     return false;
 }
 
-SingleInstance::Start SingleInstance::handOverOnBus()
+SingleInstance::Start SingleInstance::handOverOnBus(const QVariantMap &platformData)
 {
     if (claimBusName())
         return Start::First;
     const QDBusMessage call = QDBusMessage::createMethodCall(kApplicationId, kPath, kInterface, QStringLiteral("Activate"))
-        << QVariantMap();
+        << platformData;
     if (m_bus.call(call, QDBus::Block, kAnswerMs).type() == QDBusMessage::ReplyMessage)
         return Start::HandedOver;
     // The first copy ended in between: this one takes its place. A bus that
@@ -82,7 +89,7 @@ SingleInstance::Start SingleInstance::handOverOnBus()
     return Start::NoAnswer;
 }
 
-SingleInstance::Start SingleInstance::handOverOnSocket()
+SingleInstance::Start SingleInstance::handOverOnSocket(const QVariantMap &platformData)
 {
     // Look and listen under a lock, or two copies starting together could
     // each find nobody and the second take the first one's socket away. A
@@ -94,7 +101,10 @@ SingleInstance::Start SingleInstance::handOverOnSocket()
     QLocalSocket socket;
     socket.connectToServer(m_socketPath);
     if (socket.waitForConnected(kAnswerMs)) {
-        socket.write(kActivate);
+        QByteArray request = kActivate;
+        for (auto field = platformData.cbegin(); field != platformData.cend(); ++field)
+            request += '\t' + field.key().toUtf8() + '=' + field.value().toString().toUtf8();
+        socket.write(request + '\n');
         while (socket.bytesAvailable() < kDone.size() && socket.waitForReadyRead(kAnswerMs)) {
         }
         return socket.read(kDone.size()) == kDone ? Start::HandedOver : Start::NoAnswer;
@@ -115,10 +125,17 @@ void SingleInstance::answerSocket()
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             if (!socket->canReadLine())
                 return;
-            if (socket->readLine() == kActivate) {
+            const QList<QByteArray> fields = socket->readLine().trimmed().split('\t');
+            if (fields.first() == kActivate) {
                 socket->write(kDone);
                 socket->flush();
-                Activate({});
+                QVariantMap platformData;
+                for (const QByteArray &field : fields.mid(1)) {
+                    const qsizetype equals = field.indexOf('=');
+                    if (equals > 0)
+                        platformData.insert(QString::fromUtf8(field.left(equals)), QString::fromUtf8(field.mid(equals + 1)));
+                }
+                Activate(platformData);
             }
             socket->disconnectFromServer();
         });

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QVariantMap>
 #include <functional>
+#include <optional>
 
 class QLocalServer;
 
@@ -32,25 +33,30 @@ public:
         HandedOver, // a copy runs and took the request to show itself
         NoAnswer,   // a copy (or something in its place) holds the name but does not answer
     };
-    Start handOverToRunningCopy();
-    // What to do when a later start asks; a request that came earlier is
-    // carried out now.
-    void onActivate(std::function<void()> activate);
+    // Looks for a running copy and hands it the request to show itself, with
+    // `platformData` (the launch's activation token).
+    Start handOverToRunningCopy(const QVariantMap &platformData = {});
+    // What to do when a later start asks, with the activation token it sent
+    // (empty when none); a request that came earlier is carried out now.
+    void onActivate(std::function<void(const QString &)> activate);
+    // The platform data a later start sends: its launch's activation token.
+    // Read before the QApplication exists, which takes part of it away.
+    static QVariantMap launchPlatformData();
 
 public slots:
     Q_SCRIPTABLE void Activate(const QVariantMap &platformData);
 
 private:
-    Start handOverOnBus();
-    Start handOverOnSocket();
+    Start handOverOnBus(const QVariantMap &platformData);
+    Start handOverOnSocket(const QVariantMap &platformData);
     bool claimBusName();
     void answerSocket();
 
     QDBusConnection m_bus;
     QString m_socketPath;
     QLocalServer *m_server = nullptr;
-    std::function<void()> m_activate;
-    bool m_pending = false;
+    std::function<void(const QString &)> m_activate;
+    std::optional<QVariantMap> m_pending;
 };
 
 } // namespace tidewick

@@ -35,6 +35,8 @@ NotificationTrayBackend::NotificationTrayBackend(TrayBackend &iconTray, const QD
                   SLOT(onClosed(uint, uint)));
     m_bus.connect(service, kPath, kInterface, QStringLiteral("ActionInvoked"), this,
                   SLOT(onActionInvoked(uint, QString)));
+    m_bus.connect(service, kPath, kInterface, QStringLiteral("ActivationToken"), this,
+                  SLOT(onActivationToken(uint, QString)));
 }
 
 NotificationTrayBackend::~NotificationTrayBackend()
@@ -80,11 +82,13 @@ void NotificationTrayBackend::showBalloon(const QString &title, const QString &t
     QStringList actions{kDefaultAction, QStringLiteral("Show")};
     if (!link.isEmpty())
         actions << kOpenAction << QStringLiteral("Open");
-    m_current = 0;
+    // A new balloon takes the place of one still on the screen, as in a tray:
+    // a click on what the user sees is always the latest balloon's.
+    const uint replaced = std::exchange(m_current, 0);
     m_closeWhenKnown = false;
     const quint64 request = ++m_request;
     QDBusMessage call = notificationCall(QStringLiteral("Notify"));
-    call << QStringLiteral("Tidewick") << uint(0) << kApplicationId << title << escapedBody(text) << actions
+    call << QStringLiteral("Tidewick") << replaced << kApplicationId << title << escapedBody(text) << actions
          << QVariantMap{{QStringLiteral("desktop-entry"), kApplicationId}} << qint32(timeoutMs > 0 ? timeoutMs : -1);
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [=, this] {
@@ -133,7 +137,15 @@ void NotificationTrayBackend::onClosed(uint id, uint reason)
 {
     if (!m_notifying || id == 0 || id != m_current)
         return;
+    m_current = 0;
     report(reason == kExpired ? TrayEvent::BalloonTimedOut : TrayEvent::BalloonHidden);
+}
+
+void NotificationTrayBackend::onActivationToken(uint id, const QString &token)
+{
+    // Sent just before the action the user took.
+    if (id != 0 && id == m_current)
+        m_activationToken = token;
 }
 
 void NotificationTrayBackend::onActionInvoked(uint id, const QString &action)
@@ -144,7 +156,7 @@ void NotificationTrayBackend::onActionInvoked(uint id, const QString &action)
     if (!show && action != kOpenAction)
         return;
     closeNotification(id);
-    report(show ? TrayEvent::BalloonClicked : TrayEvent::BalloonLinkClicked);
+    report(show ? TrayEvent::BalloonClicked : TrayEvent::BalloonLinkClicked, std::exchange(m_activationToken, {}));
 }
 
 } // namespace tidewick

@@ -45,6 +45,7 @@ public:
 private slots:
     void onClosed(uint id, uint reason);
     void onActionInvoked(uint id, const QString &action);
+    void onActivationToken(uint id, const QString &token);
 
 private:
     void trayEvent(TrayEvent event, const QString &activationToken) override { report(event, activationToken); }
@@ -56,6 +57,7 @@ private:
     // Where the current balloon went; its id is 0 until the server answers.
     bool m_notifying = false;
     uint m_current = 0;
+    QString m_activationToken;
     // A hide asked for before the server told the id.
     bool m_closeWhenKnown = false;
     // Counts Notify requests, so a late answer to an older one is not taken

@@ -132,7 +132,10 @@ void QtTrayBackend::onActivated(QSystemTrayIcon::ActivationReason reason)
         report(TrayEvent::RightUp);
         break;
     case QSystemTrayIcon::DoubleClick:
+        // The second click of a double click ends with the button up too:
+        // two quick clicks (restore, minimise, restore) each count.
         report(TrayEvent::LeftDoubleClick);
+        report(TrayEvent::LeftUp);
         break;
     case QSystemTrayIcon::MiddleClick:
         report(TrayEvent::MiddleUp);

@@ -3,6 +3,7 @@
 #include "core/AppError.h"
 #include "core/ArticleLink.h"
 #include "core/Clock.h"
+#include "desktop/WindowActivation.h"
 #include "resources/Icons.h"
 
 #include <QPointer>
@@ -152,6 +153,8 @@ void TrayIcon::trayEvent(TrayEvent event, const QString &activationToken)
         emit mouseDown(kLeft, m_iconId);
         break;
     case TrayEvent::LeftUp:
+        // The window that the click shows comes to the front with it.
+        adoptActivationToken(activationToken);
         emit mouseUp(kLeft, m_iconId);
         break;
     case TrayEvent::LeftDoubleClick:

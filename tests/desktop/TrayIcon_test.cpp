@@ -3,6 +3,10 @@
 #include "core/AppError.h"
 #include "desktop/NotificationTrayBackend.h"
 #include "desktop/QtTrayBackend.h"
+#include "desktop/StatusNotifierTrayBackend.h"
+#include "desktop/WindowActivation.h"
+
+#include <QDBusPendingCall>
 #include "desktop/TrayIcon.h"
 #include "resources/Icons.h"
 
@@ -77,6 +81,20 @@ QIcon solidIcon(Qt::GlobalColor color)
 
 // A notification server on its own connection: records the requests, and
 // reports a notification's end when the test says so.
+// A panel's StatusNotifier watcher with a host.
+class FakeWatcher : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ hostRegistered)
+
+public:
+    bool hostRegistered() const { return true; }
+    QStringList items;
+
+public slots:
+    void RegisterStatusNotifierItem(const QString &service) { items.append(service); }
+};
+
 class FakeNotificationServer : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
@@ -108,8 +126,9 @@ private:
 };
 
 struct EventLog final : TrayBackend::Listener {
-    void trayEvent(TrayEvent event, const QString &) override { events.append(event); }
+    void trayEvent(TrayEvent event, const QString &token) override { events.append(event), tokens.append(token); }
     QList<TrayEvent> events;
+    QStringList tokens;
 };
 
 } // namespace
@@ -564,7 +583,7 @@ private slots:
         emit icon.activated(QSystemTrayIcon::DoubleClick);
         emit icon.activated(QSystemTrayIcon::Unknown);
 
-        QCOMPARE(log.events, QStringList({"mouseUp(1,0)", "mouseUp(2,0)", "mouseDoubleClick(1,0)"}));
+        QCOMPARE(log.events, QStringList({"mouseUp(1,0)", "mouseUp(2,0)", "mouseDoubleClick(1,0)", "mouseUp(1,0)"}));
     }
 
     void qtTray_longBalloonText_cutAtABlankWithAnEllipsis()
@@ -624,20 +643,75 @@ private slots:
         backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("second"), 0, QUrl());
         QTRY_COMPARE(server.notified.size(), 2);
         QCOMPARE(server.notified.last().at(7).toInt(), -1); // the server's own time
+        QCOMPARE(server.notified.last().at(1).toUInt(), 7u); // in the place of the first
         server.report("NotificationClosed", {7u, 3u}); // the first one's end is not this one's
+        server.report("ActivationToken", {8u, QStringLiteral("token-8")});
         server.report("ActionInvoked", {8u, QStringLiteral("default")});
         server.report("NotificationClosed", {8u, 1u});
         QTRY_COMPARE(log.events.size(), 2);
         QCOMPARE(log.events, (QList<TrayEvent>{TrayEvent::BalloonClicked, TrayEvent::BalloonTimedOut}));
+        QCOMPARE(log.tokens.first(), QStringLiteral("token-8"));
         QTRY_COMPARE(server.closed, (QList<uint>{7, 8})); // acted on: closed by the program
         backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("third"), 5000, QUrl(QStringLiteral("http://a.b/3")));
         QTRY_COMPARE(server.notified.size(), 3);
+        QCOMPARE(server.notified.last().at(1).toUInt(), 0u); // the second one has ended
         QCOMPARE(server.notified.last().at(5).toStringList(), QStringList({"default", "Show", "open", "Open"}));
         server.report("ActionInvoked", {9u, QStringLiteral("open")});
         server.report("NotificationClosed", {9u, 2u});
         QTRY_COMPARE(log.events.size(), 4);
         QCOMPARE(log.events.mid(2), (QList<TrayEvent>{TrayEvent::BalloonLinkClicked, TrayEvent::BalloonHidden}));
         QTRY_COMPARE(server.closed, (QList<uint>{7, 8, 9}));
+        backend.setListener(nullptr);
+    }
+
+    void statusNotifier_followsTheWatcher_andTakesThePanelsClicks()
+    {
+        if (!qEnvironmentVariableIsSet("TIDEWICK_PRIVATE_SESSION_BUS"))
+            QSKIP("needs a private session bus: ctest runs this under dbus-run-session");
+        RecordingTrayBackend iconTray;
+        StatusNotifierTrayBackend backend(iconTray, QDBusConnection::sessionBus());
+        EventLog log;
+        backend.setListener(&log);
+        backend.addIcon(QStringLiteral("Tidewick"), trayIconPicture());
+        QCOMPARE(iconTray.last(Kind::AddIcon).tip, QStringLiteral("Tidewick")); // no watcher yet
+
+        QDBusConnection panel = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("panel"));
+        FakeWatcher watcher;
+        QVERIFY(panel.registerObject(QStringLiteral("/StatusNotifierWatcher"), &watcher,
+                                     QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties));
+        QVERIFY(panel.registerService(QStringLiteral("org.kde.StatusNotifierWatcher")));
+        QTRY_COMPARE(watcher.items.size(), 1);
+        QCOMPARE(iconTray.requests.last().kind, Kind::DeleteIcon);
+        QVERIFY(backend.registered() && backend.trayAvailable());
+
+        const QString item = watcher.items.first();
+        const auto call = [&](const QString &interface, const QString &method,
+                              const QVariantList &arguments) -> QVariantList {
+            QDBusMessage message = QDBusMessage::createMethodCall(item, QStringLiteral("/StatusNotifierItem"),
+                                                                  interface, method);
+            message.setArguments(arguments);
+            QDBusPendingCall pending = panel.asyncCall(message);
+            for (int tries = 0; tries < 500 && !pending.isFinished(); ++tries)
+                QTest::qWait(10);
+            return pending.reply().arguments();
+        };
+        const QString properties = QStringLiteral("org.freedesktop.DBus.Properties");
+        const QString sni = QStringLiteral("org.kde.StatusNotifierItem");
+        QCOMPARE(call(properties, QStringLiteral("Get"), {sni, QStringLiteral("Title")})
+                     .first().value<QDBusVariant>().variant().toString(), QStringLiteral("Tidewick"));
+        QVERIFY(call(properties, QStringLiteral("Get"), {sni, QStringLiteral("IconPixmap")}).size() == 1);
+        call(sni, QStringLiteral("ProvideXdgActivationToken"), {QStringLiteral("token-1")});
+        call(sni, QStringLiteral("Activate"), {0, 0});
+        call(sni, QStringLiteral("ContextMenu"), {0, 0});
+        QCOMPARE(log.events, (QList<TrayEvent>{TrayEvent::LeftUp, TrayEvent::RightUp}));
+        QCOMPARE(log.tokens, QStringList({"token-1", ""})); // the panel's token goes with its click
+
+        // The panel goes: back to the XEmbed tray.
+        QVERIFY(panel.unregisterService(QStringLiteral("org.kde.StatusNotifierWatcher")));
+        QTRY_COMPARE(iconTray.requests.last().kind, Kind::AddIcon);
+        QVERIFY(!backend.registered());
+        QCOMPARE(activationToken({{QStringLiteral("desktop-startup-id"), QStringLiteral("id_TIME5")}}),
+                 QStringLiteral("id_TIME5"));
         backend.setListener(nullptr);
     }
 
