@@ -62,11 +62,17 @@ QString SettingsStore::read(const QString &key, const QString &defaultValue) con
 
 void SettingsStore::write(const QString &key, const QString &value)
 {
+    write({{key, value}});
+}
+
+void SettingsStore::write(const QList<std::pair<QString, QString>> &values)
+{
     checkFile();
     if (!fileIsUsable())
         return;
     QSettings settings(m_filePath, QSettings::IniFormat);
-    settings.setValue(keyPath(key), value);
+    for (const auto &[key, value] : values)
+        settings.setValue(keyPath(key), value);
     settings.sync();
     if (settings.status() != QSettings::NoError)
         throw AppError::permissionDenied(m_filePath);

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <optional>
+#include <utility>
 
 namespace tidewick {
 
@@ -26,6 +28,8 @@ public:
     // Stores the text; it is on disk when the call returns. Throws AppError
     // when the file cannot be written.
     void write(const QString &key, const QString &value);
+    // Stores several texts with one write of the file.
+    void write(const QList<std::pair<QString, QString>> &values);
 
     // Throws AppError, the first time only, when the path holds something
     // that is not a regular file.

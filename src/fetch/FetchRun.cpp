@@ -294,8 +294,8 @@ bool FetchRun::countRequest()
     if (globals.dailyRecs == std::numeric_limits<qint16>::max())
         throw AppError::overflow();
     ++globals.dailyRecs;
-    writeDailyRecs();
-    settings.write(SettingKeys::NextQuery, QString::number(m_nextPosition));
+    settings.write({{SettingKeys::DailyRecs, QString::number(globals.dailyRecs)},
+                    {SettingKeys::NextQuery, QString::number(m_nextPosition)}});
     return true;
 }
 
