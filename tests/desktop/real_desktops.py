@@ -139,10 +139,8 @@ class Desktop:
 
     def start_program(self):
         from atspi_app import AtspiApp
-        (self.work / "curl").mkdir()
-        (self.work / "curl/.curlrc").write_text('connect-to = "::127.0.0.1:%s"\n' % self.port)
-        self.app = self.spawn("tidewick", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", CURL_HOME=str(self.work / "curl"),
-                              QT_QPA_PLATFORM="xcb" if "x11" in self.row else "wayland")
+        self.app = self.spawn("tidewick", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", TIDEWICK_NEWS_HOST="localhost:"
+                              + self.port, QT_QPA_PLATFORM="xcb" if "x11" in self.row else "wayland")
         self.atspi = AtspiApp(self.app.pid)
         self.atspi.wait_until_running(30)
         self.window = wait_for("the window", lambda: self.atspi.main_window(TITLE), 30)
@@ -357,18 +355,19 @@ def run_desktop(row, binary, work):
 
 
 def run_child(row, binary, base):
-    """The desktop in a child of its own; ends every process that carries its mark."""
-    work = base / row["name"]
+    """The desktop in a child of its own, from the harness's copy in base (which a desktop's own user can read,
+    unlike a private checkout); ends every process that carries its mark."""
+    work, here = base / row["name"], base / "tests/desktop"
     (work / "runtime").mkdir(parents=True, mode=0o700)
     env = {key: os.environ[key] for key in ("PATH", "LANG", "LC_ALL") if key in os.environ}
     env.update(HOME=str(work), XDG_CONFIG_HOME=str(work / "config"), XDG_RUNTIME_DIR=str(work / "runtime"),
                GSETTINGS_BACKEND="memory", PYTHONDONTWRITEBYTECODE="1", TIDEWICK_DESKTOP_RUN=str(work),
-               XDG_SESSION_TYPE="x11" if "x11" in row else "wayland", PYTHONPATH=str(HERE))
-    command = ["dbus-run-session", "--", "/usr/bin/python3", __file__, "--desktop", row["name"], "--binary", binary,
-               "--work", str(work)]
+               XDG_SESSION_TYPE="x11" if "x11" in row else "wayland", PYTHONPATH=str(here))
+    command = ["dbus-run-session", "--", "/usr/bin/python3", str(here / Path(__file__).name), "--desktop", row["name"],
+               "--binary", binary, "--work", str(work)]
     if "x11" in row:
         command[2:2] = ["bash", "-c", '. "%s/virtual_desktop.sh"; work=%s; fail() { echo "$*"; exit 1; }; %s; '
-                        'exec "$@"' % (HERE, work, row["x11"]), "-"]
+                        'exec "$@"' % (here, work, row["x11"]), "-"]
     if row.get("user"):
         try:
             account = pwd.getpwnam(row["user"])
@@ -403,6 +402,8 @@ def main():
         return run_desktop(rows[options.desktop], options.binary, Path(options.work))
     base, matrix, failed = Path(tempfile.mkdtemp(prefix="tidewick-desktops.")), [], 0
     os.chmod(base, 0o755)
+    for part in ("tests/desktop", "tools"):
+        shutil.copytree(HERE.parent.parent / part, base / part)
     for row in [rows[name] for name in options.only.split(",")] if options.only else DESKTOPS:
         started, results = time.monotonic(), run_child(row, options.binary, base)
         if "skip" in results:
