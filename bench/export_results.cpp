@@ -5,8 +5,7 @@
 //     bench_export_results FILE [ROWS]
 
 #include "core/AppError.h"
-#include "core/Clock.h"
-#include "results/ResultsFile.h"
+#include "results/ListFileSave.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -69,10 +68,19 @@ int main(int argc, char *argv[])
 
     const qint64 start = clock.nsecsElapsed();
     lastTick = start;
+    QString failure;
     try {
-        tidewick::writeListFile(QStringLiteral("News"), rows, path, tidewick::pumpEvents);
+        tidewick::ListFileSave save(QStringLiteral("News"), rows, path);
+        QObject::connect(&save, &tidewick::ListFileSave::finished, [&failure](const QString &why) {
+            failure = why;
+            QCoreApplication::quit();
+        });
+        QCoreApplication::exec();
     } catch (const tidewick::AppError &error) {
-        std::fprintf(stderr, "%s\n", qPrintable(error.description()));
+        failure = error.description();
+    }
+    if (!failure.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(failure));
         return 1;
     }
     const qint64 end = clock.nsecsElapsed();

@@ -21,7 +21,8 @@ namespace {
 // Messages go to the terminal; the benchmark never asks anything.
 class ConsoleDialogs final : public tidewick::Dialogs {
 public:
-    void showMessage(const QString &title, const QString &text, tidewick::MessageIcon) override
+    void showMessage(const QString &title, const QString &text, tidewick::MessageIcon,
+                     std::function<void()>) override
     {
         std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
     }

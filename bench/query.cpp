@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -24,7 +25,11 @@ class InstantClock final : public tidewick::Clock {
 public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
     qint64 monotonicMs() const override { return m_ms; }
-    void pumpFor(qint64 ms, const std::function<bool()> &) override { m_ms += ms; }
+    void callAfter(qint64 ms, QObject *context, std::function<void()> action) override
+    {
+        m_ms += ms;
+        QTimer::singleShot(0, context, std::move(action));
+    }
 
 private:
     qint64 m_ms = 0;
@@ -43,9 +48,11 @@ public:
 
 class SilentDialogs final : public tidewick::Dialogs {
 public:
-    void showMessage(const QString &, const QString &text, tidewick::MessageIcon) override
+    void showMessage(const QString &, const QString &text, tidewick::MessageIcon, std::function<void()> closed) override
     {
         std::fprintf(stderr, "%s\n", qPrintable(text));
+        if (closed)
+            QTimer::singleShot(0, std::move(closed));
     }
     bool askYesNo(const QString &, const QString &) override { return false; }
     QString askText(const QString &, const QString &) override { return {}; }
@@ -86,7 +93,10 @@ int main(int argc, char *argv[])
         globals.testArticleCount = 0;
         globals.dailyRecs = 0;
         settings.write(tidewick::SettingKeys::DailyRecs, QStringLiteral("0"));
-        window.news().fetchNewsNow();
+        bool done = false;
+        window.fetchNews(tidewick::FetchRun::Kind::Test, [&done] { done = true; });
+        while (!done)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     std::printf("%d articles\n", window.resultsList->count());
     window.onCloseRequested();

@@ -30,9 +30,11 @@ int tellRunningCopyDoesNotAnswer()
         "Tidewick is already running but does not answer. If it has stopped responding, end it (for example in "
         "the system monitor) and start Tidewick again.");
     std::fprintf(stderr, "Tidewick: %s\n", qPrintable(text));
-    // A session that ends takes the box with it.
-    tidewick::TerminationSignals ending([] { QCoreApplication::exit(); });
-    tidewick::QtDialogs().showMessage(QStringLiteral("Tidewick"), text, tidewick::MessageIcon::Exclamation);
+    // The program ends with the box, or with the session that takes it away.
+    tidewick::TerminationSignals ending([] { QCoreApplication::quit(); });
+    tidewick::QtDialogs().showMessage(QStringLiteral("Tidewick"), text, tidewick::MessageIcon::Exclamation,
+                                      [] { QCoreApplication::quit(); });
+    QApplication::exec();
     return EXIT_FAILURE;
 }
 
@@ -77,8 +79,8 @@ int main(int argc, char *argv[])
     tidewick::RealServices outside(QString(), commandLine.newsHost);
     tidewick::MainWindow window(outside.services());
     outside.setDialogParent(&window);
+    QObject::connect(&window, &tidewick::MainWindow::loaded, &window, &tidewick::MainWindow::showAfterLoad);
     window.startUp();
-    window.showAfterLoad();
     instance.onActivate([&window](const QString &activationToken) { window.bringToFront(activationToken); });
     return app.exec();
 }

@@ -160,10 +160,11 @@ void MainWindow::createControls()
             [this] { runReported("Check4_Click", [this] { onStartAtLogonToggled(); }); });
     connect(startInTrayBox, &QCheckBox::toggled, this,
             [this] { runReported("Check8_Click", [this] { onStartInTrayToggled(); }); });
-    const auto chosenIntervalSeconds = [this] { return intervalSeconds(*intervalList); };
-    m_news = std::make_unique<FetchRun>(
-        m_services, m_reporter, *trayIcon,
-        FetchRun::Lists{countryList, keywordList, categoryList, chosenIntervalSeconds, resultsList});
+    m_news = std::make_unique<FetchRun>(m_services, m_reporter, *trayIcon);
+    m_walk = std::make_unique<QueryWalk>(m_services, m_reporter);
+    connect(m_news.get(), &FetchRun::articleFound, this,
+            [this](const QString &article) { resultsList->rows().append(article); });
+    connect(m_news.get(), &FetchRun::finished, this, &MainWindow::onRunFinished);
 
     connectKeywordHandlers();
     connectResultHandlers();

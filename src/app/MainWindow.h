@@ -2,9 +2,12 @@
 
 #include "core/ErrorReport.h"
 #include "core/Services.h"
+#include "fetch/FetchRun.h"
+#include "fetch/QueryWalk.h"
 
 #include <QCursor>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -17,7 +20,6 @@ class QTimer;
 namespace tidewick {
 
 class CountdownTimer;
-class FetchRun;
 class ReportList;
 class ResultsListActions;
 class TrayIcon;
@@ -34,7 +36,9 @@ public:
     explicit MainWindow(const Services &services, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Start-up: runs once before the window is first shown.
+    // Start-up: runs once before the window is first shown. With automatic
+    // fetching on, its first fetch comes before the rest of the load; then
+    // `loaded` follows.
     void startUp();
     // Shows the window as the load left it: normal, or straight into the tray.
     void showAfterLoad();
@@ -119,6 +123,16 @@ public:
     ErrorReporter &errorReporter() { return m_reporter; }
     FetchRun &news() { return *m_news; }
     const Services &services() const { return m_services; }
+    // Starts a fetch run of the lists as they stand now, or queues it behind
+    // the run in progress; `afterwards` follows its end (at once when the
+    // news service address is unusable and nothing is queried).
+    void fetchNews(FetchRun::Kind kind, std::function<void()> afterwards = {});
+    // True while a run is in progress or waits its turn.
+    bool isFetching() const { return m_news->isRunning() || !m_waitingRuns.isEmpty(); }
+
+signals:
+    // The start-up has ended (after its fetch, if it made one).
+    void loaded();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -131,10 +145,12 @@ private:
     void connectScheduleHandlers();
     void connectTrayHandlers();
     void tellFetchAlreadyRunning();
-    // A fetch run, unless the news service address is unusable: then nothing
-    // is queried at all.
-    void fetchNews();
+    void startNextRun();
+    void onRunFinished();
     void tellNewsServiceProblem();
+    void finishLoad();
+    void afterScheduledFetch();
+    void afterTestFetch(bool wasEnabled);
     // Runs a handler that has no numbered statements of its own; a failure
     // is reported rather than left to end the program.
     template <typename Handler>
@@ -151,7 +167,8 @@ private:
     void watchPointer(QWidget *widget, Pointer pointer);
     void fillCodeList(Trap &trap, int firstLine, ReportList *list, const QString &text);
     void armCountdownAsToggleSays();
-    void restoreAutomaticFetch(Trap &trap, const QString &startStopState);
+    // True when the load goes on only after a start-up fetch.
+    bool restoreAutomaticFetch(Trap &trap, const QString &startStopState);
     void placeTrayIcon(Trap &trap);
     void restoreStartupOptions(Trap &trap);
     int twips(int value) const;
@@ -162,6 +179,14 @@ private:
     Pointer m_pointer = Pointer::Default;
     std::optional<QCursor> m_customPointer;
     std::unique_ptr<FetchRun> m_news;
+    std::unique_ptr<QueryWalk> m_walk;
+    // Runs waiting their turn, and what follows the run in progress.
+    struct WaitingRun {
+        FetchRun::Kind kind;
+        std::function<void()> afterwards;
+    };
+    QList<WaitingRun> m_waitingRuns;
+    std::function<void()> m_afterRun;
     QTimer *m_watchListSave = nullptr;
     // The watch list's path holds what must not be replaced (no regular file,
     // or a damaged file that could not be moved aside): nothing is saved.

@@ -111,7 +111,7 @@ void MainWindow::importKeywordFiles(const QStringList &paths)
         return;
     Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("PushButton4_Click"));
     // An import that starts while a save keeps the window busy (from a drop,
-    // or a click while the save yields) must not end that save's protection.
+    // or a click while the save goes on) must not end that save's protection.
     const bool wasBusy = isBusy();
     trap(114, [&] { setMousePointer(Pointer::Busy); });
     const int line = paths.size() == 1 ? 120 : 134;

@@ -74,11 +74,18 @@ void MainWindow::startUp()
 
     QString startStopState;
     trap(190, [&] { startStopState = settings.read(SettingKeys::StartStopState, kOff); });
-    restoreAutomaticFetch(trap, startStopState);
+    if (!restoreAutomaticFetch(trap, startStopState))
+        finishLoad();
+}
 
+// The load's last steps, after the start-up fetch if there was one.
+void MainWindow::finishLoad()
+{
+    Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("Form_Load"));
     placeTrayIcon(trap);
     restoreStartupOptions(trap);
     trap(226, [&] { loading = false; });
+    emit loaded();
 }
 
 void MainWindow::fillCodeList(Trap &trap, int firstLine, ReportList *list, const QString &text)

@@ -5,6 +5,7 @@
 #include "core/ReportList.h"
 #include "core/FileHelpers.h"
 #include "app/ResultsListActions.h"
+#include "results/ListFileSave.h"
 #include "results/ResultsFile.h"
 
 #include <QPushButton>
@@ -88,14 +89,26 @@ void MainWindow::onSaveResultsClicked()
     if (!overwrite)
         return;
 
-    // The save yields to the window while it runs, so another import or save
-    // may start meanwhile; whichever started the busy pointer ends it.
+    // The save goes on between other events: another import or save may
+    // start meanwhile, and whoever started the busy pointer ends it.
     const bool wasBusy = isBusy();
     trap(128, [&] { setMousePointer(Pointer::Busy); });
-    trap(130, [&] { writeListFile(resultsList->rows().header(), resultsList->rows().texts(), name, pumpEvents); });
-    trap(132, [&] {
-        if (!wasBusy)
-            setMousePointer(Pointer::Default);
+    ListFileSave *save = nullptr;
+    trap(130, [&] { save = new ListFileSave(resultsList->rows().header(), resultsList->rows().texts(), name, this); });
+    const auto finish = [this, wasBusy](const QString &failure) {
+        Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("PushButton1_Click"));
+        if (!failure.isEmpty())
+            trap(130, [&] { throw AppError(failure); });
+        trap(132, [&] {
+            if (!wasBusy)
+                setMousePointer(Pointer::Default);
+        });
+    };
+    if (!save)
+        return finish(QString());
+    connect(save, &ListFileSave::finished, this, [save, finish](const QString &failure) {
+        save->deleteLater();
+        finish(failure);
     });
 }
 

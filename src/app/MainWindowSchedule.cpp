@@ -1,11 +1,9 @@
 #include "app/MainWindow.h"
 
-#include "core/Clock.h"
 #include "core/Dialogs.h"
 #include "core/ProgramState.h"
 #include "core/ReportList.h"
 #include "core/SettingsStore.h"
-#include "fetch/FetchRun.h"
 #include "schedule/Countdown.h"
 #include "schedule/CountdownTimer.h"
 
@@ -53,7 +51,7 @@ void MainWindow::armCountdownAsToggleSays()
     countdownTimer->setPeriod(automaticFetchButton->text() == kTurnOff ? kTickMs : 0);
 }
 
-void MainWindow::restoreAutomaticFetch(Trap &trap, const QString &startStopState)
+bool MainWindow::restoreAutomaticFetch(Trap &trap, const QString &startStopState)
 {
     if (startStopState == kOff) {
         trap(194, [&] { automaticFetchButton->setText(kTurnOn); });
@@ -62,8 +60,10 @@ void MainWindow::restoreAutomaticFetch(Trap &trap, const QString &startStopState
         trap(200, [&] { automaticFetchButton->setText(kTurnOff); });
         trap(202, [&] { countdownTimer->setPeriod(kTickMs); });
         trap(204, [&] { m_services.globals->testFetch = false; });
-        trap(206, [&] { fetchNews(); });
+        // The rest of the load follows the fetch.
+        return trap(206, [&] { fetchNews(FetchRun::Kind::Scheduled, [this] { finishLoad(); }); });
     }
+    return false;
 }
 
 void MainWindow::onCountdownTick()
@@ -98,7 +98,6 @@ void MainWindow::onCountdownTick()
         const qint32 secondsLeft = globals.fetchIntervalSeconds - globals.elapsedSeconds;
         countdownGroup->setTitle(kCountdownCaption + secondsToHms(secondsLeft));
     });
-    trap(114, [&] { pumpEvents(); });
 
     bool due = false;
     trap(116, [&] { due = globals.elapsedSeconds == globals.fetchIntervalSeconds; });
@@ -106,13 +105,17 @@ void MainWindow::onCountdownTick()
         return;
     trap(118, [&] { countdownTimer->setPeriod(0); });
     trap(120, [&] { countdownTimer->setEnabled(false); });
-    trap(122, [&] { pumpEvents(); });
-    if (!m_news->isRunning()) {
-        trap(124, [&] { globals.testFetch = false; });
-        trap(126, [&] { fetchNews(); });
-    }
-    trap(128, [&] { pumpEvents(); });
-    trap(130, [&] { globals.elapsedSeconds = 0; });
+    trap(124, [&] { globals.testFetch = false; });
+    // Behind a run still in progress (the start-up fetch) when there is one.
+    if (!trap(126, [&] { fetchNews(FetchRun::Kind::Scheduled, [this] { afterScheduledFetch(); }); }))
+        afterScheduledFetch();
+}
+
+// The count starts again once the scheduled fetch has ended.
+void MainWindow::afterScheduledFetch()
+{
+    Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("Timer1_Timer"));
+    trap(130, [&] { m_services.globals->elapsedSeconds = 0; });
     trap(132, [&] { countdownBar->setValue(0); });
     trap(140, [&] { armCountdownAsToggleSays(); });
     trap(142, [&] { countdownTimer->setEnabled(true); });
@@ -128,13 +131,20 @@ void MainWindow::onAutomaticFetchClicked()
         // Stored before the first fetch: a close during that fetch ends the
         // program there and then, and the choice must survive it.
         trap(110, [&] { m_services.settings->write(SettingKeys::StartStopState, kOn); });
-        if (m_news->isRunning()) {
+        const auto arm = [this] {
+            Trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("PushButton5_Click"))(108, [this] {
+                armCountdownAsToggleSays();
+            });
+        };
+        if (isFetching()) {
             tellFetchAlreadyRunning();
-        } else {
-            trap(104, [&] { m_services.globals->testFetch = false; });
-            trap(106, [&] { fetchNews(); });
+            arm();
+            return;
         }
-        trap(108, [&] { armCountdownAsToggleSays(); });
+        trap(104, [&] { m_services.globals->testFetch = false; });
+        // The countdown starts once the first fetch has ended.
+        if (!trap(106, [&] { fetchNews(FetchRun::Kind::Scheduled, arm); }))
+            arm();
         return;
     }
     bool turnOff = false;
@@ -154,7 +164,7 @@ void MainWindow::onTestFetchClicked()
         tellNewsServiceProblem();
         return;
     }
-    if (m_news->isRunning()) {
+    if (isFetching()) {
         tellFetchAlreadyRunning();
         return;
     }
@@ -163,10 +173,16 @@ void MainWindow::onTestFetchClicked()
     trap(100, [&] { wasEnabled = countdownTimer->enabled(); });
     trap(104, [&] { countdownTimer->setEnabled(false); });
     trap(106, [&] { countdownTimer->setPeriod(0); });
-    trap(108, [&] { pumpEvents(); });
     trap(110, [&] { setMousePointer(Pointer::Busy); });
     trap(112, [&] { m_services.globals->testFetch = true; });
-    trap(114, [&] { fetchNews(); });
+    const auto afterwards = [this, wasEnabled] { afterTestFetch(wasEnabled); };
+    if (!trap(114, [&] { fetchNews(FetchRun::Kind::Test, afterwards); }))
+        afterwards();
+}
+
+void MainWindow::afterTestFetch(bool wasEnabled)
+{
+    Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("PushButton6_Click"));
     trap(116, [&] { setMousePointer(Pointer::Default); });
     trap(120, [&] { countdownTimer->setEnabled(wasEnabled); });
     trap(122, [&] { armCountdownAsToggleSays(); });

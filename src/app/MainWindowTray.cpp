@@ -9,6 +9,7 @@
 #include "fetch/HelperTools.h"
 #include "fetch/FetchRun.h"
 #include "fetch/ProcessRunner.h"
+#include "results/ListFileSave.h"
 #include "schedule/CountdownTimer.h"
 
 #include <QCloseEvent>
@@ -145,18 +146,22 @@ void MainWindow::onCloseRequested()
 {
     ProgramState &globals = *m_services.globals;
     countdownTimer->setEnabled(false);
-    // A query under way is stopped first, so its files can go too.
+    // A query under way is stopped first, so its files can go too; no run
+    // waiting its turn starts any more.
     m_news->stop();
+    m_waitingRuns.clear();
     m_services.runner->stopAll();
     deleteCurlFiles(globals);
     deleteAnsiFilter(globals);
     trayIcon->setInTray(false);
-    pumpEvents();
+    // A save under way leaves the earlier file as it was.
+    qDeleteAll(findChildren<ListFileSave *>());
     // A change made just before the close is not lost with the program.
     if (m_watchListSave->isActive()) {
         m_watchListSave->stop();
         saveWatchList();
     }
+    // The event loop ends, and with it the program, through the end of main.
     if (m_services.endProgram)
         m_services.endProgram();
 }

@@ -7,8 +7,6 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <cstdio>
-#include <cstdlib>
 
 namespace tidewick {
 
@@ -43,13 +41,7 @@ RealServices::RealServices(const QString &configFolder, const std::optional<QStr
     m_services.newsHost = newsService.host;
     m_services.newsHostProblem = newsService.problem;
     m_services.openLink = [](const QUrl &link) { return QDesktopServices::openUrl(link); };
-    // Closing the window ends the program there and then, also when the close
-    // arrived while a fetch was waiting for its helpers: nothing of the
-    // interrupted work may go on.
-    m_services.endProgram = [] {
-        std::fflush(nullptr);
-        std::_Exit(EXIT_SUCCESS);
-    };
+    m_services.endProgram = [] { QCoreApplication::quit(); };
 }
 
 } // namespace tidewick

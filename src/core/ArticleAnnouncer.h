@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <functional>
 
 namespace tidewick {
 
@@ -10,10 +11,10 @@ namespace tidewick {
 class ArticleAnnouncer {
 public:
     virtual ~ArticleAnnouncer() = default;
-    // Shows `text` under `title` and returns once it has been seen: closed,
-    // clicked or timed out, or after `seconds` at the latest. Window events
-    // are handled meanwhile.
-    virtual void announce(const QString &text, const QString &title, qint32 seconds) = 0;
+    // Shows `text` under `title` and returns at once; `seen` runs from the
+    // event loop once it has been seen: closed, clicked or timed out, or
+    // after `seconds` at the latest.
+    virtual void announce(const QString &text, const QString &title, qint32 seconds, std::function<void()> seen) = 0;
 };
 
 } // namespace tidewick

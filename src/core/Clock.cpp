@@ -1,10 +1,9 @@
 #include "core/Clock.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QTimer>
+
+#include <limits>
 
 namespace tidewick {
 
@@ -14,11 +13,6 @@ qint64 monotonicNowMs()
     return QDeadlineTimer::current(Qt::PreciseTimer).deadline();
 }
 } // namespace
-
-void pumpEvents()
-{
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
 
 SystemClock::SystemClock() : m_origin(monotonicNowMs()) {}
 
@@ -32,28 +26,10 @@ qint64 SystemClock::monotonicMs() const
     return monotonicNowMs() - m_origin;
 }
 
-void SystemClock::pumpFor(qint64 ms, const std::function<bool()> &stop)
+void SystemClock::callAfter(qint64 ms, QObject *context, std::function<void()> action)
 {
-    // Wake at least this often to look at `stop`, which may change through
-    // something other than an event (a flag set by a nested handler is seen
-    // at once anyway, because handlers run inside processEvents below).
-    constexpr qint64 kLongestNap = 50;
-    QElapsedTimer elapsed;
-    elapsed.start();
-    QTimer wakeUp;
-    wakeUp.setSingleShot(true);
-    wakeUp.setTimerType(Qt::PreciseTimer);
-    QEventLoop loop;
-    for (;;) {
-        pumpEvents();
-        if (stop && stop())
-            return;
-        const qint64 left = ms - elapsed.elapsed();
-        if (left <= 0)
-            return;
-        wakeUp.start(int(std::min(left, kLongestNap)));
-        loop.processEvents(QEventLoop::WaitForMoreEvents);
-    }
+    const int interval = int(std::clamp<qint64>(ms, 0, std::numeric_limits<int>::max()));
+    QTimer::singleShot(interval, Qt::PreciseTimer, context, std::move(action));
 }
 
 } // namespace tidewick

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QObject>
 #include <functional>
 
 namespace tidewick {
@@ -15,25 +16,21 @@ public:
     virtual QDateTime now() const = 0;
     // Milliseconds on a monotonic clock; only differences mean anything.
     virtual qint64 monotonicMs() const = 0;
-    // Handles window events until `ms` milliseconds have passed or `stop`
-    // says true, whichever comes first. Never blocks input.
-    virtual void pumpFor(qint64 ms, const std::function<bool()> &stop = {}) = 0;
+    // Runs `action` from the event loop once `ms` milliseconds have passed,
+    // unless `context` is gone by then. Nothing waits meanwhile.
+    virtual void callAfter(qint64 ms, QObject *context, std::function<void()> action) = 0;
 };
 
-// The real clock: QDateTime and QElapsedTimer; waits sleep in the event loop
-// until the next event or timer, never a fixed slice.
+// The real clock: QDateTime, a monotonic clock and single-shot timers.
 class SystemClock final : public Clock {
 public:
     SystemClock();
     QDateTime now() const override;
     qint64 monotonicMs() const override;
-    void pumpFor(qint64 ms, const std::function<bool()> &stop = {}) override;
+    void callAfter(qint64 ms, QObject *context, std::function<void()> action) override;
 
 private:
     qint64 m_origin;
 };
-
-// Handles pending window events once.
-void pumpEvents();
 
 } // namespace tidewick

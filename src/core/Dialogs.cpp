@@ -40,12 +40,16 @@ void keepTitleWhole(QMessageBox &box)
 
 } // namespace
 
-void QtDialogs::showMessage(const QString &title, const QString &text, MessageIcon icon)
+void QtDialogs::showMessage(const QString &title, const QString &text, MessageIcon icon,
+                            std::function<void()> closed)
 {
-    QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    title, text, QMessageBox::Ok, m_parent);
-    keepTitleWhole(box);
-    box.exec();
+    auto *box = new QMessageBox(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, title,
+                                text, QMessageBox::Ok, m_parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    keepTitleWhole(*box);
+    if (closed)
+        QObject::connect(box, &QMessageBox::finished, box, [closed = std::move(closed)] { closed(); });
+    box->open();
 }
 
 bool QtDialogs::askYesNo(const QString &title, const QString &text)

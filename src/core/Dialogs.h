@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QWidget;
 
@@ -15,8 +16,10 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
-    // A message with only an OK button.
-    virtual void showMessage(const QString &title, const QString &text, MessageIcon icon) = 0;
+    // A message with only an OK button, shown without waiting for it:
+    // `closed` runs once the user has answered it.
+    virtual void showMessage(const QString &title, const QString &text, MessageIcon icon,
+                             std::function<void()> closed = {}) = 0;
     // Yes/No question without icon; true for Yes.
     virtual bool askYesNo(const QString &title, const QString &text) = 0;
     // Input box with OK and Cancel; Cancel gives the empty text.
@@ -33,7 +36,8 @@ public:
     explicit QtDialogs(QWidget *parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget *parent) { m_parent = parent; }
 
-    void showMessage(const QString &title, const QString &text, MessageIcon icon) override;
+    void showMessage(const QString &title, const QString &text, MessageIcon icon,
+                     std::function<void()> closed = {}) override;
     bool askYesNo(const QString &title, const QString &text) override;
     QString askText(const QString &title, const QString &prompt) override;
     QStringList chooseFilesToOpen(const QString &title, const QStringList &filters) override;

@@ -2,7 +2,7 @@
 
 #include "core/Dialogs.h"
 
-#include <QScopeGuard>
+#include <QTimer>
 
 #include <utility>
 
@@ -39,8 +39,30 @@ void ErrorReporter::show(const QString &text)
     if (m_open.contains(text))
         return;
     m_open.insert(text);
-    const auto closed = qScopeGuard([this, text] { m_open.remove(text); });
-    m_dialogs.showMessage(QStringLiteral("Application Error"), text, MessageIcon::Exclamation);
+    const QPointer<ErrorReporter> alive(this);
+    m_dialogs.showMessage(QStringLiteral("Application Error"), text, MessageIcon::Exclamation, [alive, text] {
+        if (alive)
+            alive->answered(text);
+    });
+}
+
+void ErrorReporter::answered(const QString &text)
+{
+    m_open.remove(text);
+    if (!m_open.isEmpty())
+        return;
+    for (Waiting &waiting : std::exchange(m_waiting, {})) {
+        if (waiting.context)
+            QTimer::singleShot(0, waiting.context, std::move(waiting.next));
+    }
+}
+
+void ErrorReporter::whenAnswered(QObject *context, std::function<void()> next)
+{
+    if (m_open.isEmpty())
+        QTimer::singleShot(0, context, std::move(next));
+    else
+        m_waiting.append({context, std::move(next)});
 }
 
 } // namespace tidewick

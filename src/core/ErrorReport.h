@@ -2,10 +2,13 @@
 
 #include "core/AppError.h"
 
+#include <QObject>
+#include <QPointer>
 #include <QSet>
 #include <QStringList>
 #include <QString>
 #include <exception>
+#include <functional>
 
 namespace tidewick {
 
@@ -18,12 +21,19 @@ inline constexpr char kSupportAddress[] = "support@kestrow.com";
 QString errorReportText(const QString &description, const QString &module, const QString &procedure, int line);
 
 // Shows the standard error report ("Application Error", exclamation icon, OK).
-// A report that is still open on screen is not shown a second time: a timer
-// failing every second while the box waits would pile up boxes without end.
-class ErrorReporter {
+// The report does not wait for its box: work that must go on only once the
+// user has answered asks whenAnswered. A report that is still open on screen
+// is not shown a second time: a timer failing every second while the box
+// waits would pile up boxes without end.
+class ErrorReporter : public QObject {
+    Q_OBJECT
+
 public:
     explicit ErrorReporter(Dialogs &dialogs) : m_dialogs(dialogs) {}
     void report(const QString &description, const QString &module, const QString &procedure, int line);
+    // Runs `next` from the event loop once no report is open, unless
+    // `context` is gone by then.
+    void whenAnswered(QObject *context, std::function<void()> next);
 
     // Reports made while one lives are shown when it ends: a lock held in
     // the meantime (declared after it) is let go before a box that may stay
@@ -41,11 +51,18 @@ public:
 
 private:
     void show(const QString &text);
+    void answered(const QString &text);
+
+    struct Waiting {
+        QPointer<QObject> context;
+        std::function<void()> next;
+    };
 
     Dialogs &m_dialogs;
     QSet<QString> m_open;
     int m_deferring = 0;
     QStringList m_deferred;
+    QList<Waiting> m_waiting;
 };
 
 // A procedure that traps its errors: it runs numbered statements, and when one

@@ -1,6 +1,5 @@
 #include "core/FileHelpers.h"
 
-#include "core/Clock.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -17,7 +16,6 @@ bool fileExists(const QString &path)
 
 void deleteFileSafe(const QString &path)
 {
-    pumpEvents();
     if (path.isEmpty())
         return;
     QFile file(path);
@@ -41,12 +39,6 @@ QString saveWholeFile(const QString &path, const QByteArray &bytes)
     if (!file.commit())
         return file.errorString();
     return {};
-}
-
-void waitSeconds(Clock &clock, int seconds)
-{
-    if (seconds > 0)
-        clock.pumpFor(qint64(seconds) * 1000);
 }
 
 } // namespace tidewick

@@ -4,23 +4,17 @@
 
 namespace tidewick {
 
-class Clock;
-
 // True when the path names an existing file or folder; false on any error,
 // the empty path included.
 bool fileExists(const QString &path);
 
-// Handles pending window events once, then deletes the file, read-only or
-// not. Every error is swallowed; a missing file is no error.
+// Deletes the file, read-only or not. Every error is swallowed; a missing
+// file is no error.
 void deleteFileSafe(const QString &path);
 
 // Replaces the file at `path` by one holding `bytes`, as a whole or not at
 // all: the old file stays as it was when anything fails. Returns why it
 // failed, in the system's words, or the empty text.
 QString saveWholeFile(const QString &path, const QByteArray &bytes);
-
-// Returns after `seconds` seconds on the monotonic clock, handling window
-// events all the while.
-void waitSeconds(Clock &clock, int seconds);
 
 } // namespace tidewick

@@ -36,7 +36,7 @@ struct Services {
     std::function<bool(const QUrl &)> openLink;
     // The longest a query may take before curl gives up.
     int queryTimeLimitSeconds = 60;
-    // Ends the program at once, without returning (the window has closed).
+    // Ends the program's event loop (the window has closed).
     std::function<void()> endProgram;
 };
 

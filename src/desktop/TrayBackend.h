@@ -35,10 +35,10 @@ enum class TrayEvent {
 // whole: a backend whose balloon holds less shortens it itself. An empty tip
 // means "no tip" and a null icon "no picture".
 //
-// Events reach the one listener synchronously, from within the event loop or
-// any nested event pump. A click may come with the desktop's activation token,
-// which lets the window that the click shows take the focus (Wayland's
-// xdg-activation, X11's startup id); it is empty when none came.
+// Events reach the one listener synchronously, from within the event loop. A
+// click may come with the desktop's activation token, which lets the window
+// that the click shows take the focus (Wayland's xdg-activation, X11's
+// startup id); it is empty when none came.
 class TrayBackend {
 public:
     class Listener {

@@ -6,7 +6,9 @@
 #include "desktop/WindowActivation.h"
 #include "resources/Icons.h"
 
-#include <QPointer>
+#include <QTimer>
+
+#include <algorithm>
 #include <limits>
 
 namespace tidewick {
@@ -88,13 +90,13 @@ void TrayIcon::setIcon(const QIcon &Icon)
     emit iconChanged();
 }
 
-void TrayIcon::announce(const QString &text, const QString &title, qint32 seconds)
+void TrayIcon::announce(const QString &text, const QString &title, qint32 seconds, std::function<void()> seen)
 {
-    showBalloon(text, title, seconds, false, articleLink(upToNul(text)));
+    showBalloon(text, title, seconds, false, articleLink(upToNul(text)), std::move(seen));
 }
 
 void TrayIcon::showBalloon(const QString &Tip, const QString &sTitle, qint32 ShowTimer, bool ShowOnce,
-                           const QUrl &link)
+                           const QUrl &link, std::function<void()> seen)
 {
     if (ShowOnce && m_onceCount >= 1)
         return;
@@ -113,32 +115,42 @@ void TrayIcon::showBalloon(const QString &Tip, const QString &sTitle, qint32 Sho
     if (ShowOnce)
         ++m_onceCount;
 
-    if (ShowTimer <= 0)
-        return;
-
     // Elapsed time, not the time of day, so a wait across midnight or a clock
-    // change still lasts ShowTimer seconds. Handlers that run during the wait
-    // may clear the flag (the balloon's end) or even destroy this control.
-    // Nothing of this control is touched once it is gone.
-    QPointer<TrayIcon> alive(this);
-    const auto balloonGone = [alive] { return !alive || !alive->m_balloonShowing; };
-    Clock &clock = m_clock;
-    const qint64 start = clock.monotonicMs();
-    for (;;) {
-        if (balloonGone())
-            break;
-        const qint64 left = timeoutMs - (clock.monotonicMs() - start);
-        if (left <= 0)
-            break;
-        clock.pumpFor(left, balloonGone);
-    }
-    if (!alive)
-        return;
+    // change still lasts ShowTimer seconds.
+    auto *timer = new QObject(this);
+    m_waits.append({timer, std::move(seen)});
+    if (ShowTimer <= 0)
+        QTimer::singleShot(0, timer, [this, timer] { endWait(timer); });
+    else
+        m_clock.callAfter(timeoutMs, timer, [this, timer] { timeUp(timer); });
+}
 
-    // The time ran out with the balloon still up. The flag stays set until the
-    // tray reports the balloon's end.
+// The time ran out with the balloon still up: it is taken away. The flag
+// stays set until the tray reports the balloon's end.
+void TrayIcon::timeUp(QObject *wait)
+{
     if (m_balloonShowing)
         m_backend.hideBalloon();
+    endWait(wait);
+}
+
+void TrayIcon::endEveryWait()
+{
+    m_balloonShowing = false;
+    while (!m_waits.isEmpty())
+        endWait(m_waits.constFirst().timer);
+}
+
+void TrayIcon::endWait(QObject *wait)
+{
+    const auto found = std::find_if(m_waits.begin(), m_waits.end(), [wait](const Wait &w) { return w.timer == wait; });
+    if (found == m_waits.end())
+        return;
+    const std::function<void()> seen = std::move(found->seen);
+    m_waits.erase(found);
+    delete wait;
+    if (seen)
+        seen();
 }
 
 void TrayIcon::trayEvent(TrayEvent event, const QString &activationToken)
@@ -171,14 +183,14 @@ void TrayIcon::trayEvent(TrayEvent event, const QString &activationToken)
         break;
     case TrayEvent::BalloonHidden:
     case TrayEvent::BalloonTimedOut:
-        m_balloonShowing = false;
+        endEveryWait();
         break;
     case TrayEvent::BalloonClicked:
-        m_balloonShowing = false;
+        endEveryWait();
         emit balloonClicked(activationToken);
         break;
     case TrayEvent::BalloonLinkClicked:
-        m_balloonShowing = false;
+        endEveryWait();
         if (!m_balloonLink.isEmpty())
             emit balloonLinkClicked(m_balloonLink);
         break;

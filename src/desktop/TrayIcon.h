@@ -4,8 +4,10 @@
 #include "desktop/TrayBackend.h"
 
 #include <QIcon>
+#include <QList>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <QUrl>
 
 namespace tidewick {
@@ -64,21 +66,20 @@ public:
     // A null icon is ignored and the old one stays.
     void setIcon(const QIcon &Icon);
 
-    // Shows a balloon above the icon with the text Tip and the title sTitle.
-    // With ShowTimer > 0 it waits, handling window events meanwhile, until the
-    // balloon is clicked or closed or ShowTimer seconds have passed, and in
-    // the last case takes the balloon away; with ShowTimer <= 0 it returns at
-    // once and leaves the balloon to the tray. With ShowOnce, only the first
-    // such call of this control's life shows anything. Other events (a click
-    // on the icon, another ShowBalloon) run nested inside the wait. A balloon
-    // that can carry actions offers to open `link` (none when empty).
-    // Throws AppError::overflow() before showing anything when ShowTimer
-    // seconds do not fit in 32-bit milliseconds.
+    // Shows a balloon above the icon with the text Tip and the title sTitle,
+    // and returns at once. With ShowTimer > 0 the balloon is seen once it is
+    // clicked or closed or ShowTimer seconds have passed, and in the last
+    // case the control takes it away; `seen` then runs. With ShowTimer <= 0
+    // the balloon is left to the tray and `seen` follows at once. With
+    // ShowOnce, only the first such call of this control's life shows
+    // anything. A balloon that can carry actions offers to open `link` (none
+    // when empty). Throws AppError::overflow() before showing anything when
+    // ShowTimer seconds do not fit in 32-bit milliseconds.
     void showBalloon(const QString &Tip, const QString &sTitle, qint32 ShowTimer, bool ShowOnce = false,
-                     const QUrl &link = QUrl());
+                     const QUrl &link = QUrl(), std::function<void()> seen = {});
     // An article is announced as a balloon shown for `seconds` that offers
     // the article's link.
-    void announce(const QString &text, const QString &title, qint32 seconds) override;
+    void announce(const QString &text, const QString &title, qint32 seconds, std::function<void()> seen) override;
 
 signals:
     void mouseMove(int Id);
@@ -96,6 +97,11 @@ signals:
 
 private:
     void trayEvent(TrayEvent event, const QString &activationToken) override;
+    // A balloon wait ends: its time is up, or the tray told the end of every
+    // balloon up.
+    void timeUp(QObject *wait);
+    void endWait(QObject *wait);
+    void endEveryWait();
 
     TrayBackend &m_backend;
     Clock &m_clock;
@@ -108,9 +114,14 @@ private:
     QString m_tip;
     QIcon m_icon;
     // Set by every balloon request, cleared when the tray reports the
-    // balloon's end; nested waits all watch this one flag.
+    // balloon's end, which ends every wait.
     bool m_balloonShowing = false;
     QUrl m_balloonLink;
+    struct Wait {
+        QObject *timer; // owns the wait's timeout
+        std::function<void()> seen;
+    };
+    QList<Wait> m_waits;
     qint32 m_onceCount = 0;
 };
 

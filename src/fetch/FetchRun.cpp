@@ -1,26 +1,20 @@
 #include "fetch/FetchRun.h"
 
 #include "core/Clock.h"
-#include "core/Dialogs.h"
+#include "core/FileHelpers.h"
 #include "core/ProgramState.h"
-#include "core/ReportList.h"
 #include "core/SettingsLock.h"
 #include "core/SettingsStore.h"
 #include "core/ValueConversion.h"
-#include "core/FileHelpers.h"
-#include "core/KeywordLimits.h"
 #include "fetch/HelperTools.h"
-#include "fetch/ListingParser.h"
-#include "fetch/NewsHost.h"
 #include "fetch/ProcessRunner.h"
 #include "fetch/RequestBudget.h"
 #include "fetch/RequestTarget.h"
 #include "keywords/TextFileReader.h"
 
 #include <QFileInfo>
-#include <QScopeGuard>
+#include <QPointer>
 #include <limits>
-#include <optional>
 #include <utility>
 
 namespace tidewick {
@@ -29,12 +23,7 @@ namespace {
 const QString kModule = QStringLiteral("IntervalSave");
 const QString kBalloonTitle = QStringLiteral("Tidewick");
 constexpr qint32 kBalloonSeconds = 5;
-constexpr int kSecondsAfterBalloon = 2;
-
-QString trimmedText(const ReportList &list, int row)
-{
-    return trimBlanks(list.text(row));
-}
+constexpr qint64 kMsAfterBalloon = 2000;
 
 // Only a listing of the service gives rows: a proxy's error page, noise or an
 // answer cut off on the way would turn into rows of rubbish. A refusal found
@@ -76,70 +65,50 @@ qsizetype storedPosition(const SettingsStore &settings)
     const qlonglong position = settings.read(SettingKeys::NextQuery, QStringLiteral("0")).toLongLong(&ok);
     return ok && position > 0 ? qsizetype(position) : 0;
 }
-
-// A keyword named in a message: long ones are cut short.
-QString shortened(const QString &keyword)
-{
-    constexpr qsizetype kShown = 40;
-    return keyword.size() <= kShown ? keyword : keyword.left(kShown) + QChar(0x2026);
-}
 } // namespace
 
-FetchRun::FetchRun(const Services &services, ErrorReporter &reporter, ArticleAnnouncer &announcer, Lists lists)
-    : m_services(services), m_reporter(reporter), m_announcer(announcer), m_lists(lists)
+FetchRun::FetchRun(const Services &services, ErrorReporter &reporter, ArticleAnnouncer &announcer, QObject *parent)
+    : QObject(parent), m_services(services), m_reporter(reporter), m_announcer(announcer)
 {
+    connect(m_services.runner, &ProcessRunner::finished, this, [this] {
+        if (const Step next = std::exchange(m_afterHelper, nullptr))
+            proceed(next);
+    });
 }
 
-bool FetchRun::fetchNewsNow()
+bool FetchRun::start(Kind kind, const QList<NewsQuery> &queries, std::optional<qint32> intervalSeconds)
 {
-    if (m_running)
+    if (m_running || m_stopped)
         return false;
     m_running = true;
     m_cancelled = false;
-    m_toldTooLong.clear();
-    const auto done = qScopeGuard([this] {
-        m_running = false;
-        m_cancelled = false;
-    });
+    m_testRun = kind == Kind::Test;
+    m_queries = queries;
+    m_done = 0;
 
     Trap trap(m_reporter, kModule, QStringLiteral("FetchNewsNow"));
-    ProgramState &globals = *m_services.globals;
-    Clock &clock = *m_services.clock;
-
     QDateTime windowStart = fromDayNumber(0);
     openBudgetWindow(trap, windowStart);
-
-    if (globals.testFetch) {
-        trap(110, [&] { globals.runQuota = budget::kTestRunQuota; });
-    } else {
-        trap(112, [&] {
-            globals.fetchIntervalSeconds = m_lists.intervalSeconds();
-            const QDateTime windowEnd = windowStart.addSecs(qint64(budget::kWindowHours) * 3600);
-            const qint64 secondsLeft = std::abs(clock.now().secsTo(windowEnd));
-            globals.runQuota = budget::runQuota(globals.dailyRecs, secondsLeft, globals.fetchIntervalSeconds);
-        });
-        // A quota left from an earlier run never exceeds this window's budget.
-        trap(114, [&] { globals.runQuota = std::min(globals.runQuota, budget::budgetLeft(globals.dailyRecs)); });
-    }
-    trap(116, [&] { globals.runQueries = 0; });
-
-    m_combinations.clear();
-    int countries = 0;
-    trap(118, [&] { countries = m_lists.countries->count(); });
-    bool anyTicked = false;
-    for (int row = 0; row < countries; ++row) {
-        trap(120, [&] {
-            if (m_lists.countries->rows().isChecked(row)) {
-                anyTicked = true;
-                if (countryCanBeSent())
-                    fetchKeywords(trimmedText(*m_lists.countries, row) + QLatin1Char('.'));
-            }
-        });
-    }
-    if (!anyTicked)
-        trap(122, [&] { fetchKeywords(QString()); });
-    queryInTurn();
+    shareTheBudget(trap, windowStart, intervalSeconds);
+    m_first = m_queries.isEmpty() ? 0 : storedPosition(*m_services.settings) % m_queries.size();
+    proceed(&FetchRun::nextQuery);
     return true;
+}
+
+void FetchRun::stop()
+{
+    m_stopped = true;
+    m_running = false;
+}
+
+// Every step goes on from the event loop, and only once the user has
+// answered the error reports open on screen.
+void FetchRun::proceed(Step step)
+{
+    m_reporter.whenAnswered(this, [this, step] {
+        if (!m_stopped)
+            (this->*step)();
+    });
 }
 
 // Reads the budget of the window and opens a new window when the last one
@@ -175,90 +144,24 @@ void FetchRun::openBudgetWindow(Trap &trap, QDateTime &windowStart)
     m_windowStamp = settings.read(SettingKeys::StartDate, QString());
 }
 
-// A country goes in front of the host's name ("us.news.example"); in front
-// of an address it makes a name that nothing answers to, so those queries
-// are left out, said once.
-bool FetchRun::countryCanBeSent()
+void FetchRun::shareTheBudget(Trap &trap, const QDateTime &windowStart, std::optional<qint32> intervalSeconds)
 {
-    if (!newsHostIsAddress(m_services.newsHost))
-        return true;
-    if (!std::exchange(m_toldCountryHost, true)) {
-        m_services.dialogs->showMessage(kBalloonTitle,
-                                        QStringLiteral("The news service is given by its address (%1), and a country "
-                                                       "cannot be put in front of an address: the ticked countries "
-                                                       "are not queried. Give the service by its host name, or "
-                                                       "untick the countries.")
-                                            .arg(m_services.newsHost),
-                                        MessageIcon::None);
-    }
-    return false;
-}
-
-// Queries the combinations in their order, starting where the previous run
-// stopped and going round once, until the budget or the share says no more.
-void FetchRun::queryInTurn()
-{
-    const qsizetype count = m_combinations.size();
-    if (count == 0)
-        return;
-    const qsizetype first = storedPosition(*m_services.settings) % count;
-    for (qsizetype i = 0; i < count && !halted(); ++i) {
-        const Combination &combination = m_combinations.at((first + i) % count);
-        m_nextPosition = (first + i + 1) % count;
-        if (!addNews(combination.country, combination.keyword, combination.category))
-            break;
-    }
-}
-
-void FetchRun::fetchKeywords(const QString &country)
-{
-    Trap trap(m_reporter, kModule, QStringLiteral("FetchKeys"));
-    int keywords = 0;
-    trap(100, [&] { keywords = m_lists.keywords->count(); });
-    for (int row = 0; row < keywords; ++row) {
-        trap(102, [&] {
-            const QString keyword = trimmedText(*m_lists.keywords, row);
-            if (keywordCanBeSent(keyword))
-                fetchCategories(keywordInPath(keyword), country);
+    ProgramState &globals = *m_services.globals;
+    if (m_testRun) {
+        trap(110, [&] { globals.runQuota = budget::kTestRunQuota; });
+    } else {
+        trap(112, [&] {
+            if (!intervalSeconds)
+                throw AppError::invalidArgument();
+            globals.fetchIntervalSeconds = *intervalSeconds;
+            const QDateTime windowEnd = windowStart.addSecs(qint64(budget::kWindowHours) * 3600);
+            const qint64 secondsLeft = std::abs(m_services.clock->now().secsTo(windowEnd));
+            globals.runQuota = budget::runQuota(globals.dailyRecs, secondsLeft, globals.fetchIntervalSeconds);
         });
+        // A quota left from an earlier run never exceeds this window's budget.
+        trap(114, [&] { globals.runQuota = std::min(globals.runQuota, budget::budgetLeft(globals.dailyRecs)); });
     }
-    if (keywords == 0)
-        trap(104, [&] { fetchCategories(QString(), country); });
-}
-
-void FetchRun::fetchCategories(const QString &keyword, const QString &country)
-{
-    Trap trap(m_reporter, kModule, QStringLiteral("FetchCats"));
-    int categories = 0;
-    trap(100, [&] { categories = m_lists.categories->count(); });
-    bool anyTicked = false;
-    for (int row = 0; row < categories; ++row) {
-        trap(102, [&] {
-            if (m_lists.categories->rows().isChecked(row)) {
-                anyTicked = true;
-                m_combinations.append({country, keyword, trimmedText(*m_lists.categories, row)});
-            }
-        });
-    }
-    if (!anyTicked)
-        trap(104, [&] { m_combinations.append({country, keyword, QString()}); });
-}
-
-// A keyword too long for one program argument cannot be sent; it is skipped
-// uncounted and named once a run.
-bool FetchRun::keywordCanBeSent(const QString &keyword)
-{
-    if (keywordFitsInQuery(keyword))
-        return true;
-    if (!m_toldTooLong.contains(keyword)) {
-        m_toldTooLong.insert(keyword);
-        m_services.dialogs->showMessage(kBalloonTitle,
-                                        QStringLiteral("The keyword \"%1\" is longer than %2 characters and cannot "
-                                                       "be sent to the news service. It was skipped.")
-                                            .arg(shortened(keyword), QString::number(kLongestKeyword)),
-                                        MessageIcon::None);
-    }
-    return false;
+    trap(116, [&] { globals.runQueries = 0; });
 }
 
 bool FetchRun::gateIsOpen() const
@@ -267,7 +170,7 @@ bool FetchRun::gateIsOpen() const
     // Equality passes: up to 51 requests fit a window, and a quota of 2
     // allows three queries in a run. The test limit is strict.
     return !halted() && globals.dailyRecs <= budget::kRequestsPerWindow
-        && (!globals.testFetch || globals.testArticleCount < 2) && globals.runQueries <= globals.runQuota;
+        && (!m_testRun || globals.testArticleCount < 2) && globals.runQueries <= globals.runQuota;
 }
 
 void FetchRun::writeDailyRecs()
@@ -295,50 +198,48 @@ bool FetchRun::countRequest()
         throw AppError::overflow();
     ++globals.dailyRecs;
     settings.write({{SettingKeys::DailyRecs, QString::number(globals.dailyRecs)},
-                    {SettingKeys::NextQuery, QString::number(m_nextPosition)}});
+                    {SettingKeys::NextQuery, QString::number((m_first + m_done) % m_queries.size())}});
     return true;
 }
 
-void FetchRun::addArticle(const QString &article)
+// One query: the gate, the count, then curl.
+void FetchRun::nextQuery()
 {
-    ProgramState &globals = *m_services.globals;
-    m_announcer.announce(article, kBalloonTitle, kBalloonSeconds);
-    waitSeconds(*m_services.clock, kSecondsAfterBalloon);
-    // A closing window takes no more rows; a run turned off keeps the one
-    // it has shown.
-    if (m_stopped)
-        return;
-    m_lists.results->rows().append(article);
-    if (globals.testFetch)
-        ++globals.testArticleCount;
-}
-
-bool FetchRun::addNews(const QString &country, const QString &keyword, const QString &category)
-{
+    if (halted() || m_done >= m_queries.size())
+        return end();
+    const NewsQuery query = m_queries.at((m_first + m_done) % m_queries.size());
+    ++m_done;
     Trap trap(m_reporter, kModule, QStringLiteral("AddNews"));
     ProgramState &globals = *m_services.globals;
-    ProcessRunner &runner = *m_services.runner;
 
     bool open = false;
     trap(100, [&] { open = gateIsOpen(); });
     if (!open)
-        return false;
-
+        return end();
     trap(102, [&] { deleteFileSafe(globals.messagePath); });
     // Every request counts, whatever comes of it, and is stored before it
     // goes out: a program killed during the query has still spent it.
     bool counted = false;
     if (!trap(104, [&] { counted = countRequest(); }))
-        return true;
+        return proceed(&FetchRun::nextQuery);
     if (!counted)
-        return false;
+        return end();
     trap(106, [&] { ++globals.runQueries; });
-    trap(108, [&] {
-        const QString target = requestTarget(country, keyword, category, m_services.newsHost);
+    m_afterHelper = &FetchRun::afterCurl;
+    const bool started = trap(108, [&] {
+        const QString target = requestTarget(query.country, query.keyword, query.category, m_services.newsHost);
         const QStringList arguments = curlArguments(target, globals.messagePath, m_services.queryTimeLimitSeconds);
-        runner.runAndWait(globals.curlCommand, arguments, OutputLimit{globals.messagePath, kAnswerSizeLimit});
+        m_services.runner->start(globals.curlCommand, arguments, OutputLimit{globals.messagePath, kAnswerSizeLimit});
     });
+    if (!started)
+        proceed(std::exchange(m_afterHelper, nullptr));
+}
 
+// The answer, if any, goes to the cleaner.
+void FetchRun::afterCurl()
+{
+    Trap trap(m_reporter, kModule, QStringLiteral("AddNews"));
+    ProgramState &globals = *m_services.globals;
     bool answered = false;
     trap(110, [&] {
         // An answer cut off at the size limit is no answer.
@@ -346,33 +247,89 @@ bool FetchRun::addNews(const QString &country, const QString &keyword, const QSt
             deleteFileSafe(globals.messagePath);
         answered = fileExists(globals.messagePath);
     });
-    if (answered && !halted()) {
-        trap(112, [&] { deleteFileSafe(globals.cleanPath); });
-        trap(114, [&] {
-            // A cleaner that fails or is stopped leaves no half-cleaned text behind.
-            runner.runAndWait(globals.ansiFilterCommand, ansiFilterArguments(globals.messagePath, globals.cleanPath),
-                                OutputLimit{globals.cleanPath, 0});
+    if (!answered || halted())
+        return endQuery();
+    trap(112, [&] { deleteFileSafe(globals.cleanPath); });
+    m_afterHelper = &FetchRun::afterCleaner;
+    const bool started = trap(114, [&] {
+        m_services.runner->start(globals.ansiFilterCommand,
+                                 ansiFilterArguments(globals.messagePath, globals.cleanPath),
+                                 OutputLimit{globals.cleanPath, 0});
+    });
+    if (!started)
+        proceed(std::exchange(m_afterHelper, nullptr));
+}
+
+// The cleaned answer becomes articles; a refusal closes the window.
+void FetchRun::afterCleaner()
+{
+    Trap trap(m_reporter, kModule, QStringLiteral("AddNews"));
+    ProgramState &globals = *m_services.globals;
+    m_listing = {};
+    m_article = 0;
+    bool cleaned = false;
+    trap(116, [&] { cleaned = fileExists(globals.cleanPath); });
+    if (cleaned && !halted())
+        trap(118, [&] { m_listing = parseServiceAnswer(TextFileReader::ReadUtf8TextFile(globals.cleanPath)); });
+    if (m_listing.refused) {
+        trap(120, [&] {
+            globals.dailyRecs = budget::kRefusedMark;
+            writeDailyRecs();
         });
-        bool cleaned = false;
-        trap(116, [&] { cleaned = fileExists(globals.cleanPath); });
-        ParsedListing listing;
-        if (cleaned && !halted())
-            trap(118, [&] { listing = parseServiceAnswer(TextFileReader::ReadUtf8TextFile(globals.cleanPath)); });
-        if (listing.refused) {
-            trap(120, [&] {
-                globals.dailyRecs = budget::kRefusedMark;
-                writeDailyRecs();
-            });
-        }
-        for (const QString &article : std::as_const(listing.articles)) {
-            if (halted())
-                break;
-            trap(122, [&] { addArticle(article); });
-        }
-        trap(124, [&] { deleteFileSafe(globals.cleanPath); });
     }
-    trap(126, [&] { deleteFileSafe(globals.messagePath); });
-    return true;
+    proceed(&FetchRun::nextArticle);
+}
+
+// Each article is announced, and handed on two seconds after it was seen.
+void FetchRun::nextArticle()
+{
+    if (halted() || m_article >= m_listing.articles.size())
+        return endQuery();
+    Trap trap(m_reporter, kModule, QStringLiteral("AddNews"));
+    const QPointer<FetchRun> alive(this);
+    const bool announced = trap(122, [&] {
+        m_announcer.announce(m_listing.articles.at(m_article), kBalloonTitle, kBalloonSeconds, [alive] {
+            if (alive)
+                alive->proceed(&FetchRun::afterAnnouncement);
+        });
+    });
+    if (!announced) {
+        ++m_article;
+        proceed(&FetchRun::nextArticle);
+    }
+}
+
+void FetchRun::afterAnnouncement()
+{
+    m_services.clock->callAfter(kMsAfterBalloon, this, [this] { proceed(&FetchRun::afterArticle); });
+}
+
+// A run turned off keeps the article it has shown.
+void FetchRun::afterArticle()
+{
+    Trap trap(m_reporter, kModule, QStringLiteral("AddNews"));
+    trap(122, [&] {
+        emit articleFound(m_listing.articles.at(m_article));
+        if (m_testRun)
+            ++m_services.globals->testArticleCount;
+    });
+    ++m_article;
+    proceed(&FetchRun::nextArticle);
+}
+
+void FetchRun::endQuery()
+{
+    Trap trap(m_reporter, kModule, QStringLiteral("AddNews"));
+    trap(124, [&] { deleteFileSafe(m_services.globals->cleanPath); });
+    trap(126, [&] { deleteFileSafe(m_services.globals->messagePath); });
+    proceed(&FetchRun::nextQuery);
+}
+
+void FetchRun::end()
+{
+    m_running = false;
+    m_cancelled = false;
+    emit finished();
 }
 
 } // namespace tidewick

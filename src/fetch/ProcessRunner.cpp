@@ -1,10 +1,8 @@
 #include "fetch/ProcessRunner.h"
 
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTimer>
 
 #include <csignal>
 #include <unistd.h>
@@ -13,7 +11,8 @@ namespace tidewick {
 
 namespace {
 
-// Ends the program and everything it started, then reaps it.
+// Ends the program and everything it started, then reaps it (without running
+// the event loop: QProcess waits on the process itself).
 void stopGroup(QProcess &process)
 {
     const qint64 pid = process.processId();
@@ -31,14 +30,29 @@ bool endedWell(const QProcess &process)
 
 } // namespace
 
+QProcessRunner::QProcessRunner()
+{
+    // Some limits a program cannot keep by itself (curl cannot cap an answer
+    // whose length is not announced): look at the file now and then.
+    m_sizeWatch.setInterval(50);
+    connect(&m_sizeWatch, &QTimer::timeout, this, &QProcessRunner::watchOutput);
+    // A helper that ignores its own time limit (or hangs before reading it)
+    // must not hold the fetch for ever.
+    m_deadline.setSingleShot(true);
+    connect(&m_deadline, &QTimer::timeout, this, &QProcessRunner::stopAll);
+}
+
 QProcessRunner::~QProcessRunner()
 {
     stopAll();
 }
 
-void QProcessRunner::runAndWait(const QString &program, const QStringList &arguments, const OutputLimit &limit)
+void QProcessRunner::start(const QString &program, const QStringList &arguments, const OutputLimit &limit)
 {
-    QProcess process;
+    stopAll();
+    m_limit = limit;
+    m_process = std::make_unique<QProcess>();
+    QProcess &process = *m_process;
     process.setProgram(program);
     process.setArguments(arguments);
     process.setStandardInputFile(QProcess::nullDevice());
@@ -46,57 +60,48 @@ void QProcessRunner::runAndWait(const QString &program, const QStringList &argum
     process.setStandardErrorFile(QProcess::nullDevice());
     // Its own process group, so that stopping it reaches its children too.
     process.setChildProcessModifier([] { ::setpgid(0, 0); });
-
-    QEventLoop loop;
-    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            loop.quit();
-    });
-
-    // Some limits a program cannot keep by itself (curl cannot cap an answer
-    // whose length is not announced): look at the file now and then.
-    QTimer sizeWatch;
-    if (limit.maxBytes > 0) {
-        QObject::connect(&sizeWatch, &QTimer::timeout, &process, [&] {
-            if (QFileInfo(limit.path).size() > limit.maxBytes)
-                stopGroup(process);
-        });
-        sizeWatch.start(50);
-    }
-    // A helper that ignores its own time limit (or hangs before reading it)
-    // must not hold the fetch for ever.
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, &process, [&] { stopGroup(process); });
-
-    const auto discardHalfOutput = [&] {
-        if (!limit.path.isEmpty() && !endedWell(process))
-            QFile::remove(limit.path);
-    };
-
+    // Queued: the end is told from the event loop, also when the start fails
+    // within start() itself.
+    QProcess *const started = &process;
+    connect(
+        &process, &QProcess::finished, this, [this, started] { onEnded(started); }, Qt::QueuedConnection);
+    connect(
+        &process, &QProcess::errorOccurred, this,
+        [this, started](QProcess::ProcessError error) {
+            if (error == QProcess::FailedToStart)
+                onEnded(started);
+        },
+        Qt::QueuedConnection);
     process.start();
-    if (process.state() == QProcess::NotRunning) {
-        discardHalfOutput();
-        return;
-    }
+    if (m_limit.maxBytes > 0)
+        m_sizeWatch.start();
     if (timeLimit() > 0)
-        deadline.start(timeLimit() * 1000);
-    m_running.append(&process);
-    // A nested handler may stop the process (or end the whole program)
-    // while we wait; either way the loop quits.
-    if (process.state() != QProcess::NotRunning)
-        loop.exec();
-    m_running.removeOne(&process);
-    if (process.state() != QProcess::NotRunning)
-        stopGroup(process);
-    discardHalfOutput();
+        m_deadline.start(timeLimit() * 1000);
+}
+
+void QProcessRunner::watchOutput()
+{
+    if (m_process && QFileInfo(m_limit.path).size() > m_limit.maxBytes)
+        stopAll();
 }
 
 void QProcessRunner::stopAll()
 {
-    for (QProcess *process : std::as_const(m_running))
-        stopGroup(*process);
+    if (m_process && m_process->state() != QProcess::NotRunning)
+        stopGroup(*m_process);
+}
+
+void QProcessRunner::onEnded(const QProcess *process)
+{
+    if (!m_process || m_process.get() != process)
+        return;
+    m_sizeWatch.stop();
+    m_deadline.stop();
+    // A cleaner that fails or is stopped leaves no half-cleaned text behind.
+    if (!m_limit.path.isEmpty() && !endedWell(*m_process))
+        QFile::remove(m_limit.path);
+    m_process.release()->deleteLater();
+    emit finished();
 }
 
 } // namespace tidewick

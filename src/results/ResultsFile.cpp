@@ -250,32 +250,41 @@ void writeTextFile(const QString &text, const QString &path)
     file.commit();
 }
 
-void writeListFile(const QString &header, QStringList rows, const QString &path,
-                    const std::function<void()> &yield)
+ListFileWriter::ListFileWriter(const QString &header, QStringList rows, const QString &path)
+    : m_file(path), m_header(header), m_rows(std::move(rows))
+{
+}
+
+bool ListFileWriter::writeNextPiece()
 {
     // A piece is written when it holds this many rows or characters,
     // whichever comes first: some thousand rows take a few milliseconds.
     constexpr int kRowsPerPiece = 4096;
     constexpr qsizetype kCharactersPerPiece = qsizetype(1) << 20;
 
-    AnsiTextFile file(path);
     QString piece;
     piece.reserve(kCharactersPerPiece + 4096);
-    appendExportHeader(piece, oneCell(header), rows.isEmpty() ? ExportCells() : oneCell(rows.constFirst()));
-    int rowsInPiece = 0;
-    for (const QString &row : std::as_const(rows)) {
-        appendExportRow(piece, oneCell(row));
-        if (++rowsInPiece < kRowsPerPiece && piece.size() < kCharactersPerPiece)
-            continue;
-        file.write(piece);
-        piece.resize(0);
-        rowsInPiece = 0;
-        if (yield)
-            yield();
+    if (m_next < 0) {
+        appendExportHeader(piece, oneCell(m_header), m_rows.isEmpty() ? ExportCells() : oneCell(m_rows.constFirst()));
+        m_next = 0;
     }
-    appendExportEnd(piece);
-    file.write(piece);
-    file.commit();
+    for (int inPiece = 0; m_next < m_rows.size() && inPiece < kRowsPerPiece && piece.size() < kCharactersPerPiece;
+         ++inPiece)
+        appendExportRow(piece, oneCell(m_rows.at(m_next++)));
+    const bool last = m_next >= m_rows.size();
+    if (last)
+        appendExportEnd(piece);
+    m_file.write(piece);
+    if (last)
+        m_file.commit();
+    return last;
+}
+
+void writeListFile(const QString &header, QStringList rows, const QString &path)
+{
+    ListFileWriter writer(header, std::move(rows), path);
+    while (!writer.writeNextPiece()) {
+    }
 }
 
 } // namespace tidewick

@@ -85,12 +85,25 @@ bool isSpecialFile(const QString &path);
 // Creates or replaces the file with the text followed by CR LF.
 void writeTextFile(const QString &text, const QString &path);
 
-// Saves a one-column list in the export format (results/ExportFormat.h).
-// `rows` is a snapshot: the rows as they were when the save began, whatever
-// happens to the list meanwhile. The text is built and written in pieces of
-// a few thousand rows, and `yield` runs after each, so the window keeps
-// answering while a long list is saved.
-void writeListFile(const QString &header, QStringList rows, const QString &path,
-                    const std::function<void()> &yield = {});
+// A one-column list saved in the export format (results/ExportFormat.h), a
+// piece of a few thousand rows at a time. `rows` is a snapshot: the rows as
+// they were when the save began, whatever happens to the list meanwhile. The
+// file takes the earlier one's place with the last piece; a writer destroyed
+// before that leaves the earlier file as it was. Failures throw AppError.
+class ListFileWriter {
+public:
+    ListFileWriter(const QString &header, QStringList rows, const QString &path);
+    // Writes the next piece; true once the file is complete.
+    bool writeNextPiece();
+
+private:
+    AnsiTextFile m_file;
+    QString m_header;
+    QStringList m_rows;
+    qsizetype m_next = -1; // the header comes first
+};
+
+// Saves a one-column list at once.
+void writeListFile(const QString &header, QStringList rows, const QString &path);
 
 } // namespace tidewick

@@ -198,6 +198,7 @@ private slots:
         QVERIFY2(window.dialogs.errorReports().isEmpty(), qPrintable(window.dialogs.errorReports().join(u'|')));
 
         form.automaticFetchButton->click(); // turn automatic fetching on: stores StartStopState
+        QTRY_VERIFY(!form.isFetching());
         QCOMPARE(window.settings.read(SettingKeys::StartStopState, QString()), kOn);
         QCOMPARE(window.settings.read(SettingKeys::OftenIndex, QStringLiteral("2")).toInt(), intervalRow + 1);
         if (content.contains("Windows Startup=On"))
@@ -267,7 +268,7 @@ private slots:
         form.intervalList->selectRow(kFourHoursRow);
         form.automaticFetchButton->click();
         form.sampleKeywordsButton->click();
-        QCoreApplication::processEvents();
+        QTRY_VERIFY(!form.isFetching());
 
         const QStringList said = window.dialogs.messageTexts();
         QCOMPARE(said.size(), 1);
@@ -332,6 +333,7 @@ private slots:
         window.dialogs.shown.clear();
         form.keywordList->rows().append(QStringLiteral("mars"));
         form.testFetchButton->click();
+        QTRY_VERIFY(!form.isFetching());
         QCOMPARE(form.resultsList->count(), 0);
         QCOMPARE(window.dialogs.messageTexts(), QStringList{QStringLiteral("Done.")});
         QCOMPARE(kind == QLatin1String("file"), QFileInfo(temp).isFile());
@@ -364,7 +366,7 @@ private slots:
         // Fill the folder but for a little room.
         test::writeFile(mounted + QStringLiteral("/ballast"), QByteArray(40 * 1024, 'x'));
         window.globals.testFetch = true;
-        form.news().fetchNewsNow();
+        QVERIFY(window.fetch(FetchRun::Kind::Test));
         QCOMPARE(service.requests().size(), 1);
         QCOMPARE(form.resultsList->rows().texts(), QStringList());
         QVERIFY(entriesOf(window.globals.workFolder).isEmpty());
@@ -397,6 +399,7 @@ private slots:
         window.dialogs.yesNoAnswers.enqueue(true);
 
         form.saveResultsButton->click();
+        QTRY_VERIFY(!form.isBusy());
 
         const QStringList reports = window.dialogs.errorReports();
         QCOMPARE(reports.size(), 1);
@@ -451,6 +454,7 @@ private slots:
         QVERIFY2(reports[0].contains(missing) && reports[0].contains(QStringLiteral("not on PATH")), qPrintable(reports[0]));
         window.dialogs.shown.clear();
         window.form().testFetchButton->click();
+        QTRY_VERIFY(!window.form().isFetching());
         QCOMPARE(window.form().resultsList->count(), 0);
         QCOMPARE(window.dialogs.messageTexts(), QStringList{QStringLiteral("Done.")});
     }
@@ -474,7 +478,8 @@ private slots:
         const QString output = folder.filePath(QStringLiteral("answer.txt"));
         QProcessRunner runner;
         runner.setTimeLimit(1);
-        runner.runAndWait(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script, output}, OutputLimit{output, 0});
+        QVERIFY(test::runToEnd(runner, QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script, output},
+                               OutputLimit{output, 0}));
         QCOMPARE(QFileInfo::exists(output), kept);
         QVERIFY(!runner.isRunning());
     }
@@ -509,7 +514,7 @@ private slots:
         QElapsedTimer elapsed;
         elapsed.start();
         window.globals.testFetch = true;
-        form.news().fetchNewsNow();
+        QVERIFY(window.fetch(FetchRun::Kind::Test));
         QVERIFY(elapsed.elapsed() < 5000);
         QCOMPARE(form.resultsList->rows().texts(), QStringList());
         QCOMPARE(window.tray.kinds().count(QStringLiteral("balloon")), 0);
@@ -541,7 +546,7 @@ private slots:
         QElapsedTimer elapsed;
         elapsed.start();
         window.globals.testFetch = true;
-        form.news().fetchNewsNow();
+        QVERIFY(window.fetch(FetchRun::Kind::Test));
         ticker.stop();
         const qint64 took = elapsed.elapsed();
         QVERIFY2(took >= 2500 && took < 8000, qPrintable(QString::number(took)));

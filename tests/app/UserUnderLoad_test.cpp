@@ -103,6 +103,7 @@ private slots:
         QCOMPARE(form.keywordList->rows().texts(), QStringList{keyword});
 
         form.testFetchButton->click();
+        QTRY_VERIFY(!form.isFetching());
         QCOMPARE(runner.runs.first().arguments.size(), curlArguments(QStringLiteral("x"), QStringLiteral("y")).size());
         QCOMPARE(runner.targets().first(),
                  urlSafeTarget(QStringLiteral("localhost:9/") + keywordInPath(keyword.trimmed())));
@@ -112,6 +113,7 @@ private slots:
         const QString path = m_files.filePath(QStringLiteral("long.txt"));
         window.dialogs.saveAnswers.enqueue(path);
         form.saveResultsButton->click();
+        QTRY_VERIFY(!form.isBusy());
         QCOMPARE(test::readFile(path), exportText(QStringLiteral("News"), form.resultsList->rows().texts()).toUtf8());
         QVERIFY(window.dialogs.errorReports().isEmpty());
     }
@@ -149,7 +151,7 @@ private slots:
         form.categoryList->rows().setChecked(form.categoryList->rows().texts().indexOf(QStringLiteral("science")), true);
         const qsizetype before = m_service->requests().size();
         window.globals.testFetch = true;
-        form.news().fetchNewsNow();
+        QVERIFY(window.fetch(FetchRun::Kind::Test));
 
         const QList<QJsonObject> requests = m_service->requests();
         QCOMPARE(requests.size(), before + 1);
@@ -189,8 +191,7 @@ private slots:
         QElapsedTimer elapsed;
         elapsed.start();
         form.testFetchButton->click();
-        QVERIFY(elapsed.elapsed() < 5000);
-        QCOMPARE(window.programEnded, 1);
+        QTRY_COMPARE_WITH_TIMEOUT(window.programEnded, 1, 5000);
         QVERIFY(curlPid > 0 && test::processIsGone(curlPid));
         QVERIFY(!window.runner->isRunning());
         QVERIFY(!QFileInfo::exists(workFolder));
@@ -232,7 +233,7 @@ private slots:
         window.dialogs.yesNoAnswers.enqueue(true);
         form.saveResultsButton->click();
 
-        QVERIFY(closedDuringSave);
+        QTRY_VERIFY(closedDuringSave);
         QCOMPARE(window.programEnded, 1);
         QCOMPARE(atEnd, QStringList{QStringLiteral("results.txt")});
         QVERIFY(savedAtEnd == earlier || savedAtEnd == exportText(QStringLiteral("News"), rows).toUtf8());
@@ -249,11 +250,12 @@ private slots:
         MainWindow &form = window.create();
         form.keywordList->rows().append({QStringLiteral("a"), QStringLiteral("b")});
         const QString workFolder = window.globals.workFolder;
-        window.clock.duringWait = [&] {
-            window.clock.duringWait = nullptr;
-            form.close();
-        };
+        window.clock.holdWaits = true;
         form.testFetchButton->click();
+        QTRY_COMPARE(window.clock.pendingWaits(), 1);
+        form.close();
+        window.clock.advanceMs(10000); // the balloon's time and the wait after it
+        QTest::qWait(20);
         QCOMPARE(window.programEnded, 1);
         QCOMPARE(window.tray.kinds().count(QStringLiteral("balloon")), 1);
         QCOMPARE(form.resultsList->count(), 0);
@@ -290,11 +292,10 @@ private slots:
         form.resultsList->rows().append(QStringLiteral("an earlier result"));
         form.keywordList->selectRow(0);
 
-        bool pressed = false;
-        runner.whileRunning = [&] {
-            if (pressed)
-                return;
-            pressed = true;
+        runner.holdRuns = true;
+        form.testFetchButton->click();
+        QTRY_VERIFY(runner.isRunning());
+        {
             QVERIFY(form.isBusy());
             form.testFetchButton->click(); // refused
             form.automaticFetchButton->click(); // turns on; says the fetch is already running
@@ -312,11 +313,11 @@ private slots:
             form.saveResultsButton->click(); // saves the results as they are now
             form.clearResultsButton->click(); // empties the results
             form.intervalList->selectRow(0); // another interval, stored
-        };
-        form.testFetchButton->click();
-        QCoreApplication::processEvents();
+        }
+        runner.holdRuns = false;
+        runner.finishRun();
+        QTRY_VERIFY(!form.isFetching());
 
-        QVERIFY(pressed);
         QCOMPARE(window.dialogs.messageTexts().count(kAlreadyRunning), 2);
         QVERIFY(window.dialogs.errorReports().isEmpty());
         // One run only: every query target differs.
@@ -346,11 +347,13 @@ private slots:
         test::FakeRunner &runner = window.useFakeRunner();
         MainWindow &form = window.create();
         QCOMPARE(form.countdownTimer->period(), 1000);
-        runner.whileRunning = [&] {
-            runner.whileRunning = nullptr;
-            form.automaticFetchButton->click();
-        };
+        runner.holdRuns = true;
         form.testFetchButton->click();
+        QTRY_VERIFY(runner.isRunning());
+        form.automaticFetchButton->click();
+        runner.holdRuns = false;
+        runner.finishRun();
+        QTRY_VERIFY(!form.isFetching());
         QCOMPARE(form.automaticFetchButton->text(), kTurnOn);
         QCOMPARE(window.settings.read(SettingKeys::StartStopState, QString()), kOff);
         QCOMPARE(form.countdownTimer->period(), 0);

@@ -99,12 +99,11 @@ private slots:
         TestWindow window;
         MainWindow &form = window.create();
         form.show();
-        window.clock.duringWait = [&] {
-            window.clock.duringWait = nullptr;
-            window.tray.raise(TrayEvent::LeftUp);
-        };
+        window.clock.holdWaits = true;
         form.setWindowState(Qt::WindowMinimized);
-        QCoreApplication::processEvents();
+        QTRY_VERIFY(window.globals.hiddenInTray);
+        QCOMPARE(window.clock.pendingWaits(), 1); // the message is up
+        window.tray.raise(TrayEvent::LeftUp);
         QVERIFY(form.isVisible());
         QVERIFY(!window.globals.hiddenInTray);
     }
@@ -119,10 +118,10 @@ private slots:
         form.setWindowState(Qt::WindowMinimized);
         QTRY_VERIFY(window.globals.hiddenInTray);
         const QString article = "Reuters - " + QString(300, u'r') + " http://news.localhost/s/A1 ";
-        form.trayIcon->announce(article, QStringLiteral("Tidewick"), 0);
+        form.trayIcon->announce(article, QStringLiteral("Tidewick"), 0, {});
         QCOMPARE(window.tray.last(Kind::ShowBalloon).text, article);
         window.tray.raise(TrayEvent::BalloonLinkClicked);
-        form.trayIcon->announce(QStringLiteral("BBC News - Storm on the coast"), QStringLiteral("Tidewick"), 0);
+        form.trayIcon->announce(QStringLiteral("BBC News - Storm on the coast"), QStringLiteral("Tidewick"), 0, {});
         window.tray.raise(TrayEvent::BalloonLinkClicked); // no link, nothing to open
         QCOMPARE(window.openedLinks, QList<QUrl>{QUrl(QStringLiteral("http://news.localhost/s/A1"))});
         window.tray.raise(TrayEvent::BalloonClicked, QStringLiteral("token"));
@@ -191,13 +190,15 @@ private slots:
         const QString workFolder = window.globals.workFolder;
         QVERIFY(QFileInfo::exists(workFolder));
         // The close arrives while a query waits for curl.
-        runner->whileRunning = [&] {
-            test::writeFile(window.globals.messagePath, "partial");
-            form.close();
-        };
-        window.globals.testFetch = true;
-        form.news().fetchNewsNow();
+        runner->holdRuns = true;
+        form.fetchNews(FetchRun::Kind::Test);
+        QTRY_VERIFY(runner->isRunning());
+        test::writeFile(window.globals.messagePath, "partial");
+        const QByteArray stored = test::readFile(window.settings.filePath());
+        form.close();
         QCOMPARE(window.programEnded, 1);
+        QTest::qWait(50); // the stopped curl's end, and anything it would set off
+        QCOMPARE(test::readFile(window.settings.filePath()), stored); // no setting written after the close
         QCOMPARE(runner->stopped, 1);
         QVERIFY(!form.countdownTimer->enabled());
         QVERIFY(!QFileInfo::exists(workFolder));

@@ -47,15 +47,12 @@ private slots:
         ErrorReporter reporter(dialogs);
         Trap trap(reporter, QStringLiteral("Form1"), QStringLiteral("Timer1_Timer"));
         const auto fail = [] { throw AppError::invalidArgument(); };
-        bool firstBox = true;
-        dialogs.onShow = [&](const test::ScriptedDialogs::Shown &) {
-            if (!std::exchange(firstBox, false))
-                return;
-            for (int tick = 0; tick < 29; ++tick)
-                trap(102, fail);
-            trap(104, fail);
-        };
+        dialogs.holdMessages = true;
         trap(102, fail);
+        for (int tick = 0; tick < 29; ++tick)
+            trap(102, fail);
+        trap(104, fail);
+        dialogs.answerMessages();
         trap(102, fail); // the first box was closed
 
         const QStringList reports = dialogs.errorReports();

@@ -82,8 +82,8 @@ public:
 
         const QDateTime runStart = m_window.clock.now();
         const qsizetype before = m_runner->targets().size();
-        if (!m_window.form().news().fetchNewsNow())
-            return fail(QStringLiteral("the run did not start"));
+        if (!m_window.fetch(testFetch ? FetchRun::Kind::Test : FetchRun::Kind::Scheduled))
+            return fail(QStringLiteral("the run did not end"));
         const int queries = int(m_runner->targets().size() - before);
         return account(runStart, queries, m_runner->listing.contains("too many requests"));
     }

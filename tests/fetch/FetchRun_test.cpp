@@ -36,7 +36,7 @@ struct FetchWindow {
     bool run(bool testFetch = false)
     {
         window.globals.testFetch = testFetch;
-        return form().news().fetchNewsNow();
+        return window.fetch(testFetch ? FetchRun::Kind::Test : FetchRun::Kind::Scheduled);
     }
     QString stored(const QString &key) { return window.settings.read(key, QStringLiteral("absent")); }
 
@@ -350,20 +350,48 @@ private slots:
         QCOMPARE(fetch.runner->targets(), QStringList({"localhost:9"}));
     }
 
-    void runStartedDuringARun_isRefusedAndTouchesNothing()
+    // A run started while one is in progress is refused and touches nothing;
+    // one asked for through the window waits its turn. Each queries the
+    // lists as they were when it started.
+    void runStartedDuringARun_isRefusedOrWaitsItsTurn()
     {
         FetchWindow fetch;
         fetch.addKeywords({QStringLiteral("a"), QStringLiteral("b")});
-        bool nestedRan = true;
-        fetch.runner->whileRunning = [&] {
-            fetch.runner->whileRunning = nullptr;
-            fetch.window.globals.runQueries = 0; // would be reset by a nested run
-            nestedRan = fetch.form().news().fetchNewsNow();
-        };
-        fetch.run(true);
-        QVERIFY(!nestedRan);
-        QCOMPARE(fetch.runner->targets().size(), 2);
-        QVERIFY(!fetch.form().news().isRunning());
+        fetch.runner->holdRuns = true;
+        bool firstEnded = false;
+        fetch.form().fetchNews(FetchRun::Kind::Test, [&] { firstEnded = true; });
+        QTRY_VERIFY(fetch.runner->isRunning());
+        QVERIFY(!fetch.form().news().start(FetchRun::Kind::Test, {}, {}));
+        fetch.form().keywordList->rows().removeAt(1);
+        fetch.form().keywordList->rows().append(QStringLiteral("c"));
+        fetch.runner->holdRuns = false;
+        fetch.runner->finishRun();
+        QVERIFY(fetch.run(true));
+        QVERIFY(firstEnded);
+        QCOMPARE(fetch.runner->targets(), QStringList({"localhost:9/a", "localhost:9/b", "localhost:9/a", "localhost:9/c"}));
+    }
+
+    // An error report raised during a run waits for the user's answer, and
+    // the run goes on with its next step then; nothing goes out uncounted.
+    void errorReportDuringARun_waitsForTheAnswer()
+    {
+        FetchWindow fetch;
+        fetch.addKeywords({QStringLiteral("a"), QStringLiteral("b")});
+        test::writeFile(fetch.window.configFolder() + QStringLiteral("/Kestrow"), "a file where the folder should be");
+        test::ScriptedDialogs &dialogs = fetch.window.dialogs;
+        dialogs.holdMessages = true;
+        fetch.form().fetchNews(FetchRun::Kind::Test);
+        QTRY_VERIFY(!dialogs.errorReports().isEmpty());
+        const qsizetype atStart = dialogs.errorReports().size();
+        QTest::qWait(50);
+        QCOMPARE(dialogs.errorReports().size(), atStart);
+        dialogs.answerMessages();
+        QTRY_COMPARE(dialogs.errorReports().size(), atStart + 1);
+        QVERIFY(dialogs.errorReports().last().contains(QStringLiteral("AddNews at line 104\r")));
+        dialogs.holdMessages = false;
+        dialogs.answerMessages();
+        QTRY_VERIFY(!fetch.form().isFetching());
+        QVERIFY(fetch.runner->runs.isEmpty());
     }
 
     void noIntervalSelected_isReportedAndUsesTheQuotaLeft()
@@ -384,13 +412,14 @@ private slots:
         FetchWindow fetch(fixture("01-three-articles.clean.txt"));
         // Counted and stored before it goes out: a program killed during the
         // query has spent it all the same.
-        QString storedDuringQuery;
-        fetch.runner->whileRunning = [&] {
-            if (storedDuringQuery.isEmpty())
-                storedDuringQuery = fetch.stored(SettingKeys::DailyRecs);
-        };
-        fetch.run(true);
-        QCOMPARE(storedDuringQuery, QStringLiteral("1"));
+        fetch.runner->holdRuns = true;
+        fetch.window.globals.testFetch = true;
+        fetch.form().fetchNews(FetchRun::Kind::Test);
+        QTRY_VERIFY(fetch.runner->isRunning());
+        QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QStringLiteral("1"));
+        fetch.runner->holdRuns = false;
+        fetch.runner->finishRun();
+        QTRY_VERIFY(!fetch.form().news().isRunning());
         const QStringList expected =
             QString::fromUtf8(fixture("01-three-articles.expected.txt")).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(fetch.form().resultsList->rows().texts(), expected);

@@ -1,4 +1,4 @@
-#include "FakeClock.h"
+#include "ProcessChecks.h"
 #include "TestPaths.h"
 #include "core/Clock.h"
 #include "core/ProgramState.h"
@@ -20,13 +20,13 @@ class ProcessRunnerTest : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void programThatCannotStart_returnsAtOnce()
+    void programThatCannotStart_endsAtOnce()
     {
         QProcessRunner runner;
         QElapsedTimer elapsed;
         elapsed.start();
-        runner.runAndWait(QStringLiteral("/nonexistent/curl"), {QStringLiteral("x")});
-        runner.runAndWait(QStringLiteral("no-such-program-anywhere"), {});
+        QVERIFY(test::runToEnd(runner, QStringLiteral("/nonexistent/curl"), {QStringLiteral("x")}));
+        QVERIFY(test::runToEnd(runner, QStringLiteral("no-such-program-anywhere"), {}));
         QVERIFY(elapsed.elapsed() < 1000);
         QVERIFY(!runner.isRunning());
     }
@@ -38,51 +38,24 @@ private slots:
         const QStringList arguments{QStringLiteral("a b"), QStringLiteral("tab\there"), QStringLiteral("\"quoted\""),
                                     QStringLiteral("$HOME;ls"), QStringLiteral("新闻")};
         QProcessRunner runner;
-        runner.runAndWait(QStringLiteral("/bin/sh"),
-                            QStringList{QStringLiteral("-c"), QStringLiteral("printf '%s\\n' \"$@\" > \"$0\""),
-                                        output} + arguments);
+        QVERIFY(test::runToEnd(runner, QStringLiteral("/bin/sh"),
+                               QStringList{QStringLiteral("-c"), QStringLiteral("printf '%s\\n' \"$@\" > \"$0\""),
+                                           output} + arguments));
         QCOMPARE(QString::fromUtf8(test::readFile(output)), arguments.join(QLatin1Char('\n')) + QLatin1Char('\n'));
     }
 
-    // The window keeps handling events while a helper runs: a 10 ms timer
-    // keeps firing during a child that runs 2 s.
-    void childRunning2s_leavesTheEventLoopAnswering()
-    {
-        QProcessRunner runner;
-        QElapsedTimer sinceLastTick;
-        qint64 longestGap = 0;
-        int ticks = 0;
-        QTimer timer;
-        timer.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&timer, &QTimer::timeout, [&] {
-            longestGap = std::max(longestGap, sinceLastTick.restart());
-            ++ticks;
-        });
-        timer.start(10);
-        sinceLastTick.start();
-        QElapsedTimer elapsed;
-        elapsed.start();
-        runner.runAndWait(QStringLiteral("/bin/sleep"), {QStringLiteral("2")});
-        const qint64 took = elapsed.elapsed();
-        qInfo("child ran %lld ms; %d ticks, longest gap between ticks %lld ms", took, ticks, longestGap);
-        QVERIFY(took >= 1900);
-        QVERIFY(ticks > 50);
-        QVERIFY2(longestGap < 500, "the event loop was held up");
-    }
-
+    // A program still running is stopped at once, and its end is told as
+    // for any other.
     void stopAll_endsAProgramStillRunning()
     {
         QProcessRunner runner;
-        bool stopped = false;
-        QTimer::singleShot(100, [&] {
-            QVERIFY(runner.isRunning());
-            runner.stopAll();
-            stopped = true;
-        });
+        QSignalSpy ended(&runner, &ProcessRunner::finished);
+        runner.start(QStringLiteral("/bin/sleep"), {QStringLiteral("30")});
+        QVERIFY(runner.isRunning());
         QElapsedTimer elapsed;
         elapsed.start();
-        runner.runAndWait(QStringLiteral("/bin/sleep"), {QStringLiteral("30")});
-        QVERIFY(stopped);
+        runner.stopAll();
+        QVERIFY(ended.wait(10000));
         QVERIFY(elapsed.elapsed() < 10000);
         QVERIFY(!runner.isRunning());
     }
@@ -109,27 +82,22 @@ private slots:
         deleteFileSafe(QString());
     }
 
-    void waitSeconds_waitsOnTheClock()
-    {
-        test::FakeClock clock;
-        waitSeconds(clock, 2);
-        QCOMPARE(clock.waits(), QList<qint64>{2000});
-        QCOMPARE(clock.monotonicMs(), 2000);
-    }
-
-    void systemClockWait_endsEarlyWhenAskedAndAnswersEvents()
+    // A wait ends on the clock's time, and not at all once its context has gone.
+    void systemClockWait_endsOnTimeUnlessItsContextWent()
     {
         SystemClock clock;
+        QObject context;
+        auto *gone = new QObject;
         bool fired = false;
-        QTimer::singleShot(30, [&] { fired = true; });
+        bool firedForGone = false;
         QElapsedTimer elapsed;
         elapsed.start();
-        clock.pumpFor(5000, [&] { return fired; });
-        QVERIFY(fired);
-        QVERIFY(elapsed.elapsed() < 2000);
-        elapsed.restart();
-        clock.pumpFor(120);
+        clock.callAfter(120, &context, [&] { fired = true; });
+        clock.callAfter(10, gone, [&] { firedForGone = true; });
+        delete gone;
+        QTRY_VERIFY(fired);
         QVERIFY(elapsed.elapsed() >= 115);
+        QVERIFY(!firedForGone);
     }
 
     void temporaryFolder_isTempWhenSetElseThePlatforms()

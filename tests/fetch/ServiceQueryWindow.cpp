@@ -6,6 +6,7 @@
 #include "fetch/FetchRun.h"
 
 #include <QDir>
+#include <QTest>
 
 namespace tidewick::test {
 
@@ -23,14 +24,14 @@ ServiceQueryWindow::ServiceQueryWindow(int port, int queryTimeLimitSeconds)
 void ServiceQueryWindow::testRun()
 {
     window.globals.testFetch = true;
-    window.form().news().fetchNewsNow();
+    QVERIFY(window.fetch(FetchRun::Kind::Test));
 }
 
 void ServiceQueryWindow::scheduledRun()
 {
     window.form().intervalList->selectRow(kTwentyFourHoursRow);
     window.globals.testFetch = false;
-    window.form().news().fetchNewsNow();
+    QVERIFY(window.fetch(FetchRun::Kind::Scheduled));
 }
 
 QStringList ServiceQueryWindow::rows()

@@ -6,6 +6,7 @@
 #include "core/ArticleLink.h"
 #include "core/ReportList.h"
 #include "results/ArticleRow.h"
+#include "results/ListFileSave.h"
 #include "results/ExportFormat.h"
 #include "results/ResultsFile.h"
 
@@ -70,6 +71,7 @@ private:
         window.dialogs.saveAnswers.enqueue(path);
         window.dialogs.yesNoAnswers.enqueue(overwrite);
         window.form().saveResultsButton->click();
+        QTRY_VERIFY(window.form().findChildren<ListFileSave *>().isEmpty());
     }
 
     static void exportFormatRows()

@@ -2,6 +2,7 @@
 #include "TestPaths.h"
 #include "TestWindow.h"
 #include "core/ReportList.h"
+#include "desktop/TrayIcon.h"
 #include "schedule/Countdown.h"
 #include "schedule/CountdownTimer.h"
 #include "schedule/IntervalTable.h"
@@ -27,6 +28,15 @@ struct SchedulerWindow {
         return window.form();
     }
     int queries() const { return int(runner->targets().size()); }
+    // Every fetch asked for has ended.
+    void settle() { QTRY_VERIFY(!window.form().isFetching()); }
+    // Lets the run held at its query go on.
+    void release()
+    {
+        runner->holdRuns = false;
+        runner->finishRun();
+        settle();
+    }
     QString countdown() { return window.form().countdownGroup->title(); }
 
     TestWindow window;
@@ -86,6 +96,7 @@ private slots:
         MainWindow &form = scheduler.create();
         form.intervalList->selectRow(0);
         form.onAutomaticFetchClicked();
+        scheduler.settle();
         QCOMPARE(form.automaticFetchButton->text(), kTurnOff);
         QCOMPARE(scheduler.window.settings.read(SettingKeys::StartStopState, QString()), QStringLiteral("On"));
         QCOMPARE(scheduler.queries(), 1); // the immediate fetch
@@ -101,6 +112,8 @@ private slots:
         QCOMPARE(scheduler.queries(), 1);
         form.onCountdownTick();
         QCOMPARE(scheduler.countdown(), QStringLiteral("Next news fetch will occur in 00:00:00"));
+        QVERIFY(!form.countdownTimer->isTicking()); // while the fetch runs
+        scheduler.settle();
         QCOMPARE(scheduler.queries(), 2);
         QVERIFY(!scheduler.window.globals.testFetch);
         QCOMPARE(scheduler.window.globals.elapsedSeconds, 0);
@@ -114,6 +127,7 @@ private slots:
         SchedulerWindow scheduler;
         MainWindow &form = scheduler.create();
         form.onAutomaticFetchClicked();
+        scheduler.settle();
         for (int tick = 0; tick < 10; ++tick)
             form.onCountdownTick();
         form.onAutomaticFetchClicked();
@@ -125,24 +139,22 @@ private slots:
         form.onCountdownTick();
         QCOMPARE(scheduler.countdown(), QStringLiteral("Automatic news fetch is Off."));
         form.onAutomaticFetchClicked();
+        scheduler.settle();
         form.onCountdownTick();
         QCOMPARE(scheduler.countdown(), QStringLiteral("Next news fetch will occur in 00:59:49"));
     }
 
     void turnOn_storesTheChoiceBeforeItsFirstQuery()
     {
-        // Closing the window during that first fetch ends the program at
-        // once; turning on must not be lost with it.
+        // Closing the window during that first fetch ends the program and
+        // writes nothing more; turning on must not be lost with it.
         SchedulerWindow scheduler;
         MainWindow &form = scheduler.create();
         form.keywordList->rows().append(QStringList{QStringLiteral("tesla")});
-        QString storedDuringQuery;
-        scheduler.runner->whileRunning = [&] {
-            storedDuringQuery = scheduler.window.settings.read(SettingKeys::StartStopState, QString());
-        };
+        scheduler.runner->holdRuns = true;
         form.onAutomaticFetchClicked();
-        QVERIFY(scheduler.queries() > 0);
-        QCOMPARE(storedDuringQuery, QStringLiteral("On"));
+        QTRY_VERIFY(scheduler.runner->isRunning());
+        QCOMPARE(scheduler.window.settings.read(SettingKeys::StartStopState, QString()), QStringLiteral("On"));
     }
 
     void testFetch_endsWithDoneAndLeavesTheCountdown()
@@ -150,11 +162,13 @@ private slots:
         SchedulerWindow scheduler;
         MainWindow &form = scheduler.create();
         form.onAutomaticFetchClicked();
+        scheduler.settle();
         form.onCountdownTick();
-        bool busyDuringFetch = false;
-        scheduler.runner->whileRunning = [&] { busyDuringFetch = form.isBusy() && !form.countdownTimer->isTicking(); };
+        scheduler.runner->holdRuns = true;
         form.onTestFetchClicked();
-        QVERIFY(busyDuringFetch);
+        QTRY_VERIFY(scheduler.runner->isRunning());
+        QVERIFY(form.isBusy() && !form.countdownTimer->isTicking());
+        scheduler.release();
         QVERIFY(!form.isBusy());
         QCOMPARE(scheduler.window.dialogs.messageTexts(), QStringList({"Done."}));
         QCOMPARE(scheduler.window.dialogs.messages().first().title, QStringLiteral("Tidewick"));
@@ -164,6 +178,7 @@ private slots:
         SchedulerWindow off;
         MainWindow &offForm = off.create();
         offForm.onTestFetchClicked();
+        off.settle();
         QCOMPARE(offForm.countdownTimer->period(), 0);
         QVERIFY(!offForm.countdownTimer->isTicking());
     }
@@ -189,19 +204,16 @@ private slots:
         form.intervalList->selectRow(4); // 24 hours: the budget holds every query
         form.keywordList->rows().append(QStringList{"a", "b", "c"});
         scheduler.runner->listing = test::readFile(test::listingFixturesDir() + "/01-three-articles.clean.txt");
-        if (fetch != QLatin1String("turn on"))
+        if (fetch != QLatin1String("turn on")) {
             form.onAutomaticFetchClicked(); // on, with a whole first fetch
+            scheduler.settle();
+        }
         const int queriesBefore = scheduler.queries();
         const int rowsBefore = form.resultsList->count();
 
-        const auto turnOff = [&] {
-            if (form.automaticFetchButton->text() == kTurnOff)
-                form.onAutomaticFetchClicked();
-        };
-        if (duringAnArticle)
-            scheduler.window.clock.duringWait = turnOff;
-        else
-            scheduler.runner->whileRunning = turnOff;
+        test::FakeClock &clock = scheduler.window.clock;
+        clock.holdWaits = duringAnArticle;
+        scheduler.runner->holdRuns = !duringAnArticle;
         if (fetch == QLatin1String("turn on")) {
             form.onAutomaticFetchClicked();
         } else if (fetch == QLatin1String("scheduled")) {
@@ -210,8 +222,14 @@ private slots:
         } else {
             form.onTestFetchClicked();
         }
-        scheduler.window.clock.duringWait = nullptr;
-        scheduler.runner->whileRunning = nullptr;
+        if (duringAnArticle)
+            QTRY_COMPARE(clock.pendingWaits(), 1);
+        else
+            QTRY_VERIFY(scheduler.runner->isRunning());
+        form.onAutomaticFetchClicked(); // Turn Off
+        clock.holdWaits = false;
+        clock.advanceMs(5000);
+        scheduler.release();
 
         QCOMPARE(scheduler.queries(), queriesBefore + 1);
         // The article on screen is kept; the rest of the run is not shown.
@@ -228,6 +246,7 @@ private slots:
 
         // The next run goes ahead as usual.
         form.onAutomaticFetchClicked();
+        scheduler.settle();
         QCOMPARE(scheduler.queries(), queriesBefore + 4);
     }
 
@@ -274,6 +293,7 @@ private slots:
         QCOMPARE(form.intervalList->selectedRow(), -1);
 
         form.onAutomaticFetchClicked();
+        scheduler.settle();
         reports = scheduler.window.dialogs.errorReports();
         const int queries = scheduler.queries();
         for (int tick = 0; tick < 29; ++tick)
@@ -292,12 +312,12 @@ private slots:
     {
         SchedulerWindow scheduler;
         MainWindow &form = scheduler.create();
-        scheduler.runner->whileRunning = [&] {
-            scheduler.runner->whileRunning = nullptr;
-            form.onTestFetchClicked();
-            form.onAutomaticFetchClicked();
-        };
+        scheduler.runner->holdRuns = true;
         form.onTestFetchClicked();
+        QTRY_VERIFY(scheduler.runner->isRunning());
+        form.onTestFetchClicked();
+        form.onAutomaticFetchClicked();
+        scheduler.release();
         QCOMPARE(scheduler.queries(), 1);
         const QStringList texts = scheduler.window.dialogs.messageTexts();
         QCOMPARE(texts.count(QStringLiteral("A news fetch is already running. The new one was not started.")), 2);
@@ -305,14 +325,27 @@ private slots:
         QCOMPARE(form.automaticFetchButton->text(), kTurnOff); // the switch itself took effect
     }
 
+    // The start-up fetch comes before the rest of the load (the tray icon
+    // comes after it); a countdown that comes due meanwhile is served when
+    // that fetch has ended, from the same budget.
     void startWithAutomaticFetchingOn_fetchesDuringTheLoad()
     {
         SchedulerWindow scheduler;
         scheduler.window.settings.write(SettingKeys::StartStopState, QStringLiteral("On"));
-        MainWindow &form = scheduler.create();
-        QCOMPARE(scheduler.queries(), 1);
-        QCOMPARE(form.automaticFetchButton->text(), kTurnOff);
+        scheduler.runner->holdRuns = true;
+        MainWindow &form = scheduler.window.create(false);
+        form.startUp();
+        QTRY_VERIFY(scheduler.runner->isRunning());
+        QVERIFY(form.loading && !form.trayIcon->inTray());
         QCOMPARE(form.countdownTimer->period(), 1000);
+        scheduler.window.globals.elapsedSeconds = 3599; // one hour, chosen by default
+        form.onCountdownTick();
+        scheduler.release();
+        QCOMPARE(scheduler.queries(), 2);
+        QCOMPARE(scheduler.window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("2"));
+        QVERIFY(!form.loading && form.trayIcon->inTray());
+        QCOMPARE(form.automaticFetchButton->text(), kTurnOff);
+        QVERIFY(form.countdownTimer->isTicking());
         QVERIFY(!form.isVisible());
     }
 };

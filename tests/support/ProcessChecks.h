@@ -1,7 +1,9 @@
 #pragma once
 
 #include "TestPaths.h"
+#include "fetch/ProcessRunner.h"
 
+#include <QSignalSpy>
 #include <QString>
 
 namespace tidewick::test {
@@ -15,6 +17,16 @@ inline bool processIsGone(qint64 pid)
         return true;
     const qsizetype end = stat.lastIndexOf(')');
     return end > 0 && stat.mid(end + 2, 1) == "Z";
+}
+
+// Runs a program and waits for the runner to tell its end; false when that
+// did not come within `ms`.
+inline bool runToEnd(ProcessRunner &runner, const QString &program, const QStringList &arguments,
+                     const OutputLimit &limit = {}, int ms = 20000)
+{
+    QSignalSpy ended(&runner, &ProcessRunner::finished);
+    runner.start(program, arguments, limit);
+    return ended.wait(ms);
 }
 
 } // namespace tidewick::test

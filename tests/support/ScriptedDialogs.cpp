@@ -1,5 +1,7 @@
 #include "ScriptedDialogs.h"
 
+#include <QTimer>
+
 namespace tidewick::test {
 
 void ScriptedDialogs::record(Shown item)
@@ -9,9 +11,19 @@ void ScriptedDialogs::record(Shown item)
         onShow(item);
 }
 
-void ScriptedDialogs::showMessage(const QString &title, const QString &text, MessageIcon icon)
+void ScriptedDialogs::showMessage(const QString &title, const QString &text, MessageIcon icon,
+                                  std::function<void()> closed)
 {
     record({QStringLiteral("message"), title, text, icon, {}});
+    m_open.append(closed ? std::move(closed) : [] {});
+    if (!holdMessages)
+        QTimer::singleShot(0, this, &ScriptedDialogs::answerMessages);
+}
+
+void ScriptedDialogs::answerMessages()
+{
+    for (const std::function<void()> &closed : std::exchange(m_open, {}))
+        closed();
 }
 
 bool ScriptedDialogs::askYesNo(const QString &title, const QString &text)

@@ -2,6 +2,8 @@
 
 #include "core/Dialogs.h"
 
+#include <QObject>
+
 #include <QList>
 #include <QQueue>
 #include <functional>
@@ -9,8 +11,12 @@
 namespace tidewick::test {
 
 // Dialogs answered from a script. Every dialog shown is recorded; a dialog
-// whose answer was not scripted gets the "cancel" answer.
-class ScriptedDialogs final : public Dialogs {
+// whose answer was not scripted gets the "cancel" answer. A message box is
+// answered on the next turn of the event loop, or, while messages are held,
+// when the test answers it.
+class ScriptedDialogs final : public QObject, public Dialogs {
+    Q_OBJECT
+
 public:
     struct Shown {
         QString kind; // "message", "yesno", "text", "open", "save"
@@ -20,7 +26,11 @@ public:
         QStringList filters;
     };
 
-    void showMessage(const QString &title, const QString &text, MessageIcon icon) override;
+    void showMessage(const QString &title, const QString &text, MessageIcon icon,
+                     std::function<void()> closed = {}) override;
+    // Answers the message boxes still open.
+    void answerMessages();
+    bool holdMessages = false;
     bool askYesNo(const QString &title, const QString &text) override;
     QString askText(const QString &title, const QString &prompt) override;
     QStringList chooseFilesToOpen(const QString &title, const QStringList &filters) override;
@@ -30,7 +40,7 @@ public:
     QQueue<QString> textAnswers;
     QQueue<QStringList> openAnswers;
     QQueue<QString> saveAnswers;
-    // Runs while a message box is "open" (the window pumps events then).
+    // Runs when a dialog is shown.
     std::function<void(const Shown &)> onShow;
 
     QList<Shown> shown;
@@ -42,6 +52,8 @@ public:
 
 private:
     void record(Shown shown);
+
+    QList<std::function<void()>> m_open;
 };
 
 } // namespace tidewick::test

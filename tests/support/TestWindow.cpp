@@ -1,6 +1,12 @@
 #include "TestWindow.h"
 
 #include <QDir>
+#include <QEventLoop>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <memory>
 
 namespace tidewick::test {
 
@@ -57,9 +63,33 @@ MainWindow &TestWindow::create(bool load)
 {
     services.runner = runner.get();
     m_form = std::make_unique<MainWindow>(services);
-    if (load)
+    if (load) {
+        QSignalSpy loaded(m_form.get(), &MainWindow::loaded);
         m_form->startUp();
+        if (loaded.isEmpty() && !loaded.wait(30000))
+            qWarning("the window did not finish loading");
+    }
     return *m_form;
+}
+
+// Waits in an event loop of its own rather than with QTest's polling, which
+// sleeps between looks: a run takes hundreds of turns of the loop.
+bool TestWindow::fetch(FetchRun::Kind kind, int ms)
+{
+    QEventLoop loop;
+    const auto ended = std::make_shared<QPointer<QEventLoop>>(&loop);
+    m_form->fetchNews(kind, [ended] {
+        if (*ended)
+            (*ended)->quit();
+        ended->clear();
+    });
+    if (*ended) {
+        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    const bool done = !*ended;
+    ended->clear();
+    return done;
 }
 
 } // namespace tidewick::test

@@ -25,9 +25,13 @@ public:
     // Replaces the real helper runner by a fake one (before create()).
     FakeRunner &useFakeRunner();
 
-    // Builds the window; `load` runs the start-up sequence too.
+    // Builds the window; `load` runs the start-up sequence too, and waits
+    // for its end (after a start-up fetch).
     MainWindow &create(bool load = true);
     MainWindow &form() { return *m_form; }
+    // A fetch run of the window's lists, waited for; false when it did not
+    // end within `ms`.
+    bool fetch(FetchRun::Kind kind, int ms = 30000);
 
     QString root() const { return m_root.path(); }
     QString configFolder() const { return m_root.filePath(QStringLiteral("config")); }

@@ -1,0 +1,125 @@
+#include "fetch/QueryWalk.h"
+
+#include "core/Dialogs.h"
+#include "core/KeywordLimits.h"
+#include "core/ReportList.h"
+#include "core/ValueConversion.h"
+#include "fetch/NewsHost.h"
+#include "fetch/RequestTarget.h"
+
+#include <utility>
+
+namespace tidewick {
+
+namespace {
+const QString kModule = QStringLiteral("IntervalSave");
+const QString kTitle = QStringLiteral("Tidewick");
+
+QString trimmedText(const ReportList &list, int row)
+{
+    return trimBlanks(list.text(row));
+}
+
+// A keyword named in a message: long ones are cut short.
+QString shortened(const QString &keyword)
+{
+    constexpr qsizetype kShown = 40;
+    return keyword.size() <= kShown ? keyword : keyword.left(kShown) + QChar(0x2026);
+}
+} // namespace
+
+QList<NewsQuery> QueryWalk::walk(const ReportList &countries, const ReportList &keywords,
+                                 const ReportList &categories)
+{
+    Trap trap(m_reporter, kModule, QStringLiteral("FetchNewsNow"));
+    m_keywords = &keywords;
+    m_categories = &categories;
+    m_queries.clear();
+    m_toldTooLong.clear();
+    int count = 0;
+    trap(118, [&] { count = countries.count(); });
+    bool anyTicked = false;
+    for (int row = 0; row < count; ++row) {
+        trap(120, [&] {
+            if (countries.rows().isChecked(row)) {
+                anyTicked = true;
+                if (countryCanBeSent())
+                    walkKeywords(trimmedText(countries, row) + QLatin1Char('.'));
+            }
+        });
+    }
+    if (!anyTicked)
+        trap(122, [&] { walkKeywords(QString()); });
+    return std::exchange(m_queries, {});
+}
+
+void QueryWalk::walkKeywords(const QString &country)
+{
+    Trap trap(m_reporter, kModule, QStringLiteral("FetchKeys"));
+    int count = 0;
+    trap(100, [&] { count = m_keywords->count(); });
+    for (int row = 0; row < count; ++row) {
+        trap(102, [&] {
+            const QString keyword = trimmedText(*m_keywords, row);
+            if (keywordCanBeSent(keyword))
+                walkCategories(keywordInPath(keyword), country);
+        });
+    }
+    if (count == 0)
+        trap(104, [&] { walkCategories(QString(), country); });
+}
+
+void QueryWalk::walkCategories(const QString &keyword, const QString &country)
+{
+    Trap trap(m_reporter, kModule, QStringLiteral("FetchCats"));
+    int count = 0;
+    trap(100, [&] { count = m_categories->count(); });
+    bool anyTicked = false;
+    for (int row = 0; row < count; ++row) {
+        trap(102, [&] {
+            if (m_categories->rows().isChecked(row)) {
+                anyTicked = true;
+                m_queries.append({country, keyword, trimmedText(*m_categories, row)});
+            }
+        });
+    }
+    if (!anyTicked)
+        trap(104, [&] { m_queries.append({country, keyword, QString()}); });
+}
+
+// A keyword too long for one program argument cannot be sent; it is skipped
+// uncounted and named once a walk.
+bool QueryWalk::keywordCanBeSent(const QString &keyword)
+{
+    if (keywordFitsInQuery(keyword))
+        return true;
+    if (!m_toldTooLong.contains(keyword)) {
+        m_toldTooLong.insert(keyword);
+        m_services.dialogs->showMessage(kTitle,
+                                        QStringLiteral("The keyword \"%1\" is longer than %2 characters and cannot "
+                                                       "be sent to the news service. It was skipped.")
+                                            .arg(shortened(keyword), QString::number(kLongestKeyword)),
+                                        MessageIcon::None);
+    }
+    return false;
+}
+
+// A country goes in front of the host's name ("us.news.example"); in front
+// of an address it makes a name that nothing answers to.
+bool QueryWalk::countryCanBeSent()
+{
+    if (!newsHostIsAddress(m_services.newsHost))
+        return true;
+    if (!std::exchange(m_toldCountryHost, true)) {
+        m_services.dialogs->showMessage(kTitle,
+                                        QStringLiteral("The news service is given by its address (%1), and a country "
+                                                       "cannot be put in front of an address: the ticked countries "
+                                                       "are not queried. Give the service by its host name, or "
+                                                       "untick the countries.")
+                                            .arg(m_services.newsHost),
+                                        MessageIcon::None);
+    }
+    return false;
+}
+
+} // namespace tidewick
