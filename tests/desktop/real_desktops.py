@@ -48,7 +48,7 @@ DESKTOPS = [
                 "waybar/config": '{"position": "bottom", "height": 26, "modules-right": ["tray"]}'},
          notifier=("mako", "makoctl list | grep -q summary", "makoctl dismiss", "makoctl invoke"),
          no_show="mako 1.7 hands over no activation token, and without one sway raises no window",
-         open="not proven yet: sway leaves the window on its other workspace"),
+         open="not proven yet: with no input device here the launcher never has the focus that a token needs"),
     dict(name="plasma-wayland", wm="kwin", tray="sni", files={"kwinrc": "[Compositing]\nEnabled=false\n"},
          session=["kwin_wayland --virtual --width 1280 --height 800 --no-lockscreen --socket wayland-1", "kded5",
                   "plasmashell --no-respawn"],
