@@ -17,6 +17,12 @@ const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
 const QString kDefaultAction = QStringLiteral("default");
 const QString kOpenAction = QStringLiteral("open");
 constexpr uint kExpired = 1;
+// The first GNOME Shell that hands a notification's sender an activation
+// token. Before it, a program cannot raise its own window from a click on
+// the notification (the window only asks for attention); a notification
+// without a "default" action is opened by the shell itself instead, which
+// raises the program's window.
+constexpr int kGnomeShellWithTokens = 46;
 
 QDBusMessage notificationCall(const QString &method)
 {
@@ -37,6 +43,7 @@ NotificationTrayBackend::NotificationTrayBackend(TrayBackend &iconTray, const QD
                   SLOT(onActionInvoked(uint, QString)));
     m_bus.connect(service, kPath, kInterface, QStringLiteral("ActivationToken"), this,
                   SLOT(onActivationToken(uint, QString)));
+    askServerInformation();
 }
 
 NotificationTrayBackend::~NotificationTrayBackend()
@@ -79,7 +86,11 @@ void NotificationTrayBackend::showBalloon(const QString &title, const QString &t
         m_iconTray.showBalloon(title, text, timeoutMs, link);
         return;
     }
-    QStringList actions{kDefaultAction, QStringLiteral("Show")};
+    if (!m_serverKnown)
+        askServerInformation();
+    QStringList actions;
+    if (!m_shellOpensApp)
+        actions << kDefaultAction << QStringLiteral("Show");
     if (!link.isEmpty())
         actions << kOpenAction << QStringLiteral("Open");
     // A new balloon takes the place of one still on the screen, as in a tray:
@@ -108,6 +119,25 @@ void NotificationTrayBackend::showBalloon(const QString &title, const QString &t
         m_current = reply.value();
         if (m_closeWhenKnown)
             closeNotification(m_current);
+    });
+}
+
+void NotificationTrayBackend::askServerInformation()
+{
+    if (m_askingServer)
+        return;
+    m_askingServer = true;
+    const QDBusMessage call = notificationCall(QStringLiteral("GetServerInformation"));
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [=, this] {
+        watcher->deleteLater();
+        m_askingServer = false;
+        const QDBusPendingReply<QString, QString, QString, QString> reply = *watcher;
+        if (reply.isError())
+            return;
+        m_serverKnown = true;
+        m_shellOpensApp = reply.argumentAt<0>() == QLatin1String("gnome-shell")
+            && reply.argumentAt<2>().section(u'.', 0, 0).toInt() < kGnomeShellWithTokens;
     });
 }
 

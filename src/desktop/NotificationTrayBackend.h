@@ -17,6 +17,7 @@ namespace tidewick {
 //   closed, reason 2 (by the user) or 3 (by us)   -> BalloonHidden
 //   closed, any other reason                      -> BalloonHidden
 //   "default" action (a click on it, or "Show")  -> BalloonClicked
+//     (not offered by GNOME Shell before 46, which opens the program itself)
 //   "open" action ("Open", offered with a link)  -> BalloonLinkClicked
 // Only the latest notification reports: the end of an earlier one (taken
 // away after its time) must not cut the wait for the next one short. A
@@ -41,6 +42,9 @@ public:
 
     // The body as a server that reads markup shows it literally.
     static QString escapedBody(const QString &text);
+    // Whether notifications go without a "default" action, for the shell to
+    // open the program on a click (GNOME Shell before it passed tokens).
+    bool shellOpensApp() const { return m_shellOpensApp; }
 
 private slots:
     void onClosed(uint id, uint reason);
@@ -51,6 +55,7 @@ private:
     void trayEvent(TrayEvent event, const QString &activationToken) override { report(event, activationToken); }
     bool serviceAvailable() const;
     void closeNotification(uint id);
+    void askServerInformation();
 
     TrayBackend &m_iconTray;
     QDBusConnection m_bus;
@@ -58,6 +63,10 @@ private:
     bool m_notifying = false;
     uint m_current = 0;
     QString m_activationToken;
+    // What the server said of itself, asked once it is there.
+    bool m_askingServer = false;
+    bool m_serverKnown = false;
+    bool m_shellOpensApp = false;
     // A hide asked for before the server told the id.
     bool m_closeWhenKnown = false;
     // Counts Notify requests, so a late answer to an older one is not taken

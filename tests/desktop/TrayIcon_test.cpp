@@ -96,6 +96,17 @@ public slots:
         return uint(6 + notified.size());
     }
     void CloseNotification(uint id) { closed.append(id); }
+    QString GetServerInformation(QString &vendor, QString &version, QString &specVersion)
+    {
+        vendor = QStringLiteral("GNOME");
+        version = serverVersion;
+        specVersion = QStringLiteral("1.2");
+        return serverName;
+    }
+
+public:
+    QString serverName = QStringLiteral("fake");
+    QString serverVersion = QStringLiteral("1.0");
 
 private:
     QDBusConnection m_bus;
@@ -592,6 +603,15 @@ private slots:
         QTRY_COMPARE(log.events.size(), 4);
         QCOMPARE(log.events.mid(2), (QList<TrayEvent>{TrayEvent::BalloonLinkClicked, TrayEvent::BalloonHidden}));
         QTRY_COMPARE(server.closed, (QList<uint>{7, 8, 9}));
+
+        // GNOME Shell 43 hands no token: a click is left to the shell, which opens the program.
+        server.serverName = QStringLiteral("gnome-shell");
+        server.serverVersion = QStringLiteral("43.9");
+        NotificationTrayBackend gnome(iconTray, QDBusConnection::sessionBus());
+        QTRY_VERIFY(gnome.shellOpensApp());
+        gnome.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("fourth"), 5000, QUrl(QStringLiteral("http://a.b/4")));
+        QTRY_COMPARE(server.notified.size(), 4);
+        QCOMPARE(server.notified.last().at(5).toStringList(), QStringList({"open", "Open"}));
         backend.setListener(nullptr);
     }
 
