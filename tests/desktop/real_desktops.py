@@ -62,13 +62,16 @@ DESKTOPS = [
                   "plasmashell --no-respawn"],
          env=dict(KDE, QT_QPA_PLATFORM="wayland", KWIN_WAYLAND_NO_PERMISSION_CHECKS="1"),
          notifier=("Plasma", None, None, None)),
-    dict(name="gnome", system_bus=True, wm="gnome", tray=None, env={"XDG_CURRENT_DESKTOP": "GNOME"},
+    GNOME := dict(name="gnome", system_bus=True, wm="gnome", tray=None, env={"XDG_CURRENT_DESKTOP": "GNOME"},
          session=["gnome-shell --headless --wayland --no-x11 --virtual-monitor 1280x800 --unsafe-mode"],
          # Out of the overview, where a session starts, and past the shell's own banner (no screen lock here).
          ready=EVAL + "'Main.overview.hide(); Main.messageTray._notificationQueue.concat(%s).forEach(n => n && "
                       "n.destroy())'" % BANNER,
          notifier=("gnome-shell", EVAL + "'%s?.source.title == \"Tidewick\"' | grep -q \"'true'\"" % BANNER,
                    EVAL + "'%s.destroy(2)'" % BANNER, EVAL + "'%s'" % CLICK_BANNER)),
+    dict(GNOME, name="gnome-appindicator", tray="sni", env=dict(GNOME["env"], GSETTINGS_BACKEND="keyfile"),
+         files={"glib-2.0/settings/keyfile": "[org/gnome/shell]\n"
+                "enabled-extensions=['ubuntu-appindicators@ubuntu.com']\n"}),
 ]
 SHELL_WINDOW = "global.get_window_actors().map(a => a.meta_window).filter(w => w.get_wm_class() == '%s')" \
                % APP_ID
@@ -429,7 +432,7 @@ def main():
         matrix.append([row["name"]] + [results.get(name, ["FAIL"])[0] for name in CHECKS])
     shutil.rmtree(base, ignore_errors=True)
     for line in [["desktop"] + CHECKS] + matrix:
-        print("".join("%-16s" % cell for cell in line))
+        print("".join("%-19s " % cell for cell in line))
     print("%d passed, %d failed" % (sum(line.count("pass") for line in matrix), failed))
     return 1 if failed else 0
 
