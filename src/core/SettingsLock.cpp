@@ -1,45 +1,145 @@
 #include "core/SettingsLock.h"
 
-#include "core/AppError.h"
 #include "core/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSysInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tidewick {
 
 namespace {
-// Another copy holds the lock only while it reads and writes two values.
-constexpr int kLongestWaitMs = 5000;
+// A lock file holds a process number and two names; anything larger was not
+// made by a copy of the program and is not read.
+constexpr qint64 kLargestLockFile = 4096;
+// The holder before may remove the file between this copy's open and its
+// lock; the next look finds the new file.
+constexpr int kAttempts = 3;
 
-QString lockPath(const QString &settingsPath)
+QString kindOf(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return QStringLiteral("a folder");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("a named pipe");
+    if (S_ISLNK(mode))
+        return QStringLiteral("a symbolic link");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("a device");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("a socket");
+    return QStringLiteral("something other than a file");
+}
+
+bool sameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+} // namespace
+
+QString SettingsLock::lockPath(const QString &settingsPath)
 {
     // Not the settings file's name with ".lock": QSettings takes that one
     // itself for every write made while this lock is held.
     const QFileInfo file(settingsPath);
     return file.dir().filePath(file.completeBaseName() + QStringLiteral("-budget.lock"));
 }
-} // namespace
 
 SettingsLock::SettingsLock(const SettingsStore &settings)
-    : m_settingsPath(settings.filePath()), m_file(lockPath(m_settingsPath))
+    : m_settingsPath(settings.filePath()), m_path(lockPath(m_settingsPath))
 {
-    QDir().mkpath(QFileInfo(m_settingsPath).path());
-    if (m_file.tryLock(kLongestWaitMs)) {
-        m_stampBefore = QFileInfo(m_settingsPath).lastModified();
-        return;
-    }
-    const QString why = m_file.error() == QLockFile::LockFailedError
-        ? QStringLiteral("another copy of Tidewick holds it")
-        : QStringLiteral("it cannot be made");
-    throw AppError(QStringLiteral("Path/File access error: the request count in %1 cannot be locked (%2)")
-                       .arg(QDir::toNativeSeparators(m_settingsPath), why));
 }
 
 SettingsLock::~SettingsLock()
 {
+    unlock();
+}
+
+SettingsLock::Outcome SettingsLock::fail(const QString &why)
+{
+    m_problem = QStringLiteral("%1 is %2").arg(QDir::toNativeSeparators(m_path), why);
+    return Outcome::InTheWay;
+}
+
+// Looks at the path without following it, opens only a small regular file
+// (never waiting on a pipe or a device), and locks it without waiting.
+SettingsLock::Outcome SettingsLock::tryLock()
+{
+    if (m_fd >= 0)
+        return Outcome::Held;
+    QDir().mkpath(QFileInfo(m_path).path());
+    const QByteArray path = QFile::encodeName(m_path);
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        struct stat found {};
+        if (::lstat(path.constData(), &found) == 0) {
+            if (!S_ISREG(found.st_mode))
+                return fail(kindOf(found.st_mode) + QStringLiteral(", not a lock file"));
+            if (found.st_size > kLargestLockFile)
+                return fail(QStringLiteral("a file of %1 bytes, too large for a lock file").arg(found.st_size));
+        }
+        const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
+                              0600);
+        if (fd < 0)
+            return fail(QStringLiteral("not usable (%1)").arg(QString::fromLocal8Bit(std::strerror(errno))));
+        struct stat opened {};
+        if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_size > kLargestLockFile) {
+            ::close(fd);
+            return fail(QStringLiteral("not a lock file"));
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int error = errno;
+            ::close(fd);
+            if (error == EWOULDBLOCK)
+                return Outcome::Busy;
+            return fail(QStringLiteral("not lockable (%1)").arg(QString::fromLocal8Bit(std::strerror(error))));
+        }
+        struct stat now {};
+        if (::lstat(path.constData(), &now) != 0 || !sameFile(now, opened)) {
+            ::close(fd);
+            continue;
+        }
+        m_fd = fd;
+        writeHolder();
+        m_stampBefore = QFileInfo(m_settingsPath).lastModified();
+        return Outcome::Held;
+    }
+    return Outcome::Busy;
+}
+
+// The holder's process number and names, laid out as QLockFile lays them:
+// an earlier version of the program, which locks with QLockFile, then sees
+// a live holder and waits its turn.
+void SettingsLock::writeHolder()
+{
+    const QByteArray holder = QByteArray::number(qint64(::getpid())) + "\nTidewick\n"
+        + QSysInfo::machineHostName().toUtf8() + '\n';
+    if (::ftruncate(m_fd, 0) == 0 && ::pwrite(m_fd, holder.constData(), size_t(holder.size()), 0) < 0)
+        qWarning("Tidewick: the budget lock's holder could not be written down.");
+}
+
+// The file goes with the lock (an earlier version takes a lock file that is
+// there as held); a copy that opened it meanwhile finds it gone and looks
+// again.
+void SettingsLock::unlock()
+{
+    if (m_fd < 0)
+        return;
     stampLaterThanBefore();
+    const QByteArray path = QFile::encodeName(m_path);
+    struct stat held {};
+    struct stat named {};
+    if (::fstat(m_fd, &held) == 0 && ::lstat(path.constData(), &named) == 0 && sameFile(held, named))
+        ::unlink(path.constData());
+    ::close(m_fd);
+    m_fd = -1;
 }
 
 // QSettings keeps what it read for as long as the file's size and time stay

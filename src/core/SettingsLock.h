@@ -1,30 +1,47 @@
 #pragma once
 
 #include <QDateTime>
-#include <QLockFile>
+#include <QString>
 
 namespace tidewick {
 
 class SettingsStore;
 
 // Holds every other copy of the program off a read-and-write of shared
-// settings (the request budget) until it ends. The lock is a file beside the
-// settings file, so copies that know nothing of each other otherwise (one
-// started without a session bus, two sessions of one user) still take turns.
+// settings (the request budget) while it is held. The lock is a small file
+// beside the settings file, locked with flock(), so copies that know nothing
+// of each other otherwise (one started without a session bus, two sessions
+// of one user) still take turns, and a copy that dies lets go at once.
+//
+// Nothing here waits: tryLock() looks once. Whatever else stands at the
+// lock's path (a folder, a pipe, a link, a device, a large file) is neither
+// followed, opened for long nor read: it is named as the problem.
 class SettingsLock {
 public:
-    // Throws AppError when the lock cannot be had within a few seconds.
+    enum class Outcome { Held, Busy, InTheWay };
+
     explicit SettingsLock(const SettingsStore &settings);
     ~SettingsLock();
     SettingsLock(const SettingsLock &) = delete;
     SettingsLock &operator=(const SettingsLock &) = delete;
 
+    Outcome tryLock();
+    // Why the lock cannot be had, worded for the user (after InTheWay).
+    QString problem() const { return m_problem; }
+
+    static QString lockPath(const QString &settingsPath);
+
 private:
+    Outcome fail(const QString &why);
+    void writeHolder();
     void stampLaterThanBefore();
+    void unlock();
 
     QString m_settingsPath;
+    QString m_path;
+    QString m_problem;
     QDateTime m_stampBefore;
-    QLockFile m_file;
+    int m_fd = -1;
 };
 
 } // namespace tidewick

@@ -46,6 +46,14 @@ void SettingsStore::checkFile()
                        .arg(QDir::toNativeSeparators(m_filePath)));
 }
 
+void SettingsStore::requireStorable() const
+{
+    if (!fileIsUsable())
+        throw AppError(QStringLiteral("Path/File access error: %1 is not a regular file, so the request count "
+                                      "cannot be stored. Nothing is queried until it can be.")
+                           .arg(QDir::toNativeSeparators(m_filePath)));
+}
+
 QString SettingsStore::read(const QString &key, const QString &defaultValue) const
 {
     if (!fileIsUsable())

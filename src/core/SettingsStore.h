@@ -34,6 +34,9 @@ public:
     // Throws AppError, the first time only, when the path holds something
     // that is not a regular file.
     void checkFile();
+    // Throws AppError, every time, while nothing can be stored at the path
+    // (it holds something that is not a regular file).
+    void requireStorable() const;
 
     static QString userConfigFolder();
 
@@ -55,6 +58,9 @@ inline const QString WindowsStartup = QStringLiteral("Windows Startup");
 inline const QString Minimized = QStringLiteral("Minimized");
 inline const QString DailyRecs = QStringLiteral("DailyRecs");
 inline const QString StartDate = QStringLiteral("StartDate");
+// The same moment as a UTC time (ISO 8601, "Z"): copies in other time zones,
+// which read "StartDate" as their own local time, agree on this one.
+inline const QString StartDateUtc = QStringLiteral("StartDateUTC");
 // Where the next run goes on in the walk over the combinations to query.
 inline const QString NextQuery = QStringLiteral("NextQuery");
 } // namespace SettingKeys

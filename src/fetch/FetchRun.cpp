@@ -12,6 +12,7 @@
 #include "fetch/RequestTarget.h"
 #include "keywords/TextFileReader.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 #include <limits>
@@ -48,15 +49,16 @@ ParsedListing parseServiceAnswer(const QStringList &lines)
     return listing;
 }
 
-// What the settings say without a word about it: a count or position
-// another copy wrote badly is put right by the next write.
-qint16 storedRequestCount(const SettingsStore &settings)
+// Another copy holds the budget lock only while it reads and writes a few
+// values; one stopped inside it must not hold this run for long.
+constexpr qint64 kLockPollMs = 100;
+constexpr qint64 kLongestLockWaitMs = 10000;
+
+// What names the stored window: a window another copy opened has another.
+QString windowStamp(const SettingsStore &settings)
 {
-    try {
-        return budget::requestsMade(toInt16(settings.read(SettingKeys::DailyRecs, QStringLiteral("0"))));
-    } catch (const AppError &) {
-        return 0;
-    }
+    return settings.read(SettingKeys::StartDateUtc, QString()) + QLatin1Char('|')
+        + settings.read(SettingKeys::StartDate, QString());
 }
 
 qsizetype storedPosition(const SettingsStore &settings)
@@ -82,16 +84,12 @@ bool FetchRun::start(Kind kind, const QList<NewsQuery> &queries, std::optional<q
         return false;
     m_running = true;
     m_cancelled = false;
+    m_budgetUnusable = false;
     m_testRun = kind == Kind::Test;
     m_queries = queries;
+    m_intervalSeconds = intervalSeconds;
     m_done = 0;
-
-    Trap trap(m_reporter, kModule, QStringLiteral("FetchNewsNow"));
-    QDateTime windowStart = fromDayNumber(0);
-    openBudgetWindow(trap, windowStart);
-    shareTheBudget(trap, windowStart, intervalSeconds);
-    m_first = m_queries.isEmpty() ? 0 : storedPosition(*m_services.settings) % m_queries.size();
-    proceed(&FetchRun::nextQuery);
+    withBudgetLock(&FetchRun::openBudgetWindow, 100, QStringLiteral("FetchNewsNow"));
     return true;
 }
 
@@ -111,49 +109,114 @@ void FetchRun::proceed(Step step)
     });
 }
 
-// Reads the budget of the window and opens a new window when the last one
-// has ended, all under the lock, so that copies starting runs together open
-// one window between them, not one each.
-void FetchRun::openBudgetWindow(Trap &trap, QDateTime &windowStart)
+void FetchRun::withBudgetLock(LockedStep step, int line, const QString &procedure)
 {
-    ProgramState &globals = *m_services.globals;
-    SettingsStore &settings = *m_services.settings;
-    Clock &clock = *m_services.clock;
-    const ErrorReporter::Deferral reportsAfterTheLock(m_reporter);
-    std::optional<SettingsLock> lock;
-    trap(100, [&] {
-        lock.emplace(settings);
-        globals.dailyRecs = budget::requestsMade(toInt16(settings.read(SettingKeys::DailyRecs, QStringLiteral("0"))));
-    });
-    trap(102, [&] {
-        windowStart = fromDayNumber(parseDayNumber(settings.read(SettingKeys::StartDate, QStringLiteral("0"))));
-    });
-
-    bool newWindow = false;
-    trap(104, [&] { newWindow = budget::windowHasEnded(windowStart, clock.now()); });
-    if (newWindow) {
-        trap(106, [&] {
-            windowStart = clock.now();
-            settings.write(SettingKeys::StartDate, dayNumberText(toDayNumber(windowStart)));
-        });
-        trap(108, [&] {
-            globals.dailyRecs = 0;
-            settings.write(SettingKeys::DailyRecs, QStringLiteral("0"));
-        });
-    }
-    m_windowStamp = settings.read(SettingKeys::StartDate, QString());
+    m_lockedStep = step;
+    m_lockLine = line;
+    m_lockProcedure = procedure;
+    m_lockWaitSinceMs = m_services.clock->monotonicMs();
+    tryBudgetLock();
 }
 
-void FetchRun::shareTheBudget(Trap &trap, const QDateTime &windowStart, std::optional<qint32> intervalSeconds)
+// Looks for the lock now and then, without waiting in between. A lock that
+// something else stands in the way of, or that another copy does not let go,
+// ends the run before anything is counted: one report a run, no query
+// skipped (the next run begins with the query this one could not count).
+void FetchRun::tryBudgetLock()
+{
+    if (m_stopped)
+        return;
+    Step next = nullptr;
+    {
+        // Reports made under the lock are shown once it is let go.
+        const ErrorReporter::Deferral reportsAfterTheLock(m_reporter);
+        SettingsLock lock(*m_services.settings);
+        const SettingsLock::Outcome outcome = lock.tryLock();
+        const qint64 waited = m_services.clock->monotonicMs() - m_lockWaitSinceMs;
+        if (outcome == SettingsLock::Outcome::Held) {
+            next = (this->*std::exchange(m_lockedStep, nullptr))();
+        } else if (outcome == SettingsLock::Outcome::Busy && waited < kLongestLockWaitMs) {
+            m_services.clock->callAfter(kLockPollMs, this, [this] { tryBudgetLock(); });
+            return;
+        } else {
+            m_lockedStep = nullptr;
+            const QString why = outcome == SettingsLock::Outcome::Busy
+                ? QStringLiteral("another copy of Tidewick has held it for %1 seconds").arg(waited / 1000)
+                : lock.problem();
+            Trap trap(m_reporter, kModule, m_lockProcedure);
+            trap(m_lockLine, [&] {
+                throw AppError(QStringLiteral("Path/File access error: the request count in %1 cannot be locked: "
+                                              "%2. This fetch stops here; the next one goes on from this query.")
+                                   .arg(QDir::toNativeSeparators(m_services.settings->filePath()), why));
+            });
+            next = &FetchRun::end;
+        }
+    }
+    proceed(next);
+}
+
+// Under the lock: reads the budget of the window and opens a new window when
+// the last one has ended, so that copies starting runs together open one
+// window between them, not one each. Values that cannot be read never give
+// a window more than its budget: an unreadable count is spent until a new
+// window starts, and an unreadable start ends no window before the last one
+// read would have ended (with none read, the window counts as spent).
+FetchRun::Step FetchRun::openBudgetWindow()
+{
+    Trap trap(m_reporter, kModule, QStringLiteral("FetchNewsNow"));
+    SettingsStore &settings = *m_services.settings;
+    const QDateTime now = m_services.clock->now();
+    // Where the count cannot be stored, every run would find a fresh window.
+    if (!trap(100, [&] { settings.requireStorable(); })) {
+        m_budgetUnusable = true;
+        return &FetchRun::end;
+    }
+    std::optional<qint16> count;
+    trap(100, [&] { count = budget::readRequestCount(settings); });
+    std::optional<QDateTime> start;
+    trap(102, [&] { start = budget::readWindowStart(settings, now); });
+    if (start)
+        m_lastReadStart = start;
+
+    budget::WindowChange change = budget::WindowChange::Keep;
+    trap(104, [&] { change = budget::windowChange(start, m_lastReadStart, now); });
+    if (change != budget::WindowChange::Keep) {
+        const qint16 fresh = change == budget::WindowChange::OpenNew ? qint16(0) : budget::kSpentMark;
+        if (!trap(106, [&] { budget::writeWindow(settings, now, fresh); })) {
+            m_budgetUnusable = true;
+            return &FetchRun::end;
+        }
+        count = fresh;
+        m_lastReadStart = now;
+    } else if (!count || !start) {
+        // Put right, so that every copy reads the same window and the
+        // report does not come again.
+        count = count.value_or(budget::kSpentMark);
+        trap(108, [&] { budget::writeWindow(settings, *m_lastReadStart, *count); });
+    }
+    m_services.globals->dailyRecs = *count;
+    m_windowStamp = windowStamp(settings);
+    return &FetchRun::beginQueries;
+}
+
+void FetchRun::beginQueries()
+{
+    Trap trap(m_reporter, kModule, QStringLiteral("FetchNewsNow"));
+    shareTheBudget(trap, m_lastReadStart.value_or(m_services.clock->now()));
+    m_first = m_queries.isEmpty() ? 0 : storedPosition(*m_services.settings) % m_queries.size();
+    nextQuery();
+}
+
+void FetchRun::shareTheBudget(Trap &trap, const QDateTime &windowStart)
 {
     ProgramState &globals = *m_services.globals;
     if (m_testRun) {
         trap(110, [&] { globals.runQuota = budget::kTestRunQuota; });
     } else {
         trap(112, [&] {
-            if (!intervalSeconds)
+            if (!m_intervalSeconds)
                 throw AppError::invalidArgument();
-            globals.fetchIntervalSeconds = *intervalSeconds;
+            globals.fetchIntervalSeconds = *m_intervalSeconds;
             const QDateTime windowEnd = windowStart.addSecs(qint64(budget::kWindowHours) * 3600);
             const qint64 secondsLeft = std::abs(m_services.clock->now().secsTo(windowEnd));
             globals.runQuota = budget::runQuota(globals.dailyRecs, secondsLeft, globals.fetchIntervalSeconds);
@@ -178,52 +241,68 @@ void FetchRun::writeDailyRecs()
     m_services.settings->write(SettingKeys::DailyRecs, QString::number(m_services.globals->dailyRecs));
 }
 
-// Decides and counts one request under the lock: the count another copy
-// stored meanwhile is the one that counts. False, with nothing counted, when
-// the window's budget is used up.
+// Decides and counts one request (under the lock): the count another copy
+// stored meanwhile is the one that counts, and one that cannot be read is
+// spent. False, with nothing counted, when the window's budget is used up.
 bool FetchRun::countRequest()
 {
     ProgramState &globals = *m_services.globals;
     SettingsStore &settings = *m_services.settings;
-    const SettingsLock lock(settings);
+    settings.requireStorable();
     // A window another copy opened since this run began has a count of its
     // own; within the same window the higher count holds.
-    const QString stamp = settings.read(SettingKeys::StartDate, QString());
-    const qint16 stored = storedRequestCount(settings);
+    const QString stamp = windowStamp(settings);
+    qint16 stored = budget::kSpentMark;
+    try {
+        stored = budget::readRequestCount(settings);
+    } catch (const AppError &) {
+    }
     globals.dailyRecs = stamp == m_windowStamp ? std::max(globals.dailyRecs, stored) : stored;
     m_windowStamp = stamp;
     if (globals.dailyRecs > budget::kRequestsPerWindow)
         return false;
-    if (globals.dailyRecs == std::numeric_limits<qint16>::max())
-        throw AppError::overflow();
     ++globals.dailyRecs;
     settings.write({{SettingKeys::DailyRecs, QString::number(globals.dailyRecs)},
-                    {SettingKeys::NextQuery, QString::number((m_first + m_done) % m_queries.size())}});
+                    {SettingKeys::NextQuery, QString::number((m_first + m_done + 1) % m_queries.size())}});
     return true;
 }
 
-// One query: the gate, the count, then curl.
+// One query: the gate, the count (once the lock is had), then curl.
 void FetchRun::nextQuery()
 {
-    if (halted() || m_done >= m_queries.size())
+    if (halted() || m_budgetUnusable || m_done >= m_queries.size())
+        return end();
+    Trap trap(m_reporter, kModule, QStringLiteral("AddNews"));
+    bool open = false;
+    trap(100, [&] { open = gateIsOpen(); });
+    if (!open)
+        return end();
+    trap(102, [&] { deleteFileSafe(m_services.globals->messagePath); });
+    withBudgetLock(&FetchRun::countQuery, 104, QStringLiteral("AddNews"));
+}
+
+// Every request counts, whatever comes of it, and is stored before it goes
+// out: a program killed during the query has still spent it. A count that
+// cannot be stored ends the run.
+FetchRun::Step FetchRun::countQuery()
+{
+    if (halted())
+        return &FetchRun::end;
+    Trap trap(m_reporter, kModule, QStringLiteral("AddNews"));
+    bool counted = false;
+    if (!trap(104, [&] { counted = countRequest(); }) || !counted)
+        return &FetchRun::end;
+    return &FetchRun::sendQuery;
+}
+
+void FetchRun::sendQuery()
+{
+    if (halted())
         return end();
     const NewsQuery query = m_queries.at((m_first + m_done) % m_queries.size());
     ++m_done;
     Trap trap(m_reporter, kModule, QStringLiteral("AddNews"));
     ProgramState &globals = *m_services.globals;
-
-    bool open = false;
-    trap(100, [&] { open = gateIsOpen(); });
-    if (!open)
-        return end();
-    trap(102, [&] { deleteFileSafe(globals.messagePath); });
-    // Every request counts, whatever comes of it, and is stored before it
-    // goes out: a program killed during the query has still spent it.
-    bool counted = false;
-    if (!trap(104, [&] { counted = countRequest(); }))
-        return proceed(&FetchRun::nextQuery);
-    if (!counted)
-        return end();
     trap(106, [&] { ++globals.runQueries; });
     m_afterHelper = &FetchRun::afterCurl;
     const bool started = trap(108, [&] {

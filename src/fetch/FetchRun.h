@@ -25,7 +25,8 @@ namespace tidewick {
 // for all of them still reaches every one in turn. The request budget lives
 // in the settings file that every copy shares: each request is decided and
 // counted under a lock there, so copies that do not see each other still keep
-// within it together.
+// within it together. The lock is waited for on events too; a run that
+// cannot have it stops with one report, before the query it was to count.
 class FetchRun : public QObject {
     Q_OBJECT
 
@@ -54,17 +55,27 @@ signals:
 
 private:
     using Step = void (FetchRun::*)();
+    // A step taken with the budget lock held; it gives the step that follows
+    // once the lock is let go.
+    using LockedStep = Step (FetchRun::*)();
 
     bool halted() const { return m_stopped || m_cancelled; }
     void proceed(Step step);
-    void openBudgetWindow(Trap &trap, QDateTime &windowStart);
-    void shareTheBudget(Trap &trap, const QDateTime &windowStart, std::optional<qint32> intervalSeconds);
+    // Runs `step` with the budget lock held, once it can be had; reports
+    // under `line` of `procedure` and ends the run when it cannot.
+    void withBudgetLock(LockedStep step, int line, const QString &procedure);
+    void tryBudgetLock();
+    Step openBudgetWindow();
+    void beginQueries();
+    void shareTheBudget(Trap &trap, const QDateTime &windowStart);
     bool gateIsOpen() const;
     bool countRequest();
     void writeDailyRecs();
 
     // The steps of one query, each under the numbers of its statements.
     void nextQuery();
+    Step countQuery();
+    void sendQuery();
     void afterCurl();
     void afterCleaner();
     void nextArticle();
@@ -84,8 +95,20 @@ private:
     QList<NewsQuery> m_queries;
     qsizetype m_first = 0; // where this run began in the list
     qsizetype m_done = 0;  // queries taken so far
-    // The stored start of the window the counts belong to.
+    std::optional<qint32> m_intervalSeconds;
+    // The stored start of the window the counts belong to, as stored, and
+    // the last start read from it: a start damaged later ends no window
+    // before this one would have ended.
     QString m_windowStamp;
+    std::optional<QDateTime> m_lastReadStart;
+    // Nothing more is counted in this run (the count cannot be stored).
+    bool m_budgetUnusable = false;
+    // The step waiting for the budget lock, since when, and where a failure
+    // is reported.
+    LockedStep m_lockedStep = nullptr;
+    qint64 m_lockWaitSinceMs = 0;
+    int m_lockLine = 0;
+    QString m_lockProcedure;
     ParsedListing m_listing;
     qsizetype m_article = 0;
     // The step that follows when the helper running now has ended.

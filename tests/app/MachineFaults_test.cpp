@@ -238,15 +238,19 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("kind");
-        for (const char *file : {"Tidewick.ini", "Tidewick-watch-list.json"}) {
-            for (const char *kind : {"pipe", "folder", "device"})
+        for (const char *file : {"Tidewick.ini", "Tidewick-watch-list.json", "Tidewick-budget.lock"}) {
+            for (const char *kind : {"pipe", "link to a pipe", "folder", "device"})
                 QTest::addRow("%s, %s", file, kind) << file << kind;
         }
+        QTest::addRow("Tidewick-budget.lock, 1 GB without a line end") << "Tidewick-budget.lock" << "large";
     }
-    // A named pipe where the settings file or the watch list should be would
-    // hold the start for ever once opened, and a link to a device must not
-    // become a file. Either, like a folder there, is said once; the program
-    // starts with the defaults, and later changes leave it alone.
+    // A named pipe where the settings file, the watch list or the budget's
+    // lock should be would hold the start for ever once opened, a link to a
+    // device must not become a file, and a large file must not be read. Each,
+    // like a folder there, is said once (the settings file once at the start
+    // and once by the run, which then queries nothing: its count could not
+    // be stored); the program starts with the defaults, and later changes
+    // leave it alone.
     void pathNotARegularFile_isSaidOnceAndLeftAlone()
     {
         QFETCH(QString, file);
@@ -256,9 +260,15 @@ private slots:
         QVERIFY(QDir().mkpath(kind == QLatin1String("folder") ? path : QFileInfo(path).absolutePath()));
         const QByteArray node = QFile::encodeName(window.root() + QStringLiteral("/node"));
         std::optional<PipeWriterNowAndThen> writer;
-        if (kind == QLatin1String("pipe")) {
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-            writer.emplace(path);
+        if (kind.contains(QLatin1String("pipe"))) {
+            const bool linked = kind.startsWith(QLatin1String("link"));
+            const QString pipe = linked ? QFile::decodeName(node) : path;
+            QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+            QVERIFY(!linked || QFile::link(pipe, path));
+            writer.emplace(pipe);
+        } else if (kind == QLatin1String("large")) {
+            QFile large(path);
+            QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(qint64(1) << 30));
         } else if (kind == QLatin1String("device")) {
             if (::mknod(node.constData(), S_IFCHR | 0600, makedev(1, 3)) != 0)
                 QSKIP("device nodes cannot be made here");
@@ -271,13 +281,18 @@ private slots:
         QTRY_VERIFY(!form.isFetching());
 
         const QStringList said = window.dialogs.messageTexts();
-        QCOMPARE(said.size(), 1);
+        const bool settingsFile = file == QLatin1String("Tidewick.ini");
+        QCOMPARE(said.size(), settingsFile ? 2 : 1);
         QVERIFY2(said[0].contains(path), qPrintable(said[0]));
         QCOMPARE(form.keywordList->count(), 3);
-        QVERIFY(QFileInfo::exists(path) && !QFileInfo(path).isFile());
+        QVERIFY(QFileInfo::exists(path) && QFileInfo(path).isFile() == (kind == QLatin1String("large")));
+        if (file != QLatin1String("Tidewick-watch-list.json")) {
+            QVERIFY2(said.last().contains(QStringLiteral("FetchNewsNow at line 100\r")), qPrintable(said.last()));
+            QCOMPARE(window.settings.read(SettingKeys::DailyRecs, QStringLiteral("none")), QStringLiteral("none"));
+        }
         struct stat status {};
         QVERIFY(kind != QLatin1String("device") || (::stat(node.constData(), &status) == 0 && S_ISCHR(status.st_mode)));
-        if (file == QLatin1String("Tidewick.ini")) {
+        if (settingsFile) {
             QVERIFY(said[0].contains(QStringLiteral("Form_Load at line 184\r")));
             QCOMPARE(window.settings.read(SettingKeys::OftenIndex, QStringLiteral("2")), QStringLiteral("2"));
             QVERIFY(!window.settings.readFromGroup(QStringLiteral("Service"), QStringLiteral("NewsHost")));
