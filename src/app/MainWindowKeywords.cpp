@@ -19,6 +19,21 @@ const QStringList kSampleKeywords = {QStringLiteral("Tesla"), QStringLiteral("Pe
 // "All Files" shows every file: "*.*" would hide the names without a dot.
 const QStringList kListFileFilters = {QStringLiteral("Text Files (*.txt)"), QStringLiteral("All Files (*)")};
 
+// Why a typed keyword is not added, or nothing: one longer than a query can
+// carry could never be fetched, and one holding a line break or a
+// text-direction control would not be fetched as the list shows it.
+QString keywordRefusal(const QString &keyword)
+{
+    if (!keywordFitsInQuery(trimBlanks(keyword)))
+        return QStringLiteral("This keyword is %1 characters long. A keyword can be at most %2 characters long; it "
+                              "was not added.")
+            .arg(keyword.size())
+            .arg(kLongestKeyword);
+    if (const QString forbidden = keywordForbiddenCharacter(keyword); !forbidden.isEmpty())
+        return QStringLiteral("This keyword holds %1, which a keyword cannot hold; it was not added.").arg(forbidden);
+    return {};
+}
+
 } // namespace
 
 void MainWindow::connectKeywordHandlers()
@@ -43,16 +58,8 @@ void MainWindow::onAddKeywordClicked()
     trap(102, [&] { cancelled = keyword.isEmpty(); });
     if (cancelled)
         return;
-    // A keyword longer than a query can carry could never be fetched.
-    if (!keywordFitsInQuery(trimBlanks(keyword))) {
-        trap(106, [&] {
-            m_services.dialogs->showMessage(appTitle(),
-                                            QStringLiteral("This keyword is %1 characters long. A keyword can be at "
-                                                           "most %2 characters long; it was not added.")
-                                                .arg(keyword.size())
-                                                .arg(kLongestKeyword),
-                                            MessageIcon::None);
-        });
+    if (const QString refusal = keywordRefusal(keyword); !refusal.isEmpty()) {
+        trap(106, [&] { m_services.dialogs->showMessage(appTitle(), refusal, MessageIcon::None); });
         return;
     }
     trap(104, [&] { keywordList->rows().append(keyword); });

@@ -70,8 +70,8 @@ void MainWindow::restoreWatchList()
     if (leftOut > 0) {
         m_services.dialogs->showMessage(
             appTitle(),
-            QStringLiteral("%1 keyword(s) of the watch list %2 were left out: a keyword holds more than blanks and "
-                           "is at most %3 characters long.")
+            QStringLiteral("%1 keyword(s) of the watch list %2 were left out: a keyword holds more than blanks, "
+                           "no line break or text-direction control, and is at most %3 characters long.")
                 .arg(leftOut)
                 .arg(QDir::toNativeSeparators(file.path()))
                 .arg(kLongestKeyword),

@@ -5,21 +5,27 @@
 #include <QProcess>
 
 #include <csignal>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace tidewick {
 
 namespace {
 
+// A killed process ends at once; only one stuck in the kernel (a dead
+// network file system) takes longer, and is then left to end by itself.
+constexpr int kLongestReapMs = 10000;
+
 // Ends the program and everything it started, then reaps it (without running
-// the event loop: QProcess waits on the process itself).
+// the event loop: QProcess waits on the process itself), so that it is gone
+// when this returns.
 void stopGroup(QProcess &process)
 {
     const qint64 pid = process.processId();
     if (pid > 0)
         ::kill(-pid_t(pid), SIGKILL);
     process.kill();
-    process.waitForFinished(2000);
+    process.waitForFinished(kLongestReapMs);
 }
 
 bool endedWell(const QProcess &process)
@@ -58,8 +64,16 @@ void QProcessRunner::start(const QString &program, const QStringList &arguments,
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
-    // Its own process group, so that stopping it reaches its children too.
-    process.setChildProcessModifier([] { ::setpgid(0, 0); });
+    // Its own process group, so that stopping it reaches its children too;
+    // and it ends with this program, however that ends (a kill -9 too), not
+    // querying on for up to a minute with nobody to read the answer.
+    const pid_t parent = ::getpid();
+    process.setChildProcessModifier([parent] {
+        ::setpgid(0, 0);
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent)
+            ::_exit(127);
+    });
     // Queued: the end is told from the event loop, also when the start fails
     // within start() itself.
     QProcess *const started = &process;
@@ -77,6 +91,12 @@ void QProcessRunner::start(const QString &program, const QStringList &arguments,
         m_sizeWatch.start();
     if (timeLimit() > 0)
         m_deadline.start(timeLimit() * 1000);
+}
+
+// A program stopped (or ended) is not running, even before its end is told.
+bool QProcessRunner::isRunning() const
+{
+    return m_process && m_process->state() != QProcess::NotRunning;
 }
 
 void QProcessRunner::watchOutput()

@@ -57,7 +57,7 @@ public:
     QProcessRunner();
     ~QProcessRunner() override;
     void start(const QString &program, const QStringList &arguments, const OutputLimit &limit = {}) override;
-    bool isRunning() const override { return m_process != nullptr; }
+    bool isRunning() const override;
     void stopAll() override;
 
 private:

@@ -1,5 +1,7 @@
 #include "fetch/RequestTarget.h"
 
+#include <QUrl>
+
 namespace tidewick {
 
 QString requestTarget(const QString &countryPrefix, const QString &keyword, const QString &category,
@@ -21,11 +23,13 @@ QString requestTarget(const QString &countryPrefix, const QString &keyword, cons
     return target;
 }
 
+// Every character outside the unreserved set is percent-encoded as UTF-8,
+// so that the service reads the keyword as typed: a "," "&" or "/" in it
+// ("AT&T", "AC/DC") would otherwise end it or start another part of the
+// path. Blanks become "+".
 QString keywordInPath(const QString &keyword)
 {
-    QString path = keyword;
-    path.replace(u'%', QLatin1String("%25")).replace(u'+', QLatin1String("%2B")).replace(u' ', u'+');
-    return path;
+    return QString::fromLatin1(QUrl::toPercentEncoding(keyword, QByteArrayLiteral(" "))).replace(u' ', u'+');
 }
 
 } // namespace tidewick

@@ -18,9 +18,10 @@ namespace tidewick {
 QString requestTarget(const QString &countryPrefix, const QString &keyword, const QString &category,
                       const QString &host);
 
-// A keyword as the path carries it: each blank becomes "+", and "%" and "+"
-// themselves are percent-encoded, so that the service reads back the very
-// keyword typed ("C++" would otherwise arrive as "C").
+// A keyword as the path carries it: each blank becomes "+", and every other
+// character but letters, digits and "-._~" is percent-encoded (as UTF-8),
+// so that the service reads back the very keyword typed ("C++" would
+// otherwise arrive as "C", "AT&T" or "a,category=x" as something else).
 QString keywordInPath(const QString &keyword);
 
 } // namespace tidewick

@@ -99,7 +99,7 @@ QString setAside(const QString &path)
 bool canBeTyped(const QString &keyword)
 {
     const QString query = trimBlanks(keyword);
-    return !query.isEmpty() && keywordFitsInQuery(query);
+    return !query.isEmpty() && keywordFitsInQuery(query) && keywordForbiddenCharacter(keyword).isEmpty();
 }
 
 } // namespace

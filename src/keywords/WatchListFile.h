@@ -33,7 +33,8 @@ public:
     QString path() const { return m_path; }
 
     // The stored list; an empty one when there is no file yet. Keywords that
-    // could not have been typed (blank, longer than a query carries) are left
+    // could not have been typed (blank, longer than a query carries, holding a
+    // line break or a text-direction control) are left
     // out and counted in `leftOut`. Throws AppError, saying why and where the
     // file went, when it cannot be used; it is then moved to a name ending
     // in ".broken" where it can be, and left where it is otherwise.

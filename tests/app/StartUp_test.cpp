@@ -248,9 +248,10 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(WatchListFile(path).load().keywords.size(), 3);
 
-        test::writeFile(path, "{\"keywords\": [\"ok\", \"   \", \"\", \"" + QByteArray(kLongestKeyword + 1, 'x') + "\"]}");
-        QCOMPARE(rowsOf(window.create().keywordList), QStringList{QStringLiteral("ok")});
-        QVERIFY(window.dialogs.messageTexts().last().startsWith(QStringLiteral("3 keyword(s)")));
+        test::writeFile(path, "{\"keywords\": [\"ok\", \"   \", \"\", \"" + QByteArray(kLongestKeyword + 1, 'x')
+                                  + "\", \"two\\nlines\", \"\\u202Eevil\", \"a\\tb\", \"ok\"]}");
+        QCOMPARE(rowsOf(window.create().keywordList), QStringList({"ok", "a\tb", "ok"}));
+        QVERIFY(window.dialogs.messageTexts().last().startsWith(QStringLiteral("5 keyword(s)")));
     }
 
     // An unusable news service address is said at start-up and again on a

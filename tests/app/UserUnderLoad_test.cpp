@@ -129,6 +129,10 @@ private slots:
         QTest::newRow("question mark") << QStringLiteral("why?");
         QTest::newRow("percent") << QStringLiteral("100% %41");
         QTest::newRow("plus") << QStringLiteral("C++ a+b %2B");
+        QTest::newRow("ampersand") << QStringLiteral("Procter & Gamble AT&T");
+        QTest::newRow("slash") << QStringLiteral("AC/DC");
+        QTest::newRow("comma and a category") << QStringLiteral("a,category=sports");
+        QTest::newRow("query part") << QStringLiteral("x&y=z");
         QTest::newRow("dots climbing") << QStringLiteral("../up");
         QTest::newRow("dots alone") << QStringLiteral("..");
         QTest::newRow("leading dash") << QStringLiteral("-v");

@@ -138,10 +138,30 @@ PY
 [ -z "$(find "$XDG_CONFIG_HOME/Kestrow" -name '*.lock')" ] || fail "a settings lock file was left behind"
 echo "--- $mode: the settings file reads whole"
 
+# A copy killed outright during a query takes its helper with it: curl does
+# not query on for a minute with nobody to read the answer.
+if [ "$mode" = socket ]; then
+    mkdir -p "$work/killed-config/Kestrow" "$work/bin"
+    printf '[Tidewick]\nStartStopState=On\n' >"$work/killed-config/Kestrow/Tidewick.ini"
+    printf '#!/bin/sh\necho $$ >"%s"\nexec sleep 600\n' "$work/curl.pid" >"$work/bin/curl"
+    chmod +x "$work/bin/curl"
+    XDG_CONFIG_HOME=$work/killed-config PATH=$work/bin:$PATH "$binary" >"$work/killed.log" 2>&1 &
+    first=$!
+    wait_until 150 test -s "$work/curl.pid" || fail "the copy started no query"
+    kill -KILL "$first"
+    wait "$first" 2>/dev/null
+    first=''
+    helper=$(cat "$work/curl.pid")
+    helper_gone() { ! running "$helper"; }
+    wait_until 50 helper_gone || { kill -KILL "$helper"; fail "curl ran on after its program was killed"; }
+    echo "--- $mode: a copy killed during a query took its helper with it"
+fi
+
 # Copies that cannot see each other (each on a bus of its own, as one started
 # over ssh beside a desktop session) share the request budget through the
 # settings file: started together, each with the whole window's share and
-# more keywords than that, they make 51 requests between them, not 102.
+# more keywords than that, they make 51 requests between them, not 102, also
+# with their clocks in time zones 14 hours apart.
 if [ "$mode" = bus ]; then
     export XDG_CONFIG_HOME=$work/shared-config
     mkdir -p "$XDG_CONFIG_HOME/Kestrow"
@@ -153,7 +173,10 @@ if [ "$mode" = bus ]; then
     news=$!
     wait_until 100 test -s "$work/news.port" || fail "the news service did not start"
     for copy in 1 2; do
-        dbus-run-session -- bash -c 'echo $$ >"$0"; exec "$@"' "$work/copy$copy.pid" \
+        # Zones by rule, which need no time zone data: UTC and UTC+14.
+        zone=UTC0
+        [ "$copy" = 2 ] && zone=KIT-14
+        TZ=$zone dbus-run-session -- bash -c 'echo $$ >"$0"; exec "$@"' "$work/copy$copy.pid" \
             "$binary" --news-host "127.0.0.1:$(cat "$work/news.port")" >"$work/copy$copy.log" 2>&1 &
     done
     wait_until 600 grep -q '^DailyRecs=51$' "$XDG_CONFIG_HOME/Kestrow/Tidewick.ini" || fail "the budget was not spent"

@@ -97,21 +97,26 @@ private slots:
         QCOMPARE(form.resultsList->count(), 0);
     }
 
-    // A keyword longer than a query can carry is refused with a message; one
-    // of the longest length that fits is added.
-    void addOneKeyword_tooLongForAQuery_isRefusedSaying()
+    // A keyword longer than a query can carry, or holding a line break or a
+    // text-direction control, is refused with a message; one of the longest
+    // length that fits is added, and so is one with a TAB.
+    void addOneKeyword_thatCannotBeQueriedAsShown_isRefusedSaying()
     {
         TestWindow window;
         MainWindow &form = window.create();
         const QString longest(kLongestKeyword, u'k');
-        window.dialogs.textAnswers.append({longest + QLatin1Char('k'), longest});
-        form.addKeywordButton->click();
-        form.addKeywordButton->click();
-        QCOMPARE(rowsOf(form.keywordList), QStringList{longest});
+        window.dialogs.textAnswers.append({longest + QLatin1Char('k'), longest, QStringLiteral("two\nlines"),
+                                           QStringLiteral("\u202Eevil"), QStringLiteral("a\tb")});
+        for (int i = 0; i < 5; ++i)
+            form.addKeywordButton->click();
+        QCOMPARE(rowsOf(form.keywordList), QStringList({longest, QStringLiteral("a\tb")}));
         const QStringList messages = window.dialogs.messageTexts();
-        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.size(), 3);
         QVERIFY(messages[0].contains(QString::number(kLongestKeyword)));
-        QVERIFY(messages[0].contains(QStringLiteral("not added")));
+        QVERIFY(messages[1].contains(QStringLiteral("line break")));
+        QVERIFY(messages[2].contains(QStringLiteral("U+202E")));
+        for (const QString &message : messages)
+            QVERIFY(message.contains(QStringLiteral("not added")));
     }
 
     void sampleData_eachPressAppendsTheThreeAfterWhatIsThere()
