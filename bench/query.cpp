@@ -89,9 +89,7 @@ int main(int argc, char *argv[])
     window.startUp();
     const int queries = QString::fromLocal8Bit(argv[2]).toInt();
     for (int i = 0; i < queries; ++i) {
-        globals.testFetch = true;
-        globals.testArticleCount = 0;
-        globals.dailyRecs = 0;
+        window.news().budget().testArticleCount = 0;
         settings.write(tidewick::SettingKeys::DailyRecs, QStringLiteral("0"));
         bool done = false;
         window.fetchNews(tidewick::FetchRun::Kind::Test, [&done] { done = true; });

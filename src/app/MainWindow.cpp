@@ -11,6 +11,7 @@
 #include "resources/Icons.h"
 #include "schedule/Countdown.h"
 #include "schedule/CountdownTimer.h"
+#include "schedule/FetchScheduler.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -123,8 +124,8 @@ void MainWindow::createControls()
     startInTrayBox->setObjectName(QStringLiteral("startInTrayBox"));
     place(startInTrayBox, 4200, 300, 2580, 285);
 
-    countdownTimer = new CountdownTimer(this);
-    countdownTimer->setObjectName(QStringLiteral("countdownTimer"));
+    m_scheduler = std::make_unique<FetchScheduler>([this](FetchKind kind) { return startRun(kind); });
+    countdownTimer = &m_scheduler->timer();
     trayIcon = new TrayIcon(*m_services.tray, *m_services.clock, this);
     trayIcon->setObjectName(QStringLiteral("trayIcon"));
     trayIcon->setIcon(trayIconPicture());
@@ -164,7 +165,7 @@ void MainWindow::createControls()
     m_walk = std::make_unique<QueryWalk>(m_services, m_reporter);
     connect(m_news.get(), &FetchRun::articleFound, this,
             [this](const QString &article) { resultsList->rows().append(article); });
-    connect(m_news.get(), &FetchRun::finished, this, &MainWindow::onRunFinished);
+    connect(m_news.get(), &FetchRun::finished, m_scheduler.get(), &FetchScheduler::runEnded);
 
     connectKeywordHandlers();
     connectResultHandlers();

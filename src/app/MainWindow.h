@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ErrorReport.h"
+#include "core/FetchKind.h"
 #include "core/Services.h"
 #include "fetch/FetchRun.h"
 #include "fetch/QueryWalk.h"
@@ -20,6 +21,7 @@ class QTimer;
 namespace tidewick {
 
 class CountdownTimer;
+class FetchScheduler;
 class ReportList;
 class ResultsListActions;
 class TrayIcon;
@@ -71,11 +73,13 @@ public:
     // The caption of message boxes without a title of their own.
     QString appTitle() const { return m_appTitle; }
 
-    // The window's pointer, which doubles as its busy flag.
+    // The window's pointer; the busy one shows while the window is busy (a
+    // save, an import, a test fetch), when other work must wait.
     enum class Pointer { Default, Custom, Busy };
     Pointer mousePointer() const { return m_pointer; }
     void setMousePointer(Pointer pointer);
-    bool isBusy() const { return m_pointer == Pointer::Busy; }
+    bool isBusy() const { return m_busy; }
+    void setBusy(bool busy);
     bool hasCustomPointer() const { return m_customPointer.has_value(); }
 
     // Start-up steps.
@@ -122,13 +126,14 @@ public:
 
     ErrorReporter &errorReporter() { return m_reporter; }
     FetchRun &news() { return *m_news; }
+    FetchScheduler &scheduler() { return *m_scheduler; }
     const Services &services() const { return m_services; }
     // Starts a fetch run of the lists as they stand now, or queues it behind
     // the run in progress; `afterwards` follows its end (at once when the
     // news service address is unusable and nothing is queried).
-    void fetchNews(FetchRun::Kind kind, std::function<void()> afterwards = {});
+    void fetchNews(FetchKind kind, std::function<void()> afterwards = {});
     // True while a run is in progress or waits its turn.
-    bool isFetching() const { return m_news->isRunning() || !m_waitingRuns.isEmpty(); }
+    bool isFetching() const;
 
 signals:
     // The start-up has ended (after its fetch, if it made one).
@@ -145,8 +150,7 @@ private:
     void connectScheduleHandlers();
     void connectTrayHandlers();
     void tellFetchAlreadyRunning();
-    void startNextRun();
-    void onRunFinished();
+    bool startRun(FetchKind kind);
     void tellNewsServiceProblem();
     void finishLoad();
     void afterScheduledFetch();
@@ -166,7 +170,6 @@ private:
     void saveWatchList();
     void watchPointer(QWidget *widget, Pointer pointer);
     void fillCodeList(Trap &trap, int firstLine, ReportList *list, const QString &text);
-    void armCountdownAsToggleSays();
     // True when the load goes on only after a start-up fetch.
     bool restoreAutomaticFetch(Trap &trap, const QString &startStopState);
     void placeTrayIcon(Trap &trap);
@@ -177,16 +180,11 @@ private:
     ErrorReporter m_reporter;
     QString m_appTitle;
     Pointer m_pointer = Pointer::Default;
+    bool m_busy = false;
     std::optional<QCursor> m_customPointer;
     std::unique_ptr<FetchRun> m_news;
     std::unique_ptr<QueryWalk> m_walk;
-    // Runs waiting their turn, and what follows the run in progress.
-    struct WaitingRun {
-        FetchRun::Kind kind;
-        std::function<void()> afterwards;
-    };
-    QList<WaitingRun> m_waitingRuns;
-    std::function<void()> m_afterRun;
+    std::unique_ptr<FetchScheduler> m_scheduler;
     QTimer *m_watchListSave = nullptr;
     // The watch list's path holds what must not be replaced (no regular file,
     // or a damaged file that could not be moved aside): nothing is saved.

@@ -120,13 +120,13 @@ void MainWindow::importKeywordFiles(const QStringList &paths)
     // An import that starts while a save keeps the window busy (from a drop,
     // or a click while the save goes on) must not end that save's protection.
     const bool wasBusy = isBusy();
-    trap(114, [&] { setMousePointer(Pointer::Busy); });
+    trap(114, [&] { setBusy(true); });
     const int line = paths.size() == 1 ? 120 : 134;
     for (const QString &path : paths)
         trap(line, [&] { importKeywordFile(*keywordList, path, *m_services.dialogs, m_reporter, appTitle()); });
     trap(138, [&] {
         if (!wasBusy)
-            setMousePointer(Pointer::Default);
+            setBusy(false);
     });
 }
 

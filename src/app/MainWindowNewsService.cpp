@@ -2,46 +2,28 @@
 
 #include "core/Dialogs.h"
 #include "core/ReportList.h"
-#include "schedule/Countdown.h"
-
-#include <utility>
+#include "schedule/FetchScheduler.h"
 
 namespace tidewick {
 
-// Runs take turns: a countdown that comes due during the start-up fetch is
-// served when that fetch has ended, counted by the same budget.
-void MainWindow::fetchNews(FetchRun::Kind kind, std::function<void()> afterwards)
+void MainWindow::fetchNews(FetchKind kind, std::function<void()> afterwards)
 {
-    m_waitingRuns.append({kind, std::move(afterwards)});
-    if (!m_news->isRunning() && !m_afterRun)
-        startNextRun();
+    m_scheduler->requestRun(kind, std::move(afterwards));
 }
 
-void MainWindow::startNextRun()
+bool MainWindow::isFetching() const
 {
-    while (!m_waitingRuns.isEmpty()) {
-        WaitingRun next = m_waitingRuns.takeFirst();
-        // An unusable news service address: nothing is queried at all.
-        if (m_services.newsHostProblem.isEmpty()) {
-            const QList<NewsQuery> queries = m_walk->walk(*countryList, *keywordList, *categoryList);
-            std::optional<qint32> interval;
-            if (intervalList->selectedRow() >= 0)
-                interval = intervalSeconds(*intervalList);
-            m_afterRun = next.afterwards ? std::move(next.afterwards) : [] {};
-            if (m_news->start(next.kind, queries, interval))
-                return;
-            next.afterwards = std::exchange(m_afterRun, {});
-        }
-        if (next.afterwards)
-            next.afterwards();
-    }
+    return m_scheduler->isFetching();
 }
 
-void MainWindow::onRunFinished()
+// A run of the lists as they stand now; with an unusable news service
+// address nothing is queried at all.
+bool MainWindow::startRun(FetchKind kind)
 {
-    if (const auto afterwards = std::exchange(m_afterRun, {}))
-        afterwards();
-    startNextRun();
+    if (!m_services.newsHostProblem.isEmpty())
+        return false;
+    const QList<NewsQuery> queries = m_walk->walk(*countryList, *keywordList, *categoryList);
+    return m_news->start(kind, queries, m_scheduler->interval());
 }
 
 void MainWindow::tellNewsServiceProblem()

@@ -33,6 +33,12 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+void MainWindow::setBusy(bool busy)
+{
+    m_busy = busy;
+    setMousePointer(busy ? Pointer::Busy : Pointer::Default);
+}
+
 void MainWindow::setMousePointer(Pointer pointer)
 {
     m_pointer = pointer;

@@ -92,7 +92,7 @@ void MainWindow::onSaveResultsClicked()
     // The save goes on between other events: another import or save may
     // start meanwhile, and whoever started the busy pointer ends it.
     const bool wasBusy = isBusy();
-    trap(128, [&] { setMousePointer(Pointer::Busy); });
+    trap(128, [&] { setBusy(true); });
     ListFileSave *save = nullptr;
     trap(130, [&] { save = new ListFileSave(resultsList->rows().header(), resultsList->rows().texts(), name, this); });
     const auto finish = [this, wasBusy](const QString &failure) {
@@ -101,7 +101,7 @@ void MainWindow::onSaveResultsClicked()
             trap(130, [&] { throw AppError(failure); });
         trap(132, [&] {
             if (!wasBusy)
-                setMousePointer(Pointer::Default);
+                setBusy(false);
         });
     };
     if (!save)

@@ -1,26 +1,23 @@
 #include "app/MainWindow.h"
 
 #include "core/Dialogs.h"
-#include "core/ProgramState.h"
 #include "core/ReportList.h"
 #include "core/SettingsStore.h"
 #include "schedule/Countdown.h"
-#include "schedule/CountdownTimer.h"
+#include "schedule/FetchScheduler.h"
+#include "schedule/IntervalTable.h"
 
 #include <QGroupBox>
 #include <QItemSelectionModel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <limits>
 
 namespace tidewick {
 
 namespace {
-// The toggle's caption is its state.
 const QString kTurnOn = QStringLiteral("Turn On Automatic News Fetch");
 const QString kTurnOff = QStringLiteral("Turn Off Automatic News Fetch");
 const QString kCountdownCaption = QStringLiteral("Next news fetch will occur in ");
-constexpr int kTickMs = 1000;
 } // namespace
 
 void MainWindow::connectScheduleHandlers()
@@ -28,6 +25,14 @@ void MainWindow::connectScheduleHandlers()
     connect(countdownTimer, &CountdownTimer::tick, this, &MainWindow::onCountdownTick);
     connect(automaticFetchButton, &QPushButton::clicked, this, &MainWindow::onAutomaticFetchClicked);
     connect(testFetchButton, &QPushButton::clicked, this, &MainWindow::onTestFetchClicked);
+    // The toggle offers the opposite of the state.
+    connect(m_scheduler.get(), &FetchScheduler::automaticChanged, this,
+            [this](bool on) { automaticFetchButton->setText(on ? kTurnOff : kTurnOn); });
+    // The interval chosen is the scheduler's, also while the load chooses it.
+    connect(intervalList->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const int row = intervalList->selectedRow();
+        m_scheduler->setInterval(row >= 0 ? std::optional(offeredIntervalSeconds(row)) : std::nullopt);
+    });
     // A choice made with the keyboard counts like a click.
     const auto click = [this] {
         if (!loading)
@@ -44,24 +49,16 @@ void MainWindow::tellFetchAlreadyRunning()
                                     MessageIcon::None);
 }
 
-// After every fetch the countdown runs only while the toggle offers to turn
-// automatic fetching off: the user may have switched it during the fetch.
-void MainWindow::armCountdownAsToggleSays()
-{
-    countdownTimer->setPeriod(automaticFetchButton->text() == kTurnOff ? kTickMs : 0);
-}
-
 bool MainWindow::restoreAutomaticFetch(Trap &trap, const QString &startStopState)
 {
     if (startStopState == kOff) {
-        trap(194, [&] { automaticFetchButton->setText(kTurnOn); });
-        trap(196, [&] { countdownTimer->setPeriod(0); });
+        trap(194, [&] { m_scheduler->setAutomaticOn(false); });
+        trap(196, [&] { m_scheduler->armCountdown(); });
     } else if (startStopState == kOn) {
-        trap(200, [&] { automaticFetchButton->setText(kTurnOff); });
-        trap(202, [&] { countdownTimer->setPeriod(kTickMs); });
-        trap(204, [&] { m_services.globals->testFetch = false; });
+        trap(200, [&] { m_scheduler->setAutomaticOn(true); });
+        trap(202, [&] { m_scheduler->armCountdown(); });
         // The rest of the load follows the fetch.
-        return trap(206, [&] { fetchNews(FetchRun::Kind::Scheduled, [this] { finishLoad(); }); });
+        return trap(206, [&] { fetchNews(FetchKind::Scheduled, [this] { finishLoad(); }); });
     }
     return false;
 }
@@ -69,7 +66,7 @@ bool MainWindow::restoreAutomaticFetch(Trap &trap, const QString &startStopState
 void MainWindow::onCountdownTick()
 {
     Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("Timer1_Timer"));
-    ProgramState &globals = *m_services.globals;
+    FetchScheduler &scheduler = *m_scheduler;
 
     bool off = false;
     trap(100, [&] { off = countdownTimer->period() == 0; });
@@ -79,35 +76,24 @@ void MainWindow::onCountdownTick()
     }
     // No interval chosen (a stored choice that was not offered): the countdown
     // waits for one instead of failing every second.
-    if (intervalList->selectedRow() < 0) {
+    if (!scheduler.interval()) {
         trap(146, [&] { countdownGroup->setTitle(QStringLiteral("Choose how often to fetch the news.")); });
         return;
     }
-    trap(102, [&] { globals.fetchIntervalSeconds = intervalSeconds(*intervalList); });
-    trap(104, [&] {
-        if (globals.elapsedSeconds == std::numeric_limits<qint32>::max())
-            throw AppError::overflow();
-        ++globals.elapsedSeconds;
-    });
-    trap(106, [&] { countdownBar->setMaximum(globals.fetchIntervalSeconds); });
-    bool withinInterval = false;
-    trap(108, [&] { withinInterval = globals.elapsedSeconds <= globals.fetchIntervalSeconds; });
-    if (withinInterval)
-        trap(110, [&] { countdownBar->setValue(globals.elapsedSeconds); });
-    trap(112, [&] {
-        const qint32 secondsLeft = globals.fetchIntervalSeconds - globals.elapsedSeconds;
-        countdownGroup->setTitle(kCountdownCaption + secondsToHms(secondsLeft));
-    });
+    const qint32 interval = *scheduler.interval();
+    trap(104, [&] { scheduler.countSecond(); });
+    const qint32 elapsed = scheduler.elapsedSeconds();
+    trap(106, [&] { countdownBar->setMaximum(interval); });
+    if (elapsed <= interval)
+        trap(110, [&] { countdownBar->setValue(elapsed); });
+    trap(112, [&] { countdownGroup->setTitle(kCountdownCaption + secondsToHms(interval - elapsed)); });
 
-    bool due = false;
-    trap(116, [&] { due = globals.elapsedSeconds == globals.fetchIntervalSeconds; });
-    if (!due)
+    if (!scheduler.isDue())
         return;
     trap(118, [&] { countdownTimer->setPeriod(0); });
     trap(120, [&] { countdownTimer->setEnabled(false); });
-    trap(124, [&] { globals.testFetch = false; });
     // Behind a run still in progress (the start-up fetch) when there is one.
-    if (!trap(126, [&] { fetchNews(FetchRun::Kind::Scheduled, [this] { afterScheduledFetch(); }); }))
+    if (!trap(126, [&] { fetchNews(FetchKind::Scheduled, [this] { afterScheduledFetch(); }); }))
         afterScheduledFetch();
 }
 
@@ -115,25 +101,24 @@ void MainWindow::onCountdownTick()
 void MainWindow::afterScheduledFetch()
 {
     Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("Timer1_Timer"));
-    trap(130, [&] { m_services.globals->elapsedSeconds = 0; });
+    trap(130, [&] { m_scheduler->restartCount(); });
     trap(132, [&] { countdownBar->setValue(0); });
-    trap(140, [&] { armCountdownAsToggleSays(); });
+    trap(140, [&] { m_scheduler->armCountdown(); });
     trap(142, [&] { countdownTimer->setEnabled(true); });
 }
 
 void MainWindow::onAutomaticFetchClicked()
 {
     Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("PushButton5_Click"));
-    bool turnOn = false;
-    trap(100, [&] { turnOn = automaticFetchButton->text() == kTurnOn; });
-    if (turnOn) {
-        trap(102, [&] { automaticFetchButton->setText(kTurnOff); });
+    if (!m_scheduler->automaticOn()) {
+        trap(102, [&] { m_scheduler->setAutomaticOn(true); });
         // Stored before the first fetch: a close during that fetch ends the
         // program there and then, and the choice must survive it.
         trap(110, [&] { m_services.settings->write(SettingKeys::StartStopState, kOn); });
+        // After the fetch the countdown runs only if the switch is still on.
         const auto arm = [this] {
             Trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("PushButton5_Click"))(108, [this] {
-                armCountdownAsToggleSays();
+                m_scheduler->armCountdown();
             });
         };
         if (isFetching()) {
@@ -141,21 +126,16 @@ void MainWindow::onAutomaticFetchClicked()
             arm();
             return;
         }
-        trap(104, [&] { m_services.globals->testFetch = false; });
         // The countdown starts once the first fetch has ended.
-        if (!trap(106, [&] { fetchNews(FetchRun::Kind::Scheduled, arm); }))
+        if (!trap(106, [&] { fetchNews(FetchKind::Scheduled, arm); }))
             arm();
         return;
     }
-    bool turnOff = false;
-    trap(112, [&] { turnOff = automaticFetchButton->text() == kTurnOff; });
-    if (turnOff) {
-        trap(114, [&] { automaticFetchButton->setText(kTurnOn); });
-        trap(116, [&] { countdownTimer->setPeriod(0); });
-        trap(118, [&] { m_services.settings->write(SettingKeys::StartStopState, kOff); });
-        // A run under way ends after the article it is showing.
-        trap(120, [&] { m_news->cancel(); });
-    }
+    trap(114, [&] { m_scheduler->setAutomaticOn(false); });
+    trap(116, [&] { m_scheduler->armCountdown(); });
+    trap(118, [&] { m_services.settings->write(SettingKeys::StartStopState, kOff); });
+    // A run under way ends after the article it is showing.
+    trap(120, [&] { m_news->cancel(); });
 }
 
 void MainWindow::onTestFetchClicked()
@@ -173,19 +153,18 @@ void MainWindow::onTestFetchClicked()
     trap(100, [&] { wasEnabled = countdownTimer->enabled(); });
     trap(104, [&] { countdownTimer->setEnabled(false); });
     trap(106, [&] { countdownTimer->setPeriod(0); });
-    trap(110, [&] { setMousePointer(Pointer::Busy); });
-    trap(112, [&] { m_services.globals->testFetch = true; });
+    trap(110, [&] { setBusy(true); });
     const auto afterwards = [this, wasEnabled] { afterTestFetch(wasEnabled); };
-    if (!trap(114, [&] { fetchNews(FetchRun::Kind::Test, afterwards); }))
+    if (!trap(114, [&] { fetchNews(FetchKind::Test, afterwards); }))
         afterwards();
 }
 
 void MainWindow::afterTestFetch(bool wasEnabled)
 {
     Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("PushButton6_Click"));
-    trap(116, [&] { setMousePointer(Pointer::Default); });
+    trap(116, [&] { setBusy(false); });
     trap(120, [&] { countdownTimer->setEnabled(wasEnabled); });
-    trap(122, [&] { armCountdownAsToggleSays(); });
+    trap(122, [&] { m_scheduler->armCountdown(); });
     trap(124, [&] { m_services.dialogs->showMessage(appTitle(), QStringLiteral("Done."), MessageIcon::None); });
 }
 
@@ -194,10 +173,8 @@ void MainWindow::onIntervalChosen()
     const int row = intervalList->selectedRow();
     if (row < 0)
         return;
-    ProgramState &globals = *m_services.globals;
     m_services.settings->write(SettingKeys::OftenIndex, QString::number(row + 1));
-    globals.fetchIntervalSeconds = intervalSeconds(*intervalList);
-    globals.elapsedSeconds = 0;
+    m_scheduler->setInterval(offeredIntervalSeconds(row));
 }
 
 } // namespace tidewick

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "schedule/FetchScheduler.h"
 
 #include "app/WindowWithdrawal.h"
 
@@ -145,11 +146,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::onCloseRequested()
 {
     ProgramState &globals = *m_services.globals;
-    countdownTimer->setEnabled(false);
     // A query under way is stopped first, so its files can go too; no run
     // waiting its turn starts any more.
+    m_scheduler->stop();
     m_news->stop();
-    m_waitingRuns.clear();
     m_services.runner->stopAll();
     deleteCurlFiles(globals);
     deleteAnsiFilter(globals);

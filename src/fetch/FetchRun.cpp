@@ -5,7 +5,6 @@
 #include "core/ProgramState.h"
 #include "core/SettingsLock.h"
 #include "core/SettingsStore.h"
-#include "core/ValueConversion.h"
 #include "fetch/HelperTools.h"
 #include "fetch/ProcessRunner.h"
 #include "fetch/RequestBudget.h"
@@ -15,7 +14,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
-#include <limits>
 #include <utility>
 
 namespace tidewick {
@@ -54,66 +52,104 @@ ParsedListing parseServiceAnswer(const QStringList &lines)
 constexpr qint64 kLockPollMs = 100;
 constexpr qint64 kLongestLockWaitMs = 10000;
 
-// What names the stored window: a window another copy opened has another.
-QString windowStamp(const SettingsStore &settings)
-{
-    return settings.read(SettingKeys::StartDateUtc, QString()) + QLatin1Char('|')
-        + settings.read(SettingKeys::StartDate, QString());
+// The numbered statements of the run's two procedures, as error reports name
+// them ("IntervalSave.FetchNewsNow" and "IntervalSave.AddNews").
+namespace run {
+constexpr int kLockAndCount = 100, kStart = 102, kWindowCheck = 104, kNewWindow = 106, kRepairWindow = 108,
+              kTestQuota = 110, kShare = 112, kCapQuota = 114, kResetQueries = 116;
 }
+namespace query {
+constexpr int kGate = 100, kDeleteAnswer = 102, kCount = 104, kCountInRun = 106, kStartCurl = 108,
+              kCheckAnswer = 110, kDeleteCleaned = 112, kStartCleaner = 114, kCheckCleaned = 116,
+              kReadListing = 118, kRefusal = 120, kAnnounce = 122, kHandOn = 124, kDeleteCleanedAfter = 126,
+              kDeleteAnswerAfter = 128;
+}
+const QString kRunProcedure = QStringLiteral("FetchNewsNow");
+const QString kQueryProcedure = QStringLiteral("AddNews");
 
-qsizetype storedPosition(const SettingsStore &settings)
-{
-    bool ok = false;
-    const qlonglong position = settings.read(SettingKeys::NextQuery, QStringLiteral("0")).toLongLong(&ok);
-    return ok && position > 0 ? qsizetype(position) : 0;
-}
 } // namespace
 
 FetchRun::FetchRun(const Services &services, ErrorReporter &reporter, ArticleAnnouncer &announcer, QObject *parent)
-    : QObject(parent), m_services(services), m_reporter(reporter), m_announcer(announcer)
+    : QObject(parent), m_services(services), m_reporter(reporter), m_announcer(announcer),
+      m_budget(*services.settings)
 {
     connect(m_services.runner, &ProcessRunner::finished, this, [this] {
-        if (const Step next = std::exchange(m_afterHelper, nullptr))
-            proceed(next);
+        if (std::exchange(m_helperRunning, false))
+            proceed(m_step);
     });
 }
 
 bool FetchRun::start(Kind kind, const QList<NewsQuery> &queries, std::optional<qint32> intervalSeconds)
 {
-    if (m_running || m_stopped)
+    if (isRunning() || m_stopped)
         return false;
-    m_running = true;
     m_cancelled = false;
     m_budgetUnusable = false;
     m_testRun = kind == Kind::Test;
     m_queries = queries;
     m_intervalSeconds = intervalSeconds;
     m_done = 0;
-    withBudgetLock(&FetchRun::openBudgetWindow, 100, QStringLiteral("FetchNewsNow"));
+    withBudgetLock(Step::OpenWindow);
     return true;
 }
 
 void FetchRun::stop()
 {
     m_stopped = true;
-    m_running = false;
+    m_step = Step::Idle;
 }
 
 // Every step goes on from the event loop, and only once the user has
 // answered the error reports open on screen.
 void FetchRun::proceed(Step step)
 {
+    if (m_stopped)
+        return;
+    m_step = step;
     m_reporter.whenAnswered(this, [this, step] {
         if (!m_stopped)
-            (this->*step)();
+            take(step);
     });
 }
 
-void FetchRun::withBudgetLock(LockedStep step, int line, const QString &procedure)
+void FetchRun::take(Step step)
 {
-    m_lockedStep = step;
-    m_lockLine = line;
-    m_lockProcedure = procedure;
+    switch (step) {
+    case Step::OpenWindow:
+    case Step::CountQuery:
+        return withBudgetLock(step);
+    case Step::NextQuery:
+        return nextQuery();
+    case Step::SendQuery:
+        return sendQuery();
+    case Step::AfterCurl:
+        return afterCurl();
+    case Step::AfterCleaner:
+        return afterCleaner();
+    case Step::NextArticle:
+        return nextArticle();
+    case Step::AfterAnnouncement:
+        return afterAnnouncement();
+    case Step::AfterArticle:
+        return afterArticle();
+    case Step::EndQuery:
+        return endQuery();
+    case Step::End:
+        return end();
+    case Step::Idle:
+        return;
+    }
+}
+
+FetchRun::Step FetchRun::takeLocked(Step step)
+{
+    return step == Step::OpenWindow ? openBudgetWindow() : countQuery();
+}
+
+void FetchRun::withBudgetLock(Step step)
+{
+    m_step = step;
+    m_locked = step;
     m_lockWaitSinceMs = m_services.clock->monotonicMs();
     tryBudgetLock();
 }
@@ -126,7 +162,7 @@ void FetchRun::tryBudgetLock()
 {
     if (m_stopped)
         return;
-    Step next = nullptr;
+    Step next = Step::End;
     {
         // Reports made under the lock are shown once it is let go.
         const ErrorReporter::Deferral reportsAfterTheLock(m_reporter);
@@ -134,22 +170,21 @@ void FetchRun::tryBudgetLock()
         const SettingsLock::Outcome outcome = lock.tryLock();
         const qint64 waited = m_services.clock->monotonicMs() - m_lockWaitSinceMs;
         if (outcome == SettingsLock::Outcome::Held) {
-            next = (this->*std::exchange(m_lockedStep, nullptr))();
+            next = takeLocked(m_locked);
         } else if (outcome == SettingsLock::Outcome::Busy && waited < kLongestLockWaitMs) {
             m_services.clock->callAfter(kLockPollMs, this, [this] { tryBudgetLock(); });
             return;
         } else {
-            m_lockedStep = nullptr;
             const QString why = outcome == SettingsLock::Outcome::Busy
                 ? QStringLiteral("another copy of Tidewick has held it for %1 seconds").arg(waited / 1000)
                 : lock.problem();
-            Trap trap(m_reporter, kModule, m_lockProcedure);
-            trap(m_lockLine, [&] {
+            const bool atStart = m_locked == Step::OpenWindow;
+            Trap trap(m_reporter, kModule, atStart ? kRunProcedure : kQueryProcedure);
+            trap(atStart ? run::kLockAndCount : query::kCount, [&] {
                 throw AppError(QStringLiteral("Path/File access error: the request count in %1 cannot be locked: "
                                               "%2. This fetch stops here; the next one goes on from this query.")
                                    .arg(QDir::toNativeSeparators(m_services.settings->filePath()), why));
             });
-            next = &FetchRun::end;
         }
     }
     proceed(next);
@@ -163,122 +198,62 @@ void FetchRun::tryBudgetLock()
 // read would have ended (with none read, the window counts as spent).
 FetchRun::Step FetchRun::openBudgetWindow()
 {
-    Trap trap(m_reporter, kModule, QStringLiteral("FetchNewsNow"));
-    SettingsStore &settings = *m_services.settings;
+    Trap trap(m_reporter, kModule, kRunProcedure);
     const QDateTime now = m_services.clock->now();
     // Where the count cannot be stored, every run would find a fresh window.
-    if (!trap(100, [&] { settings.requireStorable(); })) {
-        m_budgetUnusable = true;
-        return &FetchRun::end;
-    }
+    m_budgetUnusable = !trap(run::kLockAndCount, [&] { m_budget.requireStorable(); });
+    if (m_budgetUnusable)
+        return Step::End;
     std::optional<qint16> count;
-    trap(100, [&] { count = budget::readRequestCount(settings); });
+    trap(run::kLockAndCount, [&] { count = m_budget.readCount(); });
     std::optional<QDateTime> start;
-    trap(102, [&] { start = budget::readWindowStart(settings, now); });
-    if (start)
-        m_lastReadStart = start;
+    trap(run::kStart, [&] { start = m_budget.readStart(now); });
 
     budget::WindowChange change = budget::WindowChange::Keep;
-    trap(104, [&] { change = budget::windowChange(start, m_lastReadStart, now); });
+    trap(run::kWindowCheck, [&] { change = m_budget.change(start, now); });
     if (change != budget::WindowChange::Keep) {
-        const qint16 fresh = change == budget::WindowChange::OpenNew ? qint16(0) : budget::kSpentMark;
-        if (!trap(106, [&] { budget::writeWindow(settings, now, fresh); })) {
-            m_budgetUnusable = true;
-            return &FetchRun::end;
-        }
-        count = fresh;
-        m_lastReadStart = now;
+        count = change == budget::WindowChange::OpenNew ? qint16(0) : budget::kSpentMark;
+        m_budgetUnusable = !trap(run::kNewWindow, [&] { m_budget.open(now, *count); });
+        if (m_budgetUnusable)
+            return Step::End;
     } else if (!count || !start) {
         // Put right, so that every copy reads the same window and the
         // report does not come again.
         count = count.value_or(budget::kSpentMark);
-        trap(108, [&] { budget::writeWindow(settings, *m_lastReadStart, *count); });
+        trap(run::kRepairWindow, [&] { m_budget.repair(*count); });
     }
-    m_services.globals->dailyRecs = *count;
-    m_windowStamp = windowStamp(settings);
-    return &FetchRun::beginQueries;
+    m_budget.adopt(*count);
+    shareTheBudget();
+    m_first = m_queries.isEmpty() ? 0 : m_budget.storedPosition() % m_queries.size();
+    return Step::NextQuery;
 }
 
-void FetchRun::beginQueries()
+void FetchRun::shareTheBudget()
 {
-    Trap trap(m_reporter, kModule, QStringLiteral("FetchNewsNow"));
-    shareTheBudget(trap, m_lastReadStart.value_or(m_services.clock->now()));
-    m_first = m_queries.isEmpty() ? 0 : storedPosition(*m_services.settings) % m_queries.size();
-    nextQuery();
-}
-
-void FetchRun::shareTheBudget(Trap &trap, const QDateTime &windowStart)
-{
-    ProgramState &globals = *m_services.globals;
+    Trap trap(m_reporter, kModule, kRunProcedure);
     if (m_testRun) {
-        trap(110, [&] { globals.runQuota = budget::kTestRunQuota; });
+        trap(run::kTestQuota, [&] { m_budget.runQuota = budget::kTestRunQuota; });
     } else {
-        trap(112, [&] {
-            if (!m_intervalSeconds)
-                throw AppError::invalidArgument();
-            globals.fetchIntervalSeconds = *m_intervalSeconds;
-            const QDateTime windowEnd = windowStart.addSecs(qint64(budget::kWindowHours) * 3600);
-            const qint64 secondsLeft = std::abs(m_services.clock->now().secsTo(windowEnd));
-            globals.runQuota = budget::runQuota(globals.dailyRecs, secondsLeft, globals.fetchIntervalSeconds);
-        });
+        trap(run::kShare, [&] { m_budget.share(m_intervalSeconds, m_services.clock->now()); });
         // A quota left from an earlier run never exceeds this window's budget.
-        trap(114, [&] { globals.runQuota = std::min(globals.runQuota, budget::budgetLeft(globals.dailyRecs)); });
+        trap(run::kCapQuota,
+             [&] { m_budget.runQuota = std::min(m_budget.runQuota, budget::budgetLeft(m_budget.dailyRecs)); });
     }
-    trap(116, [&] { globals.runQueries = 0; });
+    trap(run::kResetQueries, [&] { m_budget.runQueries = 0; });
 }
 
-bool FetchRun::gateIsOpen() const
-{
-    const ProgramState &globals = *m_services.globals;
-    // Equality passes: up to 51 requests fit a window, and a quota of 2
-    // allows three queries in a run. The test limit is strict.
-    return !halted() && globals.dailyRecs <= budget::kRequestsPerWindow
-        && (!m_testRun || globals.testArticleCount < 2) && globals.runQueries <= globals.runQuota;
-}
-
-void FetchRun::writeDailyRecs()
-{
-    m_services.settings->write(SettingKeys::DailyRecs, QString::number(m_services.globals->dailyRecs));
-}
-
-// Decides and counts one request (under the lock): the count another copy
-// stored meanwhile is the one that counts, and one that cannot be read is
-// spent. False, with nothing counted, when the window's budget is used up.
-bool FetchRun::countRequest()
-{
-    ProgramState &globals = *m_services.globals;
-    SettingsStore &settings = *m_services.settings;
-    settings.requireStorable();
-    // A window another copy opened since this run began has a count of its
-    // own; within the same window the higher count holds.
-    const QString stamp = windowStamp(settings);
-    qint16 stored = budget::kSpentMark;
-    try {
-        stored = budget::readRequestCount(settings);
-    } catch (const AppError &) {
-    }
-    globals.dailyRecs = stamp == m_windowStamp ? std::max(globals.dailyRecs, stored) : stored;
-    m_windowStamp = stamp;
-    if (globals.dailyRecs > budget::kRequestsPerWindow)
-        return false;
-    ++globals.dailyRecs;
-    settings.write({{SettingKeys::DailyRecs, QString::number(globals.dailyRecs)},
-                    {SettingKeys::NextQuery, QString::number((m_first + m_done + 1) % m_queries.size())}});
-    return true;
-}
-
-// One query: the gate, the count (once the lock is had), then curl.
+// One query: the gate, then the count once the lock is had.
 void FetchRun::nextQuery()
 {
     if (halted() || m_budgetUnusable || m_done >= m_queries.size())
         return end();
-    Trap trap(m_reporter, kModule, QStringLiteral("AddNews"));
+    Trap trap(m_reporter, kModule, kQueryProcedure);
     bool open = false;
-    trap(100, [&] { open = gateIsOpen(); });
+    trap(query::kGate, [&] { open = m_budget.allowsQuery(m_testRun); });
     if (!open)
         return end();
-    trap(102, [&] { deleteFileSafe(m_services.globals->messagePath); });
-    withBudgetLock(&FetchRun::countQuery, 104, QStringLiteral("AddNews"));
+    trap(query::kDeleteAnswer, [&] { deleteFileSafe(m_services.globals->messagePath); });
+    withBudgetLock(Step::CountQuery);
 }
 
 // Every request counts, whatever comes of it, and is stored before it goes
@@ -287,12 +262,13 @@ void FetchRun::nextQuery()
 FetchRun::Step FetchRun::countQuery()
 {
     if (halted())
-        return &FetchRun::end;
-    Trap trap(m_reporter, kModule, QStringLiteral("AddNews"));
+        return Step::End;
+    Trap trap(m_reporter, kModule, kQueryProcedure);
     bool counted = false;
-    if (!trap(104, [&] { counted = countRequest(); }) || !counted)
-        return &FetchRun::end;
-    return &FetchRun::sendQuery;
+    const qsizetype nextPosition = (m_first + m_done + 1) % m_queries.size();
+    if (!trap(query::kCount, [&] { counted = m_budget.countRequest(nextPosition); }) || !counted)
+        return Step::End;
+    return Step::SendQuery;
 }
 
 void FetchRun::sendQuery()
@@ -301,26 +277,34 @@ void FetchRun::sendQuery()
         return end();
     const NewsQuery query = m_queries.at((m_first + m_done) % m_queries.size());
     ++m_done;
-    Trap trap(m_reporter, kModule, QStringLiteral("AddNews"));
-    ProgramState &globals = *m_services.globals;
-    trap(106, [&] { ++globals.runQueries; });
-    m_afterHelper = &FetchRun::afterCurl;
-    const bool started = trap(108, [&] {
+    Trap trap(m_reporter, kModule, kQueryProcedure);
+    const ProgramState &globals = *m_services.globals;
+    trap(query::kCountInRun, [&] { ++m_budget.runQueries; });
+    runHelper(query::kStartCurl, Step::AfterCurl, [&] {
         const QString target = requestTarget(query.country, query.keyword, query.category, m_services.newsHost);
         const QStringList arguments = curlArguments(target, globals.messagePath, m_services.queryTimeLimitSeconds);
         m_services.runner->start(globals.curlCommand, arguments, OutputLimit{globals.messagePath, kAnswerSizeLimit});
     });
-    if (!started)
-        proceed(std::exchange(m_afterHelper, nullptr));
+}
+
+void FetchRun::runHelper(int line, Step next, const std::function<void()> &start)
+{
+    Trap trap(m_reporter, kModule, kQueryProcedure);
+    m_step = next;
+    m_helperRunning = true;
+    if (!trap(line, start)) {
+        m_helperRunning = false;
+        proceed(next);
+    }
 }
 
 // The answer, if any, goes to the cleaner.
 void FetchRun::afterCurl()
 {
-    Trap trap(m_reporter, kModule, QStringLiteral("AddNews"));
-    ProgramState &globals = *m_services.globals;
+    Trap trap(m_reporter, kModule, kQueryProcedure);
+    const ProgramState &globals = *m_services.globals;
     bool answered = false;
-    trap(110, [&] {
+    trap(query::kCheckAnswer, [&] {
         // An answer cut off at the size limit is no answer.
         if (QFileInfo(globals.messagePath).size() > kAnswerSizeLimit)
             deleteFileSafe(globals.messagePath);
@@ -328,35 +312,28 @@ void FetchRun::afterCurl()
     });
     if (!answered || halted())
         return endQuery();
-    trap(112, [&] { deleteFileSafe(globals.cleanPath); });
-    m_afterHelper = &FetchRun::afterCleaner;
-    const bool started = trap(114, [&] {
-        m_services.runner->start(globals.ansiFilterCommand,
-                                 ansiFilterArguments(globals.messagePath, globals.cleanPath),
+    trap(query::kDeleteCleaned, [&] { deleteFileSafe(globals.cleanPath); });
+    runHelper(query::kStartCleaner, Step::AfterCleaner, [&] {
+        m_services.runner->start(globals.ansiFilterCommand, ansiFilterArguments(globals.messagePath, globals.cleanPath),
                                  OutputLimit{globals.cleanPath, 0});
     });
-    if (!started)
-        proceed(std::exchange(m_afterHelper, nullptr));
 }
 
 // The cleaned answer becomes articles; a refusal closes the window.
 void FetchRun::afterCleaner()
 {
-    Trap trap(m_reporter, kModule, QStringLiteral("AddNews"));
-    ProgramState &globals = *m_services.globals;
+    Trap trap(m_reporter, kModule, kQueryProcedure);
+    const ProgramState &globals = *m_services.globals;
     m_listing = {};
     m_article = 0;
     bool cleaned = false;
-    trap(116, [&] { cleaned = fileExists(globals.cleanPath); });
+    trap(query::kCheckCleaned, [&] { cleaned = fileExists(globals.cleanPath); });
     if (cleaned && !halted())
-        trap(118, [&] { m_listing = parseServiceAnswer(TextFileReader::ReadUtf8TextFile(globals.cleanPath)); });
-    if (m_listing.refused) {
-        trap(120, [&] {
-            globals.dailyRecs = budget::kRefusedMark;
-            writeDailyRecs();
-        });
-    }
-    proceed(&FetchRun::nextArticle);
+        trap(query::kReadListing,
+             [&] { m_listing = parseServiceAnswer(TextFileReader::ReadUtf8TextFile(globals.cleanPath)); });
+    if (m_listing.refused)
+        trap(query::kRefusal, [&] { m_budget.markRefused(); });
+    proceed(Step::NextArticle);
 }
 
 // Each article is announced, and handed on two seconds after it was seen.
@@ -364,49 +341,50 @@ void FetchRun::nextArticle()
 {
     if (halted() || m_article >= m_listing.articles.size())
         return endQuery();
-    Trap trap(m_reporter, kModule, QStringLiteral("AddNews"));
+    Trap trap(m_reporter, kModule, kQueryProcedure);
     const QPointer<FetchRun> alive(this);
-    const bool announced = trap(122, [&] {
+    m_step = Step::AfterAnnouncement;
+    const bool announced = trap(query::kAnnounce, [&] {
         m_announcer.announce(m_listing.articles.at(m_article), kBalloonTitle, kBalloonSeconds, [alive] {
             if (alive)
-                alive->proceed(&FetchRun::afterAnnouncement);
+                alive->proceed(Step::AfterAnnouncement);
         });
     });
     if (!announced) {
         ++m_article;
-        proceed(&FetchRun::nextArticle);
+        proceed(Step::NextArticle);
     }
 }
 
 void FetchRun::afterAnnouncement()
 {
-    m_services.clock->callAfter(kMsAfterBalloon, this, [this] { proceed(&FetchRun::afterArticle); });
+    m_services.clock->callAfter(kMsAfterBalloon, this, [this] { proceed(Step::AfterArticle); });
 }
 
 // A run turned off keeps the article it has shown.
 void FetchRun::afterArticle()
 {
-    Trap trap(m_reporter, kModule, QStringLiteral("AddNews"));
-    trap(122, [&] {
+    Trap trap(m_reporter, kModule, kQueryProcedure);
+    trap(query::kHandOn, [&] {
         emit articleFound(m_listing.articles.at(m_article));
         if (m_testRun)
-            ++m_services.globals->testArticleCount;
+            ++m_budget.testArticleCount;
     });
     ++m_article;
-    proceed(&FetchRun::nextArticle);
+    proceed(Step::NextArticle);
 }
 
 void FetchRun::endQuery()
 {
-    Trap trap(m_reporter, kModule, QStringLiteral("AddNews"));
-    trap(124, [&] { deleteFileSafe(m_services.globals->cleanPath); });
-    trap(126, [&] { deleteFileSafe(m_services.globals->messagePath); });
-    proceed(&FetchRun::nextQuery);
+    Trap trap(m_reporter, kModule, kQueryProcedure);
+    trap(query::kDeleteCleanedAfter, [&] { deleteFileSafe(m_services.globals->cleanPath); });
+    trap(query::kDeleteAnswerAfter, [&] { deleteFileSafe(m_services.globals->messagePath); });
+    proceed(Step::NextQuery);
 }
 
 void FetchRun::end()
 {
-    m_running = false;
+    m_step = Step::Idle;
     m_cancelled = false;
     emit finished();
 }

@@ -2,11 +2,12 @@
 
 #include "core/ArticleAnnouncer.h"
 #include "core/ErrorReport.h"
+#include "core/FetchKind.h"
 #include "core/Services.h"
 #include "fetch/ListingParser.h"
 #include "fetch/QueryWalk.h"
+#include "fetch/WindowBudget.h"
 
-#include <QDateTime>
 #include <QList>
 #include <QObject>
 #include <optional>
@@ -31,7 +32,7 @@ class FetchRun : public QObject {
     Q_OBJECT
 
 public:
-    enum class Kind { Scheduled, Test };
+    using Kind = FetchKind;
 
     FetchRun(const Services &services, ErrorReporter &reporter, ArticleAnnouncer &announcer,
              QObject *parent = nullptr);
@@ -41,38 +42,49 @@ public:
     // while a run is in progress: two runs would share the counters and the
     // work files.
     bool start(Kind kind, const QList<NewsQuery> &queries, std::optional<qint32> intervalSeconds);
-    bool isRunning() const { return m_running; }
+    bool isRunning() const { return m_step != Step::Idle; }
     // The program is ending: nothing more is queried, shown or written, and
     // `finished` does not follow.
     void stop();
     // Ends the run before its next query or article (automatic fetching was
     // turned off); the article on screen is still handed on.
-    void cancel() { m_cancelled = m_running; }
+    void cancel() { m_cancelled = isRunning(); }
+
+    WindowBudget &budget() { return m_budget; }
 
 signals:
     void articleFound(const QString &article);
     void finished();
 
 private:
-    using Step = void (FetchRun::*)();
-    // A step taken with the budget lock held; it gives the step that follows
-    // once the lock is let go.
-    using LockedStep = Step (FetchRun::*)();
+    // Where the run stands: the step it takes next, once the event it waits
+    // for has come.
+    enum class Step {
+        Idle,
+        OpenWindow,        // the budget's window, under the lock
+        NextQuery,         // the gate
+        CountQuery,        // the request counted, under the lock
+        SendQuery,         // curl started
+        AfterCurl,         // the answer to the cleaner
+        AfterCleaner,      // the cleaned answer read
+        NextArticle,       // an article announced
+        AfterAnnouncement, // the two seconds after it
+        AfterArticle,      // the article handed on
+        EndQuery,          // the work files deleted
+        End,
+    };
 
     bool halted() const { return m_stopped || m_cancelled; }
     void proceed(Step step);
-    // Runs `step` with the budget lock held, once it can be had; reports
-    // under `line` of `procedure` and ends the run when it cannot.
-    void withBudgetLock(LockedStep step, int line, const QString &procedure);
+    void take(Step step);
+    // Takes `step` with the budget lock held, once it can be had; reports
+    // and ends the run when it cannot.
+    void withBudgetLock(Step step);
     void tryBudgetLock();
-    Step openBudgetWindow();
-    void beginQueries();
-    void shareTheBudget(Trap &trap, const QDateTime &windowStart);
-    bool gateIsOpen() const;
-    bool countRequest();
-    void writeDailyRecs();
+    Step takeLocked(Step step);
 
-    // The steps of one query, each under the numbers of its statements.
+    Step openBudgetWindow();
+    void shareTheBudget();
     void nextQuery();
     Step countQuery();
     void sendQuery();
@@ -83,36 +95,31 @@ private:
     void afterArticle();
     void endQuery();
     void end();
+    // Starts a helper; `next` follows its end (at once when it cannot start).
+    void runHelper(int line, Step next, const std::function<void()> &start);
 
     Services m_services;
     ErrorReporter &m_reporter;
     ArticleAnnouncer &m_announcer;
-    bool m_running = false;
+    WindowBudget m_budget;
+    Step m_step = Step::Idle;
     bool m_stopped = false;
     bool m_cancelled = false;
     bool m_testRun = false;
+    // Nothing more is counted in this run (the count cannot be stored).
+    bool m_budgetUnusable = false;
+    std::optional<qint32> m_intervalSeconds;
 
     QList<NewsQuery> m_queries;
     qsizetype m_first = 0; // where this run began in the list
     qsizetype m_done = 0;  // queries taken so far
-    std::optional<qint32> m_intervalSeconds;
-    // The stored start of the window the counts belong to, as stored, and
-    // the last start read from it: a start damaged later ends no window
-    // before this one would have ended.
-    QString m_windowStamp;
-    std::optional<QDateTime> m_lastReadStart;
-    // Nothing more is counted in this run (the count cannot be stored).
-    bool m_budgetUnusable = false;
-    // The step waiting for the budget lock, since when, and where a failure
-    // is reported.
-    LockedStep m_lockedStep = nullptr;
-    qint64 m_lockWaitSinceMs = 0;
-    int m_lockLine = 0;
-    QString m_lockProcedure;
     ParsedListing m_listing;
     qsizetype m_article = 0;
-    // The step that follows when the helper running now has ended.
-    Step m_afterHelper = nullptr;
+    // A helper runs; its end takes the step the run stands at.
+    bool m_helperRunning = false;
+    // The step waiting for the budget lock, and since when.
+    Step m_locked = Step::Idle;
+    qint64 m_lockWaitSinceMs = 0;
 };
 
 // The most articles taken from one answer: each is shown for seconds, and a

@@ -1,8 +1,5 @@
 #include "schedule/Countdown.h"
 
-#include "core/AppError.h"
-#include "core/ReportList.h"
-#include "schedule/IntervalTable.h"
 
 namespace tidewick {
 
@@ -17,12 +14,5 @@ QString secondsToHms(qint32 seconds)
         .arg(ofDay % 60, 2, 10, QLatin1Char('0'));
 }
 
-qint32 intervalSeconds(const ReportList &intervalList)
-{
-    const int row = intervalList.selectedRow();
-    if (row < 0)
-        throw AppError::invalidArgument();
-    return intervalSecondsForCaption(intervalList.text(row));
-}
 
 } // namespace tidewick

@@ -1,5 +1,7 @@
 #include "schedule/IntervalTable.h"
 
+#include "core/AppError.h"
+
 #include <array>
 
 namespace tidewick {
@@ -35,6 +37,15 @@ qint32 intervalSecondsForCaption(const QString &caption)
         if (caption == QLatin1String(row.caption))
             return row.seconds;
     return 0;
+}
+
+qint32 offeredIntervalSeconds(int row)
+{
+    for (const IntervalRow &interval : kIntervals) {
+        if (interval.offered && row-- == 0)
+            return interval.seconds;
+    }
+    throw AppError::invalidArgument();
 }
 
 QStringList offeredIntervalCaptions()

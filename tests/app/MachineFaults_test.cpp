@@ -380,7 +380,6 @@ private slots:
         QVERIFY(window.dialogs.errorReports().isEmpty());
         // Fill the folder but for a little room.
         test::writeFile(mounted + QStringLiteral("/ballast"), QByteArray(40 * 1024, 'x'));
-        window.globals.testFetch = true;
         QVERIFY(window.fetch(FetchRun::Kind::Test));
         QCOMPARE(service.requests().size(), 1);
         QCOMPARE(form.resultsList->rows().texts(), QStringList());
@@ -528,7 +527,6 @@ private slots:
         killer.start(20);
         QElapsedTimer elapsed;
         elapsed.start();
-        window.globals.testFetch = true;
         QVERIFY(window.fetch(FetchRun::Kind::Test));
         QVERIFY(elapsed.elapsed() < 5000);
         QCOMPARE(form.resultsList->rows().texts(), QStringList());
@@ -560,7 +558,6 @@ private slots:
         sinceTick.start();
         QElapsedTimer elapsed;
         elapsed.start();
-        window.globals.testFetch = true;
         QVERIFY(window.fetch(FetchRun::Kind::Test));
         ticker.stop();
         const qint64 took = elapsed.elapsed();

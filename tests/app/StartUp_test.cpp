@@ -302,7 +302,7 @@ private slots:
         QCOMPARE(form.mousePointer(), MainWindow::Pointer::Custom);
         QCoreApplication::sendEvent(form.resultsList->viewport(), &move);
         QCOMPARE(form.mousePointer(), MainWindow::Pointer::Default);
-        form.setMousePointer(MainWindow::Pointer::Busy);
+        form.setBusy(true);
         QCoreApplication::sendEvent(form.saveResultsButton, &move);
         QCoreApplication::sendEvent(form.countdownGroup, &move);
         QCOMPARE(form.mousePointer(), MainWindow::Pointer::Busy);

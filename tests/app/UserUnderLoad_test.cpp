@@ -154,7 +154,6 @@ private slots:
         form.keywordList->rows().append(keyword);
         form.categoryList->rows().setChecked(form.categoryList->rows().texts().indexOf(QStringLiteral("science")), true);
         const qsizetype before = m_service->requests().size();
-        window.globals.testFetch = true;
         QVERIFY(window.fetch(FetchRun::Kind::Test));
 
         const QList<QJsonObject> requests = m_service->requests();

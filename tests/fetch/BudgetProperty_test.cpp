@@ -75,10 +75,9 @@ public:
         const bool testFetch = m_random.bounded(100) < 25;
         if (!testFetch)
             m_window.form().intervalList->selectRow(m_random.bounded(kIntervalRows));
-        m_window.globals.testFetch = testFetch;
         // Test runs stop for good once they have found two articles in this
         // program's life: let every test run query again.
-        m_window.globals.testArticleCount = 0;
+        m_window.form().news().budget().testArticleCount = 0;
 
         const QDateTime runStart = m_window.clock.now();
         const qsizetype before = m_runner->targets().size();

@@ -41,7 +41,6 @@ struct FetchWindow {
     }
     bool run(bool testFetch = false)
     {
-        window.globals.testFetch = testFetch;
         return window.fetch(testFetch ? FetchRun::Kind::Test : FetchRun::Kind::Scheduled);
     }
     QString stored(const QString &key) { return window.settings.read(key, QStringLiteral("absent")); }
@@ -472,7 +471,7 @@ private slots:
     {
         FetchWindow fetch;
         fetch.form().intervalList->selectionModel()->clear();
-        fetch.window.globals.runQuota = 1;
+        fetch.form().news().budget().runQuota = 1;
         fetch.addKeywords(manyKeywords(5));
         fetch.run();
         const QStringList reports = fetch.window.dialogs.errorReports();
@@ -487,7 +486,6 @@ private slots:
         // Counted and stored before it goes out: a program killed during the
         // query has spent it all the same.
         fetch.runner->holdRuns = true;
-        fetch.window.globals.testFetch = true;
         fetch.form().fetchNews(FetchRun::Kind::Test);
         QTRY_VERIFY(fetch.runner->isRunning());
         QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QStringLiteral("1"));
@@ -497,7 +495,7 @@ private slots:
         const QStringList expected =
             QString::fromUtf8(fixture("01-three-articles.expected.txt")).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(fetch.form().resultsList->rows().texts(), expected);
-        QCOMPARE(fetch.window.globals.testArticleCount, 3);
+        QCOMPARE(fetch.form().news().budget().testArticleCount, 3);
         // Three balloons of 5 s, each followed by the 2 s wait.
         const QStringList kinds = fetch.window.tray.kinds();
         QCOMPARE(kinds.count(QStringLiteral("balloon")), 3);

@@ -116,8 +116,8 @@ private slots:
         QCOMPARE(run.newRows(), QStringList());
         QCOMPARE(run.service.requests().size(), 1);
         QCOMPARE(run.query.dailyRecs(), QStringLiteral("1"));
-        QCOMPARE(run.query.window.globals.runQueries, qint16(1));
-        QCOMPARE(run.query.window.globals.testArticleCount, qint16(0));
+        QCOMPARE(run.query.window.form().news().budget().runQueries, qint16(1));
+        QCOMPARE(run.query.window.form().news().budget().testArticleCount, qint16(0));
         QVERIFY(run.query.workFolderEmpty());
         QVERIFY(run.query.window.dialogs.shown.isEmpty());
         QVERIFY(!run.query.window.tray.kinds().contains(QStringLiteral("balloon")));
@@ -193,7 +193,7 @@ private slots:
         run.query.window.form().keywordList->rows().append(keywordsWithArticles());
         run.query.scheduledRun();
         QCOMPARE(run.service.requests().size(), normalAnswers + 1);
-        QCOMPARE(run.query.window.globals.runQueries, qint16(normalAnswers + 1));
+        QCOMPARE(run.query.window.form().news().budget().runQueries, qint16(normalAnswers + 1));
         QCOMPARE(run.query.dailyRecs(), QStringLiteral("101"));
         // Four articles an answer; the refused one brings its refusal row too.
         const QStringList rows = run.newRows();

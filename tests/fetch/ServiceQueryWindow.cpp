@@ -23,14 +23,12 @@ ServiceQueryWindow::ServiceQueryWindow(int port, int queryTimeLimitSeconds)
 
 void ServiceQueryWindow::testRun()
 {
-    window.globals.testFetch = true;
     QVERIFY(window.fetch(FetchRun::Kind::Test));
 }
 
 void ServiceQueryWindow::scheduledRun()
 {
     window.form().intervalList->selectRow(kTwentyFourHoursRow);
-    window.globals.testFetch = false;
     QVERIFY(window.fetch(FetchRun::Kind::Scheduled));
 }
 

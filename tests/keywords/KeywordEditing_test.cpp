@@ -158,7 +158,7 @@ private slots:
         if (removal == Removal::DeleteKey)
             form.keywordList->selectRow(1); // a double-click selects by its first click
         if (busy)
-            form.setMousePointer(MainWindow::Pointer::Busy);
+            form.setBusy(true);
 
         remove(form, removal, 1);
 
@@ -171,7 +171,7 @@ private slots:
     {
         TestWindow window;
         MainWindow &form = window.create();
-        form.setMousePointer(MainWindow::Pointer::Busy);
+        form.setBusy(true);
         window.dialogs.textAnswers.enqueue(QStringLiteral("Mars"));
 
         form.addKeywordButton->click();
@@ -244,7 +244,7 @@ private slots:
         form.sampleKeywordsButton->click();
         form.resultsList->rows().append(results);
         if (busy)
-            form.setMousePointer(MainWindow::Pointer::Busy);
+            form.setBusy(true);
 
         form.clearKeywordsButton->click();
         QCOMPARE(rowsOf(form.keywordList), busy ? kSample : QStringList());

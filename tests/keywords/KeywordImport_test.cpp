@@ -248,7 +248,7 @@ private slots:
         // started meanwhile must not take that protection away.
         TestWindow window;
         MainWindow &form = window.create();
-        form.setMousePointer(MainWindow::Pointer::Busy);
+        form.setBusy(true);
         window.dialogs.openAnswers.enqueue({file(QStringLiteral("k.txt"), "k")});
 
         form.importKeywordsButton->click();

@@ -4,6 +4,7 @@
 #include "core/ReportList.h"
 #include "desktop/TrayIcon.h"
 #include "schedule/Countdown.h"
+#include "schedule/FetchScheduler.h"
 #include "schedule/CountdownTimer.h"
 #include "schedule/IntervalTable.h"
 
@@ -79,11 +80,12 @@ private slots:
     {
         SchedulerWindow scheduler;
         MainWindow &form = scheduler.create();
-        scheduler.window.globals.elapsedSeconds = 99;
+        for (int second = 0; second < 99; ++second)
+            form.scheduler().countSecond();
         form.intervalList->selectRow(3); // as the keyboard would
         QCOMPARE(scheduler.window.settings.read(SettingKeys::OftenIndex, QString()), QStringLiteral("4"));
-        QCOMPARE(scheduler.window.globals.fetchIntervalSeconds, 43200);
-        QCOMPARE(scheduler.window.globals.elapsedSeconds, 0);
+        QCOMPARE(form.scheduler().interval(), std::optional<qint32>(43200));
+        QCOMPARE(form.scheduler().elapsedSeconds(), 0);
 
         SchedulerWindow restarted;
         restarted.window.settings.write(SettingKeys::OftenIndex, QStringLiteral("4"));
@@ -115,8 +117,7 @@ private slots:
         QVERIFY(!form.countdownTimer->isTicking()); // while the fetch runs
         scheduler.settle();
         QCOMPARE(scheduler.queries(), 2);
-        QVERIFY(!scheduler.window.globals.testFetch);
-        QCOMPARE(scheduler.window.globals.elapsedSeconds, 0);
+        QCOMPARE(form.scheduler().elapsedSeconds(), 0);
         QCOMPARE(form.countdownBar->value(), 0);
         QVERIFY(form.countdownTimer->enabled() && form.countdownTimer->period() == 1000 && form.countdownTimer->isTicking());
         QVERIFY(scheduler.window.dialogs.shown.isEmpty());
@@ -172,7 +173,7 @@ private slots:
         QVERIFY(!form.isBusy());
         QCOMPARE(scheduler.window.dialogs.messageTexts(), QStringList({"Done."}));
         QCOMPARE(scheduler.window.dialogs.messages().first().title, QStringLiteral("Tidewick"));
-        QCOMPARE(scheduler.window.globals.elapsedSeconds, 1);
+        QCOMPARE(form.scheduler().elapsedSeconds(), 1);
         QVERIFY(form.countdownTimer->isTicking());
 
         SchedulerWindow off;
@@ -217,7 +218,8 @@ private slots:
         if (fetch == QLatin1String("turn on")) {
             form.onAutomaticFetchClicked();
         } else if (fetch == QLatin1String("scheduled")) {
-            scheduler.window.globals.elapsedSeconds = 86399;
+            for (int second = 0; second < 86399; ++second)
+                form.scheduler().countSecond();
             form.onCountdownTick();
         } else {
             form.onTestFetchClicked();
@@ -299,7 +301,7 @@ private slots:
         for (int tick = 0; tick < 29; ++tick)
             form.onCountdownTick();
         QCOMPARE(scheduler.window.dialogs.errorReports(), reports);
-        QCOMPARE(scheduler.window.globals.elapsedSeconds, 0);
+        QCOMPARE(form.scheduler().elapsedSeconds(), 0);
         QCOMPARE(scheduler.queries(), queries);
         QVERIFY(form.countdownTimer->isTicking());
 
@@ -338,7 +340,8 @@ private slots:
         QTRY_VERIFY(scheduler.runner->isRunning());
         QVERIFY(form.loading && !form.trayIcon->inTray());
         QCOMPARE(form.countdownTimer->period(), 1000);
-        scheduler.window.globals.elapsedSeconds = 3599; // one hour, chosen by default
+        for (int second = 0; second < 3599; ++second) // one hour, chosen by default
+            form.scheduler().countSecond();
         form.onCountdownTick();
         scheduler.release();
         QCOMPARE(scheduler.queries(), 2);

@@ -1,0 +1,105 @@
+#include "fetch/WindowBudget.h"
+
+#include "core/AppError.h"
+#include "core/SettingsStore.h"
+
+#include <algorithm>
+
+namespace tidewick {
+
+void WindowBudget::requireStorable() const
+{
+    m_settings.requireStorable();
+}
+
+qint16 WindowBudget::readCount() const
+{
+    return budget::readRequestCount(m_settings);
+}
+
+QDateTime WindowBudget::readStart(const QDateTime &now) const
+{
+    return budget::readWindowStart(m_settings, now);
+}
+
+budget::WindowChange WindowBudget::change(const std::optional<QDateTime> &start, const QDateTime &now)
+{
+    if (start)
+        m_lastReadStart = start;
+    return budget::windowChange(start, m_lastReadStart, now);
+}
+
+void WindowBudget::open(const QDateTime &now, qint16 count)
+{
+    budget::writeWindow(m_settings, now, count);
+    m_lastReadStart = now;
+}
+
+void WindowBudget::repair(qint16 count)
+{
+    budget::writeWindow(m_settings, *m_lastReadStart, count);
+}
+
+void WindowBudget::adopt(qint16 count)
+{
+    dailyRecs = count;
+    m_windowStamp = windowStamp();
+}
+
+void WindowBudget::share(std::optional<qint32> intervalSeconds, const QDateTime &now)
+{
+    if (!intervalSeconds)
+        throw AppError::invalidArgument();
+    const QDateTime windowEnd = m_lastReadStart.value_or(now).addSecs(qint64(budget::kWindowHours) * 3600);
+    runQuota = budget::runQuota(dailyRecs, std::abs(now.secsTo(windowEnd)), *intervalSeconds);
+}
+
+// Equality passes: up to 51 requests fit a window, and a quota of 2 allows
+// three queries in a run. The test limit is strict.
+bool WindowBudget::allowsQuery(bool testRun) const
+{
+    return dailyRecs <= budget::kRequestsPerWindow && (!testRun || testArticleCount < 2) && runQueries <= runQuota;
+}
+
+// The count another copy stored meanwhile is the one that counts, and one
+// that cannot be read is spent. A window another copy opened since this run
+// began has a count of its own; within the same window the higher holds.
+bool WindowBudget::countRequest(qsizetype nextPosition)
+{
+    m_settings.requireStorable();
+    const QString stamp = windowStamp();
+    qint16 stored = budget::kSpentMark;
+    try {
+        stored = readCount();
+    } catch (const AppError &) {
+    }
+    dailyRecs = stamp == m_windowStamp ? std::max(dailyRecs, stored) : stored;
+    m_windowStamp = stamp;
+    if (dailyRecs > budget::kRequestsPerWindow)
+        return false;
+    ++dailyRecs;
+    m_settings.write({{SettingKeys::DailyRecs, QString::number(dailyRecs)},
+                      {SettingKeys::NextQuery, QString::number(nextPosition)}});
+    return true;
+}
+
+void WindowBudget::markRefused()
+{
+    dailyRecs = budget::kRefusedMark;
+    m_settings.write(SettingKeys::DailyRecs, QString::number(dailyRecs));
+}
+
+qsizetype WindowBudget::storedPosition() const
+{
+    bool ok = false;
+    const qlonglong position = m_settings.read(SettingKeys::NextQuery, QStringLiteral("0")).toLongLong(&ok);
+    return ok && position > 0 ? qsizetype(position) : 0;
+}
+
+QString WindowBudget::windowStamp() const
+{
+    return m_settings.read(SettingKeys::StartDateUtc, QString()) + QLatin1Char('|')
+        + m_settings.read(SettingKeys::StartDate, QString());
+}
+
+} // namespace tidewick
