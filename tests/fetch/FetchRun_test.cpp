@@ -9,6 +9,8 @@
 #include "fetch/RequestBudget.h"
 
 #include <QDirIterator>
+#include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -264,6 +266,44 @@ private slots:
         QVERIFY(fetch.run(true));
         QCOMPARE(fetch.runner->targets(),
                  QStringList({"localhost:9/a", "localhost:9/b", "localhost:9/c", "localhost:9/a"}));
+    }
+
+    // A run needs no window: its seams (settings, clock, runner, an
+    // announcer) drive it. A test run's first answer is taken whole, and its
+    // articles then close the test runs' gate.
+    void runWithoutAWindow_queriesAnnouncesAndHandsOn()
+    {
+        TestWindow seams;
+        FakeRunner &runner = seams.useFakeRunner();
+        runner.listing = fixture("01-three-articles.clean.txt");
+        seams.services.runner = &runner;
+        seams.globals.curlCommand = QStringLiteral("curl");
+        seams.globals.ansiFilterCommand = QStringLiteral("ansifilter");
+        seams.globals.messagePath = seams.tempFolder() + QStringLiteral("/message.txt");
+        seams.globals.cleanPath = seams.tempFolder() + QStringLiteral("/clean.txt");
+        struct Recorder : ArticleAnnouncer {
+            QStringList shown;
+            void announce(const QString &text, const QString &, qint32, std::function<void()> seen) override
+            {
+                shown.append(text);
+                QTimer::singleShot(0, std::move(seen));
+            }
+        } announcer;
+        ErrorReporter reporter(seams.dialogs);
+        FetchRun run(seams.services, reporter, announcer);
+        QStringList found;
+        connect(&run, &FetchRun::articleFound, [&found](const QString &article) { found.append(article); });
+        QSignalSpy finished(&run, &FetchRun::finished);
+        QVERIFY(run.start(FetchKind::Test, {{QString(), QStringLiteral("a"), QString()}, {QString(), QStringLiteral("b"), QString()}},
+                          std::nullopt));
+        QVERIFY(!run.start(FetchKind::Test, {}, std::nullopt));
+        QTRY_COMPARE(finished.size(), 1);
+        QCOMPARE(runner.targets(), QStringList{QStringLiteral("localhost:9/a")});
+        QCOMPARE(found.size(), 3);
+        QCOMPARE(found, announcer.shown);
+        QCOMPARE(run.budget().testArticleCount, 3);
+        QCOMPARE(seams.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));
+        QVERIFY(seams.dialogs.shown.isEmpty());
     }
 
     // Only a listing of the service gives rows, whatever its footer says, and
