@@ -6,7 +6,7 @@
 
 #include "core/Dialogs.h"
 #include "core/ErrorReport.h"
-#include "core/ReportList.h"
+#include "ui/ReportList.h"
 #include "keywords/KeywordImport.h"
 
 #include <QApplication>
@@ -66,7 +66,7 @@ int main(int argc, char *argv[])
     const long long before = residentKiB();
     QElapsedTimer elapsed;
     elapsed.start();
-    tidewick::importKeywordFile(list, path, dialogs, reporter, QStringLiteral("Tidewick"));
+    tidewick::importKeywordFile(list.rows(), path, dialogs, reporter, QStringLiteral("Tidewick"));
     const qint64 ms = elapsed.elapsed();
     // What the reader freed again is not the list's.
     malloc_trim(0);

@@ -6,7 +6,7 @@
 #include "core/Dialogs.h"
 #include "app/MainWindow.h"
 #include "core/ProgramState.h"
-#include "core/ReportList.h"
+#include "ui/ReportList.h"
 #include "core/SettingsStore.h"
 #include "desktop/TrayBackend.h"
 #include "fetch/FetchRun.h"

@@ -4,7 +4,7 @@
 #include "app/RealServices.h"
 #include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
-#include "core/Dialogs.h"
+#include "ui/QtDialogs.h"
 #include "core/ApplicationId.h"
 
 #include <QApplication>

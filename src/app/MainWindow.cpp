@@ -2,7 +2,7 @@
 
 #include "core/Clock.h"
 #include "core/Dialogs.h"
-#include "core/ReportList.h"
+#include "ui/ReportList.h"
 #include "app/StartupTexts.h"
 #include "app/WindowAccessibility.h"
 #include "desktop/TrayIcon.h"

@@ -2,10 +2,10 @@
 
 #include "core/Dialogs.h"
 #include "core/KeywordLimits.h"
-#include "core/ReportList.h"
+#include "ui/ReportList.h"
 #include "core/ValueConversion.h"
 #include "keywords/KeywordImport.h"
-#include "keywords/KeywordListEvents.h"
+#include "ui/KeywordListEvents.h"
 
 #include <QPushButton>
 
@@ -123,7 +123,7 @@ void MainWindow::importKeywordFiles(const QStringList &paths)
     trap(114, [&] { setBusy(true); });
     const int line = paths.size() == 1 ? 120 : 134;
     for (const QString &path : paths)
-        trap(line, [&] { importKeywordFile(*keywordList, path, *m_services.dialogs, m_reporter, appTitle()); });
+        trap(line, [&] { importKeywordFile(keywordList->rows(), path, *m_services.dialogs, m_reporter, appTitle()); });
     trap(138, [&] {
         if (!wasBusy)
             setBusy(false);

@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "core/ProgramState.h"
-#include "core/ReportList.h"
+#include "ui/ReportList.h"
 #include "core/SettingsStore.h"
 #include "app/StartupTexts.h"
 #include "core/ValueConversion.h"

@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "core/Dialogs.h"
-#include "core/ReportList.h"
+#include "ui/ReportList.h"
 #include "schedule/FetchScheduler.h"
 
 namespace tidewick {
@@ -22,7 +22,7 @@ bool MainWindow::startRun(FetchKind kind)
 {
     if (!m_services.newsHostProblem.isEmpty())
         return false;
-    const QList<NewsQuery> queries = m_walk->walk(*countryList, *keywordList, *categoryList);
+    const QList<NewsQuery> queries = m_walk->walk(countryList->rows(), keywordList->rows(), categoryList->rows());
     return m_news->start(kind, queries, m_scheduler->interval());
 }
 

@@ -2,7 +2,7 @@
 
 #include "core/Clock.h"
 #include "core/Dialogs.h"
-#include "core/ReportList.h"
+#include "ui/ReportList.h"
 #include "core/FileHelpers.h"
 #include "app/ResultsListActions.h"
 #include "results/ListFileSave.h"

@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "core/Dialogs.h"
-#include "core/ReportList.h"
+#include "ui/ReportList.h"
 #include "core/SettingsStore.h"
 #include "schedule/Countdown.h"
 #include "schedule/FetchScheduler.h"

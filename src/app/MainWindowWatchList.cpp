@@ -2,7 +2,7 @@
 
 #include "core/Dialogs.h"
 #include "core/KeywordLimits.h"
-#include "core/ReportList.h"
+#include "ui/ReportList.h"
 #include "core/SettingsStore.h"
 #include "keywords/WatchListFile.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Clock.h"
-#include "core/Dialogs.h"
+#include "ui/QtDialogs.h"
 #include "core/ProgramState.h"
 #include "core/Services.h"
 #include "core/SettingsStore.h"

@@ -1,7 +1,7 @@
 #include "app/ResultsListActions.h"
 
 #include "core/ArticleLink.h"
-#include "core/ReportList.h"
+#include "ui/ReportList.h"
 #include "results/ArticleRow.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 
 #include "core/Dialogs.h"
 #include "core/KeywordLimits.h"
-#include "core/ReportList.h"
+#include "core/ReportListModel.h"
 #include "core/ValueConversion.h"
 #include "fetch/NewsHost.h"
 #include "fetch/RequestTarget.h"
@@ -15,7 +15,7 @@ namespace {
 const QString kModule = QStringLiteral("IntervalSave");
 const QString kTitle = QStringLiteral("Tidewick");
 
-QString trimmedText(const ReportList &list, int row)
+QString trimmedText(const ReportListModel &list, int row)
 {
     return trimBlanks(list.text(row));
 }
@@ -28,8 +28,8 @@ QString shortened(const QString &keyword)
 }
 } // namespace
 
-QList<NewsQuery> QueryWalk::walk(const ReportList &countries, const ReportList &keywords,
-                                 const ReportList &categories)
+QList<NewsQuery> QueryWalk::walk(const ReportListModel &countries, const ReportListModel &keywords,
+                                 const ReportListModel &categories)
 {
     Trap trap(m_reporter, kModule, QStringLiteral("FetchNewsNow"));
     m_keywords = &keywords;
@@ -41,7 +41,7 @@ QList<NewsQuery> QueryWalk::walk(const ReportList &countries, const ReportList &
     bool anyTicked = false;
     for (int row = 0; row < count; ++row) {
         trap(120, [&] {
-            if (countries.rows().isChecked(row)) {
+            if (countries.isChecked(row)) {
                 anyTicked = true;
                 if (countryCanBeSent())
                     walkKeywords(trimmedText(countries, row) + QLatin1Char('.'));
@@ -77,7 +77,7 @@ void QueryWalk::walkCategories(const QString &keyword, const QString &country)
     bool anyTicked = false;
     for (int row = 0; row < count; ++row) {
         trap(102, [&] {
-            if (m_categories->rows().isChecked(row)) {
+            if (m_categories->isChecked(row)) {
                 anyTicked = true;
                 m_queries.append({country, keyword, trimmedText(*m_categories, row)});
             }

@@ -9,7 +9,7 @@
 
 namespace tidewick {
 
-class ReportList;
+class ReportListModel;
 
 // One query of the news service: a country prefix ("us." or empty), a
 // keyword as keywordInPath gives it, and a category; each may be empty.
@@ -33,7 +33,8 @@ class QueryWalk {
 public:
     QueryWalk(const Services &services, ErrorReporter &reporter) : m_services(services), m_reporter(reporter) {}
 
-    QList<NewsQuery> walk(const ReportList &countries, const ReportList &keywords, const ReportList &categories);
+    QList<NewsQuery> walk(const ReportListModel &countries, const ReportListModel &keywords,
+                          const ReportListModel &categories);
 
 private:
     void walkKeywords(const QString &country);
@@ -43,8 +44,8 @@ private:
 
     Services m_services;
     ErrorReporter &m_reporter;
-    const ReportList *m_keywords = nullptr;
-    const ReportList *m_categories = nullptr;
+    const ReportListModel *m_keywords = nullptr;
+    const ReportListModel *m_categories = nullptr;
     QList<NewsQuery> m_queries;
     QSet<QString> m_toldTooLong;
     bool m_toldCountryHost = false;

@@ -2,7 +2,7 @@
 
 #include "core/Dialogs.h"
 #include "core/ErrorReport.h"
-#include "core/ReportList.h"
+#include "core/ReportListModel.h"
 #include "core/FileHelpers.h"
 #include "core/KeywordLimits.h"
 #include "keywords/TextFileReader.h"
@@ -23,7 +23,7 @@ bool holdsOnlySpaces(const QString &line)
 
 } // namespace
 
-void importKeywordFile(ReportList &list, const QString &path, Dialogs &dialogs, ErrorReporter &reporter,
+void importKeywordFile(ReportListModel &list, const QString &path, Dialogs &dialogs, ErrorReporter &reporter,
                     const QString &appTitle)
 {
     Trap trap(reporter, QStringLiteral("FileToListview1"), QStringLiteral("FileToListview"));
@@ -59,7 +59,7 @@ void importKeywordFile(ReportList &list, const QString &path, Dialogs &dialogs, 
         lines.removeIf(holdsOnlySpaces);
         tooLong = lines.removeIf([](const QString &line) { return !keywordFitsInQuery(line); });
     });
-    trap(112, [&] { list.rows().append(lines); });
+    trap(112, [&] { list.append(lines); });
     if (tooLong > 0) {
         trap(114, [&] {
             const QString count = tooLong == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(tooLong);

@@ -7,7 +7,7 @@ namespace tidewick {
 
 class Dialogs;
 class ErrorReporter;
-class ReportList;
+class ReportListModel;
 
 // Far more than any real keyword list; reading a larger file (a disk image,
 // a file of zero bytes) would only fill the memory.
@@ -29,7 +29,7 @@ inline constexpr qint64 kLargestKeywordFile = qint64(64) << 20;
 // What a file may cost is bounded: a file larger than kLargestKeywordFile is
 // refused with a message before a byte of it is read, and a line too long to
 // ever be queried (see keywordFitsInQuery) is left out, said once per file.
-void importKeywordFile(ReportList &list, const QString &path, Dialogs &dialogs, ErrorReporter &reporter,
+void importKeywordFile(ReportListModel &list, const QString &path, Dialogs &dialogs, ErrorReporter &reporter,
                     const QString &appTitle);
 
 } // namespace tidewick

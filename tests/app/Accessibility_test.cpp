@@ -1,5 +1,5 @@
 #include "TestWindow.h"
-#include "core/ReportList.h"
+#include "ui/ReportList.h"
 
 #include <QAccessible>
 #include <QCheckBox>

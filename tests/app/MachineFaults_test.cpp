@@ -7,7 +7,7 @@
 #include "ProcessChecks.h"
 #include "TestPaths.h"
 #include "TestWindow.h"
-#include "core/ReportList.h"
+#include "ui/ReportList.h"
 #include "fetch/HelperTools.h"
 #include "fetch/FetchRun.h"
 #include "fetch/ListingParser.h"

@@ -1,7 +1,7 @@
 #include "TestPaths.h"
 #include "TestWindow.h"
 #include "core/KeywordLimits.h"
-#include "core/ReportList.h"
+#include "ui/ReportList.h"
 #include "app/WindowsCursor.h"
 #include "fetch/HelperTools.h"
 #include "keywords/KeywordImport.h"

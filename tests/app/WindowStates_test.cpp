@@ -2,7 +2,7 @@
 #include "FolderLocks.h"
 #include "TestPaths.h"
 #include "TestWindow.h"
-#include "core/Dialogs.h"
+#include "ui/QtDialogs.h"
 #include "desktop/AutostartEntry.h"
 #include "desktop/TrayIcon.h"
 #include "fetch/FetchRun.h"

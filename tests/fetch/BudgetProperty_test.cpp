@@ -9,7 +9,7 @@
 #include "FakeRunner.h"
 #include "TestPaths.h"
 #include "TestWindow.h"
-#include "core/ReportList.h"
+#include "ui/ReportList.h"
 #include "core/ValueConversion.h"
 #include "fetch/FetchRun.h"
 #include "fetch/RequestBudget.h"

@@ -1,7 +1,7 @@
 #include "FakeRunner.h"
 #include "TestPaths.h"
 #include "TestWindow.h"
-#include "core/ReportList.h"
+#include "ui/ReportList.h"
 #include "core/KeywordLimits.h"
 #include "core/SettingsLock.h"
 #include "core/ValueConversion.h"

@@ -5,7 +5,7 @@
 // and keeps the results already in the list.
 #include "LocalNewsService.h"
 #include "ServiceQueryWindow.h"
-#include "core/ReportList.h"
+#include "ui/ReportList.h"
 #include "fetch/FetchRun.h"
 #include "fetch/ListingParser.h"
 

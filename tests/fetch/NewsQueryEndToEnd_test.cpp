@@ -4,7 +4,7 @@
 #include "ScopedEnvironment.h"
 #include "ServiceQueryWindow.h"
 #include "TestPaths.h"
-#include "core/ReportList.h"
+#include "ui/ReportList.h"
 #include "fetch/FetchRun.h"
 
 #include <QtTest>

@@ -2,7 +2,7 @@
 
 #include "TestPaths.h"
 
-#include "core/ReportList.h"
+#include "ui/ReportList.h"
 #include "fetch/FetchRun.h"
 
 #include <QDir>

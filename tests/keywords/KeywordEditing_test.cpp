@@ -1,6 +1,6 @@
 #include "TestWindow.h"
 #include "core/KeywordLimits.h"
-#include "core/ReportList.h"
+#include "ui/ReportList.h"
 
 #include <QPushButton>
 #include <QtTest>

@@ -2,7 +2,7 @@
 #include "TestWindow.h"
 #include "core/ErrorReport.h"
 #include "core/KeywordLimits.h"
-#include "core/ReportList.h"
+#include "ui/ReportList.h"
 #include "keywords/KeywordImport.h"
 
 #include <QDir>
@@ -312,7 +312,7 @@ private slots:
         int insertions = 0;
         connect(&list.rows(), &QAbstractItemModel::rowsInserted, this, [&insertions] { ++insertions; });
 
-        importKeywordFile(list, path, window.dialogs, form.errorReporter(), form.appTitle());
+        importKeywordFile(list.rows(), path, window.dialogs, form.errorReporter(), form.appTitle());
 
         QCOMPARE(list.count(), kLines);
         QCOMPARE(list.text(kLines - 1), QStringLiteral("keyword %1").arg(kLines - 1));

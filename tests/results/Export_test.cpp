@@ -4,7 +4,7 @@
 #include "app/ResultsListActions.h"
 #include "core/AppError.h"
 #include "core/ArticleLink.h"
-#include "core/ReportList.h"
+#include "ui/ReportList.h"
 #include "results/ArticleRow.h"
 #include "results/ListFileSave.h"
 #include "results/ExportFormat.h"

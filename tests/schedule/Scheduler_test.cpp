@@ -1,7 +1,7 @@
 #include "FakeRunner.h"
 #include "TestPaths.h"
 #include "TestWindow.h"
-#include "core/ReportList.h"
+#include "ui/ReportList.h"
 #include "desktop/TrayIcon.h"
 #include "schedule/Countdown.h"
 #include "schedule/FetchScheduler.h"

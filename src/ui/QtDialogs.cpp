@@ -1,4 +1,4 @@
-#include "core/Dialogs.h"
+#include "ui/QtDialogs.h"
 
 #include <QFileDialog>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
-#include "keywords/KeywordListEvents.h"
+#include "ui/KeywordListEvents.h"
 
-#include "core/ReportList.h"
+#include "ui/ReportList.h"
 
 #include <QDropEvent>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "core/ReportList.h"
+#include "ui/ReportList.h"
 
 #include "core/AppError.h"
 
