@@ -96,7 +96,7 @@ int main(int argc, char *argv[])
         while (!done)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
-    std::printf("%d articles\n", window.resultsList->count());
+    std::printf("%d articles\n", window.findChild<tidewick::ReportList *>(QStringLiteral("resultsList"))->count());
     window.onCloseRequested();
     return 0;
 }

@@ -45,29 +45,6 @@ public:
     // Shows the window as the load left it: normal, or straight into the tray.
     void showAfterLoad();
 
-    // The controls.
-    QGroupBox *countdownGroup = nullptr;
-    QProgressBar *countdownBar = nullptr;
-    ReportList *resultsList = nullptr;
-    ResultsListActions *resultsActions = nullptr; // open and copy its articles
-    QGroupBox *startupOptionsGroup = nullptr;
-    QCheckBox *startAtLogonBox = nullptr;
-    QCheckBox *startInTrayBox = nullptr;
-    CountdownTimer *countdownTimer = nullptr;
-    TrayIcon *trayIcon = nullptr;
-    QPushButton *automaticFetchButton = nullptr;
-    QPushButton *testFetchButton = nullptr;
-    ReportList *intervalList = nullptr;
-    QPushButton *saveResultsButton = nullptr;
-    QPushButton *clearResultsButton = nullptr;
-    ReportList *countryList = nullptr;
-    ReportList *categoryList = nullptr;
-    ReportList *keywordList = nullptr;
-    QPushButton *addKeywordButton = nullptr;
-    QPushButton *importKeywordsButton = nullptr;
-    QPushButton *clearKeywordsButton = nullptr;
-    QPushButton *sampleKeywordsButton = nullptr;
-
     // True while startUp runs.
     bool loading = false;
     // The caption of message boxes without a title of their own.
@@ -175,6 +152,29 @@ private:
     void placeTrayIcon(Trap &trap);
     void restoreStartupOptions(Trap &trap);
     int twips(int value) const;
+
+    // The controls, found by their object names from outside.
+    QGroupBox *countdownGroup = nullptr;
+    QProgressBar *countdownBar = nullptr;
+    ReportList *resultsList = nullptr;
+    ResultsListActions *resultsActions = nullptr; // open and copy its articles
+    QGroupBox *startupOptionsGroup = nullptr;
+    QCheckBox *startAtLogonBox = nullptr;
+    QCheckBox *startInTrayBox = nullptr;
+    CountdownTimer *countdownTimer = nullptr;
+    TrayIcon *trayIcon = nullptr;
+    QPushButton *automaticFetchButton = nullptr;
+    QPushButton *testFetchButton = nullptr;
+    ReportList *intervalList = nullptr;
+    QPushButton *saveResultsButton = nullptr;
+    QPushButton *clearResultsButton = nullptr;
+    ReportList *countryList = nullptr;
+    ReportList *categoryList = nullptr;
+    ReportList *keywordList = nullptr;
+    QPushButton *addKeywordButton = nullptr;
+    QPushButton *importKeywordsButton = nullptr;
+    QPushButton *clearKeywordsButton = nullptr;
+    QPushButton *sampleKeywordsButton = nullptr;
 
     Services m_services;
     ErrorReporter m_reporter;

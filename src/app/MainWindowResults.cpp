@@ -24,6 +24,7 @@ void MainWindow::connectResultHandlers()
     connect(saveResultsButton, &QPushButton::clicked, this, &MainWindow::onSaveResultsClicked);
     connect(clearResultsButton, &QPushButton::clicked, this, &MainWindow::onClearResultsClicked);
     resultsActions = new ResultsListActions(*resultsList, [this](const QUrl &link) { return openLink(link); });
+    resultsActions->setObjectName(QStringLiteral("resultsActions"));
 }
 
 // A link the desktop cannot hand to a browser is said, not dropped.

@@ -57,24 +57,24 @@ void AccessibilityTest::everyControl_hasANameAndARoleThatSayWhatItIs()
         QString name;
         QAccessible::Role role;
     } expected[] = {
-        {form.countdownGroup, QStringLiteral("Next news fetch will occur in"), QAccessible::Grouping},
-        {form.countdownBar, QStringLiteral("Time until the next news fetch"), QAccessible::ProgressBar},
-        {form.startupOptionsGroup, QStringLiteral("Startup Options"), QAccessible::Grouping},
-        {form.startAtLogonBox, QStringLiteral("Load this software at log-on"), QAccessible::CheckBox},
-        {form.startInTrayBox, QStringLiteral("Minimized to system tray"), QAccessible::CheckBox},
-        {form.resultsList, QStringLiteral("News"), QAccessible::Tree},
-        {form.intervalList, QStringLiteral("How often would you like to news fetch?"), QAccessible::Tree},
-        {form.countryList, QStringLiteral("Local News Sites"), QAccessible::Tree},
-        {form.categoryList, QStringLiteral("Categories"), QAccessible::Tree},
-        {form.keywordList, QStringLiteral("Keyword/s"), QAccessible::Tree},
-        {form.saveResultsButton, QStringLiteral("Save Results"), QAccessible::Button},
-        {form.clearResultsButton, QStringLiteral("Clear List"), QAccessible::Button},
-        {form.addKeywordButton, QStringLiteral("Add One Keyword"), QAccessible::Button},
-        {form.importKeywordsButton, QStringLiteral("Load List From Text File"), QAccessible::Button},
-        {form.automaticFetchButton, QStringLiteral("Turn On Automatic News Fetch"), QAccessible::Button},
-        {form.testFetchButton, QStringLiteral("News Fetch Now (Test)"), QAccessible::Button},
-        {form.sampleKeywordsButton, QStringLiteral("Load Sample/Example Data"), QAccessible::Button},
-        {form.clearKeywordsButton, QStringLiteral("Clear List"), QAccessible::Button},
+        {test::ui(form).countdownGroup, QStringLiteral("Next news fetch will occur in"), QAccessible::Grouping},
+        {test::ui(form).countdownBar, QStringLiteral("Time until the next news fetch"), QAccessible::ProgressBar},
+        {test::ui(form).startupOptionsGroup, QStringLiteral("Startup Options"), QAccessible::Grouping},
+        {test::ui(form).startAtLogonBox, QStringLiteral("Load this software at log-on"), QAccessible::CheckBox},
+        {test::ui(form).startInTrayBox, QStringLiteral("Minimized to system tray"), QAccessible::CheckBox},
+        {test::ui(form).resultsList, QStringLiteral("News"), QAccessible::Tree},
+        {test::ui(form).intervalList, QStringLiteral("How often would you like to news fetch?"), QAccessible::Tree},
+        {test::ui(form).countryList, QStringLiteral("Local News Sites"), QAccessible::Tree},
+        {test::ui(form).categoryList, QStringLiteral("Categories"), QAccessible::Tree},
+        {test::ui(form).keywordList, QStringLiteral("Keyword/s"), QAccessible::Tree},
+        {test::ui(form).saveResultsButton, QStringLiteral("Save Results"), QAccessible::Button},
+        {test::ui(form).clearResultsButton, QStringLiteral("Clear List"), QAccessible::Button},
+        {test::ui(form).addKeywordButton, QStringLiteral("Add One Keyword"), QAccessible::Button},
+        {test::ui(form).importKeywordsButton, QStringLiteral("Load List From Text File"), QAccessible::Button},
+        {test::ui(form).automaticFetchButton, QStringLiteral("Turn On Automatic News Fetch"), QAccessible::Button},
+        {test::ui(form).testFetchButton, QStringLiteral("News Fetch Now (Test)"), QAccessible::Button},
+        {test::ui(form).sampleKeywordsButton, QStringLiteral("Load Sample/Example Data"), QAccessible::Button},
+        {test::ui(form).clearKeywordsButton, QStringLiteral("Clear List"), QAccessible::Button},
     };
     QCOMPARE(accessibleOf(&form)->text(QAccessible::Name), QStringLiteral("Tidewick"));
     QCOMPARE(accessibleOf(&form)->role(), QAccessible::Window);
@@ -84,7 +84,7 @@ void AccessibilityTest::everyControl_hasANameAndARoleThatSayWhatItIs()
         QCOMPARE(interface->role(), control.role);
     }
     // The keyword list also says how to use it.
-    QVERIFY(accessibleOf(form.keywordList)->text(QAccessible::Description).contains(QLatin1String("Drag and drop")));
+    QVERIFY(accessibleOf(test::ui(form).keywordList)->text(QAccessible::Description).contains(QLatin1String("Drag and drop")));
 }
 
 void AccessibilityTest::twoClearListButtons_areToldApartByTheirDescription()
@@ -93,8 +93,8 @@ void AccessibilityTest::twoClearListButtons_areToldApartByTheirDescription()
     window.useFakeRunner();
     MainWindow &form = window.create();
 
-    const QString keywords = accessibleOf(form.clearKeywordsButton)->text(QAccessible::Description);
-    const QString results = accessibleOf(form.clearResultsButton)->text(QAccessible::Description);
+    const QString keywords = accessibleOf(test::ui(form).clearKeywordsButton)->text(QAccessible::Description);
+    const QString results = accessibleOf(test::ui(form).clearResultsButton)->text(QAccessible::Description);
     QVERIFY(keywords.contains(QLatin1String("Keyword/s")));
     QVERIFY(results.contains(QLatin1String("News")));
     QVERIFY(keywords != results);
@@ -109,8 +109,8 @@ void AccessibilityTest::tickBoxRows_showTheirStateAndTickFromTheKeyboard()
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
-    for (ReportList *list : {form.countryList, form.categoryList}) {
-        const QString wanted = list == form.countryList ? QStringLiteral("us") : QStringLiteral("science");
+    for (ReportList *list : {test::ui(form).countryList, test::ui(form).categoryList}) {
+        const QString wanted = list == test::ui(form).countryList ? QStringLiteral("us") : QStringLiteral("science");
         const int row = rowOf(list, wanted);
         QVERIFY(row >= 0);
         QAccessibleInterface *cell = cellOf(list, row);
@@ -130,7 +130,7 @@ void AccessibilityTest::tickBoxRows_showTheirStateAndTickFromTheKeyboard()
         QVERIFY(cellOf(list, row)->state().checked);
     }
     // Rows of the other lists carry no tick box.
-    QVERIFY(!cellOf(form.intervalList, 0)->state().checkable);
+    QVERIFY(!cellOf(test::ui(form).intervalList, 0)->state().checkable);
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -153,19 +153,19 @@ private slots:
         TestWindow window;
         test::writeFile(window.configFolder() + QStringLiteral("/Kestrow"), "not a folder");
         MainWindow &form = window.create();
-        QCOMPARE(form.intervalList->selectedRow(), kDefaultIntervalRow);
-        QCOMPARE(form.countdownTimer->period(), 0);
+        QCOMPARE(test::ui(form).intervalList->selectedRow(), kDefaultIntervalRow);
+        QCOMPARE(test::ui(form).countdownTimer->period(), 0);
         QVERIFY(window.dialogs.errorReports().isEmpty());
 
-        form.intervalList->selectRow(kFourHoursRow);
-        form.startAtLogonBox->setChecked(true);
+        test::ui(form).intervalList->selectRow(kFourHoursRow);
+        test::ui(form).startAtLogonBox->setChecked(true);
         const QStringList reports = window.dialogs.errorReports();
         QCOMPARE(reports.size(), 2);
         for (const QString &report : reports)
             QVERIFY2(report.startsWith(QStringLiteral("Permission denied: ") + iniPath(window)), qPrintable(report));
-        QCOMPARE(form.intervalList->selectedRow(), kFourHoursRow);
-        QVERIFY(form.startAtLogonBox->isChecked());
-        QVERIFY(!form.startInTrayBox->isHidden());
+        QCOMPARE(test::ui(form).intervalList->selectedRow(), kFourHoursRow);
+        QVERIFY(test::ui(form).startAtLogonBox->isChecked());
+        QVERIFY(!test::ui(form).startInTrayBox->isHidden());
     }
 
     void corruptSettingsFile_startsWithWhatCanBeRead_data()
@@ -193,11 +193,11 @@ private slots:
         TestWindow window;
         test::writeFile(iniPath(window), content);
         MainWindow &form = window.create();
-        QCOMPARE(form.intervalList->selectedRow(), intervalRow);
-        QCOMPARE(form.countdownTimer->period(), 0);
+        QCOMPARE(test::ui(form).intervalList->selectedRow(), intervalRow);
+        QCOMPARE(test::ui(form).countdownTimer->period(), 0);
         QVERIFY2(window.dialogs.errorReports().isEmpty(), qPrintable(window.dialogs.errorReports().join(u'|')));
 
-        form.automaticFetchButton->click(); // turn automatic fetching on: stores StartStopState
+        test::ui(form).automaticFetchButton->click(); // turn automatic fetching on: stores StartStopState
         QTRY_VERIFY(!form.isFetching());
         QCOMPARE(window.settings.read(SettingKeys::StartStopState, QString()), kOn);
         QCOMPARE(window.settings.read(SettingKeys::OftenIndex, QStringLiteral("2")).toInt(), intervalRow + 1);
@@ -216,8 +216,8 @@ private slots:
         MainWindow &form = window.create();
         {
             FileSizeCap full(16);
-            form.intervalList->selectRow(0);
-            form.startInTrayBox->setChecked(false);
+            test::ui(form).intervalList->selectRow(0);
+            test::ui(form).startInTrayBox->setChecked(false);
         }
         QCOMPARE(window.dialogs.errorReports().size(), 2);
         QCOMPARE(entriesOf(window.configFolder() + QStringLiteral("/Kestrow")), QStringList{"Tidewick.ini"});
@@ -229,7 +229,7 @@ private slots:
         };
         storedEarlier();
         // Once there is room again, the next choice is stored beside the others.
-        form.intervalList->selectRow(2);
+        test::ui(form).intervalList->selectRow(2);
         QCOMPARE(window.settings.read(SettingKeys::OftenIndex, QString()), QStringLiteral("3"));
         storedEarlier();
     }
@@ -275,16 +275,16 @@ private slots:
             QVERIFY(QFile::link(QFile::decodeName(node), path));
         }
         MainWindow &form = window.create();
-        form.intervalList->selectRow(kFourHoursRow);
-        form.automaticFetchButton->click();
-        form.sampleKeywordsButton->click();
+        test::ui(form).intervalList->selectRow(kFourHoursRow);
+        test::ui(form).automaticFetchButton->click();
+        test::ui(form).sampleKeywordsButton->click();
         QTRY_VERIFY(!form.isFetching());
 
         const QStringList said = window.dialogs.messageTexts();
         const bool settingsFile = file == QLatin1String("Tidewick.ini");
         QCOMPARE(said.size(), settingsFile ? 2 : 1);
         QVERIFY2(said[0].contains(path), qPrintable(said[0]));
-        QCOMPARE(form.keywordList->count(), 3);
+        QCOMPARE(test::ui(form).keywordList->count(), 3);
         QVERIFY(QFileInfo::exists(path) && QFileInfo(path).isFile() == (kind == QLatin1String("large")));
         if (file != QLatin1String("Tidewick-watch-list.json")) {
             QVERIFY2(said.last().contains(QStringLiteral("FetchNewsNow at line 100\r")), qPrintable(said.last()));
@@ -346,10 +346,10 @@ private slots:
         QVERIFY(reports[0].contains(QStringLiteral("line 180\r")));
 
         window.dialogs.shown.clear();
-        form.keywordList->rows().append(QStringLiteral("mars"));
-        form.testFetchButton->click();
+        test::ui(form).keywordList->rows().append(QStringLiteral("mars"));
+        test::ui(form).testFetchButton->click();
         QTRY_VERIFY(!form.isFetching());
-        QCOMPARE(form.resultsList->count(), 0);
+        QCOMPARE(test::ui(form).resultsList->count(), 0);
         QCOMPARE(window.dialogs.messageTexts(), QStringList{QStringLiteral("Done.")});
         QCOMPARE(kind == QLatin1String("file"), QFileInfo(temp).isFile());
         QVERIFY(!QFileInfo(QDir::currentPath() + QStringLiteral("/message.txt")).exists());
@@ -382,7 +382,7 @@ private slots:
         test::writeFile(mounted + QStringLiteral("/ballast"), QByteArray(40 * 1024, 'x'));
         QVERIFY(window.fetch(FetchRun::Kind::Test));
         QCOMPARE(service.requests().size(), 1);
-        QCOMPARE(form.resultsList->rows().texts(), QStringList());
+        QCOMPARE(test::ui(form).resultsList->rows().texts(), QStringList());
         QVERIFY(entriesOf(window.globals.workFolder).isEmpty());
         QVERIFY(window.dialogs.errorReports().isEmpty());
     }
@@ -406,13 +406,13 @@ private slots:
         TestWindow window;
         MainWindow &form = window.create();
         for (int i = 0; i < 5000; ++i)
-            form.resultsList->rows().append(QStringLiteral("Article %1 on a subject of some length").arg(i));
+            test::ui(form).resultsList->rows().append(QStringLiteral("Article %1 on a subject of some length").arg(i));
         const QString path = mounted + QStringLiteral("/results.txt");
         test::writeFile(path, "earlier");
         window.dialogs.saveAnswers.enqueue(path);
         window.dialogs.yesNoAnswers.enqueue(true);
 
-        form.saveResultsButton->click();
+        test::ui(form).saveResultsButton->click();
         QTRY_VERIFY(!form.isBusy());
 
         const QStringList reports = window.dialogs.errorReports();
@@ -467,9 +467,9 @@ private slots:
         QCOMPARE(reports.size(), 1);
         QVERIFY2(reports[0].contains(missing) && reports[0].contains(QStringLiteral("not on PATH")), qPrintable(reports[0]));
         window.dialogs.shown.clear();
-        window.form().testFetchButton->click();
+        test::ui(window.form()).testFetchButton->click();
         QTRY_VERIFY(!window.form().isFetching());
-        QCOMPARE(window.form().resultsList->count(), 0);
+        QCOMPARE(test::ui(window.form()).resultsList->count(), 0);
         QCOMPARE(window.dialogs.messageTexts(), QStringList{QStringLiteral("Done.")});
     }
 
@@ -529,7 +529,7 @@ private slots:
         elapsed.start();
         QVERIFY(window.fetch(FetchRun::Kind::Test));
         QVERIFY(elapsed.elapsed() < 5000);
-        QCOMPARE(form.resultsList->rows().texts(), QStringList());
+        QCOMPARE(test::ui(form).resultsList->rows().texts(), QStringList());
         QCOMPARE(window.tray.kinds().count(QStringLiteral("balloon")), 0);
         QVERIFY(entriesOf(window.globals.workFolder).isEmpty());
         QCOMPARE(window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));
@@ -567,7 +567,7 @@ private slots:
         const qint64 sleeper = pidFrom(pidFile);
         QVERIFY(sleeper > 0);
         QTRY_VERIFY_WITH_TIMEOUT(test::processIsGone(sleeper), 2000);
-        QCOMPARE(form.resultsList->count(), 0);
+        QCOMPARE(test::ui(form).resultsList->count(), 0);
         QVERIFY(entriesOf(window.globals.workFolder).isEmpty());
     }
 

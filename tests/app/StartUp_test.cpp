@@ -65,29 +65,29 @@ private slots:
         QCOMPARE(form.windowTitle(), QStringLiteral("Tidewick"));
         QCOMPARE(form.appTitle(), QStringLiteral("Tidewick"));
         QVERIFY(!form.loading);
-        QCOMPARE(rowsOf(form.intervalList),
+        QCOMPARE(rowsOf(test::ui(form).intervalList),
                  QStringList({"Fetch every 30 minutes", "Fetch every 1 hour", "Fetch every 6 hours",
                               "Fetch every 12 hours", "Fetch every 24 hours"}));
-        QCOMPARE(form.intervalList->selectedRow(), 1);
+        QCOMPARE(test::ui(form).intervalList->selectedRow(), 1);
 
-        const QStringList countries = rowsOf(form.countryList);
+        const QStringList countries = rowsOf(test::ui(form).countryList);
         QCOMPARE(countries.size(), 54);
         QCOMPARE(countries.at(13), QStringLiteral("de"));
         QCOMPARE(countries.at(32), QStringLiteral("ng"));
         QCOMPARE(countries.at(51), QStringLiteral("us"));
         for (const QString &code : countries)
             QVERIFY2(code.size() == 2 && code == code.toLower(), qPrintable(code));
-        QCOMPARE(rowsOf(form.categoryList), QStringList({"business", "entertainment", "general", "health", "science",
+        QCOMPARE(rowsOf(test::ui(form).categoryList), QStringList({"business", "entertainment", "general", "health", "science",
                                                       "sports", "technology"}));
-        for (int row = 0; row < form.countryList->count(); ++row)
-            QVERIFY(!form.countryList->rows().isChecked(row));
-        QVERIFY(form.resultsList->count() == 0 && form.keywordList->count() == 0);
+        for (int row = 0; row < test::ui(form).countryList->count(); ++row)
+            QVERIFY(!test::ui(form).countryList->rows().isChecked(row));
+        QVERIFY(test::ui(form).resultsList->count() == 0 && test::ui(form).keywordList->count() == 0);
 
-        QCOMPARE(form.automaticFetchButton->text(), QStringLiteral("Turn On Automatic News Fetch"));
-        QCOMPARE(form.countdownTimer->period(), 0);
-        QVERIFY(!form.startAtLogonBox->isChecked());
-        QVERIFY(!form.startInTrayBox->isChecked());
-        QVERIFY(form.startInTrayBox->isHidden());
+        QCOMPARE(test::ui(form).automaticFetchButton->text(), QStringLiteral("Turn On Automatic News Fetch"));
+        QCOMPARE(test::ui(form).countdownTimer->period(), 0);
+        QVERIFY(!test::ui(form).startAtLogonBox->isChecked());
+        QVERIFY(!test::ui(form).startInTrayBox->isChecked());
+        QVERIFY(test::ui(form).startInTrayBox->isHidden());
         QVERIFY(!(form.windowState() & Qt::WindowMinimized));
         // The load itself writes no setting.
         QVERIFY(!QFileInfo::exists(window.settings.filePath()));
@@ -101,19 +101,19 @@ private slots:
         const auto px = [dpi](int twips) { return qRound(twips * dpi / 1440.0); };
         QCOMPARE(form.size(), QSize(px(15915), px(6810)));
         QCOMPARE(form.minimumSize(), form.maximumSize());
-        QCOMPARE(form.keywordList->geometry(), QRect(px(8040), px(180), px(7800), px(1845)));
-        QCOMPARE(form.countdownBar->geometry(), QRect(px(240), px(285), px(7320), px(405)));
-        QCOMPARE(form.keywordList->toolTip(),
+        QCOMPARE(test::ui(form).keywordList->geometry(), QRect(px(8040), px(180), px(7800), px(1845)));
+        QCOMPARE(test::ui(form).countdownBar->geometry(), QRect(px(240), px(285), px(7320), px(405)));
+        QCOMPARE(test::ui(form).keywordList->toolTip(),
                  QStringLiteral("Drag and drop files here. Double-click item to remove it. Move | line to right "
                                 "and out of window to reveal full names."));
-        QVERIFY(form.resultsList->toolTip().isEmpty());
-        QCOMPARE(form.saveResultsButton->font().pointSizeF(), 11.25);
-        QVERIFY(form.saveResultsButton->font().bold());
-        QCOMPARE(form.countryList->font().pointSizeF(), 9.0);
-        QCOMPARE(form.countryList->font().family(), QStringLiteral("Arial"));
+        QVERIFY(test::ui(form).resultsList->toolTip().isEmpty());
+        QCOMPARE(test::ui(form).saveResultsButton->font().pointSizeF(), 11.25);
+        QVERIFY(test::ui(form).saveResultsButton->font().bold());
+        QCOMPARE(test::ui(form).countryList->font().pointSizeF(), 9.0);
+        QCOMPARE(test::ui(form).countryList->font().family(), QStringLiteral("Arial"));
         QCOMPARE(form.palette().color(QPalette::Window), QColor(Qt::white));
-        QVERIFY(form.countryList->rows().checkable() && form.categoryList->rows().checkable());
-        QVERIFY(!form.keywordList->rows().checkable());
+        QVERIFY(test::ui(form).countryList->rows().checkable() && test::ui(form).categoryList->rows().checkable());
+        QVERIFY(!test::ui(form).keywordList->rows().checkable());
     }
 
     void storedOftenIndex_isRestoredOrReported_data()
@@ -134,14 +134,14 @@ private slots:
         TestWindow window;
         window.settings.write(SettingKeys::OftenIndex, stored);
         MainWindow &form = window.create();
-        QCOMPARE(form.intervalList->selectedRow(), selectedRow);
+        QCOMPARE(test::ui(form).intervalList->selectedRow(), selectedRow);
         const QStringList reports = window.dialogs.errorReports();
         QCOMPARE(reports.size(), reportedLines.size());
         for (int i = 0; i < reports.size(); ++i)
             QVERIFY2(reports[i].contains(QStringLiteral("in Pellmoor2021/08/31.Form1.Form_Load at line %1\r")
                                              .arg(reportedLines[i])),
                      qPrintable(reports[i]));
-        QCOMPARE(form.intervalList->count(), 5); // the load ran to its end
+        QCOMPARE(test::ui(form).intervalList->count(), 5); // the load ran to its end
         QVERIFY(!form.loading);
     }
 
@@ -169,8 +169,8 @@ private slots:
         window.settings.write(SettingKeys::WindowsStartup, windowsStartup);
         window.settings.write(SettingKeys::Minimized, minimized);
         MainWindow &form = window.create();
-        QCOMPARE(form.startAtLogonBox->isChecked(), check4);
-        QCOMPARE(!form.startInTrayBox->isHidden(), check8Visible);
+        QCOMPARE(test::ui(form).startAtLogonBox->isChecked(), check4);
+        QCOMPARE(!test::ui(form).startInTrayBox->isHidden(), check8Visible);
         QCOMPARE(bool(form.windowState() & Qt::WindowMinimized), minimisedAtStart);
         // Restoring the boxes stores nothing new, except that a ticked
         // "Minimized" box writes its own "On" back.
@@ -184,8 +184,8 @@ private slots:
         TestWindow window;
         window.settings.write(SettingKeys::StartStopState, QStringLiteral("on"));
         MainWindow &form = window.create();
-        QCOMPARE(form.automaticFetchButton->text(), QStringLiteral("Turn On Automatic News Fetch"));
-        QCOMPARE(form.countdownTimer->period(), 0);
+        QCOMPARE(test::ui(form).automaticFetchButton->text(), QStringLiteral("Turn On Automatic News Fetch"));
+        QCOMPARE(test::ui(form).countdownTimer->period(), 0);
     }
 
     // What the user watches comes back after a restart, before a start-up
@@ -202,19 +202,19 @@ private slots:
         TestWindow window;
         test::FakeRunner &runner = window.useFakeRunner();
         MainWindow &first = window.create();
-        first.keywordList->rows().append({QStringLiteral("Tesla"), QStringLiteral(" two  words")});
-        first.countryList->rows().setChecked(13, true); // de
-        first.categoryList->rows().setChecked(6, true); // technology
+        test::ui(first).keywordList->rows().append({QStringLiteral("Tesla"), QStringLiteral(" two  words")});
+        test::ui(first).countryList->rows().setChecked(13, true); // de
+        test::ui(first).categoryList->rows().setChecked(6, true); // technology
         if (automaticFetching)
             window.settings.write(SettingKeys::StartStopState, kOn);
         first.onCloseRequested();
 
         MainWindow &second = window.create();
         QVERIFY(window.dialogs.shown.isEmpty());
-        QCOMPARE(rowsOf(second.keywordList), QStringList({QStringLiteral("Tesla"), QStringLiteral(" two  words")}));
-        for (int row = 0; row < second.countryList->count(); ++row)
-            QCOMPARE(second.countryList->rows().isChecked(row), row == 13);
-        QVERIFY(second.categoryList->rows().isChecked(6));
+        QCOMPARE(rowsOf(test::ui(second).keywordList), QStringList({QStringLiteral("Tesla"), QStringLiteral(" two  words")}));
+        for (int row = 0; row < test::ui(second).countryList->count(); ++row)
+            QCOMPARE(test::ui(second).countryList->rows().isChecked(row), row == 13);
+        QVERIFY(test::ui(second).categoryList->rows().isChecked(6));
         const QStringList expected = {QStringLiteral("de.localhost:9/Tesla,category=technology"),
                                       QStringLiteral("de.localhost:9/two++words,category=technology")};
         QCOMPARE(runner.targets(), automaticFetching ? expected : QStringList());
@@ -243,14 +243,14 @@ private slots:
         QCOMPARE(window.dialogs.messages().size(), 1);
         QVERIFY(window.dialogs.messages()[0].text.contains(QStringLiteral("kept as ") + path + QStringLiteral(".broken")));
         QCOMPARE(QFileInfo(path + QStringLiteral(".broken")).size(), size);
-        QCOMPARE(form.keywordList->count(), 0);
-        form.sampleKeywordsButton->click();
+        QCOMPARE(test::ui(form).keywordList->count(), 0);
+        test::ui(form).sampleKeywordsButton->click();
         QCoreApplication::processEvents();
         QCOMPARE(WatchListFile(path).load().keywords.size(), 3);
 
         test::writeFile(path, "{\"keywords\": [\"ok\", \"   \", \"\", \"" + QByteArray(kLongestKeyword + 1, 'x')
                                   + "\", \"two\\nlines\", \"\\u202Eevil\", \"a\\tb\", \"ok\"]}");
-        QCOMPARE(rowsOf(window.create().keywordList), QStringList({"ok", "a\tb", "ok"}));
+        QCOMPARE(rowsOf(test::ui(window.create()).keywordList), QStringList({"ok", "a\tb", "ok"}));
         QVERIFY(window.dialogs.messageTexts().last().startsWith(QStringLiteral("5 keyword(s)")));
     }
 
@@ -263,8 +263,8 @@ private slots:
         window.services.newsHostProblem = QStringLiteral("The news service address is unusable.");
         window.settings.write(SettingKeys::StartStopState, kOn);
         MainWindow &form = window.create();
-        form.sampleKeywordsButton->click();
-        form.testFetchButton->click();
+        test::ui(form).sampleKeywordsButton->click();
+        test::ui(form).testFetchButton->click();
         QCOMPARE(window.dialogs.messageTexts(), QStringList(2, QStringLiteral("The news service address is unusable.")));
         QVERIFY(runner.targets().isEmpty());
     }
@@ -290,7 +290,7 @@ private slots:
         QCOMPARE(reports.size(), 1);
         QVERIFY(reports[0].contains(QStringLiteral("Form1.Form_Load at line 128\r")));
         QVERIFY(!form.hasCustomPointer());
-        QCOMPARE(form.countryList->count(), 54);
+        QCOMPARE(test::ui(form).countryList->count(), 54);
     }
 
     void pointerRule_neverReplacesTheBusyPointer()
@@ -298,18 +298,18 @@ private slots:
         TestWindow window;
         MainWindow &form = window.create();
         QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(form.saveResultsButton, &move);
+        QCoreApplication::sendEvent(test::ui(form).saveResultsButton, &move);
         QCOMPARE(form.mousePointer(), MainWindow::Pointer::Custom);
-        QCoreApplication::sendEvent(form.resultsList->viewport(), &move);
+        QCoreApplication::sendEvent(test::ui(form).resultsList->viewport(), &move);
         QCOMPARE(form.mousePointer(), MainWindow::Pointer::Default);
         form.setBusy(true);
-        QCoreApplication::sendEvent(form.saveResultsButton, &move);
-        QCoreApplication::sendEvent(form.countdownGroup, &move);
+        QCoreApplication::sendEvent(test::ui(form).saveResultsButton, &move);
+        QCoreApplication::sendEvent(test::ui(form).countdownGroup, &move);
         QCOMPARE(form.mousePointer(), MainWindow::Pointer::Busy);
         QCOMPARE(form.cursor().shape(), Qt::WaitCursor);
         // No pointer handler on the keyword list.
         form.setMousePointer(MainWindow::Pointer::Custom);
-        QCoreApplication::sendEvent(form.keywordList->viewport(), &move);
+        QCoreApplication::sendEvent(test::ui(form).keywordList->viewport(), &move);
         QCOMPARE(form.mousePointer(), MainWindow::Pointer::Custom);
     }
 
@@ -321,8 +321,8 @@ private slots:
         MainWindow &form = window.create();
         QVERIFY(window.dialogs.shown.isEmpty());
         QCOMPARE(form.styleSheet(), QStringLiteral("QPushButton { color: rgb(1, 2, 3); }"));
-        QCOMPARE(form.countdownGroup->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
-        QCOMPARE(form.startAtLogonBox->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
+        QCOMPARE(test::ui(form).countdownGroup->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
+        QCOMPARE(test::ui(form).startAtLogonBox->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
     }
 
     void missingHelperProgram_isReportedNamingIt()

@@ -99,22 +99,22 @@ private slots:
         runner.listing = threeArticles();
         MainWindow &form = window.create();
         window.dialogs.textAnswers.enqueue(keyword);
-        form.addKeywordButton->click();
-        QCOMPARE(form.keywordList->rows().texts(), QStringList{keyword});
+        test::ui(form).addKeywordButton->click();
+        QCOMPARE(test::ui(form).keywordList->rows().texts(), QStringList{keyword});
 
-        form.testFetchButton->click();
+        test::ui(form).testFetchButton->click();
         QTRY_VERIFY(!form.isFetching());
         QCOMPARE(runner.runs.first().arguments.size(), curlArguments(QStringLiteral("x"), QStringLiteral("y")).size());
         QCOMPARE(runner.targets().first(),
                  urlSafeTarget(QStringLiteral("localhost:9/") + keywordInPath(keyword.trimmed())));
 
         // A row of 100,000 characters, saved and read back byte for byte.
-        form.resultsList->rows().append(awkwardText(100000));
+        test::ui(form).resultsList->rows().append(awkwardText(100000));
         const QString path = m_files.filePath(QStringLiteral("long.txt"));
         window.dialogs.saveAnswers.enqueue(path);
-        form.saveResultsButton->click();
+        test::ui(form).saveResultsButton->click();
         QTRY_VERIFY(!form.isBusy());
-        QCOMPARE(test::readFile(path), exportText(QStringLiteral("News"), form.resultsList->rows().texts()).toUtf8());
+        QCOMPARE(test::readFile(path), exportText(QStringLiteral("News"), test::ui(form).resultsList->rows().texts()).toUtf8());
         QVERIFY(window.dialogs.errorReports().isEmpty());
     }
 
@@ -151,8 +151,8 @@ private slots:
         window.services.newsHost = QStringLiteral("localhost:%1").arg(m_service->port);
         window.services.queryTimeLimitSeconds = 5;
         MainWindow &form = window.create();
-        form.keywordList->rows().append(keyword);
-        form.categoryList->rows().setChecked(form.categoryList->rows().texts().indexOf(QStringLiteral("science")), true);
+        test::ui(form).keywordList->rows().append(keyword);
+        test::ui(form).categoryList->rows().setChecked(test::ui(form).categoryList->rows().texts().indexOf(QStringLiteral("science")), true);
         const qsizetype before = m_service->requests().size();
         QVERIFY(window.fetch(FetchRun::Kind::Test));
 
@@ -179,7 +179,7 @@ private slots:
         environment.set("PATH", (helpers.path() + QStringLiteral(":") + qEnvironmentVariable("PATH")).toLocal8Bit());
         TestWindow window;
         MainWindow &form = window.create();
-        form.keywordList->rows().append({QStringLiteral("a"), QStringLiteral("b")});
+        test::ui(form).keywordList->rows().append({QStringLiteral("a"), QStringLiteral("b")});
         const QString workFolder = window.globals.workFolder;
         qint64 curlPid = 0;
         QTimer closer;
@@ -193,7 +193,7 @@ private slots:
         closer.start(20);
         QElapsedTimer elapsed;
         elapsed.start();
-        form.testFetchButton->click();
+        test::ui(form).testFetchButton->click();
         QTRY_COMPARE_WITH_TIMEOUT(window.programEnded, 1, 5000);
         QVERIFY(curlPid > 0 && test::processIsGone(curlPid));
         QVERIFY(!window.runner->isRunning());
@@ -226,7 +226,7 @@ private slots:
         QStringList rows;
         for (int i = 0; i < 50000; ++i)
             rows.append(QStringLiteral("Article %1 with some text to make the file long").arg(i));
-        form.resultsList->rows().append(rows);
+        test::ui(form).resultsList->rows().append(rows);
         bool closedDuringSave = false;
         QTimer::singleShot(0, &form, [&] {
             closedDuringSave = form.isBusy();
@@ -234,7 +234,7 @@ private slots:
         });
         window.dialogs.saveAnswers.enqueue(path);
         window.dialogs.yesNoAnswers.enqueue(true);
-        form.saveResultsButton->click();
+        test::ui(form).saveResultsButton->click();
 
         QTRY_VERIFY(closedDuringSave);
         QCOMPARE(window.programEnded, 1);
@@ -251,17 +251,17 @@ private slots:
         test::FakeRunner &runner = window.useFakeRunner();
         runner.listing = threeArticles();
         MainWindow &form = window.create();
-        form.keywordList->rows().append({QStringLiteral("a"), QStringLiteral("b")});
+        test::ui(form).keywordList->rows().append({QStringLiteral("a"), QStringLiteral("b")});
         const QString workFolder = window.globals.workFolder;
         window.clock.holdWaits = true;
-        form.testFetchButton->click();
+        test::ui(form).testFetchButton->click();
         QTRY_COMPARE(window.clock.pendingWaits(), 1);
         form.close();
         window.clock.advanceMs(10000); // the balloon's time and the wait after it
         QTest::qWait(20);
         QCOMPARE(window.programEnded, 1);
         QCOMPARE(window.tray.kinds().count(QStringLiteral("balloon")), 1);
-        QCOMPARE(form.resultsList->count(), 0);
+        QCOMPARE(test::ui(form).resultsList->count(), 0);
         QCOMPARE(runner.targets().size(), 1);
         // Nothing shows in the tray once the icon has left it.
         const QStringList kinds = window.tray.kinds();
@@ -291,31 +291,31 @@ private slots:
         MainWindow &form = window.create();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.keywordList->rows().append({QStringLiteral("alpha"), QStringLiteral("beta")});
-        form.resultsList->rows().append(QStringLiteral("an earlier result"));
-        form.keywordList->selectRow(0);
+        test::ui(form).keywordList->rows().append({QStringLiteral("alpha"), QStringLiteral("beta")});
+        test::ui(form).resultsList->rows().append(QStringLiteral("an earlier result"));
+        test::ui(form).keywordList->selectRow(0);
 
         runner.holdRuns = true;
-        form.testFetchButton->click();
+        test::ui(form).testFetchButton->click();
         QTRY_VERIFY(runner.isRunning());
         {
             QVERIFY(form.isBusy());
-            form.testFetchButton->click(); // refused
-            form.automaticFetchButton->click(); // turns on; says the fetch is already running
+            test::ui(form).testFetchButton->click(); // refused
+            test::ui(form).automaticFetchButton->click(); // turns on; says the fetch is already running
             window.dialogs.textAnswers.enqueue(QStringLiteral("typed"));
-            form.addKeywordButton->click(); // added
-            form.sampleKeywordsButton->click(); // samples added
-            form.clearKeywordsButton->click(); // refused while busy
-            QTest::keyClick(form.keywordList, Qt::Key_Delete); // refused while busy
-            const QPoint first = form.keywordList->visualRect(form.keywordList->rows().index(0)).center();
-            QTest::mouseDClick(form.keywordList->viewport(), Qt::LeftButton, Qt::NoModifier, first); // refused
+            test::ui(form).addKeywordButton->click(); // added
+            test::ui(form).sampleKeywordsButton->click(); // samples added
+            test::ui(form).clearKeywordsButton->click(); // refused while busy
+            QTest::keyClick(test::ui(form).keywordList, Qt::Key_Delete); // refused while busy
+            const QPoint first = test::ui(form).keywordList->visualRect(test::ui(form).keywordList->rows().index(0)).center();
+            QTest::mouseDClick(test::ui(form).keywordList->viewport(), Qt::LeftButton, Qt::NoModifier, first); // refused
             window.dialogs.openAnswers.enqueue({openedFile});
-            form.importKeywordsButton->click(); // imported
-            dropFiles(form.keywordList->viewport(), {listFile}); // imported once the drop is done
+            test::ui(form).importKeywordsButton->click(); // imported
+            dropFiles(test::ui(form).keywordList->viewport(), {listFile}); // imported once the drop is done
             window.dialogs.saveAnswers.enqueue(savePath);
-            form.saveResultsButton->click(); // saves the results as they are now
-            form.clearResultsButton->click(); // empties the results
-            form.intervalList->selectRow(0); // another interval, stored
+            test::ui(form).saveResultsButton->click(); // saves the results as they are now
+            test::ui(form).clearResultsButton->click(); // empties the results
+            test::ui(form).intervalList->selectRow(0); // another interval, stored
         }
         runner.holdRuns = false;
         runner.finishRun();
@@ -326,19 +326,19 @@ private slots:
         // One run only: every query target differs.
         const QStringList targets = runner.targets();
         QCOMPARE(QSet<QString>(targets.cbegin(), targets.cend()).size(), targets.size());
-        QCOMPARE(form.keywordList->rows().texts(),
+        QCOMPARE(test::ui(form).keywordList->rows().texts(),
                  QStringList({"alpha", "beta", "typed", "Tesla", "Perseverance", "COVID-19", "opened", "dropped one",
                               "dropped two"}));
         QCOMPARE(test::readFile(savePath), exportText(QStringLiteral("News"), {QStringLiteral("an earlier result")}).toUtf8());
-        QVERIFY(!form.resultsList->rows().texts().contains(QStringLiteral("an earlier result")));
-        QVERIFY(form.resultsList->count() > 0);
+        QVERIFY(!test::ui(form).resultsList->rows().texts().contains(QStringLiteral("an earlier result")));
+        QVERIFY(test::ui(form).resultsList->count() > 0);
         QCOMPARE(window.settings.read(SettingKeys::OftenIndex, QString()), QStringLiteral("1"));
         QCOMPARE(form.mousePointer(), MainWindow::Pointer::Default);
         // Turned on during the fetch: on it stays, with its countdown running.
-        QCOMPARE(form.automaticFetchButton->text(), kTurnOff);
+        QCOMPARE(test::ui(form).automaticFetchButton->text(), kTurnOff);
         QCOMPARE(window.settings.read(SettingKeys::StartStopState, QString()), kOn);
-        QCOMPARE(form.countdownTimer->period(), 1000);
-        QVERIFY(form.countdownTimer->enabled());
+        QCOMPARE(test::ui(form).countdownTimer->period(), 1000);
+        QVERIFY(test::ui(form).countdownTimer->enabled());
     }
 
     // Automatic fetching turned off while a test fetch runs stays off: the
@@ -349,17 +349,17 @@ private slots:
         window.settings.write(SettingKeys::StartStopState, kOn);
         test::FakeRunner &runner = window.useFakeRunner();
         MainWindow &form = window.create();
-        QCOMPARE(form.countdownTimer->period(), 1000);
+        QCOMPARE(test::ui(form).countdownTimer->period(), 1000);
         runner.holdRuns = true;
-        form.testFetchButton->click();
+        test::ui(form).testFetchButton->click();
         QTRY_VERIFY(runner.isRunning());
-        form.automaticFetchButton->click();
+        test::ui(form).automaticFetchButton->click();
         runner.holdRuns = false;
         runner.finishRun();
         QTRY_VERIFY(!form.isFetching());
-        QCOMPARE(form.automaticFetchButton->text(), kTurnOn);
+        QCOMPARE(test::ui(form).automaticFetchButton->text(), kTurnOn);
         QCOMPARE(window.settings.read(SettingKeys::StartStopState, QString()), kOff);
-        QCOMPARE(form.countdownTimer->period(), 0);
+        QCOMPARE(test::ui(form).countdownTimer->period(), 0);
     }
 };
 

@@ -118,10 +118,10 @@ private slots:
         form.setWindowState(Qt::WindowMinimized);
         QTRY_VERIFY(window.globals.hiddenInTray);
         const QString article = "Reuters - " + QString(300, u'r') + " http://news.localhost/s/A1 ";
-        form.trayIcon->announce(article, QStringLiteral("Tidewick"), 0, {});
+        test::ui(form).trayIcon->announce(article, QStringLiteral("Tidewick"), 0, {});
         QCOMPARE(window.tray.last(Kind::ShowBalloon).text, article);
         window.tray.raise(TrayEvent::BalloonLinkClicked);
-        form.trayIcon->announce(QStringLiteral("BBC News - Storm on the coast"), QStringLiteral("Tidewick"), 0, {});
+        test::ui(form).trayIcon->announce(QStringLiteral("BBC News - Storm on the coast"), QStringLiteral("Tidewick"), 0, {});
         window.tray.raise(TrayEvent::BalloonLinkClicked); // no link, nothing to open
         QCOMPARE(window.openedLinks, QList<QUrl>{QUrl(QStringLiteral("http://news.localhost/s/A1"))});
         window.tray.raise(TrayEvent::BalloonClicked, QStringLiteral("token"));
@@ -141,8 +141,8 @@ private slots:
         QCOMPARE(window.tray.last(Kind::ShowBalloon).text, kTrayMessage);
         window.tray.raise(TrayEvent::LeftUp);
         QVERIFY(form.isVisible());
-        QVERIFY(!form.startInTrayBox->isHidden());
-        QVERIFY(form.startInTrayBox->isChecked());
+        QVERIFY(!test::ui(form).startInTrayBox->isHidden());
+        QVERIFY(test::ui(form).startInTrayBox->isChecked());
     }
 
     // GNOME without extensions, many Wayland sessions, a crashed panel.
@@ -200,7 +200,7 @@ private slots:
         QTest::qWait(50); // the stopped curl's end, and anything it would set off
         QCOMPARE(test::readFile(window.settings.filePath()), stored); // no setting written after the close
         QCOMPARE(runner->stopped, 1);
-        QVERIFY(!form.countdownTimer->enabled());
+        QVERIFY(!test::ui(form).countdownTimer->enabled());
         QVERIFY(!QFileInfo::exists(workFolder));
         QCOMPARE(window.tray.requests.last().kind, Kind::DeleteIcon);
         QCOMPARE(runner->runs.size(), 1); // nothing ran after the close
@@ -214,9 +214,9 @@ private slots:
         window.services.executablePath =
             window.programFolder() + QStringLiteral("/my $dir \"x\"/tide%wick\nHidden=true\tTerminal=true");
         MainWindow &form = window.create();
-        form.startAtLogonBox->setChecked(true);
+        test::ui(form).startAtLogonBox->setChecked(true);
         QCOMPARE(window.settings.read(SettingKeys::WindowsStartup, QString()), QStringLiteral("On"));
-        QVERIFY(!form.startInTrayBox->isHidden());
+        QVERIFY(!test::ui(form).startInTrayBox->isHidden());
         const QString entry = autostartEntryPath(window.autostartFolder());
         const QString text = QString::fromUtf8(test::readFile(entry));
         QVERIFY(text.contains(QStringLiteral("Exec=") + quoteExecArgument(window.services.executablePath) + QLatin1Char('\n')));
@@ -232,11 +232,11 @@ private slots:
             QVERIFY2(validate.exitCode() == 0, validate.readAllStandardOutput().constData());
         }
 
-        form.startInTrayBox->setChecked(true);
+        test::ui(form).startInTrayBox->setChecked(true);
         QCOMPARE(window.settings.read(SettingKeys::Minimized, QString()), QStringLiteral("On"));
-        form.startAtLogonBox->setChecked(false);
+        test::ui(form).startAtLogonBox->setChecked(false);
         QVERIFY(!QFileInfo::exists(entry));
-        QVERIFY(!form.startInTrayBox->isChecked() && form.startInTrayBox->isHidden());
+        QVERIFY(!test::ui(form).startInTrayBox->isChecked() && test::ui(form).startInTrayBox->isHidden());
         QCOMPARE(window.settings.read(SettingKeys::WindowsStartup, QString()), QStringLiteral("Off"));
         QCOMPARE(window.settings.read(SettingKeys::Minimized, QString()), QStringLiteral("Off"));
         QVERIFY(removeAutostartEntry(window.autostartFolder())); // nothing to remove is fine
@@ -273,21 +273,21 @@ private slots:
         const bool removing = failure == QLatin1String("remove");
         std::unique_ptr<test::LockedFolder> locked;
         if (removing) {
-            form.startAtLogonBox->setChecked(true);
+            test::ui(form).startAtLogonBox->setChecked(true);
             QVERIFY(QFileInfo::exists(entry));
             locked = std::make_unique<test::LockedFolder>(window.autostartFolder());
             if (!locked->isLocked())
                 QSKIP("no way to keep the entry from being removed here");
         }
 
-        form.startAtLogonBox->setChecked(!removing);
+        test::ui(form).startAtLogonBox->setChecked(!removing);
 
         const auto messages = window.dialogs.messages();
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages[0].text.startsWith(QStringLiteral("The log-on entry")), qPrintable(messages[0].text));
         QCOMPARE(messages[0].title, form.appTitle());
-        QCOMPARE(form.startAtLogonBox->isChecked(), removing);
-        QCOMPARE(!form.startInTrayBox->isHidden(), removing);
+        QCOMPARE(test::ui(form).startAtLogonBox->isChecked(), removing);
+        QCOMPARE(!test::ui(form).startInTrayBox->isHidden(), removing);
         QCOMPARE(window.settings.read(SettingKeys::WindowsStartup, kOff), removing ? kOn : kOff);
         QCOMPARE(QFileInfo::exists(entry), removing);
     }

@@ -49,7 +49,7 @@ public:
         QStringList keywords;
         for (int i = 0; i < 80; ++i)
             keywords << QStringLiteral("k%1").arg(i);
-        m_window.form().keywordList->rows().append(keywords);
+        test::ui(m_window.form()).keywordList->rows().append(keywords);
     }
 
     // Moves the clocks as a user's machine might between two runs.
@@ -74,7 +74,7 @@ public:
                                      : QByteArray();
         const bool testFetch = m_random.bounded(100) < 25;
         if (!testFetch)
-            m_window.form().intervalList->selectRow(m_random.bounded(kIntervalRows));
+            test::ui(m_window.form()).intervalList->selectRow(m_random.bounded(kIntervalRows));
         // Test runs stop for good once they have found two articles in this
         // program's life: let every test run query again.
         m_window.form().news().budget().testArticleCount = 0;

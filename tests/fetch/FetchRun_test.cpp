@@ -34,7 +34,7 @@ struct FetchWindow {
         window.create();
     }
     MainWindow &form() { return window.form(); }
-    void addKeywords(const QStringList &keywords) { form().keywordList->rows().append(keywords); }
+    void addKeywords(const QStringList &keywords) { test::ui(form()).keywordList->rows().append(keywords); }
     void tick(ReportList *list, const QString &text)
     {
         const int row = list->rows().texts().indexOf(text);
@@ -100,7 +100,7 @@ private slots:
         QFETCH(int, intervalRow);
         QFETCH(int, queries);
         FetchWindow fetch;
-        fetch.form().intervalList->selectRow(intervalRow);
+        test::ui(fetch.form()).intervalList->selectRow(intervalRow);
         fetch.addKeywords(manyKeywords(80));
         QVERIFY(fetch.run());
         QCOMPARE(fetch.runner->targets().size(), queries);
@@ -152,7 +152,7 @@ private slots:
         const QDateTime start = fetch.window.clock.now();
         fetch.window.settings.write(SettingKeys::StartDate, dayNumberText(toDayNumber(start)));
         fetch.window.settings.write(SettingKeys::DailyRecs, QStringLiteral("50"));
-        fetch.form().intervalList->selectRow(4);
+        test::ui(fetch.form()).intervalList->selectRow(4);
         fetch.addKeywords(manyKeywords(80));
         fetch.run();
         QCOMPARE(fetch.runner->targets().size(), 1);
@@ -194,7 +194,7 @@ private slots:
         const QDateTime start = fetch.window.clock.now();
         fetch.window.settings.write({{SettingKeys::StartDate, dayNumberText(toDayNumber(start))},
                                      {SettingKeys::DailyRecs, QStringLiteral("48")}});
-        fetch.form().intervalList->selectRow(4);
+        test::ui(fetch.form()).intervalList->selectRow(4);
         fetch.addKeywords(manyKeywords(80));
         if (readBefore)
             fetch.run();
@@ -233,7 +233,7 @@ private slots:
         fetch.window.settings.write({{SettingKeys::StartDate, local}, {SettingKeys::DailyRecs, QStringLiteral("50")}});
         if (withUtc)
             fetch.window.settings.write(SettingKeys::StartDateUtc, start.toUTC().toString(Qt::ISODate));
-        fetch.form().intervalList->selectRow(4);
+        test::ui(fetch.form()).intervalList->selectRow(4);
         fetch.addKeywords(manyKeywords(80));
         fetch.window.clock.setNow(start.addSecs(2 * 3600));
         fetch.run();
@@ -351,7 +351,7 @@ private slots:
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
         FetchWindow fetch(listing);
         fetch.run(true);
-        const QStringList texts = fetch.form().resultsList->rows().texts();
+        const QStringList texts = test::ui(fetch.form()).resultsList->rows().texts();
         QCOMPARE(texts.size(), rows);
         if (rows == 100)
             QCOMPARE(texts.last(), QStringLiteral("Story 100 "));
@@ -388,17 +388,17 @@ private slots:
     void walk_goesCountriesThenKeywordsThenCategories()
     {
         FetchWindow fetch;
-        fetch.tick(fetch.form().countryList, QStringLiteral("ar"));
-        fetch.tick(fetch.form().countryList, QStringLiteral("us"));
+        fetch.tick(test::ui(fetch.form()).countryList, QStringLiteral("ar"));
+        fetch.tick(test::ui(fetch.form()).countryList, QStringLiteral("us"));
         fetch.addKeywords({QStringLiteral("a"), QStringLiteral(" solar  power ")});
-        fetch.form().intervalList->selectRow(4);
+        test::ui(fetch.form()).intervalList->selectRow(4);
         fetch.run();
         QCOMPARE(fetch.runner->targets(),
                  QStringList({"ar.localhost:9/a", "ar.localhost:9/solar++power", "us.localhost:9/a",
                               "us.localhost:9/solar++power"}));
 
         FetchWindow withCategory;
-        withCategory.tick(withCategory.form().categoryList, QStringLiteral("science"));
+        withCategory.tick(test::ui(withCategory.form()).categoryList, QStringLiteral("science"));
         withCategory.addKeywords({QStringLiteral("mars rover")});
         withCategory.run(true);
         QCOMPARE(withCategory.runner->targets(), QStringList({"localhost:9/mars+rover,category=science"}));
@@ -415,11 +415,11 @@ private slots:
     void keywordTooLongToSend_isSkippedUncountedAndNamedOnce()
     {
         FetchWindow fetch;
-        fetch.tick(fetch.form().countryList, QStringLiteral("ar"));
-        fetch.tick(fetch.form().countryList, QStringLiteral("us"));
+        fetch.tick(test::ui(fetch.form()).countryList, QStringLiteral("ar"));
+        fetch.tick(test::ui(fetch.form()).countryList, QStringLiteral("us"));
         const QString tooLong = QStringLiteral("long") + QString(kLongestKeyword, u'x');
         fetch.addKeywords({QStringLiteral("a"), tooLong, QStringLiteral("b")});
-        fetch.form().intervalList->selectRow(4);
+        test::ui(fetch.form()).intervalList->selectRow(4);
         fetch.run();
         QCOMPARE(fetch.runner->targets(),
                  QStringList({"ar.localhost:9/a", "ar.localhost:9/b", "us.localhost:9/a", "us.localhost:9/b"}));
@@ -439,7 +439,7 @@ private slots:
         QCoreApplication::processEvents(); // the watch list is saved
         for (int run = 0; run < 3; ++run)
             fetch.run(true);
-        QCOMPARE(fetch.window.create().keywordList->count(), 10);
+        QCOMPARE(test::ui(fetch.window.create()).keywordList->count(), 10);
         fetch.run(true);
         QCOMPARE(fetch.runner->targets().mid(8), QStringList({"localhost:9/k8", "localhost:9/k9", "localhost:9/k0",
                                                               "localhost:9/k1"}));
@@ -450,7 +450,7 @@ private slots:
     void countriesWithAnAddressAsHost_areLeftOutAndSaidOnce()
     {
         FetchWindow fetch({}, QStringLiteral("[2001:db8::1]:8080"));
-        fetch.tick(fetch.form().countryList, QStringLiteral("us"));
+        fetch.tick(test::ui(fetch.form()).countryList, QStringLiteral("us"));
         fetch.run(true);
         fetch.run(true);
         QVERIFY(fetch.runner->runs.isEmpty());
@@ -477,8 +477,8 @@ private slots:
         fetch.form().fetchNews(FetchRun::Kind::Test, [&] { firstEnded = true; });
         QTRY_VERIFY(fetch.runner->isRunning());
         QVERIFY(!fetch.form().news().start(FetchRun::Kind::Test, {}, {}));
-        fetch.form().keywordList->rows().removeAt(1);
-        fetch.form().keywordList->rows().append(QStringLiteral("c"));
+        test::ui(fetch.form()).keywordList->rows().removeAt(1);
+        test::ui(fetch.form()).keywordList->rows().append(QStringLiteral("c"));
         fetch.runner->holdRuns = false;
         fetch.runner->finishRun();
         QVERIFY(fetch.run(true));
@@ -510,7 +510,7 @@ private slots:
     void noIntervalSelected_isReportedAndUsesTheQuotaLeft()
     {
         FetchWindow fetch;
-        fetch.form().intervalList->selectionModel()->clear();
+        test::ui(fetch.form()).intervalList->selectionModel()->clear();
         fetch.form().news().budget().runQuota = 1;
         fetch.addKeywords(manyKeywords(5));
         fetch.run();
@@ -534,7 +534,7 @@ private slots:
         QTRY_VERIFY(!fetch.form().news().isRunning());
         const QStringList expected =
             QString::fromUtf8(fixture("01-three-articles.expected.txt")).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QCOMPARE(fetch.form().resultsList->rows().texts(), expected);
+        QCOMPARE(test::ui(fetch.form()).resultsList->rows().texts(), expected);
         QCOMPARE(fetch.form().news().budget().testArticleCount, 3);
         // Three balloons of 5 s, each followed by the 2 s wait.
         const QStringList kinds = fetch.window.tray.kinds();
@@ -551,7 +551,7 @@ private slots:
     {
         FetchWindow fetch(fixture("09-refused.clean.txt"));
         fetch.addKeywords(manyKeywords(5));
-        fetch.form().intervalList->selectRow(4);
+        test::ui(fetch.form()).intervalList->selectRow(4);
         fetch.run();
         QCOMPARE(fetch.runner->targets().size(), 1);
         QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QStringLiteral("101"));

@@ -34,7 +34,7 @@ struct HostileRun {
     explicit HostileRun(const QStringList &options, int timeLimitSeconds = kTimeLimitSeconds)
         : service(options), query(service.port, timeLimitSeconds)
     {
-        query.window.form().resultsList->rows().append(kEarlierResult);
+        test::ui(query.window.form()).resultsList->rows().append(kEarlierResult);
     }
     // Runs and returns the wall milliseconds the run took.
     qint64 timed(void (ServiceQueryWindow::*run)())
@@ -190,7 +190,7 @@ private slots:
     {
         QFETCH(int, normalAnswers);
         HostileRun run(mode("refuse-after", {QStringLiteral("--after"), QString::number(normalAnswers)}));
-        run.query.window.form().keywordList->rows().append(keywordsWithArticles());
+        test::ui(run.query.window.form()).keywordList->rows().append(keywordsWithArticles());
         run.query.scheduledRun();
         QCOMPARE(run.service.requests().size(), normalAnswers + 1);
         QCOMPARE(run.query.window.form().news().budget().runQueries, qint16(normalAnswers + 1));

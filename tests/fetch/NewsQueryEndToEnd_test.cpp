@@ -31,9 +31,9 @@ private slots:
         NewsService service;
         QueryWindow query(service.port);
         MainWindow &form = query.window.form();
-        form.keywordList->rows().append(QStringLiteral("mars rover"));
-        form.categoryList->rows().setChecked(form.categoryList->rows().texts().indexOf(QStringLiteral("science")), true);
-        form.countryList->rows().setChecked(form.countryList->rows().texts().indexOf(QStringLiteral("us")), true);
+        test::ui(form).keywordList->rows().append(QStringLiteral("mars rover"));
+        test::ui(form).categoryList->rows().setChecked(test::ui(form).categoryList->rows().texts().indexOf(QStringLiteral("science")), true);
+        test::ui(form).countryList->rows().setChecked(test::ui(form).countryList->rows().texts().indexOf(QStringLiteral("us")), true);
         query.testRun();
 
         const QList<QJsonObject> requests = service.requests();
@@ -67,7 +67,7 @@ private slots:
     {
         NewsService service({QStringLiteral("--mode"), QStringLiteral("refuse")});
         QueryWindow query(service.port);
-        query.window.form().keywordList->rows().append({QStringLiteral("a"), QStringLiteral("b")});
+        test::ui(query.window.form()).keywordList->rows().append({QStringLiteral("a"), QStringLiteral("b")});
         query.testRun();
         QCOMPARE(query.window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("101"));
         QCOMPARE(service.requests().size(), 1);
@@ -119,7 +119,7 @@ private slots:
     {
         NewsService service;
         QueryWindow query(service.port);
-        query.window.form().keywordList->rows().append(QStringLiteral("[1-500]{a,b}"));
+        test::ui(query.window.form()).keywordList->rows().append(QStringLiteral("[1-500]{a,b}"));
         query.testRun();
         QCOMPARE(service.requests().size(), 1);
         QCOMPARE(query.window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));

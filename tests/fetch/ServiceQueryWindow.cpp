@@ -28,13 +28,13 @@ void ServiceQueryWindow::testRun()
 
 void ServiceQueryWindow::scheduledRun()
 {
-    window.form().intervalList->selectRow(kTwentyFourHoursRow);
+    test::ui(window.form()).intervalList->selectRow(kTwentyFourHoursRow);
     QVERIFY(window.fetch(FetchRun::Kind::Scheduled));
 }
 
 QStringList ServiceQueryWindow::rows()
 {
-    return window.form().resultsList->rows().texts();
+    return test::ui(window.form()).resultsList->rows().texts();
 }
 
 QString ServiceQueryWindow::dailyRecs()

@@ -22,10 +22,10 @@ enum class Removal { ClearButton, DoubleClick, DeleteKey };
 
 void remove(MainWindow &form, Removal removal, int row)
 {
-    ReportList *list = form.keywordList;
+    ReportList *list = test::ui(form).keywordList;
     switch (removal) {
     case Removal::ClearButton:
-        form.clearKeywordsButton->click();
+        test::ui(form).clearKeywordsButton->click();
         break;
     case Removal::DoubleClick: {
         // The first click selects the row under the pointer (or, below the
@@ -85,16 +85,16 @@ private slots:
         MainWindow &form = window.create();
         window.dialogs.textAnswers.append(answers);
         for (int i = 0; i < clicks; ++i)
-            form.addKeywordButton->click();
+            test::ui(form).addKeywordButton->click();
 
-        QCOMPARE(rowsOf(form.keywordList), rows);
+        QCOMPARE(rowsOf(test::ui(form).keywordList), rows);
         QCOMPARE(window.dialogs.shown.size(), clicks);
         for (const auto &shown : std::as_const(window.dialogs.shown)) {
             QCOMPARE(shown.kind, QStringLiteral("text"));
             QCOMPARE(shown.title, form.appTitle());
             QCOMPARE(shown.text, QStringLiteral("Enter one keyword:"));
         }
-        QCOMPARE(form.resultsList->count(), 0);
+        QCOMPARE(test::ui(form).resultsList->count(), 0);
     }
 
     // A keyword longer than a query can carry, or holding a line break or a
@@ -108,8 +108,8 @@ private slots:
         window.dialogs.textAnswers.append({longest + QLatin1Char('k'), longest, QStringLiteral("two\nlines"),
                                            QStringLiteral("\u202Eevil"), QStringLiteral("a\tb")});
         for (int i = 0; i < 5; ++i)
-            form.addKeywordButton->click();
-        QCOMPARE(rowsOf(form.keywordList), QStringList({longest, QStringLiteral("a\tb")}));
+            test::ui(form).addKeywordButton->click();
+        QCOMPARE(rowsOf(test::ui(form).keywordList), QStringList({longest, QStringLiteral("a\tb")}));
         const QStringList messages = window.dialogs.messageTexts();
         QCOMPARE(messages.size(), 3);
         QVERIFY(messages[0].contains(QString::number(kLongestKeyword)));
@@ -124,14 +124,14 @@ private slots:
         TestWindow window;
         MainWindow &form = window.create();
         window.dialogs.textAnswers.enqueue(QStringLiteral("mine"));
-        form.addKeywordButton->click();
+        test::ui(form).addKeywordButton->click();
 
-        form.sampleKeywordsButton->click();
-        form.sampleKeywordsButton->click();
+        test::ui(form).sampleKeywordsButton->click();
+        test::ui(form).sampleKeywordsButton->click();
 
-        QCOMPARE(rowsOf(form.keywordList), QStringList{"mine"} + kSample + kSample);
+        QCOMPARE(rowsOf(test::ui(form).keywordList), QStringList{"mine"} + kSample + kSample);
         QVERIFY(window.dialogs.shown.size() == 1); // the input box only
-        QCOMPARE(form.resultsList->count(), 0);
+        QCOMPARE(test::ui(form).resultsList->count(), 0);
     }
 
     void removal_isRefusedWhileBusy_data()
@@ -154,15 +154,15 @@ private slots:
 
         TestWindow window;
         MainWindow &form = shownWindow(window);
-        form.sampleKeywordsButton->click();
+        test::ui(form).sampleKeywordsButton->click();
         if (removal == Removal::DeleteKey)
-            form.keywordList->selectRow(1); // a double-click selects by its first click
+            test::ui(form).keywordList->selectRow(1); // a double-click selects by its first click
         if (busy)
             form.setBusy(true);
 
         remove(form, removal, 1);
 
-        QCOMPARE(rowsOf(form.keywordList), rows);
+        QCOMPARE(rowsOf(test::ui(form).keywordList), rows);
         QCOMPARE(form.isBusy(), busy);
         QVERIFY(window.dialogs.shown.isEmpty());
     }
@@ -174,10 +174,10 @@ private slots:
         form.setBusy(true);
         window.dialogs.textAnswers.enqueue(QStringLiteral("Mars"));
 
-        form.addKeywordButton->click();
-        form.sampleKeywordsButton->click();
+        test::ui(form).addKeywordButton->click();
+        test::ui(form).sampleKeywordsButton->click();
 
-        QCOMPARE(rowsOf(form.keywordList), QStringList{"Mars"} + kSample);
+        QCOMPARE(rowsOf(test::ui(form).keywordList), QStringList{"Mars"} + kSample);
         QVERIFY(form.isBusy());
     }
 
@@ -198,13 +198,13 @@ private slots:
         TestWindow window;
         MainWindow &form = shownWindow(window);
         if (rowCount > 0)
-            form.sampleKeywordsButton->click();
-        form.keywordList->clearSelection();
+            test::ui(form).sampleKeywordsButton->click();
+        test::ui(form).keywordList->clearSelection();
 
         form.onKeywordDoubleClicked();
         remove(form, removal, -1);
 
-        QCOMPARE(form.keywordList->count(), rowCount);
+        QCOMPARE(test::ui(form).keywordList->count(), rowCount);
         QVERIFY(window.dialogs.shown.isEmpty());
     }
 
@@ -212,20 +212,20 @@ private slots:
     {
         TestWindow window;
         MainWindow &form = shownWindow(window);
-        form.keywordList->rows().append(QStringList{"a", "b", "c", "d"});
-        form.keywordList->selectRow(1);
+        test::ui(form).keywordList->rows().append(QStringList{"a", "b", "c", "d"});
+        test::ui(form).keywordList->selectRow(1);
 
-        QTest::keyClick(form.keywordList, Qt::Key_Delete);
-        QTest::keyClick(form.keywordList, Qt::Key_Delete);
-        QCOMPARE(rowsOf(form.keywordList), QStringList({"a", "d"}));
-        QCOMPARE(form.keywordList->selectedRow(), 1);
+        QTest::keyClick(test::ui(form).keywordList, Qt::Key_Delete);
+        QTest::keyClick(test::ui(form).keywordList, Qt::Key_Delete);
+        QCOMPARE(rowsOf(test::ui(form).keywordList), QStringList({"a", "d"}));
+        QCOMPARE(test::ui(form).keywordList->selectedRow(), 1);
 
         // At the end the selection moves up.
-        QTest::keyClick(form.keywordList, Qt::Key_Delete);
-        QCOMPARE(rowsOf(form.keywordList), QStringList{"a"});
-        QCOMPARE(form.keywordList->selectedRow(), 0);
-        QTest::keyClick(form.keywordList, Qt::Key_Delete);
-        QCOMPARE(form.keywordList->count(), 0);
+        QTest::keyClick(test::ui(form).keywordList, Qt::Key_Delete);
+        QCOMPARE(rowsOf(test::ui(form).keywordList), QStringList{"a"});
+        QCOMPARE(test::ui(form).keywordList->selectedRow(), 0);
+        QTest::keyClick(test::ui(form).keywordList, Qt::Key_Delete);
+        QCOMPARE(test::ui(form).keywordList->count(), 0);
     }
 
     void clearButtons_emptyOnlyTheirOwnList_data()
@@ -241,19 +241,19 @@ private slots:
         TestWindow window;
         MainWindow &form = window.create();
         const QStringList results = {"Article one", "Article two"};
-        form.sampleKeywordsButton->click();
-        form.resultsList->rows().append(results);
+        test::ui(form).sampleKeywordsButton->click();
+        test::ui(form).resultsList->rows().append(results);
         if (busy)
             form.setBusy(true);
 
-        form.clearKeywordsButton->click();
-        QCOMPARE(rowsOf(form.keywordList), busy ? kSample : QStringList());
-        QCOMPARE(rowsOf(form.resultsList), results);
+        test::ui(form).clearKeywordsButton->click();
+        QCOMPARE(rowsOf(test::ui(form).keywordList), busy ? kSample : QStringList());
+        QCOMPARE(rowsOf(test::ui(form).resultsList), results);
 
-        form.sampleKeywordsButton->click();
-        form.clearResultsButton->click();
-        QCOMPARE(form.resultsList->count(), 0); // busy or not
-        QCOMPARE(rowsOf(form.keywordList), busy ? kSample + kSample : kSample);
+        test::ui(form).sampleKeywordsButton->click();
+        test::ui(form).clearResultsButton->click();
+        QCOMPARE(test::ui(form).resultsList->count(), 0); // busy or not
+        QCOMPARE(rowsOf(test::ui(form).keywordList), busy ? kSample + kSample : kSample);
         QVERIFY(window.dialogs.shown.isEmpty());
     }
 };

@@ -53,7 +53,7 @@ private:
     // to copy or move them, and lets the queued import run.
     static bool drop(MainWindow &form, const QList<QUrl> &urls, Qt::DropAction *action = nullptr)
     {
-        QWidget *viewport = form.keywordList->viewport();
+        QWidget *viewport = test::ui(form).keywordList->viewport();
         QMimeData data;
         data.setUrls(urls);
         const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
@@ -109,12 +109,12 @@ private slots:
 
         TestWindow window;
         MainWindow &form = window.create();
-        form.keywordList->rows().append(QStringLiteral("already there"));
+        test::ui(form).keywordList->rows().append(QStringLiteral("already there"));
         window.dialogs.openAnswers.enqueue({file(QStringLiteral("list.txt"), bytes)});
 
-        form.importKeywordsButton->click();
+        test::ui(form).importKeywordsButton->click();
 
-        QCOMPARE(rowsOf(form.keywordList), QStringList{"already there"} + keywords);
+        QCOMPARE(rowsOf(test::ui(form).keywordList), QStringList{"already there"} + keywords);
         QCOMPARE(window.dialogs.shown.size(), 1); // the open dialog, no message
         QCOMPARE(form.mousePointer(), MainWindow::Pointer::Default);
     }
@@ -123,18 +123,18 @@ private slots:
     {
         TestWindow window;
         MainWindow &form = window.create();
-        form.sampleKeywordsButton->click();
-        form.resultsList->rows().append(QStringLiteral("an article"));
+        test::ui(form).sampleKeywordsButton->click();
+        test::ui(form).resultsList->rows().append(QStringLiteral("an article"));
         const QString b = file(QStringLiteral("b.txt"), "Tesla\r\nb2\r\n");
         const QString a = file(QStringLiteral("a.txt"), kUtf8Mark + "a1\r\nTesla\r\n");
         const QString c = file(QStringLiteral("c"), "c1");
         window.dialogs.openAnswers.enqueue({b, a, c});
 
-        form.importKeywordsButton->click();
+        test::ui(form).importKeywordsButton->click();
 
-        QCOMPARE(rowsOf(form.keywordList), QStringList({"Tesla", "Perseverance", "COVID-19", "Tesla", "b2", "a1",
+        QCOMPARE(rowsOf(test::ui(form).keywordList), QStringList({"Tesla", "Perseverance", "COVID-19", "Tesla", "b2", "a1",
                                                       "Tesla", "c1"}));
-        QCOMPARE(rowsOf(form.resultsList), QStringList{"an article"});
+        QCOMPARE(rowsOf(test::ui(form).resultsList), QStringList{"an article"});
         QCOMPARE(window.dialogs.shown.size(), 1);
         const auto &dialog = window.dialogs.shown.constFirst();
         QCOMPARE(dialog.kind, QStringLiteral("open"));
@@ -146,12 +146,12 @@ private slots:
     {
         TestWindow window;
         MainWindow &form = window.create();
-        form.sampleKeywordsButton->click();
+        test::ui(form).sampleKeywordsButton->click();
         form.setMousePointer(MainWindow::Pointer::Custom);
 
-        form.importKeywordsButton->click();
+        test::ui(form).importKeywordsButton->click();
 
-        QCOMPARE(form.keywordList->count(), 3);
+        QCOMPARE(test::ui(form).keywordList->count(), 3);
         QCOMPARE(form.mousePointer(), MainWindow::Pointer::Custom);
         QCOMPARE(window.dialogs.shown.size(), 1);
     }
@@ -166,9 +166,9 @@ private slots:
         QList<bool> busyWhileShown;
         window.dialogs.onShow = [&](const auto &) { busyWhileShown.append(form.isBusy()); };
 
-        form.importKeywordsButton->click();
+        test::ui(form).importKeywordsButton->click();
 
-        QCOMPARE(rowsOf(form.keywordList), QStringList({"one", "two"}));
+        QCOMPARE(rowsOf(test::ui(form).keywordList), QStringList({"one", "two"}));
         const auto messages = window.dialogs.messages();
         QCOMPARE(messages.size(), 1);
         QCOMPARE(messages.constFirst().text, QStringLiteral("File not found"));
@@ -203,9 +203,9 @@ private slots:
         window.dialogs.openAnswers.enqueue(
             {file(QStringLiteral("before.txt"), "before"), path, file(QStringLiteral("after.txt"), "after")});
 
-        form.importKeywordsButton->click();
+        test::ui(form).importKeywordsButton->click();
 
-        QCOMPARE(rowsOf(form.keywordList), QStringList({"before", "after"}));
+        QCOMPARE(rowsOf(test::ui(form).keywordList), QStringList({"before", "after"}));
         const QStringList reports = window.dialogs.errorReports();
         QCOMPARE(reports.size(), 1);
         QVERIFY2(reports.constFirst().contains(kReportPlace + QStringLiteral("\r\r")), qPrintable(reports.first()));
@@ -232,9 +232,9 @@ private slots:
         MainWindow &form = window.create();
         window.dialogs.openAnswers.enqueue({huge, mixed});
 
-        form.importKeywordsButton->click();
+        test::ui(form).importKeywordsButton->click();
 
-        QCOMPARE(rowsOf(form.keywordList), QStringList({"a", QString::fromLatin1(longest), "b"}));
+        QCOMPARE(rowsOf(test::ui(form).keywordList), QStringList({"a", QString::fromLatin1(longest), "b"}));
         QCOMPARE(window.dialogs.messageTexts(),
                  QStringList({huge + QStringLiteral(" was not loaded: it is larger than a keyword list can be (64 MB)."),
                               QStringLiteral("2 lines of ") + mixed
@@ -251,9 +251,9 @@ private slots:
         form.setBusy(true);
         window.dialogs.openAnswers.enqueue({file(QStringLiteral("k.txt"), "k")});
 
-        form.importKeywordsButton->click();
+        test::ui(form).importKeywordsButton->click();
 
-        QCOMPARE(rowsOf(form.keywordList), QStringList{"k"});
+        QCOMPARE(rowsOf(test::ui(form).keywordList), QStringList{"k"});
         QVERIFY(form.isBusy());
     }
 
@@ -261,7 +261,7 @@ private slots:
     {
         TestWindow window;
         MainWindow &form = window.create();
-        form.sampleKeywordsButton->click();
+        test::ui(form).sampleKeywordsButton->click();
         const QString first = file(QStringLiteral("dropped 1.txt"), kUtf8Mark + "Mars\r\n\r\nVenus\r\n");
         const QString second = file(QStringLiteral("dropped 2.txt"), "Jupiter");
         QList<bool> busyWhileShown;
@@ -271,7 +271,7 @@ private slots:
         QVERIFY(drop(form, {QUrl::fromLocalFile(first), QUrl::fromLocalFile(second)}, &action));
 
         QCOMPARE(action, Qt::CopyAction); // never a move: the files stay where they were
-        QCOMPARE(rowsOf(form.keywordList),
+        QCOMPARE(rowsOf(test::ui(form).keywordList),
                  QStringList({"Tesla", "Perseverance", "COVID-19", "Mars", "Venus", "Jupiter"}));
         QVERIFY(window.dialogs.shown.isEmpty());
         QCOMPARE(form.mousePointer(), MainWindow::Pointer::Default);
@@ -281,7 +281,7 @@ private slots:
         QVERIFY(drop(form, {QUrl(QStringLiteral("https://example.com/list.txt")),
                             QUrl::fromLocalFile(m_folder.filePath(QStringLiteral("gone.txt"))),
                             QUrl::fromLocalFile(second)}));
-        QCOMPARE(rowsOf(form.keywordList).mid(6), QStringList{"Jupiter"});
+        QCOMPARE(rowsOf(test::ui(form).keywordList).mid(6), QStringList{"Jupiter"});
         QCOMPARE(window.dialogs.messageTexts(), QStringList{"File not found"});
         QCOMPARE(busyWhileShown, QList<bool>{true});
     }
@@ -294,7 +294,7 @@ private slots:
         QVERIFY(!drop(form, {QUrl(QStringLiteral("https://example.com/list.txt"))}));
         QVERIFY(!drop(form, {}));
 
-        QCOMPARE(form.keywordList->count(), 0);
+        QCOMPARE(test::ui(form).keywordList->count(), 0);
         QVERIFY(window.dialogs.shown.isEmpty());
     }
 

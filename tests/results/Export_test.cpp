@@ -62,7 +62,7 @@ private:
     // A fresh path in the test folder, without extension.
     QString newPath() { return m_folder.filePath(QStringLiteral("results %1").arg(++m_fileNumber)); }
 
-    static void fillResults(MainWindow &form, const QStringList &rows) { form.resultsList->rows().append(rows); }
+    static void fillResults(MainWindow &form, const QStringList &rows) { test::ui(form).resultsList->rows().append(rows); }
 
     // Saves the results to `path`, answering the overwrite question with
     // `overwrite` if it comes.
@@ -70,7 +70,7 @@ private:
     {
         window.dialogs.saveAnswers.enqueue(path);
         window.dialogs.yesNoAnswers.enqueue(overwrite);
-        window.form().saveResultsButton->click();
+        test::ui(window.form()).saveResultsButton->click();
         QTRY_VERIFY(window.form().findChildren<ListFileSave *>().isEmpty());
     }
 
@@ -138,8 +138,8 @@ private slots:
         TestWindow window;
         MainWindow &form = window.create();
         fillResults(form, {"A <b>bold</b> claim http://a.example/1 ", "No link here ", "C https://c.example/3 "});
-        ReportList &list = *form.resultsList;
-        ResultsListActions &actions = *form.resultsActions;
+        ReportList &list = *test::ui(form).resultsList;
+        ResultsListActions &actions = *test::ui(form).resultsActions;
         QCOMPARE(list.rows().data(list.rows().index(0), Qt::ToolTipRole).toString(),
                  QStringLiteral("<p style='white-space:pre'>A &lt;b&gt;bold&lt;/b&gt; claim http://a.example/1</p>"));
 
@@ -208,7 +208,7 @@ private slots:
         QCOMPARE(dialog.title, QStringLiteral("Save List"));
         QCOMPARE(dialog.filters, QStringList({"Text Files (*.txt)", "All Files (*)"}));
         QCOMPARE(form.mousePointer(), MainWindow::Pointer::Default);
-        QCOMPARE(rowsOf(form.resultsList), rows);
+        QCOMPARE(rowsOf(test::ui(form).resultsList), rows);
     }
 
     void existingName_isOverwrittenOnlyAfterYes_data()
@@ -248,7 +248,7 @@ private slots:
         form.setMousePointer(MainWindow::Pointer::Custom);
         const QStringList before = QDir(m_folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
-        form.saveResultsButton->click();
+        test::ui(form).saveResultsButton->click();
 
         QCOMPARE(window.dialogs.shown.size(), 1);
         QCOMPARE(QDir(m_folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
@@ -260,7 +260,7 @@ private slots:
         TestWindow window;
         MainWindow &form = window.create();
 
-        form.saveResultsButton->click();
+        test::ui(form).saveResultsButton->click();
 
         QCOMPARE(window.dialogs.shown.size(), 1);
         const auto &message = window.dialogs.shown.constFirst();
@@ -307,7 +307,7 @@ private slots:
         QCOMPARE(form.mousePointer(), MainWindow::Pointer::Default);
         if (!earlierFile.isEmpty())
             QCOMPARE(readFile(earlierFile), QByteArray("earlier"));
-        QCOMPARE(rowsOf(form.resultsList), QStringList({"A", "B"}));
+        QCOMPARE(rowsOf(test::ui(form).resultsList), QStringList({"A", "B"}));
     }
 
     // Where the folder takes no new file the atomic save has nowhere to put
@@ -402,23 +402,23 @@ private slots:
         for (int i = 0; i < kRows; ++i)
             rows.append(QStringLiteral("Article %1").arg(i));
         fillResults(form, rows);
-        form.sampleKeywordsButton->click();
+        test::ui(form).sampleKeywordsButton->click();
 
         // While the save yields to the window: empty the results, try to
         // empty the keywords (refused while busy) and add to them (allowed).
         bool ranDuringSave = false;
         QTimer::singleShot(0, &form, [&] {
             ranDuringSave = form.isBusy();
-            form.clearResultsButton->click();
-            form.clearKeywordsButton->click();
-            form.sampleKeywordsButton->click();
+            test::ui(form).clearResultsButton->click();
+            test::ui(form).clearKeywordsButton->click();
+            test::ui(form).sampleKeywordsButton->click();
         });
         const QString path = newPath();
         save(window, path);
 
         QVERIFY(ranDuringSave);
-        QCOMPARE(form.resultsList->count(), 0);
-        QCOMPARE(form.keywordList->count(), 6);
+        QCOMPARE(test::ui(form).resultsList->count(), 0);
+        QCOMPARE(test::ui(form).keywordList->count(), 6);
         QCOMPARE(readFile(path), exportText(QStringLiteral("News"), rows).toUtf8());
         QVERIFY(window.dialogs.errorReports().isEmpty());
         QCOMPARE(form.mousePointer(), MainWindow::Pointer::Default);

@@ -38,7 +38,7 @@ struct SchedulerWindow {
         runner->finishRun();
         settle();
     }
-    QString countdown() { return window.form().countdownGroup->title(); }
+    QString countdown() { return test::ui(window.form()).countdownGroup->title(); }
 
     TestWindow window;
     FakeRunner *runner;
@@ -82,44 +82,44 @@ private slots:
         MainWindow &form = scheduler.create();
         for (int second = 0; second < 99; ++second)
             form.scheduler().countSecond();
-        form.intervalList->selectRow(3); // as the keyboard would
+        test::ui(form).intervalList->selectRow(3); // as the keyboard would
         QCOMPARE(scheduler.window.settings.read(SettingKeys::OftenIndex, QString()), QStringLiteral("4"));
         QCOMPARE(form.scheduler().interval(), std::optional<qint32>(43200));
         QCOMPARE(form.scheduler().elapsedSeconds(), 0);
 
         SchedulerWindow restarted;
         restarted.window.settings.write(SettingKeys::OftenIndex, QStringLiteral("4"));
-        QCOMPARE(restarted.create().intervalList->selectedRow(), 3);
+        QCOMPARE(test::ui(restarted.create()).intervalList->selectedRow(), 3);
     }
 
     void thirtyMinutes_countsDownAndFetchesOnThe1800thTick()
     {
         SchedulerWindow scheduler;
         MainWindow &form = scheduler.create();
-        form.intervalList->selectRow(0);
+        test::ui(form).intervalList->selectRow(0);
         form.onAutomaticFetchClicked();
         scheduler.settle();
-        QCOMPARE(form.automaticFetchButton->text(), kTurnOff);
+        QCOMPARE(test::ui(form).automaticFetchButton->text(), kTurnOff);
         QCOMPARE(scheduler.window.settings.read(SettingKeys::StartStopState, QString()), QStringLiteral("On"));
         QCOMPARE(scheduler.queries(), 1); // the immediate fetch
-        QCOMPARE(form.countdownTimer->period(), 1000);
+        QCOMPARE(test::ui(form).countdownTimer->period(), 1000);
 
         form.onCountdownTick();
         QCOMPARE(scheduler.countdown(), QStringLiteral("Next news fetch will occur in 00:29:59"));
-        QCOMPARE(form.countdownBar->maximum(), 1800);
-        QCOMPARE(form.countdownBar->value(), 1);
+        QCOMPARE(test::ui(form).countdownBar->maximum(), 1800);
+        QCOMPARE(test::ui(form).countdownBar->value(), 1);
         for (int tick = 2; tick < 1800; ++tick)
             form.onCountdownTick();
         QCOMPARE(scheduler.countdown(), QStringLiteral("Next news fetch will occur in 00:00:01"));
         QCOMPARE(scheduler.queries(), 1);
         form.onCountdownTick();
         QCOMPARE(scheduler.countdown(), QStringLiteral("Next news fetch will occur in 00:00:00"));
-        QVERIFY(!form.countdownTimer->isTicking()); // while the fetch runs
+        QVERIFY(!test::ui(form).countdownTimer->isTicking()); // while the fetch runs
         scheduler.settle();
         QCOMPARE(scheduler.queries(), 2);
         QCOMPARE(form.scheduler().elapsedSeconds(), 0);
-        QCOMPARE(form.countdownBar->value(), 0);
-        QVERIFY(form.countdownTimer->enabled() && form.countdownTimer->period() == 1000 && form.countdownTimer->isTicking());
+        QCOMPARE(test::ui(form).countdownBar->value(), 0);
+        QVERIFY(test::ui(form).countdownTimer->enabled() && test::ui(form).countdownTimer->period() == 1000 && test::ui(form).countdownTimer->isTicking());
         QVERIFY(scheduler.window.dialogs.shown.isEmpty());
     }
 
@@ -132,9 +132,9 @@ private slots:
         for (int tick = 0; tick < 10; ++tick)
             form.onCountdownTick();
         form.onAutomaticFetchClicked();
-        QCOMPARE(form.automaticFetchButton->text(), kTurnOn);
-        QCOMPARE(form.countdownTimer->period(), 0);
-        QVERIFY(!form.countdownTimer->isTicking());
+        QCOMPARE(test::ui(form).automaticFetchButton->text(), kTurnOn);
+        QCOMPARE(test::ui(form).countdownTimer->period(), 0);
+        QVERIFY(!test::ui(form).countdownTimer->isTicking());
         QCOMPARE(scheduler.window.settings.read(SettingKeys::StartStopState, QString()), QStringLiteral("Off"));
         QCOMPARE(scheduler.countdown(), QStringLiteral("Next news fetch will occur in 00:59:50"));
         form.onCountdownTick();
@@ -151,7 +151,7 @@ private slots:
         // writes nothing more; turning on must not be lost with it.
         SchedulerWindow scheduler;
         MainWindow &form = scheduler.create();
-        form.keywordList->rows().append(QStringList{QStringLiteral("tesla")});
+        test::ui(form).keywordList->rows().append(QStringList{QStringLiteral("tesla")});
         scheduler.runner->holdRuns = true;
         form.onAutomaticFetchClicked();
         QTRY_VERIFY(scheduler.runner->isRunning());
@@ -168,20 +168,20 @@ private slots:
         scheduler.runner->holdRuns = true;
         form.onTestFetchClicked();
         QTRY_VERIFY(scheduler.runner->isRunning());
-        QVERIFY(form.isBusy() && !form.countdownTimer->isTicking());
+        QVERIFY(form.isBusy() && !test::ui(form).countdownTimer->isTicking());
         scheduler.release();
         QVERIFY(!form.isBusy());
         QCOMPARE(scheduler.window.dialogs.messageTexts(), QStringList({"Done."}));
         QCOMPARE(scheduler.window.dialogs.messages().first().title, QStringLiteral("Tidewick"));
         QCOMPARE(form.scheduler().elapsedSeconds(), 1);
-        QVERIFY(form.countdownTimer->isTicking());
+        QVERIFY(test::ui(form).countdownTimer->isTicking());
 
         SchedulerWindow off;
         MainWindow &offForm = off.create();
         offForm.onTestFetchClicked();
         off.settle();
-        QCOMPARE(offForm.countdownTimer->period(), 0);
-        QVERIFY(!offForm.countdownTimer->isTicking());
+        QCOMPARE(test::ui(offForm).countdownTimer->period(), 0);
+        QVERIFY(!test::ui(offForm).countdownTimer->isTicking());
     }
 
     // "Turn Off" during any fetch (the toggle's own first one, a scheduled
@@ -202,15 +202,15 @@ private slots:
         QFETCH(bool, duringAnArticle);
         SchedulerWindow scheduler;
         MainWindow &form = scheduler.create();
-        form.intervalList->selectRow(4); // 24 hours: the budget holds every query
-        form.keywordList->rows().append(QStringList{"a", "b", "c"});
+        test::ui(form).intervalList->selectRow(4); // 24 hours: the budget holds every query
+        test::ui(form).keywordList->rows().append(QStringList{"a", "b", "c"});
         scheduler.runner->listing = test::readFile(test::listingFixturesDir() + "/01-three-articles.clean.txt");
         if (fetch != QLatin1String("turn on")) {
             form.onAutomaticFetchClicked(); // on, with a whole first fetch
             scheduler.settle();
         }
         const int queriesBefore = scheduler.queries();
-        const int rowsBefore = form.resultsList->count();
+        const int rowsBefore = test::ui(form).resultsList->count();
 
         test::FakeClock &clock = scheduler.window.clock;
         clock.holdWaits = duringAnArticle;
@@ -235,11 +235,11 @@ private slots:
 
         QCOMPARE(scheduler.queries(), queriesBefore + 1);
         // The article on screen is kept; the rest of the run is not shown.
-        QCOMPARE(form.resultsList->count(), rowsBefore + (duringAnArticle ? 1 : 0));
-        QCOMPARE(form.automaticFetchButton->text(), kTurnOn);
+        QCOMPARE(test::ui(form).resultsList->count(), rowsBefore + (duringAnArticle ? 1 : 0));
+        QCOMPARE(test::ui(form).automaticFetchButton->text(), kTurnOn);
         QCOMPARE(scheduler.window.settings.read(SettingKeys::StartStopState, QString()), QStringLiteral("Off"));
-        QCOMPARE(form.countdownTimer->period(), 0);
-        QVERIFY(!form.countdownTimer->isTicking());
+        QCOMPARE(test::ui(form).countdownTimer->period(), 0);
+        QVERIFY(!test::ui(form).countdownTimer->isTicking());
         for (int tick = 0; tick < 3; ++tick)
             form.onCountdownTick();
         QCOMPARE(scheduler.countdown(), QStringLiteral("Automatic news fetch is Off."));
@@ -259,7 +259,7 @@ private slots:
         MainWindow &form = scheduler.create();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        ReportList &list = *form.intervalList;
+        ReportList &list = *test::ui(form).intervalList;
         const QPoint thirdRow = list.visualRect(list.rows().index(2)).center();
         QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, thirdRow);
         QCOMPARE(list.selectedRow(), 2);
@@ -292,7 +292,7 @@ private slots:
         QStringList reports = scheduler.window.dialogs.errorReports();
         QCOMPARE(reports.size(), 1);
         QVERIFY(reports[0].contains(QStringLiteral("Form_Load at line 186\r")));
-        QCOMPARE(form.intervalList->selectedRow(), -1);
+        QCOMPARE(test::ui(form).intervalList->selectedRow(), -1);
 
         form.onAutomaticFetchClicked();
         scheduler.settle();
@@ -303,9 +303,9 @@ private slots:
         QCOMPARE(scheduler.window.dialogs.errorReports(), reports);
         QCOMPARE(form.scheduler().elapsedSeconds(), 0);
         QCOMPARE(scheduler.queries(), queries);
-        QVERIFY(form.countdownTimer->isTicking());
+        QVERIFY(test::ui(form).countdownTimer->isTicking());
 
-        form.intervalList->selectRow(0);
+        test::ui(form).intervalList->selectRow(0);
         form.onCountdownTick();
         QCOMPARE(scheduler.countdown(), QStringLiteral("Next news fetch will occur in 00:29:59"));
     }
@@ -324,7 +324,7 @@ private slots:
         const QStringList texts = scheduler.window.dialogs.messageTexts();
         QCOMPARE(texts.count(QStringLiteral("A news fetch is already running. The new one was not started.")), 2);
         QCOMPARE(texts.last(), QStringLiteral("Done."));
-        QCOMPARE(form.automaticFetchButton->text(), kTurnOff); // the switch itself took effect
+        QCOMPARE(test::ui(form).automaticFetchButton->text(), kTurnOff); // the switch itself took effect
     }
 
     // The start-up fetch comes before the rest of the load (the tray icon
@@ -338,17 +338,17 @@ private slots:
         MainWindow &form = scheduler.window.create(false);
         form.startUp();
         QTRY_VERIFY(scheduler.runner->isRunning());
-        QVERIFY(form.loading && !form.trayIcon->inTray());
-        QCOMPARE(form.countdownTimer->period(), 1000);
+        QVERIFY(form.loading && !test::ui(form).trayIcon->inTray());
+        QCOMPARE(test::ui(form).countdownTimer->period(), 1000);
         for (int second = 0; second < 3599; ++second) // one hour, chosen by default
             form.scheduler().countSecond();
         form.onCountdownTick();
         scheduler.release();
         QCOMPARE(scheduler.queries(), 2);
         QCOMPARE(scheduler.window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("2"));
-        QVERIFY(!form.loading && form.trayIcon->inTray());
-        QCOMPARE(form.automaticFetchButton->text(), kTurnOff);
-        QVERIFY(form.countdownTimer->isTicking());
+        QVERIFY(!form.loading && test::ui(form).trayIcon->inTray());
+        QCOMPARE(test::ui(form).automaticFetchButton->text(), kTurnOff);
+        QVERIFY(test::ui(form).countdownTimer->isTicking());
         QVERIFY(!form.isVisible());
     }
 };

@@ -2,6 +2,7 @@
 
 #include "FakeClock.h"
 #include "FakeRunner.h"
+#include "WindowControls.h"
 #include "RecordingTrayBackend.h"
 #include "ScriptedDialogs.h"
 #include "app/MainWindow.h"

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/MainWindow.h"
+
+class QCheckBox;
+class QGroupBox;
+class QProgressBar;
+class QPushButton;
+
+namespace tidewick {
+class CountdownTimer;
+class ReportList;
+class ResultsListActions;
+class TrayIcon;
+} // namespace tidewick
+
+namespace tidewick::test {
+
+// The window's controls, found as a user's script or a screen reader finds
+// them: by their object names. The countdown's timer is the scheduler's.
+struct WindowControls {
+    QGroupBox *countdownGroup = nullptr;
+    QProgressBar *countdownBar = nullptr;
+    ReportList *resultsList = nullptr;
+    ResultsListActions *resultsActions = nullptr;
+    QGroupBox *startupOptionsGroup = nullptr;
+    QCheckBox *startAtLogonBox = nullptr;
+    QCheckBox *startInTrayBox = nullptr;
+    CountdownTimer *countdownTimer = nullptr;
+    TrayIcon *trayIcon = nullptr;
+    QPushButton *automaticFetchButton = nullptr;
+    QPushButton *testFetchButton = nullptr;
+    ReportList *intervalList = nullptr;
+    QPushButton *saveResultsButton = nullptr;
+    QPushButton *clearResultsButton = nullptr;
+    ReportList *countryList = nullptr;
+    ReportList *categoryList = nullptr;
+    ReportList *keywordList = nullptr;
+    QPushButton *addKeywordButton = nullptr;
+    QPushButton *importKeywordsButton = nullptr;
+    QPushButton *clearKeywordsButton = nullptr;
+    QPushButton *sampleKeywordsButton = nullptr;
+};
+
+WindowControls ui(MainWindow &window);
+
+} // namespace tidewick::test
