@@ -112,7 +112,7 @@ void MainWindow::createControls()
     countdownBar->setAccessibleName(QStringLiteral("Time until the next news fetch"));
     place(countdownBar, 240, 285, 7320, 405);
 
-    resultsList = list("resultsList", QStringLiteral("News"), false, 8040, 3600, 7800, 2535);
+    resultsList = list("resultsList", QStringLiteral("News"), false, 8040, 3600, 7800, 2235);
 
     startupOptionsGroup = new QGroupBox(QStringLiteral("Startup Options"), this);
     startupOptionsGroup->setObjectName(QStringLiteral("startupOptionsGroup"));
@@ -162,6 +162,7 @@ void MainWindow::createControls()
     connect(startInTrayBox, &QCheckBox::toggled, this,
             [this] { runReported("Check8_Click", [this] { onStartInTrayToggled(); }); });
     m_news = std::make_unique<FetchRun>(m_services, m_reporter, *trayIcon);
+    createNewArticlesOption(place);
     m_walk = std::make_unique<QueryWalk>(m_services, m_reporter);
     connect(m_news.get(), &FetchRun::articleFound, this,
             [this](const QString &article) { resultsList->rows().append(article); });

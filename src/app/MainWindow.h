@@ -151,6 +151,9 @@ private:
     bool restoreAutomaticFetch(Trap &trap, const QString &startStopState);
     void placeTrayIcon(Trap &trap);
     void restoreStartupOptions(Trap &trap);
+    void createNewArticlesOption(const std::function<void(QWidget *, int, int, int, int)> &place);
+    void restoreNewArticlesOption(Trap &trap);
+    void forgetSeenArticles();
     int twips(int value) const;
 
     // The controls, found by their object names from outside.
@@ -161,6 +164,7 @@ private:
     QGroupBox *startupOptionsGroup = nullptr;
     QCheckBox *startAtLogonBox = nullptr;
     QCheckBox *startInTrayBox = nullptr;
+    QCheckBox *onlyNewBox = nullptr;
     CountdownTimer *countdownTimer = nullptr;
     TrayIcon *trayIcon = nullptr;
     QPushButton *automaticFetchButton = nullptr;

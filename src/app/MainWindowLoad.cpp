@@ -71,6 +71,7 @@ void MainWindow::startUp()
     trap(184, [&] { settings.checkFile(); });
     trap(184, [&] { oftenIndex = toInt16(settings.read(SettingKeys::OftenIndex, QStringLiteral("2"))); });
     trap(186, [&] { intervalList->selectRow(oftenIndex - 1); });
+    restoreNewArticlesOption(trap);
 
     QString startStopState;
     trap(190, [&] { startStopState = settings.read(SettingKeys::StartStopState, kOff); });

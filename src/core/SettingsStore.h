@@ -63,6 +63,8 @@ inline const QString StartDate = QStringLiteral("StartDate");
 inline const QString StartDateUtc = QStringLiteral("StartDateUTC");
 // Where the next run goes on in the walk over the combinations to query.
 inline const QString NextQuery = QStringLiteral("NextQuery");
+// "On": an article already announced is neither announced nor listed again.
+inline const QString AnnounceOnlyNew = QStringLiteral("AnnounceOnlyNew");
 } // namespace SettingKeys
 
 inline const QString kOn = QStringLiteral("On");

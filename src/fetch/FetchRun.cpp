@@ -62,7 +62,7 @@ namespace query {
 constexpr int kGate = 100, kDeleteAnswer = 102, kCount = 104, kCountInRun = 106, kStartCurl = 108,
               kCheckAnswer = 110, kDeleteCleaned = 112, kStartCleaner = 114, kCheckCleaned = 116,
               kReadListing = 118, kRefusal = 120, kAnnounce = 122, kHandOn = 124, kDeleteCleanedAfter = 126,
-              kDeleteAnswerAfter = 128;
+              kDeleteAnswerAfter = 128, kFilterSeen = 130;
 }
 const QString kRunProcedure = QStringLiteral("FetchNewsNow");
 const QString kQueryProcedure = QStringLiteral("AddNews");
@@ -71,7 +71,7 @@ const QString kQueryProcedure = QStringLiteral("AddNews");
 
 FetchRun::FetchRun(const Services &services, ErrorReporter &reporter, ArticleAnnouncer &announcer, QObject *parent)
     : QObject(parent), m_services(services), m_reporter(reporter), m_announcer(announcer),
-      m_budget(*services.settings)
+      m_budget(*services.settings), m_seen(SeenArticles::besideSettings(services.settings->filePath()))
 {
     connect(m_services.runner, &ProcessRunner::finished, this, [this] {
         if (std::exchange(m_helperRunning, false))
@@ -117,6 +117,7 @@ void FetchRun::take(Step step)
     switch (step) {
     case Step::OpenWindow:
     case Step::CountQuery:
+    case Step::FilterSeen:
         return withBudgetLock(step);
     case Step::NextQuery:
         return nextQuery();
@@ -143,7 +144,14 @@ void FetchRun::take(Step step)
 
 FetchRun::Step FetchRun::takeLocked(Step step)
 {
-    return step == Step::OpenWindow ? openBudgetWindow() : countQuery();
+    switch (step) {
+    case Step::OpenWindow:
+        return openBudgetWindow();
+    case Step::CountQuery:
+        return countQuery();
+    default:
+        return filterSeen();
+    }
 }
 
 void FetchRun::withBudgetLock(Step step)
@@ -180,7 +188,10 @@ void FetchRun::tryBudgetLock()
                 : lock.problem();
             const bool atStart = m_locked == Step::OpenWindow;
             Trap trap(m_reporter, kModule, atStart ? kRunProcedure : kQueryProcedure);
-            trap(atStart ? run::kLockAndCount : query::kCount, [&] {
+            const int line = atStart                        ? run::kLockAndCount
+                : m_locked == Step::FilterSeen ? query::kFilterSeen
+                                               : query::kCount;
+            trap(line, [&] {
                 throw AppError(QStringLiteral("Path/File access error: the request count in %1 cannot be locked: "
                                               "%2. This fetch stops here; the next one goes on from this query.")
                                    .arg(QDir::toNativeSeparators(m_services.settings->filePath()), why));
@@ -333,7 +344,26 @@ void FetchRun::afterCleaner()
              [&] { m_listing = parseServiceAnswer(TextFileReader::ReadUtf8TextFile(globals.cleanPath)); });
     if (m_listing.refused)
         trap(query::kRefusal, [&] { m_budget.markRefused(); });
+    if (m_onlyNew && !m_listing.articles.isEmpty() && !halted())
+        return withBudgetLock(Step::FilterSeen);
     proceed(Step::NextArticle);
+}
+
+// Under the lock, which every copy takes for it: of two copies that find the
+// same new article, one announces it.
+FetchRun::Step FetchRun::filterSeen()
+{
+    Trap trap(m_reporter, kModule, kQueryProcedure);
+    trap(query::kFilterSeen, [&] {
+        const QList<bool> fresh = m_seen.takeNew(m_listing.articles, m_services.clock->now());
+        QStringList kept;
+        for (qsizetype i = 0; i < fresh.size(); ++i) {
+            if (fresh.at(i))
+                kept.append(m_listing.articles.at(i));
+        }
+        m_listing.articles = kept;
+    });
+    return Step::NextArticle;
 }
 
 // Each article is announced, and handed on two seconds after it was seen.

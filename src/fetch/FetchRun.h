@@ -6,6 +6,7 @@
 #include "core/Services.h"
 #include "fetch/ListingParser.h"
 #include "fetch/QueryWalk.h"
+#include "fetch/SeenArticles.h"
 #include "fetch/WindowBudget.h"
 
 #include <QList>
@@ -51,6 +52,9 @@ public:
     void cancel() { m_cancelled = isRunning(); }
 
     WindowBudget &budget() { return m_budget; }
+    // Whether only articles never announced before are announced and handed
+    // on (from the next answer on).
+    void setAnnounceOnlyNew(bool on) { m_onlyNew = on; }
 
 signals:
     void articleFound(const QString &article);
@@ -67,6 +71,7 @@ private:
         SendQuery,         // curl started
         AfterCurl,         // the answer to the cleaner
         AfterCleaner,      // the cleaned answer read
+        FilterSeen,        // the articles seen before left out, under the lock
         NextArticle,       // an article announced
         AfterAnnouncement, // the two seconds after it
         AfterArticle,      // the article handed on
@@ -87,6 +92,7 @@ private:
     void shareTheBudget();
     void nextQuery();
     Step countQuery();
+    Step filterSeen();
     void sendQuery();
     void afterCurl();
     void afterCleaner();
@@ -109,6 +115,8 @@ private:
     // Nothing more is counted in this run (the count cannot be stored).
     bool m_budgetUnusable = false;
     std::optional<qint32> m_intervalSeconds;
+    bool m_onlyNew = false;
+    SeenArticles m_seen;
 
     QList<NewsQuery> m_queries;
     qsizetype m_first = 0; // where this run began in the list

@@ -7,6 +7,8 @@
 #include "ui/ReportList.h"
 #include "fetch/FetchRun.h"
 
+#include <QCheckBox>
+#include <QSet>
 #include <QtTest>
 
 using namespace tidewick;
@@ -113,6 +115,44 @@ private slots:
         QCOMPARE(query.rows(), QStringList());
         QCOMPARE(query.window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));
         QVERIFY(query.workFolderEmpty());
+    }
+
+    // With "Announce only new articles" on, a second run of the same query
+    // announces and adds nothing, an article listed for the first time is
+    // announced once, and the memory holds over a restart; with the option
+    // off, every article comes every run.
+    void announceOnlyNew_showsEachArticleOnce()
+    {
+        NewsService service;
+        QueryWindow query(service.port);
+        const auto controls = [&query] { return test::ui(query.window.form()); };
+        const auto balloons = [&query] { return query.window.tray.kinds().count(QStringLiteral("balloon")); };
+        controls().onlyNewBox->click();
+        QCOMPARE(query.window.settings.read(SettingKeys::AnnounceOnlyNew, QString()), QStringLiteral("On"));
+        controls().keywordList->rows().append(QStringLiteral("mars rover"));
+        query.scheduledRun();
+        const qsizetype first = query.rows().size();
+        QVERIFY(first > 0);
+        query.scheduledRun();
+        QCOMPARE(query.rows().size(), first);
+        controls().keywordList->rows().append(QStringLiteral("coffee"));
+        query.scheduledRun();
+        const QStringList rows = query.rows();
+        QVERIFY(rows.size() > first);
+        QCOMPARE(QSet<QString>(rows.begin(), rows.end()).size(), rows.size());
+        QCOMPARE(balloons(), rows.size());
+
+        query.window.form().onCloseRequested();
+        query.window.create();
+        QVERIFY(controls().onlyNewBox->isChecked());
+        const qsizetype shown = balloons();
+        query.scheduledRun();
+        QCOMPARE(query.rows(), QStringList());
+        QCOMPARE(balloons(), shown);
+        controls().onlyNewBox->click();
+        query.scheduledRun();
+        QCOMPARE(query.rows().size(), rows.size());
+        QCOMPARE(service.requests().size(), 8); // the same queries, each counted
     }
 
     void bracketsInAKeyword_makeOneRequest()

@@ -34,6 +34,7 @@ WindowControls ui(MainWindow &window)
     TIDEWICK_FIND(startupOptionsGroup);
     TIDEWICK_FIND(startAtLogonBox);
     TIDEWICK_FIND(startInTrayBox);
+    TIDEWICK_FIND(onlyNewBox);
     TIDEWICK_FIND(trayIcon);
     TIDEWICK_FIND(automaticFetchButton);
     TIDEWICK_FIND(testFetchButton);

@@ -26,6 +26,7 @@ struct WindowControls {
     QGroupBox *startupOptionsGroup = nullptr;
     QCheckBox *startAtLogonBox = nullptr;
     QCheckBox *startInTrayBox = nullptr;
+    QCheckBox *onlyNewBox = nullptr;
     CountdownTimer *countdownTimer = nullptr;
     TrayIcon *trayIcon = nullptr;
     QPushButton *automaticFetchButton = nullptr;
