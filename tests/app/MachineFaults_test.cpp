@@ -11,6 +11,7 @@
 #include "fetch/HelperTools.h"
 #include "fetch/FetchRun.h"
 #include "fetch/ListingParser.h"
+#include "fetch/SeenArticles.h"
 #include "keywords/WatchListFile.h"
 #include "desktop/AutostartEntry.h"
 #include "schedule/CountdownTimer.h"
@@ -301,6 +302,36 @@ private slots:
             QCOMPARE(writer->readersFreed(), 0);
     }
 
+    // The memory of announced articles, damaged by hand or cut off by a
+    // kill, is kept aside and starts afresh: the articles are announced and
+    // remembered, nothing is said, and the settings stay as they were.
+    void damagedSeenArticles_isKeptAsideAndStartsAfresh_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("damaged by hand") << QByteArray("not a memory of articles\n");
+        QTest::newRow("cut off") << QByteArray("2026-03-02T09:00:00Z 00112233445566778899aabbccddeeff\n2026-03-02T0");
+    }
+    void damagedSeenArticles_isKeptAsideAndStartsAfresh()
+    {
+        QFETCH(QByteArray, bytes);
+        TestWindow window;
+        window.useFakeRunner().listing =
+            test::readFile(test::listingFixturesDir() + QStringLiteral("/01-three-articles.clean.txt"));
+        MainWindow &form = window.create();
+        test::ui(form).onlyNewBox->click();
+        test::ui(form).keywordList->rows().append(QStringLiteral("a"));
+        const SeenArticles seen = SeenArticles::besideSettings(window.settings.filePath());
+        test::writeFile(seen.path(), bytes);
+        QVERIFY(window.fetch(FetchRun::Kind::Test));
+        const QStringList rows = test::ui(form).resultsList->rows().texts();
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(test::readFile(seen.path() + QStringLiteral(".broken")), bytes);
+        QCOMPARE(seen.takeNew(rows, window.clock.now()), QList<bool>({false, false, false}));
+        QCOMPARE(window.settings.read(SettingKeys::AnnounceOnlyNew, QString()), QStringLiteral("On"));
+        QCOMPARE(window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));
+        QVERIFY(window.dialogs.shown.isEmpty());
+    }
+
     // --- The temporary folder ---------------------------------------------------
 
     void unusableTemporaryFolder_isReportedAndTheFetchAddsNothing_data()
@@ -428,6 +459,8 @@ private slots:
         const WatchListFile list(mounted + QStringLiteral("/list.json"));
         list.save({{QStringLiteral("earlier")}, {}, {}});
         QVERIFY(addAutostartEntry(mounted, QStringLiteral("/usr/bin/tidewick")));
+        const SeenArticles seenBefore(mounted + QStringLiteral("/seen.txt"));
+        seenBefore.takeNew({QStringLiteral("earlier")}, QDateTime::currentDateTime());
         const QByteArray entry = test::readFile(autostartEntryPath(mounted));
         QFile filler(mounted + QStringLiteral("/filler"));
         QVERIFY(filler.open(QIODevice::WriteOnly));
@@ -438,6 +471,9 @@ private slots:
         QString problem;
         QVERIFY(!addAutostartEntry(mounted, QStringLiteral("/opt/tidewick"), &problem));
         QVERIFY2(problem.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))), qPrintable(problem));
+        // The memory of announced articles keeps what it held before.
+        QVERIFY_THROWS_EXCEPTION(AppError, seenBefore.takeNew({QStringLiteral("later")}, QDateTime::currentDateTime()));
+        QCOMPARE(seenBefore.takeNew({QStringLiteral("earlier")}, QDateTime::currentDateTime()), QList<bool>{false});
         QCOMPARE(test::readFile(autostartEntryPath(mounted)), entry);
     }
 

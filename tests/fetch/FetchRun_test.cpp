@@ -9,7 +9,6 @@
 #include "fetch/RequestBudget.h"
 
 #include <QDirIterator>
-#include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 
@@ -76,6 +75,45 @@ QByteArray listingOf(const QStringList &articles)
         text += row(article) + separator;
     return (text + row(QStringLiteral("Footer")) + bottom).toUtf8();
 }
+
+// A fetch run on a window's seams alone, with a fake runner answering with
+// three articles and an announcer that records what it was shown.
+struct BareRun : ArticleAnnouncer {
+    explicit BareRun(TestWindow &seams)
+        : services(withRunner(seams.services, runner, seams)), reporter(seams.dialogs), run(services, reporter, *this)
+    {
+        runner.listing = test::readFile(test::listingFixturesDir() + QStringLiteral("/01-three-articles.clean.txt"));
+        QObject::connect(&run, &FetchRun::articleFound, [this](const QString &article) { found.append(article); });
+    }
+    static Services withRunner(Services services, FakeRunner &runner, TestWindow &seams)
+    {
+        services.runner = &runner;
+        seams.globals.curlCommand = QStringLiteral("curl");
+        seams.globals.ansiFilterCommand = QStringLiteral("ansifilter");
+        seams.globals.messagePath = seams.tempFolder() + QStringLiteral("/message.txt");
+        seams.globals.cleanPath = seams.tempFolder() + QStringLiteral("/clean.txt");
+        return services;
+    }
+    bool start(const QStringList &keywords)
+    {
+        QList<NewsQuery> queries;
+        for (const QString &keyword : keywords)
+            queries.append({QString(), keyword, QString()});
+        return run.start(FetchKind::Test, queries, std::nullopt);
+    }
+    void announce(const QString &text, const QString &, qint32, std::function<void()> seen) override
+    {
+        shown.append(text);
+        QTimer::singleShot(0, std::move(seen));
+    }
+
+    FakeRunner runner;
+    Services services;
+    ErrorReporter reporter;
+    FetchRun run;
+    QStringList shown;
+    QStringList found;
+};
 
 } // namespace
 
@@ -274,36 +312,34 @@ private slots:
     void runWithoutAWindow_queriesAnnouncesAndHandsOn()
     {
         TestWindow seams;
-        FakeRunner &runner = seams.useFakeRunner();
-        runner.listing = fixture("01-three-articles.clean.txt");
-        seams.services.runner = &runner;
-        seams.globals.curlCommand = QStringLiteral("curl");
-        seams.globals.ansiFilterCommand = QStringLiteral("ansifilter");
-        seams.globals.messagePath = seams.tempFolder() + QStringLiteral("/message.txt");
-        seams.globals.cleanPath = seams.tempFolder() + QStringLiteral("/clean.txt");
-        struct Recorder : ArticleAnnouncer {
-            QStringList shown;
-            void announce(const QString &text, const QString &, qint32, std::function<void()> seen) override
-            {
-                shown.append(text);
-                QTimer::singleShot(0, std::move(seen));
-            }
-        } announcer;
-        ErrorReporter reporter(seams.dialogs);
-        FetchRun run(seams.services, reporter, announcer);
-        QStringList found;
-        connect(&run, &FetchRun::articleFound, [&found](const QString &article) { found.append(article); });
-        QSignalSpy finished(&run, &FetchRun::finished);
-        QVERIFY(run.start(FetchKind::Test, {{QString(), QStringLiteral("a"), QString()}, {QString(), QStringLiteral("b"), QString()}},
-                          std::nullopt));
-        QVERIFY(!run.start(FetchKind::Test, {}, std::nullopt));
-        QTRY_COMPARE(finished.size(), 1);
-        QCOMPARE(runner.targets(), QStringList{QStringLiteral("localhost:9/a")});
-        QCOMPARE(found.size(), 3);
-        QCOMPARE(found, announcer.shown);
-        QCOMPARE(run.budget().testArticleCount, 3);
+        BareRun run(seams);
+        QVERIFY(run.start({QStringLiteral("a"), QStringLiteral("b")}));
+        QTRY_VERIFY(!run.run.isRunning());
+        QCOMPARE(run.runner.targets(), QStringList{QStringLiteral("localhost:9/a")});
+        QCOMPARE(run.found.size(), 3);
+        QCOMPARE(run.found, run.shown);
+        QCOMPARE(run.run.budget().testArticleCount, 3);
         QCOMPARE(seams.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));
         QVERIFY(seams.dialogs.shown.isEmpty());
+    }
+
+    // Two copies that announce only new articles, finding the same ones at
+    // once, announce each one once between them: the memory is taken and
+    // written under the budget lock both share.
+    void twoRunsAnnouncingOnlyNew_announceEachArticleOnce()
+    {
+        TestWindow seams;
+        BareRun one(seams);
+        BareRun other(seams);
+        one.run.setAnnounceOnlyNew(true);
+        other.run.setAnnounceOnlyNew(true);
+        QVERIFY(one.start({QStringLiteral("a")}) && other.start({QStringLiteral("a")}));
+        QTRY_VERIFY(!one.run.isRunning() && !other.run.isRunning());
+        QCOMPARE(one.runner.targets().size() + other.runner.targets().size(), 2);
+        QCOMPARE(one.found.size() + other.found.size(), 3);
+        QStringList all = one.found + other.found;
+        all.removeDuplicates();
+        QCOMPARE(all.size(), 3);
     }
 
     // Only a listing of the service gives rows, whatever its footer says, and
