@@ -2,6 +2,10 @@
 // ansifilter) and the news service named on the command line, with balloons
 // and waits that take no time. Runs the given number of queries, each a test
 // run of one query, and prints how many articles arrived.
+//
+// With "three-keywords on|off" after them it times instead a scheduled run of
+// three keywords made a second time, "Announce only new articles" on or off:
+// the query time and the announcements' time (balloons and waits) it took.
 #include "core/Clock.h"
 #include "core/Dialogs.h"
 #include "app/MainWindow.h"
@@ -13,6 +17,8 @@
 #include "fetch/ProcessRunner.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -60,13 +66,39 @@ public:
     QString chooseFileToSave(const QString &, const QStringList &) override { return {}; }
 };
 
+void runAndWait(tidewick::MainWindow &window)
+{
+    bool done = false;
+    window.fetchNews(tidewick::FetchRun::Kind::Scheduled, [&done] { done = true; });
+    while (!done)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+int timeThreeKeywords(tidewick::MainWindow &window, const InstantClock &clock, bool onlyNew)
+{
+    window.findChild<QCheckBox *>(QStringLiteral("onlyNewBox"))->setChecked(onlyNew);
+    window.findChild<tidewick::ReportList *>(QStringLiteral("intervalList"))->selectRow(4); // every 24 hours
+    window.findChild<tidewick::ReportList *>(QStringLiteral("keywordList"))
+        ->rows()
+        .append({QStringLiteral("mars rover"), QStringLiteral("coffee"), QStringLiteral("airline")});
+    runAndWait(window);
+    const qint64 waitedBefore = clock.monotonicMs();
+    QElapsedTimer elapsed;
+    elapsed.start();
+    runAndWait(window);
+    std::printf("second run, only new %s: queries %lld ms, announcements %lld ms\n", onlyNew ? "on" : "off",
+                qlonglong(elapsed.elapsed()), qlonglong(clock.monotonicMs() - waitedBefore));
+    window.onCloseRequested();
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: bench_query HOST:PORT QUERIES\n");
+        std::fprintf(stderr, "usage: bench_query HOST:PORT QUERIES [three-keywords on|off]\n");
         return 2;
     }
     QTemporaryDir config;
@@ -87,6 +119,8 @@ int main(int argc, char *argv[])
 
     tidewick::MainWindow window(services);
     window.startUp();
+    if (argc >= 5 && QByteArray(argv[3]) == "three-keywords")
+        return timeThreeKeywords(window, clock, QByteArray(argv[4]) == "on");
     const int queries = QString::fromLocal8Bit(argv[2]).toInt();
     for (int i = 0; i < queries; ++i) {
         window.news().budget().testArticleCount = 0;
