@@ -5,6 +5,7 @@
 #include "ui/ReportList.h"
 #include "app/StartupTexts.h"
 #include "app/WindowAccessibility.h"
+#include "ui/WindowColours.h"
 #include "desktop/TrayIcon.h"
 #include "fetch/FetchRun.h"
 #include "fetch/ProcessRunner.h"
@@ -57,9 +58,8 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     presentMainWindowAsWindow();
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    // White in a light colour scheme, the scheme's own in a dark one.
+    new WindowColours(*this);
     setFont(controlFont());
     createControls();
     m_services.runner->setTimeLimit(m_services.queryTimeLimitSeconds + kHelperGraceSeconds);

@@ -1,5 +1,8 @@
 #include "TestWindow.h"
 #include "ui/ReportList.h"
+#include "ui/WindowColours.h"
+
+#include <QHeaderView>
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -33,6 +36,40 @@ int rowOf(ReportList *list, const QString &text)
     return int(list->rows().texts().indexOf(text));
 }
 
+// The pixels of a rendered control that stand out from its most common
+// colour (its background) at 4.5:1 or more: its text, where it is readable.
+// A group box is looked at along its title only: what it holds has colours
+// of its own.
+int pixelsStandingOut(QWidget *control)
+{
+    QRect area = control->rect();
+    if (qobject_cast<QGroupBox *>(control))
+        area.setHeight(control->fontMetrics().height() + 2);
+    const QImage image = control->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    }
+    const QRgb background = std::max_element(counts.constKeyValueBegin(), counts.constKeyValueEnd(),
+                                             [](const auto &a, const auto &b) { return a.second < b.second; })
+                                ->first;
+    int standingOut = 0;
+    for (auto it = counts.constKeyValueBegin(); it != counts.constKeyValueEnd(); ++it) {
+        if (contrastRatio(QColor(it->first), QColor(background)) >= 4.5)
+            standingOut += it->second;
+    }
+    return standingOut;
+}
+
+QPalette paletteOf(QColor window, QColor text)
+{
+    QPalette palette(window);
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    return palette;
+}
+
 } // namespace
 
 class AccessibilityTest : public QObject {
@@ -44,6 +81,8 @@ private slots:
     void everyControl_hasANameAndARoleThatSayWhatItIs();
     void twoClearListButtons_areToldApartByTheirDescription();
     void tickBoxRows_showTheirStateAndTickFromTheKeyboard();
+    void everyCaption_standsOutInEveryColourScheme_data();
+    void everyCaption_standsOutInEveryColourScheme();
 };
 
 void AccessibilityTest::everyControl_hasANameAndARoleThatSayWhatItIs()
@@ -62,6 +101,7 @@ void AccessibilityTest::everyControl_hasANameAndARoleThatSayWhatItIs()
         {test::ui(form).startupOptionsGroup, QStringLiteral("Startup Options"), QAccessible::Grouping},
         {test::ui(form).startAtLogonBox, QStringLiteral("Load this software at log-on"), QAccessible::CheckBox},
         {test::ui(form).startInTrayBox, QStringLiteral("Minimized to system tray"), QAccessible::CheckBox},
+        {test::ui(form).onlyNewBox, QStringLiteral("Announce only new articles"), QAccessible::CheckBox},
         {test::ui(form).resultsList, QStringLiteral("News"), QAccessible::Tree},
         {test::ui(form).intervalList, QStringLiteral("How often would you like to news fetch?"), QAccessible::Tree},
         {test::ui(form).countryList, QStringLiteral("Local News Sites"), QAccessible::Tree},
@@ -131,6 +171,49 @@ void AccessibilityTest::tickBoxRows_showTheirStateAndTickFromTheKeyboard()
     }
     // Rows of the other lists carry no tick box.
     QVERIFY(!cellOf(test::ui(form).intervalList, 0)->state().checkable);
+}
+
+
+// Whatever palette the desktop hands over while the program runs, light,
+// dark, of high contrast, or Breeze Dark's light text with a light window
+// beside it, the text of every control stands out from what is around it.
+void AccessibilityTest::everyCaption_standsOutInEveryColourScheme_data()
+{
+    QTest::addColumn<QPalette>("desktop");
+    QTest::newRow("light") << QApplication::palette();
+    QTest::newRow("dark") << darkPalette();
+    QTest::newRow("high contrast") << paletteOf(Qt::black, Qt::yellow);
+    QPalette mixed = darkPalette();
+    mixed.setColor(QPalette::Base, Qt::white);
+    mixed.setColor(QPalette::Button, QColor(0xef, 0xf0, 0xf1));
+    QTest::newRow("light text, light lists") << mixed;
+}
+
+void AccessibilityTest::everyCaption_standsOutInEveryColourScheme()
+{
+    QFETCH(QPalette, desktop);
+    TestWindow window;
+    window.useFakeRunner();
+    MainWindow &form = window.create();
+    form.show();
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(desktop);
+    const test::WindowControls controls = test::ui(form);
+    const QList<QWidget *> captioned = {
+        controls.countdownGroup,          controls.startupOptionsGroup,   controls.startAtLogonBox,
+        controls.onlyNewBox,              controls.saveResultsButton,     controls.clearResultsButton,
+        controls.addKeywordButton,        controls.importKeywordsButton,  controls.automaticFetchButton,
+        controls.testFetchButton,         controls.sampleKeywordsButton,  controls.clearKeywordsButton,
+        controls.countryList->header(),   controls.countryList->viewport(), controls.intervalList->viewport(),
+        controls.resultsList->header(),   controls.keywordList->header()};
+    for (QWidget *control : captioned) {
+        const int standingOut = pixelsStandingOut(control);
+        QVERIFY2(standingOut >= 20, qPrintable(QStringLiteral("%1 of %2: %3 pixels stand out")
+                                                   .arg(control->objectName(), control->parentWidget()->objectName())
+                                                   .arg(standingOut)));
+    }
+    QCOMPARE(isDarkPalette(form.palette()), isDarkPalette(desktop));
+    QApplication::setPalette(before);
 }
 
 QTEST_MAIN(AccessibilityTest)

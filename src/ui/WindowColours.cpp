@@ -1,0 +1,164 @@
+#include "ui/WindowColours.h"
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusVariant>
+#include <QWidget>
+
+#include <cmath>
+
+namespace tidewick {
+
+namespace {
+constexpr double kLeastContrast = 4.5;
+const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString kSettingsInterface = QStringLiteral("org.freedesktop.portal.Settings");
+const QString kAppearance = QStringLiteral("org.freedesktop.appearance");
+const QString kColourScheme = QStringLiteral("color-scheme");
+// The portal's values: 0 no preference, 1 prefer dark, 2 prefer light.
+constexpr uint kPreferDark = 1;
+
+double luminance(const QColor &colour)
+{
+    const auto channel = [](double value) {
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) + 0.0722 * channel(rgb.blueF());
+}
+
+// Black or white, whichever stands out more, where a text is too faint.
+void keepReadable(QPalette &palette, QPalette::ColorRole text, QPalette::ColorRole background)
+{
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        const QColor behind = palette.color(group, background);
+        if (contrastRatio(palette.color(group, text), behind) >= kLeastContrast)
+            continue;
+        const QColor black(Qt::black);
+        const QColor white(Qt::white);
+        palette.setColor(group, text, contrastRatio(black, behind) >= contrastRatio(white, behind) ? black : white);
+    }
+}
+
+// A variant holding a variant, as the portal's Read answers.
+uint schemeOf(const QVariant &answer)
+{
+    QVariant value = answer;
+    while (value.canConvert<QDBusVariant>())
+        value = value.value<QDBusVariant>().variant();
+    return value.toUInt();
+}
+} // namespace
+
+double contrastRatio(const QColor &first, const QColor &second)
+{
+    const double a = luminance(first);
+    const double b = luminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+bool isDarkPalette(const QPalette &palette)
+{
+    return luminance(palette.color(QPalette::Window)) < luminance(palette.color(QPalette::WindowText));
+}
+
+QPalette darkPalette()
+{
+    QPalette palette;
+    const QColor text(0xfc, 0xfc, 0xfc);
+    palette.setColor(QPalette::Window, QColor(0x20, 0x23, 0x26));
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Base, QColor(0x14, 0x16, 0x18));
+    palette.setColor(QPalette::AlternateBase, QColor(0x1d, 0x1f, 0x22));
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Button, QColor(0x29, 0x2c, 0x30));
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::Highlight, QColor(0x1b, 0x66, 0x8f));
+    palette.setColor(QPalette::HighlightedText, text);
+    palette.setColor(QPalette::ToolTipBase, QColor(0x29, 0x2c, 0x30));
+    palette.setColor(QPalette::ToolTipText, text);
+    palette.setColor(QPalette::PlaceholderText, QColor(0xa1, 0xa9, 0xb1));
+    palette.setColor(QPalette::Link, QColor(0x1d, 0x99, 0xf3));
+    palette.setColor(QPalette::Light, QColor(0x40, 0x45, 0x4b));
+    palette.setColor(QPalette::Midlight, QColor(0x33, 0x37, 0x3c));
+    palette.setColor(QPalette::Mid, QColor(0x1a, 0x1c, 0x1f));
+    palette.setColor(QPalette::Dark, QColor(0x10, 0x11, 0x13));
+    palette.setColor(QPalette::Shadow, Qt::black);
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, QColor(0x6e, 0x74, 0x7a));
+    return palette;
+}
+
+QPalette windowPalette(const QPalette &desktop, bool desktopPrefersDark)
+{
+    QPalette palette = desktopPrefersDark && !isDarkPalette(desktop) ? darkPalette() : desktop;
+    if (!isDarkPalette(palette)) {
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            palette.setColor(group, QPalette::Window, Qt::white);
+    }
+    keepReadable(palette, QPalette::WindowText, QPalette::Window);
+    keepReadable(palette, QPalette::Text, QPalette::Base);
+    keepReadable(palette, QPalette::Text, QPalette::AlternateBase);
+    keepReadable(palette, QPalette::ButtonText, QPalette::Button);
+    keepReadable(palette, QPalette::HighlightedText, QPalette::Highlight);
+    keepReadable(palette, QPalette::ToolTipText, QPalette::ToolTipBase);
+    return palette;
+}
+
+WindowColours::WindowColours(QWidget &window) : QObject(&window), m_window(window)
+{
+    qApp->installEventFilter(this);
+    apply();
+    askPortal();
+}
+
+void WindowColours::askPortal()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    bus.connect(kPortalService, kPortalPath, kSettingsInterface, QStringLiteral("SettingChanged"), this,
+                SLOT(onPortalSettingChanged(QString, QString, QDBusVariant)));
+    QDBusMessage read = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kSettingsInterface,
+                                                       QStringLiteral("Read"));
+    read << kAppearance << kColourScheme;
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(read), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *call) {
+        call->deleteLater();
+        const QDBusPendingReply<QVariant> reply = *call;
+        if (reply.isError())
+            return;
+        m_portalPrefersDark = schemeOf(reply.value()) == kPreferDark;
+        apply();
+    });
+}
+
+void WindowColours::onPortalSettingChanged(const QString &nameSpace, const QString &key, const QDBusVariant &value)
+{
+    if (nameSpace != kAppearance || key != kColourScheme)
+        return;
+    m_portalPrefersDark = schemeOf(value.variant()) == kPreferDark;
+    apply();
+}
+
+// Qt tells every widget of a change of the desktop's palette; the window
+// takes it once, from the application.
+bool WindowColours::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange && !m_applying)
+        apply();
+    return QObject::eventFilter(watched, event);
+}
+
+void WindowColours::apply()
+{
+    m_applying = true;
+    m_window.setPalette(windowPalette(QApplication::palette(), m_portalPrefersDark));
+    m_applying = false;
+}
+
+} // namespace tidewick

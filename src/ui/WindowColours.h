@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <QPalette>
+
+class QDBusVariant;
+class QWidget;
+
+namespace tidewick {
+
+// The contrast of two colours as WCAG reckons it, from 1 to 21.
+double contrastRatio(const QColor &first, const QColor &second);
+bool isDarkPalette(const QPalette &palette);
+// A dark palette of the program's own, for desktops that prefer dark colours
+// without handing Qt a palette of them (GNOME: Qt 6.4 does not read it).
+QPalette darkPalette();
+// The window's palette from the desktop's: the white look in a light scheme,
+// the scheme as a whole in a dark one; and in either, every text at least
+// 4.5:1 against what it stands on.
+QPalette windowPalette(const QPalette &desktop, bool desktopPrefersDark);
+
+// Gives the window its colours and follows the desktop's colour scheme while
+// the program runs: Qt's own palette (Plasma, qt6ct) and, where there is one,
+// the desktop portal's "color-scheme" setting (GNOME and other portal
+// desktops), asked without waiting and followed by its change signal.
+class WindowColours : public QObject {
+    Q_OBJECT
+
+public:
+    explicit WindowColours(QWidget &window);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void onPortalSettingChanged(const QString &nameSpace, const QString &key, const QDBusVariant &value);
+
+private:
+    void askPortal();
+    void apply();
+
+    QWidget &m_window;
+    bool m_portalPrefersDark = false;
+    bool m_applying = false;
+};
+
+} // namespace tidewick
