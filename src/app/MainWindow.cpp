@@ -31,9 +31,6 @@ constexpr int kClientHeight = 6810;
 // has not ended this much later.
 constexpr int kHelperGraceSeconds = 2;
 
-const QString kKeywordListTip = QStringLiteral(
-    "Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal "
-    "full names.");
 
 QFont controlFont()
 {
@@ -102,25 +99,25 @@ void MainWindow::createControls()
         return reportList;
     };
 
-    countdownGroup = new QGroupBox(QStringLiteral("Next news fetch will occur in"), this);
+    countdownGroup = new QGroupBox(tr("Next news fetch will occur in"), this);
     countdownGroup->setObjectName(QStringLiteral("countdownGroup"));
     place(countdownGroup, 120, 120, 7800, 840);
     countdownBar = new QProgressBar(countdownGroup);
     countdownBar->setObjectName(QStringLiteral("countdownBar"));
     countdownBar->setTextVisible(false);
     countdownBar->setValue(0);
-    countdownBar->setAccessibleName(QStringLiteral("Time until the next news fetch"));
+    countdownBar->setAccessibleName(tr("Time until the next news fetch"));
     place(countdownBar, 240, 285, 7320, 405);
 
-    resultsList = list("resultsList", QStringLiteral("News"), false, 8040, 3600, 7800, 2235);
+    resultsList = list("resultsList", tr("News"), false, 8040, 3600, 7800, 2235);
 
-    startupOptionsGroup = new QGroupBox(QStringLiteral("Startup Options"), this);
+    startupOptionsGroup = new QGroupBox(tr("Startup Options"), this);
     startupOptionsGroup->setObjectName(QStringLiteral("startupOptionsGroup"));
     place(startupOptionsGroup, 120, 5940, 7800, 735);
-    startAtLogonBox = new QCheckBox(QStringLiteral("Load this software at log-on"), startupOptionsGroup);
+    startAtLogonBox = new QCheckBox(tr("Load this software at log-on"), startupOptionsGroup);
     startAtLogonBox->setObjectName(QStringLiteral("startAtLogonBox"));
     place(startAtLogonBox, 240, 300, 3930, 285);
-    startInTrayBox = new QCheckBox(QStringLiteral("Minimized to system tray"), startupOptionsGroup);
+    startInTrayBox = new QCheckBox(tr("Minimized to system tray"), startupOptionsGroup);
     startInTrayBox->setObjectName(QStringLiteral("startInTrayBox"));
     place(startInTrayBox, 4200, 300, 2580, 285);
 
@@ -130,26 +127,28 @@ void MainWindow::createControls()
     trayIcon->setObjectName(QStringLiteral("trayIcon"));
     trayIcon->setIcon(trayIconPicture());
 
-    automaticFetchButton = button("automaticFetchButton", QStringLiteral("Turn On Automatic News Fetch"), 8040, 3105);
-    testFetchButton = button("testFetchButton", QStringLiteral("News Fetch Now (Test)"), 12000, 3105);
-    intervalList = list("intervalList", QStringLiteral("How often would you like to news fetch?"), false, 120, 4305,
+    automaticFetchButton = button("automaticFetchButton", tr("Turn On Automatic News Fetch"), 8040, 3105);
+    testFetchButton = button("testFetchButton", tr("News Fetch Now (Test)"), 12000, 3105);
+    intervalList = list("intervalList", tr("How often would you like to news fetch?"), false, 120, 4305,
                      7800, 1590);
     intervalList->setKeepsSelection(true);
-    saveResultsButton = button("saveResultsButton", QStringLiteral("Save Results"), 8040, 6240);
-    clearResultsButton = button("clearResultsButton", QStringLiteral("Clear List"), 12000, 6240);
-    countryList = list("countryList", QStringLiteral("Local News Sites"), true, 120, 1020, 7800, 1590);
-    categoryList = list("categoryList", QStringLiteral("Categories"), true, 120, 2670, 7800, 1590);
-    keywordList = list("keywordList", QStringLiteral("Keyword/s"), false, 8040, 180, 7800, 1845);
-    keywordList->setToolTip(kKeywordListTip);
+    saveResultsButton = button("saveResultsButton", tr("Save Results"), 8040, 6240);
+    clearResultsButton = button("clearResultsButton", tr("Clear List"), 12000, 6240);
+    countryList = list("countryList", tr("Local News Sites"), true, 120, 1020, 7800, 1590);
+    categoryList = list("categoryList", tr("Categories"), true, 120, 2670, 7800, 1590);
+    keywordList = list("keywordList", tr("Keyword/s"), false, 8040, 180, 7800, 1845);
+    const QString keywordListTip = tr("Drag and drop files here. Double-click item to remove it. Move | line to "
+                                      "right and out of window to reveal full names.");
+    keywordList->setToolTip(keywordListTip);
     // Qt does not hand a list's tool tip to screen readers; the description does.
-    keywordList->setAccessibleDescription(kKeywordListTip);
-    addKeywordButton = button("addKeywordButton", QStringLiteral("Add One Keyword"), 8040, 2115);
-    importKeywordsButton = button("importKeywordsButton", QStringLiteral("Load List From Text File"), 12000, 2115);
-    clearKeywordsButton = button("clearKeywordsButton", QStringLiteral("Clear List"), 8040, 2625);
-    sampleKeywordsButton = button("sampleKeywordsButton", QStringLiteral("Load Sample/Example Data"), 12000, 2625);
+    keywordList->setAccessibleDescription(keywordListTip);
+    addKeywordButton = button("addKeywordButton", tr("Add One Keyword"), 8040, 2115);
+    importKeywordsButton = button("importKeywordsButton", tr("Load List From Text File"), 12000, 2115);
+    clearKeywordsButton = button("clearKeywordsButton", tr("Clear List"), 8040, 2625);
+    sampleKeywordsButton = button("sampleKeywordsButton", tr("Load Sample/Example Data"), 12000, 2625);
     // Two buttons read "Clear List"; a screen reader says which list each one empties.
-    clearKeywordsButton->setAccessibleDescription(QStringLiteral("Removes every keyword from the Keyword/s list"));
-    clearResultsButton->setAccessibleDescription(QStringLiteral("Removes every row from the News list"));
+    clearKeywordsButton->setAccessibleDescription(tr("Removes every keyword from the Keyword/s list"));
+    clearResultsButton->setAccessibleDescription(tr("Removes every row from the News list"));
 
     watchPointer(this, Pointer::Default);
     watchPointer(countdownGroup, Pointer::Default);

@@ -7,6 +7,7 @@
 #include "keywords/KeywordImport.h"
 #include "ui/KeywordListEvents.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace tidewick {
@@ -17,7 +18,11 @@ const QStringList kSampleKeywords = {QStringLiteral("Tesla"), QStringLiteral("Pe
                                      QStringLiteral("COVID-19")};
 
 // "All Files" shows every file: "*.*" would hide the names without a dot.
-const QStringList kListFileFilters = {QStringLiteral("Text Files (*.txt)"), QStringLiteral("All Files (*)")};
+QStringList listFileFilters()
+{
+    return {QCoreApplication::translate("Tidewick", "Text Files (*.txt)"),
+            QCoreApplication::translate("Tidewick", "All Files (*)")};
+}
 
 // Why a typed keyword is not added, or nothing: one longer than a query can
 // carry could never be fetched, and one holding a line break or a
@@ -25,12 +30,12 @@ const QStringList kListFileFilters = {QStringLiteral("Text Files (*.txt)"), QStr
 QString keywordRefusal(const QString &keyword)
 {
     if (!keywordFitsInQuery(trimBlanks(keyword)))
-        return QStringLiteral("This keyword is %1 characters long. A keyword can be at most %2 characters long; it "
+        return MainWindow::tr("This keyword is %1 characters long. A keyword can be at most %2 characters long; it "
                               "was not added.")
             .arg(keyword.size())
             .arg(kLongestKeyword);
     if (const QString forbidden = keywordForbiddenCharacter(keyword); !forbidden.isEmpty())
-        return QStringLiteral("This keyword holds %1, which a keyword cannot hold; it was not added.").arg(forbidden);
+        return MainWindow::tr("This keyword holds %1, which a keyword cannot hold; it was not added.").arg(forbidden);
     return {};
 }
 
@@ -53,7 +58,7 @@ void MainWindow::onAddKeywordClicked()
 {
     Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("PushButton3_Click"));
     QString keyword;
-    trap(100, [&] { keyword = m_services.dialogs->askText(appTitle(), QStringLiteral("Enter one keyword:")); });
+    trap(100, [&] { keyword = m_services.dialogs->askText(appTitle(), tr("Enter one keyword:")); });
     bool cancelled = true;
     trap(102, [&] { cancelled = keyword.isEmpty(); });
     if (cancelled)
@@ -104,7 +109,7 @@ void MainWindow::onImportKeywordsClicked()
     QStringList paths;
     trap(108, [&] {
         paths = m_services.dialogs->chooseFilesToOpen(
-            QStringLiteral("Load List(s) - Hold Ctrl to select multiple list files"), kListFileFilters);
+            tr("Load List(s) - Hold Ctrl to select multiple list files"), listFileFilters());
     });
     // 110: nothing chosen.
     importKeywordFiles(paths);

@@ -12,6 +12,7 @@
 #include "schedule/CountdownTimer.h"
 #include "schedule/IntervalTable.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -50,7 +51,7 @@ void MainWindow::startUp()
     trap(132, [&] { intervalList->setColumnWidthPixels(twips(kColumnWidthTwips)); });
     const QStringList intervals = offeredIntervalCaptions();
     for (int i = 0; i < intervals.size(); ++i)
-        trap(134 + 2 * i, [&] { intervalList->rows().append(intervals.at(i)); });
+        trap(134 + 2 * i, [&] { intervalList->rows().append(QCoreApplication::translate("Tidewick", qPrintable(intervals.at(i)))); });
 
     trap(146, [&] { resultsList->setColumnWidthPixels(twips(kColumnWidthTwips)); });
     trap(150, [&] { countryList->setColumnWidthPixels(twips(kColumnWidthTwips)); });

@@ -14,13 +14,13 @@ namespace tidewick {
 // menu (the menu key, or a right click) forgets what was announced.
 void MainWindow::createNewArticlesOption(const std::function<void(QWidget *, int, int, int, int)> &place)
 {
-    onlyNewBox = new QCheckBox(QStringLiteral("Announce only new articles"), this);
+    onlyNewBox = new QCheckBox(tr("Announce only new articles"), this);
     onlyNewBox->setObjectName(QStringLiteral("onlyNewBox"));
     onlyNewBox->setAccessibleDescription(
-        QStringLiteral("An article announced before, by its link or its text, is neither announced nor added to "
+        tr("An article announced before, by its link or its text, is neither announced nor added to "
                        "the News list again"));
     place(onlyNewBox, 8040, 5880, 7800, 285);
-    auto *forget = new QAction(QStringLiteral("Forget the Articles Announced So Far"), onlyNewBox);
+    auto *forget = new QAction(tr("Forget the Articles Announced So Far"), onlyNewBox);
     forget->setObjectName(QStringLiteral("forgetSeenArticles"));
     onlyNewBox->addAction(forget);
     onlyNewBox->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -41,12 +41,12 @@ void MainWindow::restoreNewArticlesOption(Trap &trap)
 // their lock, or not at all.
 void MainWindow::forgetSeenArticles()
 {
-    QString said = QStringLiteral("Tidewick has forgotten the articles it announced: each one is announced again the "
+    QString said = tr("Tidewick has forgotten the articles it announced: each one is announced again the "
                                   "next time the news service lists it.");
     try {
         SettingsLock lock(*m_services.settings);
         if (lock.tryLock() != SettingsLock::Outcome::Held)
-            throw AppError(QStringLiteral("A news fetch is using the memory of announced articles. Try again when "
+            throw AppError(tr("A news fetch is using the memory of announced articles. Try again when "
                                           "it has ended."));
         SeenArticles::besideSettings(m_services.settings->filePath()).forget();
     } catch (const AppError &error) {

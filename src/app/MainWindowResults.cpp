@@ -8,6 +8,7 @@
 #include "results/ListFileSave.h"
 #include "results/ResultsFile.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace tidewick {
@@ -15,7 +16,11 @@ namespace tidewick {
 namespace {
 
 // "All Files" shows every file: "*.*" would hide the names without a dot.
-const QStringList kListFileFilters = {QStringLiteral("Text Files (*.txt)"), QStringLiteral("All Files (*)")};
+QStringList listFileFilters()
+{
+    return {QCoreApplication::translate("Tidewick", "Text Files (*.txt)"),
+            QCoreApplication::translate("Tidewick", "All Files (*)")};
+}
 
 } // namespace
 
@@ -33,7 +38,7 @@ bool MainWindow::openLink(const QUrl &link)
     if (m_services.openLink && m_services.openLink(link))
         return true;
     m_services.dialogs->showMessage(appTitle(),
-                                    QStringLiteral("The link %1 could not be opened: the desktop found no program "
+                                    tr("The link %1 could not be opened: the desktop found no program "
                                                    "for web pages, or it did not start.")
                                         .arg(link.toString()),
                                     MessageIcon::Exclamation);
@@ -55,7 +60,7 @@ void MainWindow::onSaveResultsClicked()
     // Said before the file name is asked for, so nobody picks a file for
     // nothing.
     if (resultsList->count() == 0) {
-        dialogs.showMessage(appTitle(), QStringLiteral("There are no results to save."), MessageIcon::None);
+        dialogs.showMessage(appTitle(), tr("There are no results to save."), MessageIcon::None);
         return;
     }
 
@@ -63,7 +68,7 @@ void MainWindow::onSaveResultsClicked()
     // 106-112 set the dialog up: the dialog takes its title and filters with
     // the call, and never warns about overwriting nor adds an extension.
     QString name;
-    trap(114, [&] { name = dialogs.chooseFileToSave(QStringLiteral("Save List"), kListFileFilters); });
+    trap(114, [&] { name = dialogs.chooseFileToSave(tr("Save List"), listFileFilters()); });
     // 116-118: the chosen name; none when cancelled.
     if (name.isEmpty())
         return;
@@ -74,7 +79,7 @@ void MainWindow::onSaveResultsClicked()
     // about.
     if (exists && isSpecialFile(name)) {
         dialogs.showMessage(appTitle(),
-                            name + QStringLiteral(" is not a regular file (a device or a named pipe, say), so the "
+                            name + tr(" is not a regular file (a device or a named pipe, say), so the "
                                                   "results cannot be saved there. Please choose another name."),
                             MessageIcon::Exclamation);
         return;
@@ -82,8 +87,8 @@ void MainWindow::onSaveResultsClicked()
     bool overwrite = true; // 124: a new name needs no question
     if (exists) {
         trap(122, [&] {
-            overwrite = dialogs.askYesNo(appTitle(), QStringLiteral("Are you sure you wish to overwrite ") + name
-                                                         + QStringLiteral(" ?"));
+            overwrite = dialogs.askYesNo(appTitle(), tr("Are you sure you wish to overwrite ") + name
+                                                         + tr(" ?"));
         });
     }
     // 126

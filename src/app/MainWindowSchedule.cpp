@@ -15,9 +15,6 @@
 namespace tidewick {
 
 namespace {
-const QString kTurnOn = QStringLiteral("Turn On Automatic News Fetch");
-const QString kTurnOff = QStringLiteral("Turn Off Automatic News Fetch");
-const QString kCountdownCaption = QStringLiteral("Next news fetch will occur in ");
 } // namespace
 
 void MainWindow::connectScheduleHandlers()
@@ -27,7 +24,7 @@ void MainWindow::connectScheduleHandlers()
     connect(testFetchButton, &QPushButton::clicked, this, &MainWindow::onTestFetchClicked);
     // The toggle offers the opposite of the state.
     connect(m_scheduler.get(), &FetchScheduler::automaticChanged, this,
-            [this](bool on) { automaticFetchButton->setText(on ? kTurnOff : kTurnOn); });
+            [this](bool on) { automaticFetchButton->setText(on ? tr("Turn Off Automatic News Fetch") : tr("Turn On Automatic News Fetch")); });
     // The interval chosen is the scheduler's, also while the load chooses it.
     connect(intervalList->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         const int row = intervalList->selectedRow();
@@ -45,7 +42,7 @@ void MainWindow::connectScheduleHandlers()
 void MainWindow::tellFetchAlreadyRunning()
 {
     m_services.dialogs->showMessage(appTitle(),
-                                    QStringLiteral("A news fetch is already running. The new one was not started."),
+                                    tr("A news fetch is already running. The new one was not started."),
                                     MessageIcon::None);
 }
 
@@ -71,13 +68,13 @@ void MainWindow::onCountdownTick()
     bool off = false;
     trap(100, [&] { off = countdownTimer->period() == 0; });
     if (off) {
-        trap(144, [&] { countdownGroup->setTitle(QStringLiteral("Automatic news fetch is Off.")); });
+        trap(144, [&] { countdownGroup->setTitle(tr("Automatic news fetch is Off.")); });
         return;
     }
     // No interval chosen (a stored choice that was not offered): the countdown
     // waits for one instead of failing every second.
     if (!scheduler.interval()) {
-        trap(146, [&] { countdownGroup->setTitle(QStringLiteral("Choose how often to fetch the news.")); });
+        trap(146, [&] { countdownGroup->setTitle(tr("Choose how often to fetch the news.")); });
         return;
     }
     const qint32 interval = *scheduler.interval();
@@ -86,7 +83,7 @@ void MainWindow::onCountdownTick()
     trap(106, [&] { countdownBar->setMaximum(interval); });
     if (elapsed <= interval)
         trap(110, [&] { countdownBar->setValue(elapsed); });
-    trap(112, [&] { countdownGroup->setTitle(kCountdownCaption + secondsToHms(interval - elapsed)); });
+    trap(112, [&] { countdownGroup->setTitle(tr("Next news fetch will occur in %1").arg(secondsToHms(interval - elapsed))); });
 
     if (!scheduler.isDue())
         return;
@@ -165,7 +162,7 @@ void MainWindow::afterTestFetch(bool wasEnabled)
     trap(116, [&] { setBusy(false); });
     trap(120, [&] { countdownTimer->setEnabled(wasEnabled); });
     trap(122, [&] { m_scheduler->armCountdown(); });
-    trap(124, [&] { m_services.dialogs->showMessage(appTitle(), QStringLiteral("Done."), MessageIcon::None); });
+    trap(124, [&] { m_services.dialogs->showMessage(appTitle(), tr("Done."), MessageIcon::None); });
 }
 
 void MainWindow::onIntervalChosen()

@@ -19,8 +19,6 @@
 namespace tidewick {
 
 namespace {
-const QString kTrayMessage = QStringLiteral("has been minimized to the system tray.\r\n"
-                                            "Click on the blue 'K' icon (K for Kestrow) to bring the software back.");
 const QString kTrayTitle = QStringLiteral("Tidewick");
 constexpr qint32 kTrayMessageSeconds = 5;
 // How often a window out of sight looks whether the tray came or went: Qt
@@ -99,7 +97,9 @@ void MainWindow::onWindowStateChanged()
     // window again as an empty frame.
     globals.hiddenInTray = true;
     m_withdrawal->start([this] { return m_services.globals->hiddenInTray; });
-    trayIcon->showBalloon(kTrayMessage, kTrayTitle, kTrayMessageSeconds, true);
+    trayIcon->showBalloon(tr("has been minimized to the system tray.\r\n"
+                             "Click on the blue 'K' icon (K for Kestrow) to bring the software back."),
+                          kTrayTitle, kTrayMessageSeconds, true);
 }
 
 void MainWindow::onTrayWatchTick()

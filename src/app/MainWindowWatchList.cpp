@@ -70,7 +70,7 @@ void MainWindow::restoreWatchList()
     if (leftOut > 0) {
         m_services.dialogs->showMessage(
             appTitle(),
-            QStringLiteral("%1 keyword(s) of the watch list %2 were left out: a keyword holds more than blanks, "
+            tr("%1 keyword(s) of the watch list %2 were left out: a keyword holds more than blanks, "
                            "no line break or text-direction control, and is at most %3 characters long.")
                 .arg(leftOut)
                 .arg(QDir::toNativeSeparators(file.path()))

@@ -4,6 +4,7 @@
 #include "fetch/NewsHost.h"
 
 #include <QDir>
+#include <QCoreApplication>
 
 namespace tidewick {
 
@@ -27,7 +28,7 @@ NewsServiceChoice checked(const QString &host, const QString &source)
     const QString problem = newsHostProblem(host);
     if (problem.isEmpty())
         return {host, {}};
-    return {host, QStringLiteral("The news service address \"%1\" set by %2 cannot be used: %3.\n\n"
+    return {host, QCoreApplication::translate("Tidewick", "The news service address \"%1\" set by %2 cannot be used: %3.\n\n"
                                  "Tidewick queries nothing until this is fixed; it does not fall back to another "
                                  "address. Give a host name, an IPv4 address or an IPv6 address in brackets, with an "
                                  "optional port, for example news.example.org:8080 or [2001:db8::1]:8080.")
@@ -40,14 +41,14 @@ NewsServiceChoice chooseNewsService(const std::optional<QString> &commandLineHos
                                     const QString &buildHost)
 {
     if (commandLineHost)
-        return checked(*commandLineHost, QStringLiteral("the command-line option --news-host"));
+        return checked(*commandLineHost, QCoreApplication::translate("Tidewick", "the command-line option --news-host"));
     if (qEnvironmentVariableIsSet("TIDEWICK_NEWS_HOST"))
         return checked(qEnvironmentVariable("TIDEWICK_NEWS_HOST"),
-                       QStringLiteral("the environment variable TIDEWICK_NEWS_HOST"));
+                       QCoreApplication::translate("Tidewick", "the environment variable TIDEWICK_NEWS_HOST"));
     if (const auto stored = settings.readFromGroup(QStringLiteral("Service"), QStringLiteral("NewsHost")))
-        return checked(*stored, QStringLiteral("the key NewsHost in the group [Service] of %1")
+        return checked(*stored, QCoreApplication::translate("Tidewick", "the key NewsHost in the group [Service] of %1")
                                     .arg(QDir::toNativeSeparators(settings.filePath())));
-    return checked(buildHost, QStringLiteral("the build setting TIDEWICK_NEWS_HOST"));
+    return checked(buildHost, QCoreApplication::translate("Tidewick", "the build setting TIDEWICK_NEWS_HOST"));
 }
 
 } // namespace tidewick

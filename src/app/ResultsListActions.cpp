@@ -11,14 +11,15 @@
 #include <QKeyEvent>
 
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace tidewick {
 
 ResultsListActions::ResultsListActions(ReportList &list, std::function<bool(const QUrl &)> openLink)
     : QObject(&list),
-      openLinkAction(new QAction(QStringLiteral("Open Link"), &list)),
-      copyLinkAction(new QAction(QStringLiteral("Copy Link"), &list)),
-      copyTextAction(new QAction(QStringLiteral("Copy Text"), &list)),
+      openLinkAction(new QAction(QCoreApplication::translate("Tidewick", "Open Link"), &list)),
+      copyLinkAction(new QAction(QCoreApplication::translate("Tidewick", "Copy Link"), &list)),
+      copyTextAction(new QAction(QCoreApplication::translate("Tidewick", "Copy Text"), &list)),
       m_list(list),
       m_openLink(std::move(openLink))
 {
@@ -26,11 +27,11 @@ ResultsListActions::ResultsListActions(ReportList &list, std::function<bool(cons
     m_list.rows().setToolTips(articleToolTip);
     m_list.setContextMenuPolicy(Qt::ActionsContextMenu);
     m_list.addActions({openLinkAction, copyLinkAction, copyTextAction});
-    openLinkAction->setStatusTip(QStringLiteral("Opens the article's link in the web browser"));
-    copyLinkAction->setStatusTip(QStringLiteral("Copies the article's link"));
-    copyTextAction->setStatusTip(QStringLiteral("Copies the texts of the selected rows, one a line"));
+    openLinkAction->setStatusTip(QCoreApplication::translate("Tidewick", "Opens the article's link in the web browser"));
+    copyLinkAction->setStatusTip(QCoreApplication::translate("Tidewick", "Copies the article's link"));
+    copyTextAction->setStatusTip(QCoreApplication::translate("Tidewick", "Copies the texts of the selected rows, one a line"));
     m_list.setAccessibleDescription(
-        QStringLiteral("Double-click a row or press Enter to open its link. The context menu (menu key or Shift+F10) "
+        QCoreApplication::translate("Tidewick", "Double-click a row or press Enter to open its link. The context menu (menu key or Shift+F10) "
                        "opens or copies the link or copies the selected rows."));
     connect(openLinkAction, &QAction::triggered, this, &ResultsListActions::openLink);
     connect(copyLinkAction, &QAction::triggered, this, &ResultsListActions::copyLink);

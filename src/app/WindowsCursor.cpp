@@ -7,6 +7,7 @@
 #include <QImageReader>
 #include <QPixmap>
 #include <QtEndian>
+#include <QCoreApplication>
 
 namespace tidewick {
 
@@ -16,7 +17,7 @@ constexpr int kEntrySize = 16;
 
 AppError invalidPicture()
 {
-    return AppError(QStringLiteral("Invalid picture"));
+    return AppError(QCoreApplication::translate("Tidewick", "Invalid picture"));
 }
 
 quint16 readU16(const QByteArray &bytes, int offset)

@@ -1,4 +1,5 @@
 #include "core/AppError.h"
+#include <QCoreApplication>
 
 namespace tidewick {
 
@@ -9,12 +10,12 @@ AppError::AppError(const QString &description)
 
 AppError AppError::fileNotFound(const QString &name)
 {
-    return AppError(QStringLiteral("File not found: %1").arg(name));
+    return AppError(QCoreApplication::translate("Tidewick", "File not found: %1").arg(name));
 }
 
 AppError AppError::permissionDenied(const QString &name)
 {
-    return AppError(QStringLiteral("Permission denied: %1").arg(name));
+    return AppError(QCoreApplication::translate("Tidewick", "Permission denied: %1").arg(name));
 }
 
 } // namespace tidewick

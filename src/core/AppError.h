@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <stdexcept>
+#include <QCoreApplication>
 
 namespace tidewick {
 
@@ -12,9 +13,9 @@ public:
     explicit AppError(const QString &description);
     QString description() const { return m_description; }
 
-    static AppError typeMismatch() { return AppError(QStringLiteral("Type mismatch")); }
-    static AppError overflow() { return AppError(QStringLiteral("Overflow")); }
-    static AppError invalidArgument() { return AppError(QStringLiteral("Invalid procedure call or argument")); }
+    static AppError typeMismatch() { return AppError(QCoreApplication::translate("Tidewick", "Type mismatch")); }
+    static AppError overflow() { return AppError(QCoreApplication::translate("Tidewick", "Overflow")); }
+    static AppError invalidArgument() { return AppError(QCoreApplication::translate("Tidewick", "Invalid procedure call or argument")); }
     static AppError fileNotFound(const QString &name);
     static AppError permissionDenied(const QString &name);
 

@@ -5,14 +5,15 @@
 #include <QTimer>
 
 #include <utility>
+#include <QCoreApplication>
 
 namespace tidewick {
 
 QString errorReportText(const QString &description, const QString &module, const QString &procedure, int line)
 {
     return description + QStringLiteral("\r\n") + QStringLiteral("in Pellmoor2021/08/31.") + module + QLatin1Char('.')
-         + procedure + QLatin1Char(' ') + QStringLiteral("at line ") + QString::number(line)
-         + QStringLiteral("\r\r") + QStringLiteral("Please email screenshot of this message to ")
+         + procedure + QLatin1Char(' ') + QCoreApplication::translate("Tidewick", "at line ") + QString::number(line)
+         + QStringLiteral("\r\r") + QCoreApplication::translate("Tidewick", "Please email screenshot of this message to ")
          + QLatin1String(kSupportAddress);
 }
 
@@ -40,7 +41,7 @@ void ErrorReporter::show(const QString &text)
         return;
     m_open.insert(text);
     const QPointer<ErrorReporter> alive(this);
-    m_dialogs.showMessage(QStringLiteral("Application Error"), text, MessageIcon::Exclamation, [alive, text] {
+    m_dialogs.showMessage(QCoreApplication::translate("Tidewick", "Application Error"), text, MessageIcon::Exclamation, [alive, text] {
         if (alive)
             alive->answered(text);
     });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QCoreApplication>
 
 namespace tidewick {
 
@@ -28,10 +29,10 @@ inline QString keywordForbiddenCharacter(const QString &keyword)
         if (code == u'\t')
             continue;
         if (c.category() == QChar::Other_Control || code == 0x2028 || code == 0x2029)
-            return QStringLiteral("a line break or another control character");
+            return QCoreApplication::translate("Tidewick", "a line break or another control character");
         if ((code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069) || code == 0x200E
             || code == 0x200F || code == 0x061C)
-            return QStringLiteral("a text-direction control (U+%1)")
+            return QCoreApplication::translate("Tidewick", "a text-direction control (U+%1)")
                 .arg(QString::number(code, 16).toUpper().rightJustified(4, QLatin1Char('0')));
     }
     return {};

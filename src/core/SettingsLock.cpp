@@ -13,6 +13,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 
 namespace tidewick {
 
@@ -27,16 +28,16 @@ constexpr int kAttempts = 3;
 QString kindOf(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
+        return QCoreApplication::translate("Tidewick", "a folder");
     if (S_ISFIFO(mode))
-        return QStringLiteral("a named pipe");
+        return QCoreApplication::translate("Tidewick", "a named pipe");
     if (S_ISLNK(mode))
-        return QStringLiteral("a symbolic link");
+        return QCoreApplication::translate("Tidewick", "a symbolic link");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
+        return QCoreApplication::translate("Tidewick", "a device");
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("something other than a file");
+        return QCoreApplication::translate("Tidewick", "a socket");
+    return QCoreApplication::translate("Tidewick", "something other than a file");
 }
 
 bool sameFile(const struct stat &a, const struct stat &b)
@@ -65,7 +66,7 @@ SettingsLock::~SettingsLock()
 
 SettingsLock::Outcome SettingsLock::fail(const QString &why)
 {
-    m_problem = QStringLiteral("%1 is %2").arg(QDir::toNativeSeparators(m_path), why);
+    m_problem = QCoreApplication::translate("Tidewick", "%1 is %2").arg(QDir::toNativeSeparators(m_path), why);
     return Outcome::InTheWay;
 }
 
@@ -81,25 +82,25 @@ SettingsLock::Outcome SettingsLock::tryLock()
         struct stat found {};
         if (::lstat(path.constData(), &found) == 0) {
             if (!S_ISREG(found.st_mode))
-                return fail(kindOf(found.st_mode) + QStringLiteral(", not a lock file"));
+                return fail(kindOf(found.st_mode) + QCoreApplication::translate("Tidewick", ", not a lock file"));
             if (found.st_size > kLargestLockFile)
-                return fail(QStringLiteral("a file of %1 bytes, too large for a lock file").arg(found.st_size));
+                return fail(QCoreApplication::translate("Tidewick", "a file of %1 bytes, too large for a lock file").arg(found.st_size));
         }
         const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
                               0600);
         if (fd < 0)
-            return fail(QStringLiteral("not usable (%1)").arg(QString::fromLocal8Bit(std::strerror(errno))));
+            return fail(QCoreApplication::translate("Tidewick", "not usable (%1)").arg(QString::fromLocal8Bit(std::strerror(errno))));
         struct stat opened {};
         if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_size > kLargestLockFile) {
             ::close(fd);
-            return fail(QStringLiteral("not a lock file"));
+            return fail(QCoreApplication::translate("Tidewick", "not a lock file"));
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             const int error = errno;
             ::close(fd);
             if (error == EWOULDBLOCK)
                 return Outcome::Busy;
-            return fail(QStringLiteral("not lockable (%1)").arg(QString::fromLocal8Bit(std::strerror(error))));
+            return fail(QCoreApplication::translate("Tidewick", "not lockable (%1)").arg(QString::fromLocal8Bit(std::strerror(error))));
         }
         struct stat now {};
         if (::lstat(path.constData(), &now) != 0 || !sameFile(now, opened)) {

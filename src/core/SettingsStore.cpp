@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QCoreApplication>
 
 namespace tidewick {
 
@@ -41,7 +42,7 @@ void SettingsStore::checkFile()
     if (m_problemShown || fileIsUsable())
         return;
     m_problemShown = true;
-    throw AppError(QStringLiteral("Path/File access error: %1 is not a regular file. Tidewick uses the default "
+    throw AppError(QCoreApplication::translate("Tidewick", "Path/File access error: %1 is not a regular file. Tidewick uses the default "
                                   "settings and does not save them.")
                        .arg(QDir::toNativeSeparators(m_filePath)));
 }
@@ -49,7 +50,7 @@ void SettingsStore::checkFile()
 void SettingsStore::requireStorable() const
 {
     if (!fileIsUsable())
-        throw AppError(QStringLiteral("Path/File access error: %1 is not a regular file, so the request count "
+        throw AppError(QCoreApplication::translate("Tidewick", "Path/File access error: %1 is not a regular file, so the request count "
                                       "cannot be stored. Nothing is queried until it can be.")
                            .arg(QDir::toNativeSeparators(m_filePath)));
 }

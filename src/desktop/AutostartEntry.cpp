@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace tidewick {
 
@@ -85,16 +86,16 @@ QString autostartEntryText(const QString &executable)
 bool addAutostartEntry(const QString &folder, const QString &executable, QString *problem)
 {
     if (executable.isEmpty()) {
-        setProblem(problem, QStringLiteral("The log-on entry was not written: the program's own path is unknown."));
+        setProblem(problem, QCoreApplication::translate("Tidewick", "The log-on entry was not written: the program's own path is unknown."));
         return false;
     }
     if (!canStartFromAutostart(executable)) {
-        setProblem(problem, QStringLiteral("The log-on entry was not written: the program's path holds control "
+        setProblem(problem, QCoreApplication::translate("Tidewick", "The log-on entry was not written: the program's path holds control "
                                            "characters that a desktop entry cannot carry."));
         return false;
     }
     if (!QDir().mkpath(folder)) {
-        setProblem(problem, QStringLiteral("The log-on entry was not written: the folder %1 cannot be made.")
+        setProblem(problem, QCoreApplication::translate("Tidewick", "The log-on entry was not written: the folder %1 cannot be made.")
                                 .arg(QDir::toNativeSeparators(folder)));
         return false;
     }
@@ -102,7 +103,7 @@ bool addAutostartEntry(const QString &folder, const QString &executable, QString
     const QString failure = saveWholeFile(path, autostartEntryText(executable).toUtf8());
     if (failure.isEmpty())
         return true;
-    setProblem(problem, QStringLiteral("The log-on entry %1 could not be written: %2.")
+    setProblem(problem, QCoreApplication::translate("Tidewick", "The log-on entry %1 could not be written: %2.")
                             .arg(QDir::toNativeSeparators(path), failure));
     return false;
 }
@@ -112,7 +113,7 @@ bool removeAutostartEntry(const QString &folder, QString *problem)
     QFile file(autostartEntryPath(folder));
     if (!file.exists() || file.remove())
         return true;
-    setProblem(problem, QStringLiteral("The log-on entry %1 could not be removed: %2.")
+    setProblem(problem, QCoreApplication::translate("Tidewick", "The log-on entry %1 could not be removed: %2.")
                             .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()));
     return false;
 }

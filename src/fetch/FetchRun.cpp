@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <utility>
+#include <QCoreApplication>
 
 namespace tidewick {
 
@@ -184,7 +185,7 @@ void FetchRun::tryBudgetLock()
             return;
         } else {
             const QString why = outcome == SettingsLock::Outcome::Busy
-                ? QStringLiteral("another copy of Tidewick has held it for %1 seconds").arg(waited / 1000)
+                ? QCoreApplication::translate("Tidewick", "another copy of Tidewick has held it for %1 seconds").arg(waited / 1000)
                 : lock.problem();
             const bool atStart = m_locked == Step::OpenWindow;
             Trap trap(m_reporter, kModule, atStart ? kRunProcedure : kQueryProcedure);
@@ -192,7 +193,7 @@ void FetchRun::tryBudgetLock()
                 : m_locked == Step::FilterSeen ? query::kFilterSeen
                                                : query::kCount;
             trap(line, [&] {
-                throw AppError(QStringLiteral("Path/File access error: the request count in %1 cannot be locked: "
+                throw AppError(QCoreApplication::translate("Tidewick", "Path/File access error: the request count in %1 cannot be locked: "
                                               "%2. This fetch stops here; the next one goes on from this query.")
                                    .arg(QDir::toNativeSeparators(m_services.settings->filePath()), why));
             });

@@ -23,7 +23,7 @@ QString findHelper(const QString &name, const QString &package)
 {
     const QString path = QStandardPaths::findExecutable(name);
     if (path.isEmpty())
-        throw AppError(QStringLiteral("File not found: the helper program \"%1\" is not on PATH"
+        throw AppError(QCoreApplication::translate("Tidewick", "File not found: the helper program \"%1\" is not on PATH"
                                       " (install the package \"%2\")")
                            .arg(name, package));
     return path;
@@ -69,10 +69,10 @@ QString ensureWorkFolder(ProgramState &globals)
     QTemporaryDir folder(QDir(parent).filePath(name));
     // Named, so the user knows which setting (TEMP, TMPDIR) to look at.
     if (!folder.isValid())
-        throw AppError(QStringLiteral("Path/File access error: %1 (%2)").arg(parent, folder.errorString()));
+        throw AppError(QCoreApplication::translate("Tidewick", "Path/File access error: %1 (%2)").arg(parent, folder.errorString()));
     QFile mark(QDir(folder.path()).filePath(kWorkFolderMark));
     if (!mark.open(QIODevice::WriteOnly))
-        throw AppError(QStringLiteral("Path/File access error: %1 (%2)").arg(folder.path(), mark.errorString()));
+        throw AppError(QCoreApplication::translate("Tidewick", "Path/File access error: %1 (%2)").arg(folder.path(), mark.errorString()));
     folder.setAutoRemove(false);
     globals.workFolder = folder.path();
     return globals.workFolder;

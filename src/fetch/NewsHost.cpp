@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <QUrl>
+#include <QCoreApplication>
 
 namespace tidewick {
 
@@ -11,19 +12,19 @@ namespace {
 QString foreignPart(const QString &address)
 {
     if (address.isEmpty())
-        return QStringLiteral("it is empty");
+        return QCoreApplication::translate("Tidewick", "it is empty");
     for (const QChar c : address) {
         if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
-            return QStringLiteral("it holds a control character");
+            return QCoreApplication::translate("Tidewick", "it holds a control character");
         if (c.isSpace())
-            return QStringLiteral("it holds a blank");
+            return QCoreApplication::translate("Tidewick", "it holds a blank");
     }
     if (address.contains(QLatin1String("://")))
-        return QStringLiteral("it holds a scheme (such as http://); give the host alone");
+        return QCoreApplication::translate("Tidewick", "it holds a scheme (such as http://); give the host alone");
     if (address.contains(QLatin1Char('@')))
-        return QStringLiteral("it holds a user part (before \"@\")");
+        return QCoreApplication::translate("Tidewick", "it holds a user part (before \"@\")");
     if (address.contains(QLatin1Char('/')) || address.contains(QLatin1Char('?')) || address.contains(QLatin1Char('#')))
-        return QStringLiteral("it holds a path (from \"/\", \"?\" or \"#\" on)");
+        return QCoreApplication::translate("Tidewick", "it holds a path (from \"/\", \"?\" or \"#\" on)");
     return {};
 }
 
@@ -31,7 +32,7 @@ QString portProblem(const QString &port)
 {
     static const QRegularExpression digits(QStringLiteral("^[0-9]{1,5}$"));
     if (!digits.match(port).hasMatch() || port.toInt() < 1 || port.toInt() > 65535)
-        return QStringLiteral("the port \"%1\" is not a number from 1 to 65535").arg(port);
+        return QCoreApplication::translate("Tidewick", "the port \"%1\" is not a number from 1 to 65535").arg(port);
     return {};
 }
 
@@ -59,7 +60,7 @@ QString dnsNameProblem(const QString &host)
         return ipv4Problem(host);
     const QString name = host.endsWith(QLatin1Char('.')) ? host.chopped(1) : host;
     if (name.size() > 253)
-        return QStringLiteral("the host name is longer than 253 characters");
+        return QCoreApplication::translate("Tidewick", "the host name is longer than 253 characters");
     for (const QString &part : name.split(QLatin1Char('.'))) {
         if (!label.match(part).hasMatch())
             return QStringLiteral("\"%1\" is not a host name: each dot-separated part must be 1 to 63 letters "
@@ -73,7 +74,7 @@ QString bracketedProblem(const QString &address)
 {
     const qsizetype close = address.indexOf(QLatin1Char(']'));
     if (close < 0)
-        return QStringLiteral("the IPv6 address lacks its closing \"]\"");
+        return QCoreApplication::translate("Tidewick", "the IPv6 address lacks its closing \"]\"");
     const QString inside = address.mid(1, close - 1);
     // QUrl checks an IPv6 literal fully; a zone ("%eth0") would need escaping.
     QUrl url;
@@ -84,7 +85,7 @@ QString bracketedProblem(const QString &address)
     if (rest.isEmpty())
         return {};
     if (!rest.startsWith(QLatin1Char(':')))
-        return QStringLiteral("only \":PORT\" may follow the \"]\"");
+        return QCoreApplication::translate("Tidewick", "only \":PORT\" may follow the \"]\"");
     return portProblem(rest.mid(1));
 }
 
@@ -103,14 +104,14 @@ QString newsHostProblem(const QString &address)
         return bracketedProblem(address);
     const qsizetype colons = address.count(QLatin1Char(':'));
     if (colons > 1)
-        return QStringLiteral("an IPv6 address must be put in brackets, as in [2001:db8::1]:8080");
+        return QCoreApplication::translate("Tidewick", "an IPv6 address must be put in brackets, as in [2001:db8::1]:8080");
     const QString host = address.section(QLatin1Char(':'), 0, 0);
     if (colons == 1) {
         if (const QString problem = portProblem(address.section(QLatin1Char(':'), 1)); !problem.isEmpty())
             return problem;
     }
     if (host.isEmpty())
-        return QStringLiteral("the host is missing before the port");
+        return QCoreApplication::translate("Tidewick", "the host is missing before the port");
     return dnsNameProblem(host);
 }
 

@@ -8,6 +8,7 @@
 #include "fetch/RequestTarget.h"
 
 #include <utility>
+#include <QCoreApplication>
 
 namespace tidewick {
 
@@ -96,7 +97,7 @@ bool QueryWalk::keywordCanBeSent(const QString &keyword)
     if (!m_toldTooLong.contains(keyword)) {
         m_toldTooLong.insert(keyword);
         m_services.dialogs->showMessage(kTitle,
-                                        QStringLiteral("The keyword \"%1\" is longer than %2 characters and cannot "
+                                        QCoreApplication::translate("Tidewick", "The keyword \"%1\" is longer than %2 characters and cannot "
                                                        "be sent to the news service. It was skipped.")
                                             .arg(shortened(keyword), QString::number(kLongestKeyword)),
                                         MessageIcon::None);
@@ -112,7 +113,7 @@ bool QueryWalk::countryCanBeSent()
         return true;
     if (!std::exchange(m_toldCountryHost, true)) {
         m_services.dialogs->showMessage(kTitle,
-                                        QStringLiteral("The news service is given by its address (%1), and a country "
+                                        QCoreApplication::translate("Tidewick", "The news service is given by its address (%1), and a country "
                                                        "cannot be put in front of an address: the ticked countries "
                                                        "are not queried. Give the service by its host name, or "
                                                        "untick the countries.")

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <QCoreApplication>
 
 namespace tidewick::budget {
 
@@ -69,7 +70,7 @@ WindowChange windowChange(const std::optional<QDateTime> &storedStart, const std
 qint16 runQuota(qint16 dailyRecs, qint64 secondsLeft, qint32 intervalSeconds)
 {
     if (intervalSeconds == 0)
-        throw AppError(QStringLiteral("Division by zero"));
+        throw AppError(QCoreApplication::translate("Tidewick", "Division by zero"));
     const double runsLeft = double(secondsLeft) / double(intervalSeconds);
     const double quotient = double(budgetLeft(dailyRecs)) / runsLeft;
     const double left = budgetLeft(dailyRecs);

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <QCoreApplication>
 
 namespace tidewick {
 
@@ -24,7 +25,7 @@ QByteArray hashOf(const QString &identity)
 
 AppError unusable(const QString &path, const QString &why)
 {
-    return AppError(QStringLiteral("The memory of announced articles %1 cannot be used (%2).")
+    return AppError(QCoreApplication::translate("Tidewick", "The memory of announced articles %1 cannot be used (%2).")
                         .arg(QDir::toNativeSeparators(path), why));
 }
 
@@ -91,7 +92,7 @@ QList<SeenArticles::Entry> SeenArticles::load() const
     if (!info.exists())
         return {};
     if (!info.isFile())
-        throw unusable(m_path, QStringLiteral("it is not a regular file"));
+        throw unusable(m_path, QCoreApplication::translate("Tidewick", "it is not a regular file"));
     QFile file(m_path);
     if (info.size() > kLargestFile || !file.open(QIODevice::ReadOnly)) {
         keepAside(m_path);
@@ -119,7 +120,7 @@ void SeenArticles::save(const QList<Entry> &entries) const
     for (const Entry &entry : entries)
         bytes += entry.seen.toString(Qt::ISODate).toLatin1() + ' ' + entry.hash + '\n';
     if (QFileInfo(m_path).exists() && !QFileInfo(m_path).isFile())
-        throw unusable(m_path, QStringLiteral("it is not a regular file"));
+        throw unusable(m_path, QCoreApplication::translate("Tidewick", "it is not a regular file"));
     QDir().mkpath(QFileInfo(m_path).path());
     if (const QString failure = saveWholeFile(m_path, bytes); !failure.isEmpty())
         throw unusable(m_path, failure);

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace tidewick {
 
@@ -31,7 +32,7 @@ void importKeywordFile(ReportListModel &list, const QString &path, Dialogs &dial
     bool exists = false;
     trap(100, [&] { exists = fileExists(path); });
     if (!exists) {
-        trap(116, [&] { dialogs.showMessage(appTitle, QStringLiteral("File not found"), MessageIcon::None); });
+        trap(116, [&] { dialogs.showMessage(appTitle, QCoreApplication::translate("Tidewick", "File not found"), MessageIcon::None); });
         return;
     }
 
@@ -46,7 +47,7 @@ void importKeywordFile(ReportListModel &list, const QString &path, Dialogs &dial
     if (tooLarge) {
         trap(102, [&] {
             dialogs.showMessage(appTitle,
-                                QStringLiteral("%1 was not loaded: it is larger than a keyword list can be (%2 MB).")
+                                QCoreApplication::translate("Tidewick", "%1 was not loaded: it is larger than a keyword list can be (%2 MB).")
                                     .arg(name)
                                     .arg(kLargestKeywordFile >> 20),
                                 MessageIcon::None);
@@ -62,9 +63,9 @@ void importKeywordFile(ReportListModel &list, const QString &path, Dialogs &dial
     trap(112, [&] { list.append(lines); });
     if (tooLong > 0) {
         trap(114, [&] {
-            const QString count = tooLong == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(tooLong);
+            const QString count = tooLong == 1 ? QCoreApplication::translate("Tidewick", "1 line") : QCoreApplication::translate("Tidewick", "%1 lines").arg(tooLong);
             dialogs.showMessage(appTitle,
-                                QStringLiteral("%1 of %2 %3 left out: a keyword can be at most %4 characters long.")
+                                QCoreApplication::translate("Tidewick", "%1 of %2 %3 left out: a keyword can be at most %4 characters long.")
                                     .arg(count, name, tooLong == 1 ? QStringLiteral("was") : QStringLiteral("were"))
                                     .arg(kLongestKeyword),
                                 MessageIcon::None);

@@ -9,6 +9,7 @@
 
 #include <cstring>
 #include <type_traits>
+#include <QCoreApplication>
 
 namespace tidewick {
 
@@ -263,7 +264,7 @@ void openForReading(QFile &file)
     if (path.isEmpty() || !info.exists())
         throw AppError::fileNotFound(path);
     if (!info.isFile())
-        throw AppError(QStringLiteral("Path/File access error: %1").arg(path));
+        throw AppError(QCoreApplication::translate("Tidewick", "Path/File access error: %1").arg(path));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         if (!QFileInfo::exists(path))
             throw AppError::fileNotFound(path);
@@ -273,7 +274,7 @@ void openForReading(QFile &file)
 
 [[noreturn]] void throwReadError(const QFile &file)
 {
-    throw AppError(QStringLiteral("Device I/O error: %1").arg(file.fileName()));
+    throw AppError(QCoreApplication::translate("Tidewick", "Device I/O error: %1").arg(file.fileName()));
 }
 
 QByteArray readAllBytes(QFile &file)

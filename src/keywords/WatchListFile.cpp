@@ -12,6 +12,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QCoreApplication>
 
 namespace tidewick {
 
@@ -28,12 +29,12 @@ QString shown(const QString &path)
 
 AppError unreadable(const QString &path, const QString &why)
 {
-    return AppError(QStringLiteral("The watch list %1 cannot be read (%2).").arg(shown(path), why));
+    return AppError(QCoreApplication::translate("Tidewick", "The watch list %1 cannot be read (%2).").arg(shown(path), why));
 }
 
 AppError unwritable(const QString &path, const QString &why)
 {
-    return AppError(QStringLiteral("The watch list cannot be saved to %1 (%2).").arg(shown(path), why));
+    return AppError(QCoreApplication::translate("Tidewick", "The watch list cannot be saved to %1 (%2).").arg(shown(path), why));
 }
 
 bool isSpecial(const QFileInfo &file)
@@ -64,7 +65,7 @@ WatchList parse(const QString &path)
 {
     QFile file(path);
     if (file.size() > kLargestKeywordFile)
-        throw unreadable(path, QStringLiteral("it is larger than a watch list can be, %1 MB").arg(kLargestKeywordFile >> 20));
+        throw unreadable(path, QCoreApplication::translate("Tidewick", "it is larger than a watch list can be, %1 MB").arg(kLargestKeywordFile >> 20));
     if (!file.open(QIODevice::ReadOnly))
         throw unreadable(path, file.errorString());
     QJsonParseError error;
@@ -72,9 +73,9 @@ WatchList parse(const QString &path)
     if (file.error() != QFileDevice::NoError)
         throw unreadable(path, file.errorString());
     if (error.error != QJsonParseError::NoError)
-        throw unreadable(path, QStringLiteral("not a watch list: %1").arg(error.errorString()));
+        throw unreadable(path, QCoreApplication::translate("Tidewick", "not a watch list: %1").arg(error.errorString()));
     if (!document.isObject())
-        throw unreadable(path, QStringLiteral("not a watch list"));
+        throw unreadable(path, QCoreApplication::translate("Tidewick", "not a watch list"));
     const QJsonObject object = document.object();
     return {texts(object, kKeywords, path), texts(object, kCountries, path), texts(object, kCategories, path)};
 }
@@ -89,11 +90,11 @@ QString setAside(const QString &path)
             continue;
         QFile file(path);
         if (file.rename(aside))
-            return QStringLiteral(" It was kept as %1, and the lists start empty.").arg(shown(aside));
-        return QStringLiteral(" It could not be moved aside (%1): Tidewick leaves it as it is and does not save "
+            return QCoreApplication::translate("Tidewick", " It was kept as %1, and the lists start empty.").arg(shown(aside));
+        return QCoreApplication::translate("Tidewick", " It could not be moved aside (%1): Tidewick leaves it as it is and does not save "
                               "the lists.").arg(file.errorString());
     }
-    return QStringLiteral(" Tidewick leaves it as it is and does not save the lists.");
+    return QCoreApplication::translate("Tidewick", " Tidewick leaves it as it is and does not save the lists.");
 }
 
 bool canBeTyped(const QString &keyword)
@@ -115,7 +116,7 @@ WatchList WatchListFile::load(qsizetype *leftOut) const
     if (!file.exists())
         return {};
     if (!file.isFile())
-        throw unreadable(m_path, QStringLiteral("it is not a regular file; Tidewick leaves it alone and does not "
+        throw unreadable(m_path, QCoreApplication::translate("Tidewick", "it is not a regular file; Tidewick leaves it alone and does not "
                                                 "save the lists"));
     WatchList list;
     try {
@@ -132,13 +133,13 @@ WatchList WatchListFile::load(qsizetype *leftOut) const
 void WatchListFile::save(const WatchList &list) const
 {
     if (isSpecial(QFileInfo(m_path)))
-        throw unwritable(m_path, QStringLiteral("it is not a regular file"));
+        throw unwritable(m_path, QCoreApplication::translate("Tidewick", "it is not a regular file"));
     const QJsonObject object{{kKeywords, QJsonArray::fromStringList(list.keywords)},
                              {kCountries, QJsonArray::fromStringList(list.countries)},
                              {kCategories, QJsonArray::fromStringList(list.categories)}};
     // The settings folder may not exist yet on a first run.
     if (!QDir().mkpath(QFileInfo(m_path).path()))
-        throw unwritable(m_path, QStringLiteral("its folder cannot be created"));
+        throw unwritable(m_path, QCoreApplication::translate("Tidewick", "its folder cannot be created"));
     const QString failure = saveWholeFile(m_path, QJsonDocument(object).toJson(QJsonDocument::Indented));
     if (!failure.isEmpty())
         throw unwritable(m_path, failure);

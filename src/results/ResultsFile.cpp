@@ -12,6 +12,7 @@
 #include <langinfo.h>
 #include <unistd.h>
 #include <vector>
+#include <QCoreApplication>
 
 namespace tidewick {
 
@@ -65,7 +66,7 @@ AnsiEncoder::AnsiEncoder(const QByteArray &charset) : m_charset(charset)
         return;
     const iconv_t handle = iconv_open(charset.constData(), "UTF-32LE");
     if (handle == kNoIconv)
-        throw AppError(QStringLiteral("Unknown character set: %1").arg(QString::fromLatin1(charset)));
+        throw AppError(QCoreApplication::translate("Tidewick", "Unknown character set: %1").arg(QString::fromLatin1(charset)));
     m_iconv = handle;
 }
 
@@ -156,7 +157,7 @@ QByteArray AnsiEncoder::encodeWhole(QStringView text)
             in += sizeof(char32_t);
             inLeft -= sizeof(char32_t);
         } else {
-            throw AppError(QStringLiteral("Cannot convert text to %1").arg(QString::fromLatin1(m_charset)));
+            throw AppError(QCoreApplication::translate("Tidewick", "Cannot convert text to %1").arg(QString::fromLatin1(m_charset)));
         }
     }
     bytes.truncate(out - bytes.data());
@@ -174,7 +175,7 @@ AnsiTextFile::AnsiTextFile(const QString &path, const QByteArray &charset)
       m_encoder(charset.isEmpty() ? std::make_unique<AnsiEncoder>() : std::make_unique<AnsiEncoder>(charset))
 {
     if (isSpecialFile(path))
-        throw AppError(QStringLiteral("Not a regular file: %1").arg(path));
+        throw AppError(QCoreApplication::translate("Tidewick", "Not a regular file: %1").arg(path));
     // The earlier file is replaced by renaming the new one over it, never
     // written into, unless the folder refuses the new one.
     m_file.setDirectWriteFallback(true);
@@ -183,9 +184,9 @@ AnsiTextFile::AnsiTextFile(const QString &path, const QByteArray &charset)
     const QFileInfo target(path);
     const QFileInfo folder(target.absolutePath());
     if (path.isEmpty() || !folder.exists() || !folder.isDir())
-        throw AppError(QStringLiteral("Path not found: %1").arg(path));
+        throw AppError(QCoreApplication::translate("Tidewick", "Path not found: %1").arg(path));
     if (target.isDir())
-        throw AppError(QStringLiteral("Path/File access error: %1").arg(path));
+        throw AppError(QCoreApplication::translate("Tidewick", "Path/File access error: %1").arg(path));
     throw AppError::permissionDenied(path);
 }
 
@@ -239,7 +240,7 @@ void AnsiTextFile::commit()
 
 void AnsiTextFile::throwWriteError() const
 {
-    throw AppError(QStringLiteral("Device I/O error: %1 (%2)").arg(m_path, m_device->errorString()));
+    throw AppError(QCoreApplication::translate("Tidewick", "Device I/O error: %1 (%2)").arg(m_path, m_device->errorString()));
 }
 
 void writeTextFile(const QString &text, const QString &path)

@@ -13,21 +13,22 @@ struct IntervalRow {
     bool offered;
 };
 
-// Rows are tried top to bottom. The short intervals are understood but not
+// Rows are tried top to bottom. The captions are the English ones; the
+// window shows them translated. The short intervals are understood but not
 // offered: the service would refuse that many requests.
 constexpr std::array<IntervalRow, 12> kIntervals{{
-    {"Fetch every 1 second", 1, false},
-    {"Fetch every 5 seconds", 5, false},
-    {"Fetch every 10 seconds", 10, false},
-    {"Fetch every 30 seconds", 30, false},
-    {"Fetch every 1 minute", 60, false},
-    {"Fetch every 5 minutes", 300, false},
-    {"Fetch every 10 minutes", 600, false},
-    {"Fetch every 30 minutes", 1800, true},
-    {"Fetch every 1 hour", 3600, true},
-    {"Fetch every 6 hours", 21600, true},
-    {"Fetch every 12 hours", 43200, true},
-    {"Fetch every 24 hours", 86400, true},
+    {QT_TRANSLATE_NOOP("Tidewick", "Fetch every 1 second"), 1, false},
+    {QT_TRANSLATE_NOOP("Tidewick", "Fetch every 5 seconds"), 5, false},
+    {QT_TRANSLATE_NOOP("Tidewick", "Fetch every 10 seconds"), 10, false},
+    {QT_TRANSLATE_NOOP("Tidewick", "Fetch every 30 seconds"), 30, false},
+    {QT_TRANSLATE_NOOP("Tidewick", "Fetch every 1 minute"), 60, false},
+    {QT_TRANSLATE_NOOP("Tidewick", "Fetch every 5 minutes"), 300, false},
+    {QT_TRANSLATE_NOOP("Tidewick", "Fetch every 10 minutes"), 600, false},
+    {QT_TRANSLATE_NOOP("Tidewick", "Fetch every 30 minutes"), 1800, true},
+    {QT_TRANSLATE_NOOP("Tidewick", "Fetch every 1 hour"), 3600, true},
+    {QT_TRANSLATE_NOOP("Tidewick", "Fetch every 6 hours"), 21600, true},
+    {QT_TRANSLATE_NOOP("Tidewick", "Fetch every 12 hours"), 43200, true},
+    {QT_TRANSLATE_NOOP("Tidewick", "Fetch every 24 hours"), 86400, true},
 }};
 } // namespace
 
