@@ -4,6 +4,7 @@
 #include "app/RealServices.h"
 #include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
+#include "app/Translation.h"
 #include "ui/QtDialogs.h"
 #include "core/ApplicationId.h"
 
@@ -66,6 +67,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(tidewick::kApplicationId);
     QApplication::setApplicationVersion(QLatin1String(tidewick::build::kVersion));
     QApplication::setQuitOnLastWindowClosed(false);
+    tidewick::installTranslation(app);
 
     tidewick::SingleInstance instance;
     switch (instance.handOverToRunningCopy(launch)) {

@@ -5,577 +5,580 @@
     <name>Tidewick</name>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The news service address &quot;%1&quot; set by %2 cannot be used: %3.
 
 Tidewick queries nothing until this is fixed; it does not fall back to another address. Give a host name, an IPv4 address or an IPv6 address in brackets, with an optional port, for example news.example.org:8080 or [2001:db8::1]:8080.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die über %2 festgelegte Adresse des Nachrichtendienstes „%1“ kann nicht verwendet werden: %3.
+
+Tidewick fragt nichts ab, bis dies behoben ist, und weicht nicht auf eine andere Adresse aus. Geben Sie einen Hostnamen, eine IPv4-Adresse oder eine IPv6-Adresse in eckigen Klammern an, optional mit Port, zum Beispiel news.example.org:8080 oder [2001:db8::1]:8080.</translation>
     </message>
     <message>
         <source>the command-line option --news-host</source>
-        <translation type="unfinished"></translation>
+        <translation>die Befehlszeilenoption --news-host</translation>
     </message>
     <message>
         <source>the environment variable TIDEWICK_NEWS_HOST</source>
-        <translation type="unfinished"></translation>
+        <translation>die Umgebungsvariable TIDEWICK_NEWS_HOST</translation>
     </message>
     <message>
         <source>the key NewsHost in the group [Service] of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>den Schlüssel NewsHost in der Gruppe [Service] von %1</translation>
     </message>
     <message>
         <source>the build setting TIDEWICK_NEWS_HOST</source>
-        <translation type="unfinished"></translation>
+        <translation>die Build-Einstellung TIDEWICK_NEWS_HOST</translation>
     </message>
     <message>
         <source>Open Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link öffnen</translation>
     </message>
     <message>
         <source>Copy Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link kopieren</translation>
     </message>
     <message>
         <source>Copy Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text kopieren</translation>
     </message>
     <message>
         <source>Opens the article&apos;s link in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet den Link des Artikels im Webbrowser</translation>
     </message>
     <message>
         <source>Copies the article&apos;s link</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert den Link des Artikels</translation>
     </message>
     <message>
         <source>Copies the texts of the selected rows, one a line</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert die Texte der ausgewählten Zeilen, jeden in eine eigene Zeile</translation>
     </message>
     <message>
         <source>Double-click a row or press Enter to open its link. The context menu (menu key or Shift+F10) opens or copies the link or copies the selected rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelklicken Sie auf eine Zeile oder drücken Sie die Eingabetaste, um ihren Link zu öffnen. Über das Kontextmenü (Menütaste oder Umschalt+F10) können Sie den Link öffnen oder kopieren oder die ausgewählten Zeilen kopieren.</translation>
     </message>
     <message>
         <source>Invalid picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Bild</translation>
     </message>
     <message>
         <source>File not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden: %1</translation>
     </message>
     <message>
         <source>Permission denied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff verweigert: %1</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Typen unverträglich</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Überlauf</translation>
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument</translation>
     </message>
     <message>
         <source>at line </source>
-        <translation type="unfinished"></translation>
+        <translation>in Zeile </translation>
     </message>
     <message>
         <source>Please email screenshot of this message to </source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte senden Sie ein Bildschirmfoto dieser Meldung per E-Mail an </translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungsfehler</translation>
     </message>
     <message>
         <source>a line break or another control character</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Zeilenumbruch oder ein anderes Steuerzeichen</translation>
     </message>
     <message>
         <source>a text-direction control (U+%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Steuerzeichen für die Textrichtung (U+%1)</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ordner</translation>
     </message>
     <message>
         <source>a named pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>eine benannte Pipe</translation>
     </message>
     <message>
         <source>a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>ein symbolischer Link</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Gerät</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Socket</translation>
     </message>
     <message>
         <source>something other than a file</source>
-        <translation type="unfinished"></translation>
+        <translation>etwas anderes als eine Datei</translation>
     </message>
     <message>
         <source>%1 is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist %2</translation>
     </message>
     <message>
         <source>, not a lock file</source>
-        <translation type="unfinished"></translation>
+        <translation>, keine Sperrdatei</translation>
     </message>
     <message>
         <source>a file of %1 bytes, too large for a lock file</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Datei mit %1 Bytes, zu groß für eine Sperrdatei</translation>
     </message>
     <message>
         <source>not usable (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht verwendbar (%1)</translation>
     </message>
     <message>
         <source>not a lock file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Sperrdatei</translation>
     </message>
     <message>
         <source>not lockable (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht sperrbar (%1)</translation>
     </message>
     <message>
         <source>Path/File access error: %1 is not a regular file. Tidewick uses the default settings and does not save them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Zugriff auf Pfad/Datei: %1 ist keine reguläre Datei. Tidewick verwendet die Standardeinstellungen und speichert sie nicht.</translation>
     </message>
     <message>
         <source>Path/File access error: %1 is not a regular file, so the request count cannot be stored. Nothing is queried until it can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Zugriff auf Pfad/Datei: %1 ist keine reguläre Datei, daher kann der Abfragezähler nicht gespeichert werden. Bis das wieder möglich ist, wird nichts abgefragt.</translation>
     </message>
     <message>
         <source>The log-on entry was not written: the program&apos;s own path is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Starteintrag für die Anmeldung wurde nicht geschrieben: Der Pfad des Programms selbst ist nicht bekannt.</translation>
     </message>
     <message>
         <source>The log-on entry was not written: the program&apos;s path holds control characters that a desktop entry cannot carry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Starteintrag für die Anmeldung wurde nicht geschrieben: Der Pfad des Programms enthält Steuerzeichen, die in einem Desktop-Eintrag nicht stehen können.</translation>
     </message>
     <message>
         <source>The log-on entry was not written: the folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Starteintrag für die Anmeldung wurde nicht geschrieben: Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>The log-on entry %1 could not be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Starteintrag für die Anmeldung (%1) konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>The log-on entry %1 could not be removed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Starteintrag für die Anmeldung (%1) konnte nicht entfernt werden: %2.</translation>
     </message>
     <message>
         <source>another copy of Tidewick has held it for %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>eine andere Tidewick-Instanz hält die Sperre seit %1 Sekunden</translation>
     </message>
     <message>
         <source>Path/File access error: the request count in %1 cannot be locked: %2. This fetch stops here; the next one goes on from this query.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Zugriff auf Pfad/Datei: Der Abfragezähler in %1 kann nicht gesperrt werden: %2. Dieser Abruf endet hier; der nächste setzt bei dieser Abfrage fort.</translation>
     </message>
     <message>
         <source>File not found: the helper program &quot;%1&quot; is not on PATH (install the package &quot;%2&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden: Das Hilfsprogramm „%1“ ist nicht im PATH zu finden (installieren Sie das Paket „%2“)</translation>
     </message>
     <message>
         <source>Path/File access error: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Zugriff auf Pfad/Datei: %1 (%2)</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist leer</translation>
     </message>
     <message>
         <source>it holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält ein Steuerzeichen</translation>
     </message>
     <message>
         <source>it holds a blank</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält ein Leerzeichen</translation>
     </message>
     <message>
         <source>it holds a scheme (such as http://); give the host alone</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält ein Schema (etwa http://); geben Sie nur den Host an</translation>
     </message>
     <message>
         <source>it holds a user part (before &quot;@&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält einen Benutzerteil (vor „@“)</translation>
     </message>
     <message>
         <source>it holds a path (from &quot;/&quot;, &quot;?&quot; or &quot;#&quot; on)</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält einen Pfad (ab „/“, „?“ oder „#“)</translation>
     </message>
     <message>
         <source>the port &quot;%1&quot; is not a number from 1 to 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>der Port „%1“ ist keine Zahl von 1 bis 65535</translation>
     </message>
     <message>
         <source>the host name is longer than 253 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>der Hostname ist länger als 253 Zeichen</translation>
     </message>
     <message>
         <source>the IPv6 address lacks its closing &quot;]&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>der IPv6-Adresse fehlt die schließende Klammer „]“</translation>
     </message>
     <message>
         <source>only &quot;:PORT&quot; may follow the &quot;]&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>auf „]“ darf nur „:PORT“ folgen</translation>
     </message>
     <message>
         <source>an IPv6 address must be put in brackets, as in [2001:db8::1]:8080</source>
-        <translation type="unfinished"></translation>
+        <translation>eine IPv6-Adresse muss in eckigen Klammern stehen, wie in [2001:db8::1]:8080</translation>
     </message>
     <message>
         <source>the host is missing before the port</source>
-        <translation type="unfinished"></translation>
+        <translation>vor dem Port fehlt der Host</translation>
     </message>
     <message>
         <source>The keyword &quot;%1&quot; is longer than %2 characters and cannot be sent to the news service. It was skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Stichwort „%1“ ist länger als %2 Zeichen und kann nicht an den Nachrichtendienst gesendet werden. Es wurde übersprungen.</translation>
     </message>
     <message>
         <source>The news service is given by its address (%1), and a country cannot be put in front of an address: the ticked countries are not queried. Give the service by its host name, or untick the countries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Nachrichtendienst ist über seine Adresse (%1) angegeben, und einer Adresse kann kein Land vorangestellt werden: Die angekreuzten Länder werden nicht abgefragt. Geben Sie den Dienst über seinen Hostnamen an oder entfernen Sie die Häkchen bei den Ländern.</translation>
     </message>
     <message>
         <source>Division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Division durch Null</translation>
     </message>
     <message>
         <source>The memory of announced articles %1 cannot be used (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste der bereits gemeldeten Artikel %1 kann nicht verwendet werden (%2).</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine reguläre Datei</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden</translation>
     </message>
     <message>
         <source>%1 was not loaded: it is larger than a keyword list can be (%2 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht geladen: Die Datei ist größer, als eine Stichwortliste sein darf (%2 MB).</translation>
     </message>
     <message>
         <source>1 line</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Zeile</translation>
     </message>
     <message>
         <source>%1 lines</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeilen</translation>
     </message>
     <message>
         <source>%1 of %2 %3 left out: a keyword can be at most %4 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aus %2 %3 ausgelassen: Ein Stichwort darf höchstens %4 Zeichen lang sein.</translation>
     </message>
     <message>
         <source>Path/File access error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Zugriff auf Pfad/Datei: %1</translation>
     </message>
     <message>
         <source>Device I/O error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte-E/A-Fehler: %1</translation>
     </message>
     <message>
         <source>The watch list %1 cannot be read (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beobachtungsliste %1 kann nicht gelesen werden (%2).</translation>
     </message>
     <message>
         <source>The watch list cannot be saved to %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beobachtungsliste kann nicht in %1 gespeichert werden (%2).</translation>
     </message>
     <message>
         <source>it is larger than a watch list can be, %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>größer als für eine Beobachtungsliste zulässig, %1 MB</translation>
     </message>
     <message>
         <source>not a watch list: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Beobachtungsliste: %1</translation>
     </message>
     <message>
         <source>not a watch list</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Beobachtungsliste</translation>
     </message>
     <message>
         <source> It was kept as %1, and the lists start empty.</source>
-        <translation type="unfinished"></translation>
+        <translation> Sie wurde als %1 aufbewahrt, und die Listen beginnen leer.</translation>
     </message>
     <message>
         <source> It could not be moved aside (%1): Tidewick leaves it as it is and does not save the lists.</source>
-        <translation type="unfinished"></translation>
+        <translation> Sie konnte nicht beiseitegelegt werden (%1): Tidewick lässt sie unverändert und speichert die Listen nicht.</translation>
     </message>
     <message>
         <source> Tidewick leaves it as it is and does not save the lists.</source>
-        <translation type="unfinished"></translation>
+        <translation> Tidewick lässt sie unverändert und speichert die Listen nicht.</translation>
     </message>
     <message>
         <source>it is not a regular file; Tidewick leaves it alone and does not save the lists</source>
-        <translation type="unfinished"></translation>
+        <translation>keine reguläre Datei; Tidewick lässt sie unangetastet und speichert die Listen nicht</translation>
     </message>
     <message>
         <source>its folder cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>der zugehörige Ordner kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>Unknown character set: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Zeichensatz: %1</translation>
     </message>
     <message>
         <source>Cannot convert text to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Text kann nicht in %1 umgewandelt werden</translation>
     </message>
     <message>
         <source>Not a regular file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine reguläre Datei: %1</translation>
     </message>
     <message>
         <source>Path not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad nicht gefunden: %1</translation>
     </message>
     <message>
         <source>Device I/O error: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte-E/A-Fehler: %1 (%2)</translation>
     </message>
     <message>
         <source>Fetch every 1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Sekunde abrufen</translation>
     </message>
     <message>
         <source>Fetch every 5 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 5 Sekunden abrufen</translation>
     </message>
     <message>
         <source>Fetch every 10 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 10 Sekunden abrufen</translation>
     </message>
     <message>
         <source>Fetch every 30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 30 Sekunden abrufen</translation>
     </message>
     <message>
         <source>Fetch every 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Minute abrufen</translation>
     </message>
     <message>
         <source>Fetch every 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 5 Minuten abrufen</translation>
     </message>
     <message>
         <source>Fetch every 10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 10 Minuten abrufen</translation>
     </message>
     <message>
         <source>Fetch every 30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 30 Minuten abrufen</translation>
     </message>
     <message>
         <source>Fetch every 1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Stunde abrufen</translation>
     </message>
     <message>
         <source>Fetch every 6 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 6 Stunden abrufen</translation>
     </message>
     <message>
         <source>Fetch every 12 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 12 Stunden abrufen</translation>
     </message>
     <message>
         <source>Fetch every 24 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 24 Stunden abrufen</translation>
     </message>
 </context>
 <context>
     <name>tidewick::MainWindow</name>
     <message>
         <source>Next news fetch will occur in</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Nachrichtenabruf in</translation>
     </message>
     <message>
         <source>Time until the next news fetch</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit bis zum nächsten Nachrichtenabruf</translation>
     </message>
     <message>
         <source>News</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachrichten</translation>
     </message>
     <message>
         <source>Startup Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Startoptionen</translation>
     </message>
     <message>
         <source>Load this software at log-on</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei der Anmeldung starten</translation>
     </message>
     <message>
         <source>Minimized to system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimiert im Infobereich</translation>
     </message>
     <message>
         <source>Turn On Automatic News Fetch</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatischen Abruf einschalten</translation>
     </message>
     <message>
         <source>News Fetch Now (Test)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt abrufen (Test)</translation>
     </message>
     <message>
         <source>How often would you like to news fetch?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie oft sollen Nachrichten abgerufen werden?</translation>
     </message>
     <message>
         <source>Save Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachrichten speichern</translation>
     </message>
     <message>
         <source>Clear List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste leeren</translation>
     </message>
     <message>
         <source>Local News Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokale Nachrichtenseiten</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien</translation>
     </message>
     <message>
         <source>Keyword/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Stichwörter</translation>
     </message>
     <message>
         <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen Sie Dateien hierher. Ein Doppelklick auf einen Eintrag entfernt ihn. Ziehen Sie die Linie | nach rechts aus dem Fenster, um die vollständigen Namen zu sehen.</translation>
     </message>
     <message>
         <source>Add One Keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Stichwort hinzufügen</translation>
     </message>
     <message>
         <source>Load List From Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste aus Textdatei laden</translation>
     </message>
     <message>
         <source>Load Sample/Example Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten laden</translation>
     </message>
     <message>
         <source>Removes every keyword from the Keyword/s list</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt alle Stichwörter aus der Liste „Stichwörter“</translation>
     </message>
     <message>
         <source>Removes every row from the News list</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt alle Zeilen aus der Liste „Nachrichten“</translation>
     </message>
     <message>
         <source>This keyword is %1 characters long. A keyword can be at most %2 characters long; it was not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Stichwort ist %1 Zeichen lang. Ein Stichwort darf höchstens %2 Zeichen lang sein; es wurde nicht hinzugefügt.</translation>
     </message>
     <message>
         <source>This keyword holds %1, which a keyword cannot hold; it was not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Stichwort enthält %1, was in einem Stichwort nicht zulässig ist; es wurde nicht hinzugefügt.</translation>
     </message>
     <message>
         <source>Enter one keyword:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie ein Stichwort ein:</translation>
     </message>
     <message>
         <source>Load List(s) - Hold Ctrl to select multiple list files</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste(n) laden – Strg gedrückt halten, um mehrere Listendateien auszuwählen</translation>
     </message>
     <message>
         <source>Announce only new articles</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur neue Artikel melden</translation>
     </message>
     <message>
         <source>An article announced before, by its link or its text, is neither announced nor added to the News list again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein bereits gemeldeter Artikel (erkannt an seinem Link oder Text) wird weder erneut gemeldet noch erneut zur Liste „Nachrichten“ hinzugefügt</translation>
     </message>
     <message>
         <source>Forget the Articles Announced So Far</source>
-        <translation type="unfinished"></translation>
+        <translation>Bisher gemeldete Artikel vergessen</translation>
     </message>
     <message>
         <source>Tidewick has forgotten the articles it announced: each one is announced again the next time the news service lists it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidewick hat die bisher gemeldeten Artikel vergessen: Jeder Artikel wird erneut gemeldet, sobald der Nachrichtendienst ihn das nächste Mal aufführt.</translation>
     </message>
     <message>
         <source>A news fetch is using the memory of announced articles. Try again when it has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Nachrichtenabruf verwendet gerade die Liste der bereits gemeldeten Artikel. Versuchen Sie es erneut, wenn er beendet ist.</translation>
     </message>
     <message>
         <source>The link %1 could not be opened: the desktop found no program for web pages, or it did not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Link %1 konnte nicht geöffnet werden: Die Arbeitsumgebung hat kein Programm für Webseiten gefunden, oder das Programm ist nicht gestartet.</translation>
     </message>
     <message>
         <source>There are no results to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Nachrichten, die gespeichert werden können.</translation>
     </message>
     <message>
         <source>Save List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste speichern</translation>
     </message>
     <message>
         <source> is not a regular file (a device or a named pipe, say), so the results cannot be saved there. Please choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation> ist keine reguläre Datei (sondern zum Beispiel ein Gerät oder eine benannte Pipe), daher können die Nachrichten dort nicht gespeichert werden. Bitte wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
         <source>Are you sure you wish to overwrite </source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie </translation>
     </message>
     <message>
         <source> ?</source>
-        <translation type="unfinished"></translation>
+        <translation> wirklich überschreiben?</translation>
     </message>
     <message>
         <source>Turn Off Automatic News Fetch</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatischen Abruf ausschalten</translation>
     </message>
     <message>
         <source>A news fetch is already running. The new one was not started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es läuft bereits ein Nachrichtenabruf. Der neue wurde nicht gestartet.</translation>
     </message>
     <message>
         <source>Automatic news fetch is Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der automatische Nachrichtenabruf ist ausgeschaltet.</translation>
     </message>
     <message>
         <source>Choose how often to fetch the news.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie, wie oft Nachrichten abgerufen werden sollen.</translation>
     </message>
     <message>
         <source>Next news fetch will occur in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Nachrichtenabruf in %1</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig.</translation>
     </message>
     <message>
         <source>has been minimized to the system tray.<byte value="xd"/>
 Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.</source>
-        <translation type="unfinished"></translation>
+        <translation>wurde in den Infobereich minimiert.<byte value="xd"/>
+Klicken Sie auf das blaue „K“-Symbol (K für Kestrow), um das Programm wieder anzuzeigen.</translation>
     </message>
     <message>
         <source>%1 keyword(s) of the watch list %2 were left out: a keyword holds more than blanks, no line break or text-direction control, and is at most %3 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus der Beobachtungsliste %2 ausgelassene Stichwörter: %1. Ein Stichwort besteht nicht nur aus Leerzeichen, enthält weder einen Zeilenumbruch noch ein Steuerzeichen für die Textrichtung und ist höchstens %3 Zeichen lang.</translation>
     </message>
 </context>
 </TS>

@@ -5,577 +5,580 @@
     <name>Tidewick</name>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto (*.txt)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
     <message>
         <source>The news service address &quot;%1&quot; set by %2 cannot be used: %3.
 
 Tidewick queries nothing until this is fixed; it does not fall back to another address. Give a host name, an IPv4 address or an IPv6 address in brackets, with an optional port, for example news.example.org:8080 or [2001:db8::1]:8080.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar la dirección del servicio de noticias &quot;%1&quot; establecida mediante %2: %3.
+
+Tidewick no hará ninguna consulta hasta que esto se corrija; no recurre a otra dirección. Indique un nombre de host, una dirección IPv4 o una dirección IPv6 entre corchetes, con un puerto opcional; por ejemplo, news.example.org:8080 o [2001:db8::1]:8080.</translation>
     </message>
     <message>
         <source>the command-line option --news-host</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción de línea de comandos --news-host</translation>
     </message>
     <message>
         <source>the environment variable TIDEWICK_NEWS_HOST</source>
-        <translation type="unfinished"></translation>
+        <translation>la variable de entorno TIDEWICK_NEWS_HOST</translation>
     </message>
     <message>
         <source>the key NewsHost in the group [Service] of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la clave NewsHost del grupo [Service] de %1</translation>
     </message>
     <message>
         <source>the build setting TIDEWICK_NEWS_HOST</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción de compilación TIDEWICK_NEWS_HOST</translation>
     </message>
     <message>
         <source>Open Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir enlace</translation>
     </message>
     <message>
         <source>Copy Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar enlace</translation>
     </message>
     <message>
         <source>Copy Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar texto</translation>
     </message>
     <message>
         <source>Opens the article&apos;s link in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre el enlace del artículo en el navegador web</translation>
     </message>
     <message>
         <source>Copies the article&apos;s link</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia el enlace del artículo</translation>
     </message>
     <message>
         <source>Copies the texts of the selected rows, one a line</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia el texto de las filas seleccionadas, una por línea</translation>
     </message>
     <message>
         <source>Double-click a row or press Enter to open its link. The context menu (menu key or Shift+F10) opens or copies the link or copies the selected rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga doble clic en una fila o presione Intro para abrir su enlace. El menú contextual (tecla de menú o Mayús+F10) abre o copia el enlace, o copia las filas seleccionadas.</translation>
     </message>
     <message>
         <source>Invalid picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen no válida</translation>
     </message>
     <message>
         <source>File not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo no encontrado: %1</translation>
     </message>
     <message>
         <source>Permission denied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso denegado: %1</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>No coinciden los tipos</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbordamiento</translation>
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Llamada a procedimiento o argumento no válidos</translation>
     </message>
     <message>
         <source>at line </source>
-        <translation type="unfinished"></translation>
+        <translation>en la línea </translation>
     </message>
     <message>
         <source>Please email screenshot of this message to </source>
-        <translation type="unfinished"></translation>
+        <translation>Envíe por correo electrónico una captura de pantalla de este mensaje a </translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de la aplicación</translation>
     </message>
     <message>
         <source>a line break or another control character</source>
-        <translation type="unfinished"></translation>
+        <translation>un salto de línea u otro carácter de control</translation>
     </message>
     <message>
         <source>a text-direction control (U+%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>un carácter de control de dirección del texto (U+%1)</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>una carpeta</translation>
     </message>
     <message>
         <source>a named pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>una canalización con nombre</translation>
     </message>
     <message>
         <source>a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>un enlace simbólico</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>un dispositivo</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket</translation>
     </message>
     <message>
         <source>something other than a file</source>
-        <translation type="unfinished"></translation>
+        <translation>algo distinto de un archivo</translation>
     </message>
     <message>
         <source>%1 is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es %2</translation>
     </message>
     <message>
         <source>, not a lock file</source>
-        <translation type="unfinished"></translation>
+        <translation>, no un archivo de bloqueo</translation>
     </message>
     <message>
         <source>a file of %1 bytes, too large for a lock file</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo de %1 bytes, demasiado grande para ser un archivo de bloqueo</translation>
     </message>
     <message>
         <source>not usable (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>inutilizable (%1)</translation>
     </message>
     <message>
         <source>not a lock file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo de bloqueo</translation>
     </message>
     <message>
         <source>not lockable (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede bloquear (%1)</translation>
     </message>
     <message>
         <source>Path/File access error: %1 is not a regular file. Tidewick uses the default settings and does not save them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de acceso a ruta o archivo: %1 no es un archivo normal. Tidewick usa la configuración predeterminada y no la guarda.</translation>
     </message>
     <message>
         <source>Path/File access error: %1 is not a regular file, so the request count cannot be stored. Nothing is queried until it can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de acceso a ruta o archivo: %1 no es un archivo normal, por lo que no se puede guardar el recuento de solicitudes. No se hará ninguna consulta hasta que se pueda guardar.</translation>
     </message>
     <message>
         <source>The log-on entry was not written: the program&apos;s own path is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se escribió la entrada de inicio de sesión: se desconoce la ruta del propio programa.</translation>
     </message>
     <message>
         <source>The log-on entry was not written: the program&apos;s path holds control characters that a desktop entry cannot carry.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se escribió la entrada de inicio de sesión: la ruta del programa contiene caracteres de control que un archivo .desktop no admite.</translation>
     </message>
     <message>
         <source>The log-on entry was not written: the folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se escribió la entrada de inicio de sesión: no se puede crear la carpeta %1.</translation>
     </message>
     <message>
         <source>The log-on entry %1 could not be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir la entrada de inicio de sesión %1: %2.</translation>
     </message>
     <message>
         <source>The log-on entry %1 could not be removed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar la entrada de inicio de sesión %1: %2.</translation>
     </message>
     <message>
         <source>another copy of Tidewick has held it for %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>otra instancia de Tidewick lo tiene bloqueado desde hace %1 segundos</translation>
     </message>
     <message>
         <source>Path/File access error: the request count in %1 cannot be locked: %2. This fetch stops here; the next one goes on from this query.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de acceso a ruta o archivo: no se puede bloquear el recuento de solicitudes de %1: %2. Esta búsqueda se detiene aquí; la siguiente continuará a partir de esta consulta.</translation>
     </message>
     <message>
         <source>File not found: the helper program &quot;%1&quot; is not on PATH (install the package &quot;%2&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo no encontrado: el programa auxiliar &quot;%1&quot; no está en el PATH (instale el paquete &quot;%2&quot;)</translation>
     </message>
     <message>
         <source>Path/File access error: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de acceso a ruta o archivo: %1 (%2)</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>está vacía</translation>
     </message>
     <message>
         <source>it holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene un carácter de control</translation>
     </message>
     <message>
         <source>it holds a blank</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene un espacio en blanco</translation>
     </message>
     <message>
         <source>it holds a scheme (such as http://); give the host alone</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene un esquema (como http://); indique solo el host</translation>
     </message>
     <message>
         <source>it holds a user part (before &quot;@&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene una parte de usuario (antes de &quot;@&quot;)</translation>
     </message>
     <message>
         <source>it holds a path (from &quot;/&quot;, &quot;?&quot; or &quot;#&quot; on)</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene una ruta (a partir de &quot;/&quot;, &quot;?&quot; o &quot;#&quot;)</translation>
     </message>
     <message>
         <source>the port &quot;%1&quot; is not a number from 1 to 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>el puerto &quot;%1&quot; no es un número entre 1 y 65535</translation>
     </message>
     <message>
         <source>the host name is longer than 253 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre de host tiene más de 253 caracteres</translation>
     </message>
     <message>
         <source>the IPv6 address lacks its closing &quot;]&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>a la dirección IPv6 le falta el &quot;]&quot; de cierre</translation>
     </message>
     <message>
         <source>only &quot;:PORT&quot; may follow the &quot;]&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>después de &quot;]&quot; solo puede ir &quot;:PUERTO&quot;</translation>
     </message>
     <message>
         <source>an IPv6 address must be put in brackets, as in [2001:db8::1]:8080</source>
-        <translation type="unfinished"></translation>
+        <translation>una dirección IPv6 debe ir entre corchetes, como en [2001:db8::1]:8080</translation>
     </message>
     <message>
         <source>the host is missing before the port</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el host antes del puerto</translation>
     </message>
     <message>
         <source>The keyword &quot;%1&quot; is longer than %2 characters and cannot be sent to the news service. It was skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>La palabra clave &quot;%1&quot; tiene más de %2 caracteres y no se puede enviar al servicio de noticias. Se omitió.</translation>
     </message>
     <message>
         <source>The news service is given by its address (%1), and a country cannot be put in front of an address: the ticked countries are not queried. Give the service by its host name, or untick the countries.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servicio de noticias está indicado por su dirección (%1), y no se puede anteponer un país a una dirección: los países marcados no se consultan. Indique el servicio por su nombre de host o desmarque los países.</translation>
     </message>
     <message>
         <source>Division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>División por cero</translation>
     </message>
     <message>
         <source>The memory of announced articles %1 cannot be used (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el historial de artículos notificados %1 (%2).</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo no encontrado</translation>
     </message>
     <message>
         <source>%1 was not loaded: it is larger than a keyword list can be (%2 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se cargó: supera el tamaño máximo de una lista de palabras clave (%2 MB).</translation>
     </message>
     <message>
         <source>1 line</source>
-        <translation type="unfinished"></translation>
+        <translation>1 línea</translation>
     </message>
     <message>
         <source>%1 lines</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 líneas</translation>
     </message>
     <message>
         <source>%1 of %2 %3 left out: a keyword can be at most %4 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se cargaron %1 de %2 %3: una palabra clave puede tener como máximo %4 caracteres.</translation>
     </message>
     <message>
         <source>Path/File access error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de acceso a ruta o archivo: %1</translation>
     </message>
     <message>
         <source>Device I/O error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de E/S de dispositivo: %1</translation>
     </message>
     <message>
         <source>The watch list %1 cannot be read (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la lista de seguimiento %1 (%2).</translation>
     </message>
     <message>
         <source>The watch list cannot be saved to %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la lista de seguimiento en %1 (%2).</translation>
     </message>
     <message>
         <source>it is larger than a watch list can be, %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>supera el tamaño máximo de una lista de seguimiento, %1 MB</translation>
     </message>
     <message>
         <source>not a watch list: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una lista de seguimiento: %1</translation>
     </message>
     <message>
         <source>not a watch list</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una lista de seguimiento</translation>
     </message>
     <message>
         <source> It was kept as %1, and the lists start empty.</source>
-        <translation type="unfinished"></translation>
+        <translation> El archivo se conservó como %1 y las listas empiezan vacías.</translation>
     </message>
     <message>
         <source> It could not be moved aside (%1): Tidewick leaves it as it is and does not save the lists.</source>
-        <translation type="unfinished"></translation>
+        <translation> No se pudo apartar el archivo (%1): Tidewick no lo modifica y no guarda las listas.</translation>
     </message>
     <message>
         <source> Tidewick leaves it as it is and does not save the lists.</source>
-        <translation type="unfinished"></translation>
+        <translation> Tidewick no modifica el archivo y no guarda las listas.</translation>
     </message>
     <message>
         <source>it is not a regular file; Tidewick leaves it alone and does not save the lists</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal; Tidewick no lo modifica y no guarda las listas</translation>
     </message>
     <message>
         <source>its folder cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear su carpeta</translation>
     </message>
     <message>
         <source>Unknown character set: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego de caracteres desconocido: %1</translation>
     </message>
     <message>
         <source>Cannot convert text to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede convertir el texto a %1</translation>
     </message>
     <message>
         <source>Not a regular file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo normal: %1</translation>
     </message>
     <message>
         <source>Path not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta de acceso no encontrada: %1</translation>
     </message>
     <message>
         <source>Device I/O error: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de E/S de dispositivo: %1 (%2)</translation>
     </message>
     <message>
         <source>Fetch every 1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar cada 1 segundo</translation>
     </message>
     <message>
         <source>Fetch every 5 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar cada 5 segundos</translation>
     </message>
     <message>
         <source>Fetch every 10 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar cada 10 segundos</translation>
     </message>
     <message>
         <source>Fetch every 30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar cada 30 segundos</translation>
     </message>
     <message>
         <source>Fetch every 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar cada 1 minuto</translation>
     </message>
     <message>
         <source>Fetch every 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar cada 5 minutos</translation>
     </message>
     <message>
         <source>Fetch every 10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar cada 10 minutos</translation>
     </message>
     <message>
         <source>Fetch every 30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar cada 30 minutos</translation>
     </message>
     <message>
         <source>Fetch every 1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar cada 1 hora</translation>
     </message>
     <message>
         <source>Fetch every 6 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar cada 6 horas</translation>
     </message>
     <message>
         <source>Fetch every 12 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar cada 12 horas</translation>
     </message>
     <message>
         <source>Fetch every 24 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar cada 24 horas</translation>
     </message>
 </context>
 <context>
     <name>tidewick::MainWindow</name>
     <message>
         <source>Next news fetch will occur in</source>
-        <translation type="unfinished"></translation>
+        <translation>Próxima búsqueda de noticias en</translation>
     </message>
     <message>
         <source>Time until the next news fetch</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo hasta la próxima búsqueda de noticias</translation>
     </message>
     <message>
         <source>News</source>
-        <translation type="unfinished"></translation>
+        <translation>Noticias</translation>
     </message>
     <message>
         <source>Startup Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de inicio</translation>
     </message>
     <message>
         <source>Load this software at log-on</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir al iniciar sesión</translation>
     </message>
     <message>
         <source>Minimized to system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizado en el área de notificación</translation>
     </message>
     <message>
         <source>Turn On Automatic News Fetch</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar búsqueda automática</translation>
     </message>
     <message>
         <source>News Fetch Now (Test)</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar ahora (prueba)</translation>
     </message>
     <message>
         <source>How often would you like to news fetch?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Con qué frecuencia desea buscar noticias?</translation>
     </message>
     <message>
         <source>Save Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar resultados</translation>
     </message>
     <message>
         <source>Clear List</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar lista</translation>
     </message>
     <message>
         <source>Local News Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitios de noticias locales</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías</translation>
     </message>
     <message>
         <source>Keyword/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras clave</translation>
     </message>
     <message>
         <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastre y suelte archivos aquí. Haga doble clic en un elemento para quitarlo. Mueva la línea | hacia la derecha, fuera de la ventana, para ver los nombres completos.</translation>
     </message>
     <message>
         <source>Add One Keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Agregar palabra clave</translation>
     </message>
     <message>
         <source>Load List From Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar lista desde archivo</translation>
     </message>
     <message>
         <source>Load Sample/Example Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar datos de ejemplo</translation>
     </message>
     <message>
         <source>Removes every keyword from the Keyword/s list</source>
-        <translation type="unfinished"></translation>
+        <translation>Quita todas las palabras clave de la lista Palabras clave</translation>
     </message>
     <message>
         <source>Removes every row from the News list</source>
-        <translation type="unfinished"></translation>
+        <translation>Quita todas las filas de la lista Noticias</translation>
     </message>
     <message>
         <source>This keyword is %1 characters long. A keyword can be at most %2 characters long; it was not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta palabra clave tiene %1 caracteres. Una palabra clave puede tener como máximo %2 caracteres; no se agregó.</translation>
     </message>
     <message>
         <source>This keyword holds %1, which a keyword cannot hold; it was not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta palabra clave contiene %1, algo que una palabra clave no puede contener; no se agregó.</translation>
     </message>
     <message>
         <source>Enter one keyword:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba una palabra clave:</translation>
     </message>
     <message>
         <source>Load List(s) - Hold Ctrl to select multiple list files</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar listas - Mantenga presionada la tecla Ctrl para seleccionar varios archivos de lista</translation>
     </message>
     <message>
         <source>Announce only new articles</source>
-        <translation type="unfinished"></translation>
+        <translation>Notificar solo artículos nuevos</translation>
     </message>
     <message>
         <source>An article announced before, by its link or its text, is neither announced nor added to the News list again</source>
-        <translation type="unfinished"></translation>
+        <translation>Un artículo ya notificado, reconocido por su enlace o por su texto, no se vuelve a notificar ni a agregar a la lista Noticias</translation>
     </message>
     <message>
         <source>Forget the Articles Announced So Far</source>
-        <translation type="unfinished"></translation>
+        <translation>Olvidar artículos ya notificados</translation>
     </message>
     <message>
         <source>Tidewick has forgotten the articles it announced: each one is announced again the next time the news service lists it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidewick ha olvidado los artículos que notificó: cada uno se volverá a notificar la próxima vez que el servicio de noticias lo incluya.</translation>
     </message>
     <message>
         <source>A news fetch is using the memory of announced articles. Try again when it has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una búsqueda de noticias usando el historial de artículos notificados. Vuelva a intentarlo cuando termine.</translation>
     </message>
     <message>
         <source>The link %1 could not be opened: the desktop found no program for web pages, or it did not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el enlace %1: el entorno de escritorio no encontró ningún programa para páginas web, o el programa no se inició.</translation>
     </message>
     <message>
         <source>There are no results to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay resultados para guardar.</translation>
     </message>
     <message>
         <source>Save List</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar lista</translation>
     </message>
     <message>
         <source> is not a regular file (a device or a named pipe, say), so the results cannot be saved there. Please choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation> no es un archivo normal (es, por ejemplo, un dispositivo o una canalización con nombre), así que no se pueden guardar allí los resultados. Elija otro nombre.</translation>
     </message>
     <message>
         <source>Are you sure you wish to overwrite </source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está seguro de que desea sobrescribir </translation>
     </message>
     <message>
         <source> ?</source>
-        <translation type="unfinished"></translation>
+        <translation> ?</translation>
     </message>
     <message>
         <source>Turn Off Automatic News Fetch</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar búsqueda automática</translation>
     </message>
     <message>
         <source>A news fetch is already running. The new one was not started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay una búsqueda de noticias en curso. No se inició la nueva.</translation>
     </message>
     <message>
         <source>Automatic news fetch is Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>La búsqueda automática de noticias está desactivada.</translation>
     </message>
     <message>
         <source>Choose how often to fetch the news.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija con qué frecuencia buscar noticias.</translation>
     </message>
     <message>
         <source>Next news fetch will occur in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Próxima búsqueda de noticias en %1</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo.</translation>
     </message>
     <message>
         <source>has been minimized to the system tray.<byte value="xd"/>
 Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.</source>
-        <translation type="unfinished"></translation>
+        <translation>se ha minimizado en el área de notificación.<byte value="xd"/>
+Haga clic en el icono azul 'K' (K de Kestrow) para volver a mostrar el programa.</translation>
     </message>
     <message>
         <source>%1 keyword(s) of the watch list %2 were left out: a keyword holds more than blanks, no line break or text-direction control, and is at most %3 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se omitieron %1 palabra(s) clave de la lista de seguimiento %2: una palabra clave debe contener algo más que espacios en blanco, no puede contener saltos de línea ni caracteres de control de dirección del texto y puede tener como máximo %3 caracteres.</translation>
     </message>
 </context>
 </TS>

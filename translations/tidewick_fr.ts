@@ -5,577 +5,580 @@
     <name>Tidewick</name>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte (*.txt)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>The news service address &quot;%1&quot; set by %2 cannot be used: %3.
 
 Tidewick queries nothing until this is fixed; it does not fall back to another address. Give a host name, an IPv4 address or an IPv6 address in brackets, with an optional port, for example news.example.org:8080 or [2001:db8::1]:8080.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse du service d&apos;actualités « %1 » définie par %2 est inutilisable : %3.
+
+Tidewick n&apos;envoie aucune requête tant que ce problème n&apos;est pas corrigé ; il ne se rabat pas sur une autre adresse. Indiquez un nom d&apos;hôte, une adresse IPv4 ou une adresse IPv6 entre crochets, avec un port facultatif, par exemple news.example.org:8080 ou [2001:db8::1]:8080.</translation>
     </message>
     <message>
         <source>the command-line option --news-host</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;option de ligne de commande --news-host</translation>
     </message>
     <message>
         <source>the environment variable TIDEWICK_NEWS_HOST</source>
-        <translation type="unfinished"></translation>
+        <translation>la variable d&apos;environnement TIDEWICK_NEWS_HOST</translation>
     </message>
     <message>
         <source>the key NewsHost in the group [Service] of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la clé NewsHost du groupe [Service] de %1</translation>
     </message>
     <message>
         <source>the build setting TIDEWICK_NEWS_HOST</source>
-        <translation type="unfinished"></translation>
+        <translation>le paramètre de compilation TIDEWICK_NEWS_HOST</translation>
     </message>
     <message>
         <source>Open Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le lien</translation>
     </message>
     <message>
         <source>Copy Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le lien</translation>
     </message>
     <message>
         <source>Copy Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le texte</translation>
     </message>
     <message>
         <source>Opens the article&apos;s link in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre le lien de l&apos;article dans le navigateur web</translation>
     </message>
     <message>
         <source>Copies the article&apos;s link</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie le lien de l&apos;article</translation>
     </message>
     <message>
         <source>Copies the texts of the selected rows, one a line</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie le texte des lignes sélectionnées, une par ligne</translation>
     </message>
     <message>
         <source>Double-click a row or press Enter to open its link. The context menu (menu key or Shift+F10) opens or copies the link or copies the selected rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-cliquez sur une ligne ou appuyez sur Entrée pour ouvrir son lien. Le menu contextuel (touche Menu ou Maj+F10) permet d&apos;ouvrir ou de copier le lien, ou de copier les lignes sélectionnées.</translation>
     </message>
     <message>
         <source>Invalid picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image incorrecte</translation>
     </message>
     <message>
         <source>File not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable : %1</translation>
     </message>
     <message>
         <source>Permission denied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Permission refusée : %1</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Incompatibilité de type</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement de capacité</translation>
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Argument ou appel de procédure incorrect</translation>
     </message>
     <message>
         <source>at line </source>
-        <translation type="unfinished"></translation>
+        <translation>à la ligne </translation>
     </message>
     <message>
         <source>Please email screenshot of this message to </source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez envoyer une capture d&apos;écran de ce message par courriel à </translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;application</translation>
     </message>
     <message>
         <source>a line break or another control character</source>
-        <translation type="unfinished"></translation>
+        <translation>un saut de ligne ou un autre caractère de contrôle</translation>
     </message>
     <message>
         <source>a text-direction control (U+%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>un caractère de contrôle de la direction du texte (U+%1)</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier</translation>
     </message>
     <message>
         <source>a named pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>un tube nommé</translation>
     </message>
     <message>
         <source>a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>un lien symbolique</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>un périphérique</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket</translation>
     </message>
     <message>
         <source>something other than a file</source>
-        <translation type="unfinished"></translation>
+        <translation>autre chose qu&apos;un fichier</translation>
     </message>
     <message>
         <source>%1 is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est %2</translation>
     </message>
     <message>
         <source>, not a lock file</source>
-        <translation type="unfinished"></translation>
+        <translation>, et non un fichier de verrouillage</translation>
     </message>
     <message>
         <source>a file of %1 bytes, too large for a lock file</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier de %1 octets, trop volumineux pour un fichier de verrouillage</translation>
     </message>
     <message>
         <source>not usable (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>inutilisable (%1)</translation>
     </message>
     <message>
         <source>not a lock file</source>
-        <translation type="unfinished"></translation>
+        <translation>autre chose qu&apos;un fichier de verrouillage</translation>
     </message>
     <message>
         <source>not lockable (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible à verrouiller (%1)</translation>
     </message>
     <message>
         <source>Path/File access error: %1 is not a regular file. Tidewick uses the default settings and does not save them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;accès au chemin/fichier : %1 n&apos;est pas un fichier ordinaire. Tidewick utilise les paramètres par défaut et ne les enregistre pas.</translation>
     </message>
     <message>
         <source>Path/File access error: %1 is not a regular file, so the request count cannot be stored. Nothing is queried until it can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;accès au chemin/fichier : %1 n&apos;est pas un fichier ordinaire ; le nombre de requêtes ne peut donc pas être enregistré. Aucune requête n&apos;est envoyée tant que ce n&apos;est pas possible.</translation>
     </message>
     <message>
         <source>The log-on entry was not written: the program&apos;s own path is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;entrée de lancement à l&apos;ouverture de session n&apos;a pas été écrite : le chemin du programme lui-même est inconnu.</translation>
     </message>
     <message>
         <source>The log-on entry was not written: the program&apos;s path holds control characters that a desktop entry cannot carry.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;entrée de lancement à l&apos;ouverture de session n&apos;a pas été écrite : le chemin du programme contient des caractères de contrôle qu&apos;une entrée de bureau ne peut pas contenir.</translation>
     </message>
     <message>
         <source>The log-on entry was not written: the folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;entrée de lancement à l&apos;ouverture de session n&apos;a pas été écrite : impossible de créer le dossier %1.</translation>
     </message>
     <message>
         <source>The log-on entry %1 could not be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire l&apos;entrée de lancement à l&apos;ouverture de session %1 : %2.</translation>
     </message>
     <message>
         <source>The log-on entry %1 could not be removed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer l&apos;entrée de lancement à l&apos;ouverture de session %1 : %2.</translation>
     </message>
     <message>
         <source>another copy of Tidewick has held it for %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>une autre instance de Tidewick le détient depuis %1 secondes</translation>
     </message>
     <message>
         <source>Path/File access error: the request count in %1 cannot be locked: %2. This fetch stops here; the next one goes on from this query.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;accès au chemin/fichier : impossible de verrouiller le compteur de requêtes de %1 : %2. Cette récupération s&apos;arrête ici ; la suivante reprendra à partir de cette requête.</translation>
     </message>
     <message>
         <source>File not found: the helper program &quot;%1&quot; is not on PATH (install the package &quot;%2&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable : le programme auxiliaire « %1 » est absent du PATH (installez le paquet « %2 »)</translation>
     </message>
     <message>
         <source>Path/File access error: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;accès au chemin/fichier : %1 (%2)</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>elle est vide</translation>
     </message>
     <message>
         <source>it holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient un caractère de contrôle</translation>
     </message>
     <message>
         <source>it holds a blank</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient un espace</translation>
     </message>
     <message>
         <source>it holds a scheme (such as http://); give the host alone</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient un schéma (comme http://) ; indiquez l&apos;hôte seul</translation>
     </message>
     <message>
         <source>it holds a user part (before &quot;@&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient une partie utilisateur (avant « @ »)</translation>
     </message>
     <message>
         <source>it holds a path (from &quot;/&quot;, &quot;?&quot; or &quot;#&quot; on)</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient un chemin (à partir de « / », « ? » ou « # »)</translation>
     </message>
     <message>
         <source>the port &quot;%1&quot; is not a number from 1 to 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>le port « %1 » n&apos;est pas un nombre compris entre 1 et 65535</translation>
     </message>
     <message>
         <source>the host name is longer than 253 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom d&apos;hôte dépasse 253 caractères</translation>
     </message>
     <message>
         <source>the IPv6 address lacks its closing &quot;]&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>il manque le « ] » fermant de l&apos;adresse IPv6</translation>
     </message>
     <message>
         <source>only &quot;:PORT&quot; may follow the &quot;]&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>seul « :PORT » peut suivre le « ] »</translation>
     </message>
     <message>
         <source>an IPv6 address must be put in brackets, as in [2001:db8::1]:8080</source>
-        <translation type="unfinished"></translation>
+        <translation>une adresse IPv6 doit être placée entre crochets, comme dans [2001:db8::1]:8080</translation>
     </message>
     <message>
         <source>the host is missing before the port</source>
-        <translation type="unfinished"></translation>
+        <translation>il manque l&apos;hôte avant le port</translation>
     </message>
     <message>
         <source>The keyword &quot;%1&quot; is longer than %2 characters and cannot be sent to the news service. It was skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot-clé « %1 » dépasse %2 caractères et ne peut pas être envoyé au service d&apos;actualités. Il a été ignoré.</translation>
     </message>
     <message>
         <source>The news service is given by its address (%1), and a country cannot be put in front of an address: the ticked countries are not queried. Give the service by its host name, or untick the countries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service d&apos;actualités est indiqué par son adresse (%1) et un pays ne peut pas être placé devant une adresse : les pays cochés ne sont pas interrogés. Indiquez le service par son nom d&apos;hôte ou décochez les pays.</translation>
     </message>
     <message>
         <source>Division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Division par zéro</translation>
     </message>
     <message>
         <source>The memory of announced articles %1 cannot be used (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>La mémoire des articles annoncés, %1, est inutilisable (%2).</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable</translation>
     </message>
     <message>
         <source>%1 was not loaded: it is larger than a keyword list can be (%2 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas été chargé : sa taille dépasse le maximum autorisé pour une liste de mots-clés (%2 Mo).</translation>
     </message>
     <message>
         <source>1 line</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ligne</translation>
     </message>
     <message>
         <source>%1 lines</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes</translation>
     </message>
     <message>
         <source>%1 of %2 %3 left out: a keyword can be at most %4 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 %3 écartée(s) : un mot-clé ne peut pas dépasser %4 caractères.</translation>
     </message>
     <message>
         <source>Path/File access error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;accès au chemin/fichier : %1</translation>
     </message>
     <message>
         <source>Device I/O error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;E/S de périphérique : %1</translation>
     </message>
     <message>
         <source>The watch list %1 cannot be read (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire la liste de surveillance %1 (%2).</translation>
     </message>
     <message>
         <source>The watch list cannot be saved to %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la liste de surveillance dans %1 (%2).</translation>
     </message>
     <message>
         <source>it is larger than a watch list can be, %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>sa taille dépasse le maximum autorisé pour une liste de surveillance, %1 Mo</translation>
     </message>
     <message>
         <source>not a watch list: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas une liste de surveillance : %1</translation>
     </message>
     <message>
         <source>not a watch list</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas une liste de surveillance</translation>
     </message>
     <message>
         <source> It was kept as %1, and the lists start empty.</source>
-        <translation type="unfinished"></translation>
+        <translation> Elle a été conservée sous le nom %1 et les listes repartent de zéro.</translation>
     </message>
     <message>
         <source> It could not be moved aside (%1): Tidewick leaves it as it is and does not save the lists.</source>
-        <translation type="unfinished"></translation>
+        <translation> Elle n&apos;a pas pu être mise de côté (%1) : Tidewick la laisse telle quelle et n&apos;enregistre pas les listes.</translation>
     </message>
     <message>
         <source> Tidewick leaves it as it is and does not save the lists.</source>
-        <translation type="unfinished"></translation>
+        <translation> Tidewick la laisse telle quelle et n&apos;enregistre pas les listes.</translation>
     </message>
     <message>
         <source>it is not a regular file; Tidewick leaves it alone and does not save the lists</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier ordinaire ; Tidewick n&apos;y touche pas et n&apos;enregistre pas les listes</translation>
     </message>
     <message>
         <source>its folder cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>son dossier ne peut pas être créé</translation>
     </message>
     <message>
         <source>Unknown character set: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu de caractères inconnu : %1</translation>
     </message>
     <message>
         <source>Cannot convert text to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de convertir le texte en %1</translation>
     </message>
     <message>
         <source>Not a regular file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier non ordinaire : %1</translation>
     </message>
     <message>
         <source>Path not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin d&apos;accès introuvable : %1</translation>
     </message>
     <message>
         <source>Device I/O error: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;E/S de périphérique : %1 (%2)</translation>
     </message>
     <message>
         <source>Fetch every 1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupérer chaque seconde</translation>
     </message>
     <message>
         <source>Fetch every 5 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupérer toutes les 5 secondes</translation>
     </message>
     <message>
         <source>Fetch every 10 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupérer toutes les 10 secondes</translation>
     </message>
     <message>
         <source>Fetch every 30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupérer toutes les 30 secondes</translation>
     </message>
     <message>
         <source>Fetch every 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupérer chaque minute</translation>
     </message>
     <message>
         <source>Fetch every 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupérer toutes les 5 minutes</translation>
     </message>
     <message>
         <source>Fetch every 10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupérer toutes les 10 minutes</translation>
     </message>
     <message>
         <source>Fetch every 30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupérer toutes les 30 minutes</translation>
     </message>
     <message>
         <source>Fetch every 1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupérer chaque heure</translation>
     </message>
     <message>
         <source>Fetch every 6 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupérer toutes les 6 heures</translation>
     </message>
     <message>
         <source>Fetch every 12 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupérer toutes les 12 heures</translation>
     </message>
     <message>
         <source>Fetch every 24 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupérer toutes les 24 heures</translation>
     </message>
 </context>
 <context>
     <name>tidewick::MainWindow</name>
     <message>
         <source>Next news fetch will occur in</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochaine récupération dans</translation>
     </message>
     <message>
         <source>Time until the next news fetch</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps restant avant la prochaine récupération des actualités</translation>
     </message>
     <message>
         <source>News</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualités</translation>
     </message>
     <message>
         <source>Startup Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de démarrage</translation>
     </message>
     <message>
         <source>Load this software at log-on</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer à l&apos;ouverture de session</translation>
     </message>
     <message>
         <source>Minimized to system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduit dans la zone de notification</translation>
     </message>
     <message>
         <source>Turn On Automatic News Fetch</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer la récupération automatique</translation>
     </message>
     <message>
         <source>News Fetch Now (Test)</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupérer maintenant (test)</translation>
     </message>
     <message>
         <source>How often would you like to news fetch?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence de récupération</translation>
     </message>
     <message>
         <source>Save Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les résultats</translation>
     </message>
     <message>
         <source>Clear List</source>
-        <translation type="unfinished"></translation>
+        <translation>Vider la liste</translation>
     </message>
     <message>
         <source>Local News Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Sites d&apos;actualités locaux</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories</translation>
     </message>
     <message>
         <source>Keyword/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots-clés</translation>
     </message>
     <message>
         <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Glissez-déposez des fichiers ici. Double-cliquez sur un élément pour le retirer. Faites glisser la ligne | vers la droite, hors de la fenêtre, pour afficher les noms complets.</translation>
     </message>
     <message>
         <source>Add One Keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un mot-clé</translation>
     </message>
     <message>
         <source>Load List From Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger depuis un fichier texte</translation>
     </message>
     <message>
         <source>Load Sample/Example Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger des données d&apos;exemple</translation>
     </message>
     <message>
         <source>Removes every keyword from the Keyword/s list</source>
-        <translation type="unfinished"></translation>
+        <translation>Retire tous les mots-clés de la liste Mots-clés</translation>
     </message>
     <message>
         <source>Removes every row from the News list</source>
-        <translation type="unfinished"></translation>
+        <translation>Retire toutes les lignes de la liste Actualités</translation>
     </message>
     <message>
         <source>This keyword is %1 characters long. A keyword can be at most %2 characters long; it was not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce mot-clé compte %1 caractères. Un mot-clé ne peut pas dépasser %2 caractères ; il n&apos;a pas été ajouté.</translation>
     </message>
     <message>
         <source>This keyword holds %1, which a keyword cannot hold; it was not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce mot-clé contient %1, ce qui est interdit dans un mot-clé ; il n&apos;a pas été ajouté.</translation>
     </message>
     <message>
         <source>Enter one keyword:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un mot-clé :</translation>
     </message>
     <message>
         <source>Load List(s) - Hold Ctrl to select multiple list files</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger des listes - Maintenez Ctrl pour sélectionner plusieurs fichiers</translation>
     </message>
     <message>
         <source>Announce only new articles</source>
-        <translation type="unfinished"></translation>
+        <translation>N&apos;annoncer que les nouveaux articles</translation>
     </message>
     <message>
         <source>An article announced before, by its link or its text, is neither announced nor added to the News list again</source>
-        <translation type="unfinished"></translation>
+        <translation>Un article déjà annoncé, reconnu à son lien ou à son texte, n&apos;est plus annoncé ni ajouté à la liste Actualités</translation>
     </message>
     <message>
         <source>Forget the Articles Announced So Far</source>
-        <translation type="unfinished"></translation>
+        <translation>Oublier les articles déjà annoncés</translation>
     </message>
     <message>
         <source>Tidewick has forgotten the articles it announced: each one is announced again the next time the news service lists it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidewick a oublié les articles déjà annoncés : chacun sera de nouveau annoncé la prochaine fois que le service d&apos;actualités le proposera.</translation>
     </message>
     <message>
         <source>A news fetch is using the memory of announced articles. Try again when it has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une récupération des actualités utilise en ce moment la mémoire des articles annoncés. Réessayez lorsqu&apos;elle sera terminée.</translation>
     </message>
     <message>
         <source>The link %1 could not be opened: the desktop found no program for web pages, or it did not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le lien %1 : le bureau n&apos;a trouvé aucun programme pour les pages web, ou celui-ci n&apos;a pas démarré.</translation>
     </message>
     <message>
         <source>There are no results to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun résultat à enregistrer.</translation>
     </message>
     <message>
         <source>Save List</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la liste</translation>
     </message>
     <message>
         <source> is not a regular file (a device or a named pipe, say), so the results cannot be saved there. Please choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation> n&apos;est pas un fichier ordinaire (c&apos;est par exemple un périphérique ou un tube nommé) : les résultats ne peuvent pas y être enregistrés. Veuillez choisir un autre nom.</translation>
     </message>
     <message>
         <source>Are you sure you wish to overwrite </source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment remplacer </translation>
     </message>
     <message>
         <source> ?</source>
-        <translation type="unfinished"></translation>
+        <translation> ?</translation>
     </message>
     <message>
         <source>Turn Off Automatic News Fetch</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver la récupération automatique</translation>
     </message>
     <message>
         <source>A news fetch is already running. The new one was not started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une récupération des actualités est déjà en cours. La nouvelle n&apos;a pas été lancée.</translation>
     </message>
     <message>
         <source>Automatic news fetch is Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>La récupération automatique des actualités est désactivée.</translation>
     </message>
     <message>
         <source>Choose how often to fetch the news.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la fréquence de récupération.</translation>
     </message>
     <message>
         <source>Next news fetch will occur in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochaine récupération des actualités dans %1</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé.</translation>
     </message>
     <message>
         <source>has been minimized to the system tray.<byte value="xd"/>
 Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.</source>
-        <translation type="unfinished"></translation>
+        <translation>a été réduit dans la zone de notification.<byte value="xd"/>
+Cliquez sur l&apos;icône bleue « K » (K pour Kestrow) pour rouvrir le logiciel.</translation>
     </message>
     <message>
         <source>%1 keyword(s) of the watch list %2 were left out: a keyword holds more than blanks, no line break or text-direction control, and is at most %3 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots-clés non repris de la liste de surveillance %2 : %1. Un mot-clé ne doit pas se limiter à des espaces, ne doit contenir ni saut de ligne ni caractère de contrôle de la direction du texte, et ne doit pas dépasser %3 caractères.</translation>
     </message>
 </context>
 </TS>

@@ -5,577 +5,580 @@
     <name>Tidewick</name>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki tekstowe (*.txt)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie pliki (*)</translation>
     </message>
     <message>
         <source>The news service address &quot;%1&quot; set by %2 cannot be used: %3.
 
 Tidewick queries nothing until this is fixed; it does not fall back to another address. Give a host name, an IPv4 address or an IPv6 address in brackets, with an optional port, for example news.example.org:8080 or [2001:db8::1]:8080.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można użyć adresu serwisu informacyjnego „%1” (źródło: %2): %3.
+
+Dopóki problem nie zostanie usunięty, Tidewick nie wysyła żadnych zapytań i nie przełącza się na inny adres. Podaj nazwę hosta, adres IPv4 lub adres IPv6 w nawiasach kwadratowych, opcjonalnie z portem, np. news.example.org:8080 lub [2001:db8::1]:8080.</translation>
     </message>
     <message>
         <source>the command-line option --news-host</source>
-        <translation type="unfinished"></translation>
+        <translation>opcja wiersza poleceń --news-host</translation>
     </message>
     <message>
         <source>the environment variable TIDEWICK_NEWS_HOST</source>
-        <translation type="unfinished"></translation>
+        <translation>zmienna środowiskowa TIDEWICK_NEWS_HOST</translation>
     </message>
     <message>
         <source>the key NewsHost in the group [Service] of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>klucz NewsHost w grupie [Service] pliku %1</translation>
     </message>
     <message>
         <source>the build setting TIDEWICK_NEWS_HOST</source>
-        <translation type="unfinished"></translation>
+        <translation>ustawienie kompilacji TIDEWICK_NEWS_HOST</translation>
     </message>
     <message>
         <source>Open Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz link</translation>
     </message>
     <message>
         <source>Copy Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj link</translation>
     </message>
     <message>
         <source>Copy Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj tekst</translation>
     </message>
     <message>
         <source>Opens the article&apos;s link in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera link artykułu w przeglądarce internetowej</translation>
     </message>
     <message>
         <source>Copies the article&apos;s link</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuje link artykułu</translation>
     </message>
     <message>
         <source>Copies the texts of the selected rows, one a line</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuje teksty zaznaczonych wierszy, po jednym w wierszu</translation>
     </message>
     <message>
         <source>Double-click a row or press Enter to open its link. The context menu (menu key or Shift+F10) opens or copies the link or copies the selected rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij dwukrotnie wiersz lub naciśnij Enter, aby otworzyć jego link. Menu kontekstowe (klawisz menu lub Shift+F10) pozwala otworzyć lub skopiować link albo skopiować zaznaczone wiersze.</translation>
     </message>
     <message>
         <source>Invalid picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowy obraz</translation>
     </message>
     <message>
         <source>File not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono pliku: %1</translation>
     </message>
     <message>
         <source>Permission denied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Odmowa uprawnień: %1</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Niezgodność typów</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Przepełnienie</translation>
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowe wywołanie procedury lub argument</translation>
     </message>
     <message>
         <source>at line </source>
-        <translation type="unfinished"></translation>
+        <translation>w wierszu </translation>
     </message>
     <message>
         <source>Please email screenshot of this message to </source>
-        <translation type="unfinished"></translation>
+        <translation>Prześlij zrzut ekranu tego komunikatu na adres </translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd aplikacji</translation>
     </message>
     <message>
         <source>a line break or another control character</source>
-        <translation type="unfinished"></translation>
+        <translation>znak końca wiersza lub inny znak sterujący</translation>
     </message>
     <message>
         <source>a text-direction control (U+%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>znak sterujący kierunkiem tekstu (U+%1)</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>folder</translation>
     </message>
     <message>
         <source>a named pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>potok nazwany</translation>
     </message>
     <message>
         <source>a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>dowiązanie symboliczne</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>urządzenie</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>gniazdo</translation>
     </message>
     <message>
         <source>something other than a file</source>
-        <translation type="unfinished"></translation>
+        <translation>coś innego niż plik</translation>
     </message>
     <message>
         <source>%1 is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>, not a lock file</source>
-        <translation type="unfinished"></translation>
+        <translation>, a nie plik blokady</translation>
     </message>
     <message>
         <source>a file of %1 bytes, too large for a lock file</source>
-        <translation type="unfinished"></translation>
+        <translation>plik o rozmiarze %1 B, zbyt duży jak na plik blokady</translation>
     </message>
     <message>
         <source>not usable (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można go użyć (%1)</translation>
     </message>
     <message>
         <source>not a lock file</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest plik blokady</translation>
     </message>
     <message>
         <source>not lockable (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można go zablokować (%1)</translation>
     </message>
     <message>
         <source>Path/File access error: %1 is not a regular file. Tidewick uses the default settings and does not save them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd dostępu do ścieżki/pliku: %1 nie jest zwykłym plikiem. Tidewick używa ustawień domyślnych i ich nie zapisuje.</translation>
     </message>
     <message>
         <source>Path/File access error: %1 is not a regular file, so the request count cannot be stored. Nothing is queried until it can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd dostępu do ścieżki/pliku: %1 nie jest zwykłym plikiem, więc nie można zapisać licznika zapytań. Dopóki nie będzie to możliwe, nie są wysyłane żadne zapytania.</translation>
     </message>
     <message>
         <source>The log-on entry was not written: the program&apos;s own path is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie zapisano wpisu uruchamiania przy logowaniu: ścieżka programu jest nieznana.</translation>
     </message>
     <message>
         <source>The log-on entry was not written: the program&apos;s path holds control characters that a desktop entry cannot carry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie zapisano wpisu uruchamiania przy logowaniu: ścieżka programu zawiera znaki sterujące, których nie może zawierać plik .desktop.</translation>
     </message>
     <message>
         <source>The log-on entry was not written: the folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie zapisano wpisu uruchamiania przy logowaniu: nie można utworzyć folderu %1.</translation>
     </message>
     <message>
         <source>The log-on entry %1 could not be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać wpisu uruchamiania przy logowaniu %1: %2.</translation>
     </message>
     <message>
         <source>The log-on entry %1 could not be removed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można usunąć wpisu uruchamiania przy logowaniu %1: %2.</translation>
     </message>
     <message>
         <source>another copy of Tidewick has held it for %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>inna kopia programu Tidewick blokuje go od %1 s</translation>
     </message>
     <message>
         <source>Path/File access error: the request count in %1 cannot be locked: %2. This fetch stops here; the next one goes on from this query.</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd dostępu do ścieżki/pliku: nie można zablokować licznika zapytań w %1: %2. To pobieranie zostaje tu przerwane; następne będzie kontynuowane od tego zapytania.</translation>
     </message>
     <message>
         <source>File not found: the helper program &quot;%1&quot; is not on PATH (install the package &quot;%2&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono pliku: programu pomocniczego „%1” nie ma w PATH (zainstaluj pakiet „%2”)</translation>
     </message>
     <message>
         <source>Path/File access error: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd dostępu do ścieżki/pliku: %1 (%2)</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>adres jest pusty</translation>
     </message>
     <message>
         <source>it holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>zawiera znak sterujący</translation>
     </message>
     <message>
         <source>it holds a blank</source>
-        <translation type="unfinished"></translation>
+        <translation>zawiera biały znak</translation>
     </message>
     <message>
         <source>it holds a scheme (such as http://); give the host alone</source>
-        <translation type="unfinished"></translation>
+        <translation>zawiera schemat (np. http://); podaj sam host</translation>
     </message>
     <message>
         <source>it holds a user part (before &quot;@&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>zawiera część z nazwą użytkownika (przed „@”)</translation>
     </message>
     <message>
         <source>it holds a path (from &quot;/&quot;, &quot;?&quot; or &quot;#&quot; on)</source>
-        <translation type="unfinished"></translation>
+        <translation>zawiera ścieżkę (od „/”, „?” lub „#”)</translation>
     </message>
     <message>
         <source>the port &quot;%1&quot; is not a number from 1 to 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>port „%1” nie jest liczbą z zakresu od 1 do 65535</translation>
     </message>
     <message>
         <source>the host name is longer than 253 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>nazwa hosta jest dłuższa niż 253 znaki</translation>
     </message>
     <message>
         <source>the IPv6 address lacks its closing &quot;]&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>w adresie IPv6 brakuje zamykającego „]”</translation>
     </message>
     <message>
         <source>only &quot;:PORT&quot; may follow the &quot;]&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>po „]” może występować tylko „:PORT”</translation>
     </message>
     <message>
         <source>an IPv6 address must be put in brackets, as in [2001:db8::1]:8080</source>
-        <translation type="unfinished"></translation>
+        <translation>adres IPv6 musi być ujęty w nawiasy kwadratowe, np. [2001:db8::1]:8080</translation>
     </message>
     <message>
         <source>the host is missing before the port</source>
-        <translation type="unfinished"></translation>
+        <translation>przed portem brakuje hosta</translation>
     </message>
     <message>
         <source>The keyword &quot;%1&quot; is longer than %2 characters and cannot be sent to the news service. It was skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Słowo kluczowe „%1” przekracza dopuszczalną liczbę znaków (%2) i nie może zostać wysłane do serwisu informacyjnego. Zostało pominięte.</translation>
     </message>
     <message>
         <source>The news service is given by its address (%1), and a country cannot be put in front of an address: the ticked countries are not queried. Give the service by its host name, or untick the countries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Serwis informacyjny jest podany jako adres (%1), a przed adresem nie można umieścić kraju: zaznaczone kraje nie są odpytywane. Podaj serwis za pomocą nazwy hosta albo odznacz kraje.</translation>
     </message>
     <message>
         <source>Division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Dzielenie przez zero</translation>
     </message>
     <message>
         <source>The memory of announced articles %1 cannot be used (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można użyć historii powiadomień %1 (%2).</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest to zwykły plik</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono pliku</translation>
     </message>
     <message>
         <source>%1 was not loaded: it is larger than a keyword list can be (%2 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie wczytano pliku %1: przekracza on maksymalny rozmiar listy słów kluczowych (%2 MB).</translation>
     </message>
     <message>
         <source>1 line</source>
-        <translation type="unfinished"></translation>
+        <translation>1 wiersz</translation>
     </message>
     <message>
         <source>%1 lines</source>
-        <translation type="unfinished"></translation>
+        <translation>wierszy: %1</translation>
     </message>
     <message>
         <source>%1 of %2 %3 left out: a keyword can be at most %4 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z pliku %2 %3 pominięto %1. Długość słowa kluczowego nie może przekraczać %4 znaków.</translation>
     </message>
     <message>
         <source>Path/File access error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd dostępu do ścieżki/pliku: %1</translation>
     </message>
     <message>
         <source>Device I/O error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd wejścia/wyjścia urządzenia: %1</translation>
     </message>
     <message>
         <source>The watch list %1 cannot be read (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać listy obserwowanych %1 (%2).</translation>
     </message>
     <message>
         <source>The watch list cannot be saved to %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać listy obserwowanych w %1 (%2).</translation>
     </message>
     <message>
         <source>it is larger than a watch list can be, %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>jest większa niż dopuszczalne %1 MB</translation>
     </message>
     <message>
         <source>not a watch list: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest lista obserwowanych: %1</translation>
     </message>
     <message>
         <source>not a watch list</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest lista obserwowanych</translation>
     </message>
     <message>
         <source> It was kept as %1, and the lists start empty.</source>
-        <translation type="unfinished"></translation>
+        <translation> Zachowano ją jako %1, a listy są na razie puste.</translation>
     </message>
     <message>
         <source> It could not be moved aside (%1): Tidewick leaves it as it is and does not save the lists.</source>
-        <translation type="unfinished"></translation>
+        <translation> Nie udało się jej przenieść w inne miejsce (%1): Tidewick pozostawia ją bez zmian i nie zapisuje list.</translation>
     </message>
     <message>
         <source> Tidewick leaves it as it is and does not save the lists.</source>
-        <translation type="unfinished"></translation>
+        <translation> Tidewick pozostawia ją bez zmian i nie zapisuje list.</translation>
     </message>
     <message>
         <source>it is not a regular file; Tidewick leaves it alone and does not save the lists</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest to zwykły plik; Tidewick nie zmienia go i nie zapisuje list</translation>
     </message>
     <message>
         <source>its folder cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można utworzyć folderu docelowego</translation>
     </message>
     <message>
         <source>Unknown character set: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany zestaw znaków: %1</translation>
     </message>
     <message>
         <source>Cannot convert text to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można przekonwertować tekstu na %1</translation>
     </message>
     <message>
         <source>Not a regular file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie jest zwykły plik: %1</translation>
     </message>
     <message>
         <source>Path not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono ścieżki: %1</translation>
     </message>
     <message>
         <source>Device I/O error: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd wejścia/wyjścia urządzenia: %1 (%2)</translation>
     </message>
     <message>
         <source>Fetch every 1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>Pobieraj co sekundę</translation>
     </message>
     <message>
         <source>Fetch every 5 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Pobieraj co 5 sekund</translation>
     </message>
     <message>
         <source>Fetch every 10 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Pobieraj co 10 sekund</translation>
     </message>
     <message>
         <source>Fetch every 30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Pobieraj co 30 sekund</translation>
     </message>
     <message>
         <source>Fetch every 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Pobieraj co minutę</translation>
     </message>
     <message>
         <source>Fetch every 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Pobieraj co 5 minut</translation>
     </message>
     <message>
         <source>Fetch every 10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Pobieraj co 10 minut</translation>
     </message>
     <message>
         <source>Fetch every 30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Pobieraj co 30 minut</translation>
     </message>
     <message>
         <source>Fetch every 1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Pobieraj co godzinę</translation>
     </message>
     <message>
         <source>Fetch every 6 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Pobieraj co 6 godzin</translation>
     </message>
     <message>
         <source>Fetch every 12 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Pobieraj co 12 godzin</translation>
     </message>
     <message>
         <source>Fetch every 24 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Pobieraj co 24 godziny</translation>
     </message>
 </context>
 <context>
     <name>tidewick::MainWindow</name>
     <message>
         <source>Next news fetch will occur in</source>
-        <translation type="unfinished"></translation>
+        <translation>Następne pobieranie wiadomości za</translation>
     </message>
     <message>
         <source>Time until the next news fetch</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas do następnego pobrania wiadomości</translation>
     </message>
     <message>
         <source>News</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiadomości</translation>
     </message>
     <message>
         <source>Startup Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje uruchamiania</translation>
     </message>
     <message>
         <source>Load this software at log-on</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchamiaj przy logowaniu</translation>
     </message>
     <message>
         <source>Minimized to system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>W zasobniku systemowym</translation>
     </message>
     <message>
         <source>Turn On Automatic News Fetch</source>
-        <translation type="unfinished"></translation>
+        <translation>Włącz automatyczne pobieranie</translation>
     </message>
     <message>
         <source>News Fetch Now (Test)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pobierz teraz (test)</translation>
     </message>
     <message>
         <source>How often would you like to news fetch?</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak często pobierać wiadomości?</translation>
     </message>
     <message>
         <source>Save Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz wyniki</translation>
     </message>
     <message>
         <source>Clear List</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyczyść listę</translation>
     </message>
     <message>
         <source>Local News Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokalne serwisy informacyjne</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Keyword/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Słowa kluczowe</translation>
     </message>
     <message>
         <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przeciągnij i upuść tutaj pliki. Kliknij dwukrotnie element, aby go usunąć. Przesuń linię | w prawo, poza okno, aby zobaczyć pełne nazwy.</translation>
     </message>
     <message>
         <source>Add One Keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj słowo kluczowe</translation>
     </message>
     <message>
         <source>Load List From Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj z pliku tekstowego</translation>
     </message>
     <message>
         <source>Load Sample/Example Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj przykładowe dane</translation>
     </message>
     <message>
         <source>Removes every keyword from the Keyword/s list</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuwa wszystkie słowa kluczowe z listy Słowa kluczowe</translation>
     </message>
     <message>
         <source>Removes every row from the News list</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuwa wszystkie wiersze z listy Wiadomości</translation>
     </message>
     <message>
         <source>This keyword is %1 characters long. A keyword can be at most %2 characters long; it was not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>To słowo kluczowe jest za długie (liczba znaków: %1, dopuszczalne maksimum: %2), więc nie zostało dodane.</translation>
     </message>
     <message>
         <source>This keyword holds %1, which a keyword cannot hold; it was not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>To słowo kluczowe zawiera niedozwolony znak: %1. Nie zostało dodane.</translation>
     </message>
     <message>
         <source>Enter one keyword:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz słowo kluczowe:</translation>
     </message>
     <message>
         <source>Load List(s) - Hold Ctrl to select multiple list files</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj listy – przytrzymaj Ctrl, aby zaznaczyć kilka plików list</translation>
     </message>
     <message>
         <source>Announce only new articles</source>
-        <translation type="unfinished"></translation>
+        <translation>Powiadamiaj tylko o nowych artykułach</translation>
     </message>
     <message>
         <source>An article announced before, by its link or its text, is neither announced nor added to the News list again</source>
-        <translation type="unfinished"></translation>
+        <translation>Artykuł, o którym już powiadomiono (rozpoznawany po linku lub tekście), nie jest ponownie zgłaszany ani dodawany do listy Wiadomości</translation>
     </message>
     <message>
         <source>Forget the Articles Announced So Far</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapomnij dotychczasowe powiadomienia</translation>
     </message>
     <message>
         <source>Tidewick has forgotten the articles it announced: each one is announced again the next time the news service lists it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidewick zapomniał artykuły, o których powiadomił: każdy z nich zostanie zgłoszony ponownie, gdy serwis informacyjny znów go poda.</translation>
     </message>
     <message>
         <source>A news fetch is using the memory of announced articles. Try again when it has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trwające pobieranie wiadomości korzysta z historii powiadomień. Spróbuj ponownie po jego zakończeniu.</translation>
     </message>
     <message>
         <source>The link %1 could not be opened: the desktop found no program for web pages, or it did not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć linku %1: środowisko pulpitu nie znalazło programu do stron internetowych albo nie udało się go uruchomić.</translation>
     </message>
     <message>
         <source>There are no results to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak wyników do zapisania.</translation>
     </message>
     <message>
         <source>Save List</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz listę</translation>
     </message>
     <message>
         <source> is not a regular file (a device or a named pipe, say), so the results cannot be saved there. Please choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation> nie jest zwykłym plikiem (to np. urządzenie lub potok nazwany), więc nie można w nim zapisać wyników. Wybierz inną nazwę.</translation>
     </message>
     <message>
         <source>Are you sure you wish to overwrite </source>
-        <translation type="unfinished"></translation>
+        <translation>Czy na pewno chcesz zastąpić plik </translation>
     </message>
     <message>
         <source> ?</source>
-        <translation type="unfinished"></translation>
+        <translation> ?</translation>
     </message>
     <message>
         <source>Turn Off Automatic News Fetch</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz automatyczne pobieranie</translation>
     </message>
     <message>
         <source>A news fetch is already running. The new one was not started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pobieranie wiadomości już trwa. Nowe pobieranie nie zostało rozpoczęte.</translation>
     </message>
     <message>
         <source>Automatic news fetch is Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatyczne pobieranie wiadomości jest wyłączone.</translation>
     </message>
     <message>
         <source>Choose how often to fetch the news.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz, jak często pobierać wiadomości.</translation>
     </message>
     <message>
         <source>Next news fetch will occur in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Następne pobieranie wiadomości za %1</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gotowe.</translation>
     </message>
     <message>
         <source>has been minimized to the system tray.<byte value="xd"/>
 Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.</source>
-        <translation type="unfinished"></translation>
+        <translation>został zminimalizowany do zasobnika systemowego.<byte value="xd"/>
+Kliknij niebieską ikonę „K” (K jak Kestrow), aby przywrócić program.</translation>
     </message>
     <message>
         <source>%1 keyword(s) of the watch list %2 were left out: a keyword holds more than blanks, no line break or text-direction control, and is at most %3 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba pominiętych słów kluczowych z listy obserwowanych %2: %1. Słowo kluczowe nie może składać się wyłącznie z białych znaków ani zawierać znaków końca wiersza czy znaków sterujących kierunkiem tekstu, a jego długość nie może przekraczać %3 znaków.</translation>
     </message>
 </context>
 </TS>

@@ -20,13 +20,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 
 namespace tidewick {
 
 namespace {
-// The window's client area, in twips (1/1440 inch).
-constexpr int kClientWidth = 15915;
-constexpr int kClientHeight = 6810;
 // curl keeps the query time limit itself; the runner stops a helper that
 // has not ended this much later.
 constexpr int kHelperGraceSeconds = 2;
@@ -58,9 +56,17 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     // White in a light colour scheme, the scheme's own in a dark one.
     new WindowColours(*this);
     setFont(controlFont());
+    // The controls stand on a canvas that scrolls where the screen is too
+    // small for it.
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("windowScroll"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_canvas = new QWidget;
+    m_canvas->setObjectName(QStringLiteral("canvas"));
+    m_scroll->setWidget(m_canvas);
     createControls();
     m_services.runner->setTimeLimit(m_services.queryTimeLimitSeconds + kHelperGraceSeconds);
-    setFixedSize(twips(kClientWidth), twips(kClientHeight));
+    fitToTextAndScreen();
     // A window of fixed size offers no maximise: the flags are what window
     // managers read (Motif hints on X11).
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
@@ -71,20 +77,14 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
 
 MainWindow::~MainWindow() = default;
 
-int MainWindow::twips(int value) const
-{
-    const QScreen *screen = this->screen();
-    const qreal dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
-    return qRound(value * dpi / 1440.0);
-}
 
 void MainWindow::createControls()
 {
     const auto place = [this](QWidget *widget, int left, int top, int width, int height) {
-        widget->setGeometry(twips(left), twips(top), twips(width), twips(height));
+        placeControl(widget, left, top, width, height);
     };
     const auto button = [&](const char *name, const QString &caption, int left, int top) {
-        auto *pushButton = new QPushButton(caption, this);
+        auto *pushButton = new QPushButton(caption, m_canvas);
         pushButton->setObjectName(QLatin1String(name));
         pushButton->setFont(buttonFont());
         place(pushButton, left, top, 3840, 405);
@@ -93,13 +93,13 @@ void MainWindow::createControls()
     };
     const auto list = [&](const char *name, const QString &header, bool checkable, int left, int top, int width,
                           int height) {
-        auto *reportList = new ReportList(header, checkable, this);
+        auto *reportList = new ReportList(header, checkable, m_canvas);
         reportList->setObjectName(QLatin1String(name));
         place(reportList, left, top, width, height);
         return reportList;
     };
 
-    countdownGroup = new QGroupBox(tr("Next news fetch will occur in"), this);
+    countdownGroup = new QGroupBox(tr("Next news fetch will occur in"), m_canvas);
     countdownGroup->setObjectName(QStringLiteral("countdownGroup"));
     place(countdownGroup, 120, 120, 7800, 840);
     countdownBar = new QProgressBar(countdownGroup);
@@ -111,7 +111,7 @@ void MainWindow::createControls()
 
     resultsList = list("resultsList", tr("News"), false, 8040, 3600, 7800, 2235);
 
-    startupOptionsGroup = new QGroupBox(tr("Startup Options"), this);
+    startupOptionsGroup = new QGroupBox(tr("Startup Options"), m_canvas);
     startupOptionsGroup->setObjectName(QStringLiteral("startupOptionsGroup"));
     place(startupOptionsGroup, 120, 5940, 7800, 735);
     startAtLogonBox = new QCheckBox(tr("Load this software at log-on"), startupOptionsGroup);
@@ -151,6 +151,7 @@ void MainWindow::createControls()
     clearResultsButton->setAccessibleDescription(tr("Removes every row from the News list"));
 
     watchPointer(this, Pointer::Default);
+    watchPointer(m_canvas, Pointer::Default);
     watchPointer(countdownGroup, Pointer::Default);
     watchPointer(startupOptionsGroup, Pointer::Default);
     watchPointer(resultsList->viewport(), Pointer::Default);
@@ -161,7 +162,7 @@ void MainWindow::createControls()
     connect(startInTrayBox, &QCheckBox::toggled, this,
             [this] { runReported("Check8_Click", [this] { onStartInTrayToggled(); }); });
     m_news = std::make_unique<FetchRun>(m_services, m_reporter, *trayIcon);
-    createNewArticlesOption(place);
+    createNewArticlesOption();
     m_walk = std::make_unique<QueryWalk>(m_services, m_reporter);
     connect(m_news.get(), &FetchRun::articleFound, this,
             [this](const QString &article) { resultsList->rows().append(article); });

@@ -16,6 +16,7 @@ class QCheckBox;
 class QGroupBox;
 class QProgressBar;
 class QPushButton;
+class QScrollArea;
 class QTimer;
 
 namespace tidewick {
@@ -120,6 +121,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void createControls();
@@ -151,10 +153,21 @@ private:
     bool restoreAutomaticFetch(Trap &trap, const QString &startStopState);
     void placeTrayIcon(Trap &trap);
     void restoreStartupOptions(Trap &trap);
-    void createNewArticlesOption(const std::function<void(QWidget *, int, int, int, int)> &place);
+    void createNewArticlesOption();
     void restoreNewArticlesOption(Trap &trap);
     void forgetSeenArticles();
+    // The layout: twips at the layout's scale, where each control stands,
+    // and the fit of the whole to its texts and to the screen.
+    struct Placement {
+        QWidget *control;
+        int left, top, width, height; // twips
+    };
     int twips(int value) const;
+    void placeControl(QWidget *control, int left, int top, int width, int height);
+    void applyPlacement(const Placement &placement);
+    void fitToTextAndScreen();
+    void setLayoutScale(double scale, double fontZoom);
+    void fitWindowToCanvas();
 
     // The controls, found by their object names from outside.
     QGroupBox *countdownGroup = nullptr;
@@ -181,6 +194,10 @@ private:
     QPushButton *sampleKeywordsButton = nullptr;
 
     Services m_services;
+    QScrollArea *m_scroll = nullptr;
+    QWidget *m_canvas = nullptr;
+    QList<Placement> m_placements;
+    double m_layoutScale = 1.0;
     ErrorReporter m_reporter;
     QString m_appTitle;
     Pointer m_pointer = Pointer::Default;

@@ -63,12 +63,14 @@ void importKeywordFile(ReportListModel &list, const QString &path, Dialogs &dial
     trap(112, [&] { list.append(lines); });
     if (tooLong > 0) {
         trap(114, [&] {
-            const QString count = tooLong == 1 ? QCoreApplication::translate("Tidewick", "1 line") : QCoreApplication::translate("Tidewick", "%1 lines").arg(tooLong);
-            dialogs.showMessage(appTitle,
-                                QCoreApplication::translate("Tidewick", "%1 of %2 %3 left out: a keyword can be at most %4 characters long.")
-                                    .arg(count, name, tooLong == 1 ? QStringLiteral("was") : QStringLiteral("were"))
-                                    .arg(kLongestKeyword),
-                                MessageIcon::None);
+            const QString said = tooLong == 1
+                ? QCoreApplication::translate("Tidewick", "1 line of %1 was left out: a keyword can be at most %2 "
+                                                          "characters long.")
+                      .arg(name, QString::number(kLongestKeyword))
+                : QCoreApplication::translate("Tidewick", "%1 lines of %2 were left out: a keyword can be at most %3 "
+                                                          "characters long.")
+                      .arg(QString::number(tooLong), name, QString::number(kLongestKeyword));
+            dialogs.showMessage(appTitle, said, MessageIcon::None);
         });
     }
 }
