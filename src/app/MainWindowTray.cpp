@@ -35,6 +35,16 @@ void MainWindow::connectTrayHandlers()
     // article's link as the results list does.
     connect(trayIcon, &TrayIcon::balloonClicked, this, &MainWindow::bringToFront);
     connect(trayIcon, &TrayIcon::balloonLinkClicked, this, &MainWindow::openLink);
+    // The icon's menu. GNOME's AppIndicator extension opens it on a single
+    // left click, where other trays report the click: a window out of sight
+    // comes back with the menu, as with a click anywhere else.
+    connect(trayIcon, &TrayIcon::menuOpened, this, [this] {
+        if (m_services.globals->hiddenInTray)
+            bringToFront();
+    });
+    connect(trayIcon, &TrayIcon::showChosen, this, &MainWindow::bringToFront);
+    connect(trayIcon, &TrayIcon::testFetchChosen, this, &MainWindow::onTestFetchClicked);
+    connect(trayIcon, &TrayIcon::quitChosen, this, &MainWindow::onCloseRequested);
     m_trayWatch = new QTimer(this);
     m_trayWatch->setInterval(kTrayWatchMs);
     connect(m_trayWatch, &QTimer::timeout, this, &MainWindow::onTrayWatchTick);

@@ -71,6 +71,7 @@ private slots:
     void minimise_hidesIntoTheTrayWithOneMessagePerRun()
     {
         TestWindow window;
+        window.services.newsHostProblem = QStringLiteral("No news service here.");
         MainWindow &form = window.create();
         form.show();
         form.setWindowState(Qt::WindowMinimized);
@@ -92,6 +93,22 @@ private slots:
         QCOMPARE(balloons(window.tray), 1);
         window.tray.raise(TrayEvent::LeftUp);
         QVERIFY(form.isVisible());
+
+        // The icon's menu: its opening brings a hidden window back (GNOME's
+        // AppIndicator opens it on a single click), its entries do what they say.
+        form.setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(!form.isVisible());
+        window.tray.raise(TrayEvent::MenuOpened);
+        QVERIFY(form.isVisible() && !window.globals.hiddenInTray);
+        form.setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(!form.isVisible());
+        window.tray.raise(TrayEvent::MenuShowChosen, QStringLiteral("token"));
+        QVERIFY(form.isVisible() && !window.globals.hiddenInTray);
+        const qsizetype told = window.dialogs.messageTexts().count(QStringLiteral("No news service here."));
+        window.tray.raise(TrayEvent::MenuTestFetchChosen); // as the button does: says the problem
+        QCOMPARE(window.dialogs.messageTexts().count(QStringLiteral("No news service here.")), told + 1);
+        window.tray.raise(TrayEvent::MenuQuitChosen);
+        QCOMPARE(window.programEnded, 1);
     }
 
     void trayClickDuringTheMessage_bringsTheWindowBackAtOnce()
