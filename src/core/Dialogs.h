@@ -30,11 +30,19 @@ public:
     virtual QString chooseFileToSave(const QString &title, const QStringList &filters) = 0;
 };
 
-// The real dialogs, parented to the main window.
+// The real dialogs, parented to the main window: Wayland compositors keep a
+// box with the window only when the window is its parent (a transient
+// toplevel), and place nothing themselves otherwise. A box needs its parent
+// on the screen, so a parent out of sight (hidden in the tray) is first
+// brought back with `bringBack`.
 class QtDialogs final : public Dialogs {
 public:
     explicit QtDialogs(QWidget *parent = nullptr) : m_parent(parent) {}
-    void setParent(QWidget *parent) { m_parent = parent; }
+    void setParent(QWidget *parent, std::function<void()> bringBack = {})
+    {
+        m_parent = parent;
+        m_bringBack = std::move(bringBack);
+    }
 
     void showMessage(const QString &title, const QString &text, MessageIcon icon,
                      std::function<void()> closed = {}) override;
@@ -44,7 +52,11 @@ public:
     QString chooseFileToSave(const QString &title, const QStringList &filters) override;
 
 private:
+    // The parent, on the screen.
+    QWidget *shownParent();
+
     QWidget *m_parent;
+    std::function<void()> m_bringBack;
 };
 
 } // namespace tidewick

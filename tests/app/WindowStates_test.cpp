@@ -51,21 +51,32 @@ private slots:
 
     // A short message ("Done.") or question has room for its whole title beside
     // an icon and three buttons at each side, each one and a half lines high.
-    void messageBoxes_areWideEnoughForTheirTitle()
+    // Every box belongs to the window, centred over it; a window hidden in the
+    // tray comes back first.
+    void messageBoxes_areWideEnoughForTheirTitle_andSitOverTheWindow()
     {
+        QWidget window;
+        window.setGeometry(100, 100, 700, 400);
+        int broughtBack = 0;
         QtDialogs dialogs;
+        dialogs.setParent(&window, [&] { ++broughtBack, window.show(); });
         for (const bool question : {false, true}) {
-            QTimer::singleShot(0, [] {
+            window.hide();
+            QTimer::singleShot(0, [&window] {
                 QWidget *box = QApplication::activeModalWidget();
                 QFont font = box->font();
                 font.setBold(true);
                 const QFontMetrics bold(font);
+                QCOMPARE(box->parentWidget(), &window);
+                QVERIFY(window.isVisible());
+                QVERIFY((box->geometry().center() - window.geometry().center()).manhattanLength() < 40);
                 box->close();
                 QCOMPARE_GE(box->width(), bold.horizontalAdvance(box->windowTitle()) + 12 * bold.height());
             });
             question ? void(dialogs.askYesNo(QStringLiteral("Tidewick"), QStringLiteral("Sure?")))
                      : dialogs.showMessage(QStringLiteral("Tidewick"), QStringLiteral("Done."), MessageIcon::None);
         }
+        QCOMPARE(broughtBack, 2);
     }
 
     void minimise_hidesIntoTheTrayWithOneMessagePerRun()
