@@ -13,6 +13,7 @@
 #include "schedule/CountdownTimer.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QTimer>
 
 namespace tidewick {
@@ -38,10 +39,7 @@ void MainWindow::connectTrayHandlers()
     // The icon's menu. GNOME's AppIndicator extension opens it on a single
     // left click, where other trays report the click: a window out of sight
     // comes back with the menu, as with a click anywhere else.
-    connect(trayIcon, &TrayIcon::menuOpened, this, [this] {
-        if (m_services.globals->hiddenInTray)
-            bringToFront();
-    });
+    connect(trayIcon, &TrayIcon::menuOpened, this, &MainWindow::bringBackForMenu);
     connect(trayIcon, &TrayIcon::showChosen, this, &MainWindow::bringToFront);
     connect(trayIcon, &TrayIcon::testFetchChosen, this, &MainWindow::onTestFetchClicked);
     connect(trayIcon, &TrayIcon::quitChosen, this, &MainWindow::onCloseRequested);
@@ -132,6 +130,19 @@ void MainWindow::onTrayWatchTick()
 
 void MainWindow::onTrayMouseUp(int, int)
 {
+    bringToFront();
+}
+
+void MainWindow::bringBackForMenu()
+{
+    if (isActiveWindow() && !m_services.globals->hiddenInTray)
+        return;
+    // The menu's opening comes without an activation token, and without one
+    // a Wayland compositor neither raises nor restores a window (and the
+    // program never learns of a minimise there): a window mapped anew comes
+    // to the front all the same.
+    if (isVisible() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        hide();
     bringToFront();
 }
 
