@@ -8,7 +8,7 @@ window (appears, matches the desktop entry), notifications (from the
 desktop's own service; the next article about 2 s after a user's close),
 show (the notification's "Show" raises the minimised window), second start
 (with a launcher's token, raises it), tray (a click restores the minimised
-window), cycles (20 minimise/restore cycles through the tray, X11).
+window; ten single clicks of a virtual pointer where the desktop offers one), cycles (20 minimise/restore cycles through the tray, X11).
 
 Usage: real_desktops.py --binary PROGRAM [--only NAME,...]; exit status 0
 unless a check failed. A desktop that cannot run here is skipped with why.
@@ -27,14 +27,18 @@ TRAYER = "trayer --edge bottom --align right --widthtype request --height 24 --S
 # A notification service: its name, and shell commands that succeed while one is on the screen, close it and
 # take its default action ("Show") as a user does.
 DUNST = ("dunst", '[ "$(dunstctl count displayed)" != 0 ]', "dunstctl close", "dunstctl action 0")
-# A user's click on the shell's banner: a virtual pointer, so that the shell sees a real event with its time.
-CLICK_BANNER = ("const C = imports.gi.Clutter, b = Main.messageTray._banner, t = imports.gi.GLib.get_monotonic_time(); "
-                "const [x, y] = b.get_transformed_position(), [w, h] = b.get_transformed_size(); "
-                "const d = C.get_default_backend().get_default_seat()"
-                ".create_virtual_device(C.InputDeviceType.POINTER_DEVICE); "
-                "d.notify_absolute_motion(t, x + w / 2, y + h / 4); "
-                "d.notify_button(t + 1000, C.BUTTON_PRIMARY, C.ButtonState.PRESSED); "
-                "d.notify_button(t + 2000, C.BUTTON_PRIMARY, C.ButtonState.RELEASED)")
+# A user's click on an actor of the shell (a quarter down it): a virtual pointer, so that the shell sees a real
+# event with its time.
+CLICK = ("const C = imports.gi.Clutter, b = %s, t = imports.gi.GLib.get_monotonic_time(); "
+         "const [x, y] = b.get_transformed_position(), [w, h] = b.get_transformed_size(); "
+         "const d = C.get_default_backend().get_default_seat()"
+         ".create_virtual_device(C.InputDeviceType.POINTER_DEVICE); "
+         "d.notify_absolute_motion(t, x + w / 2, y + h / 4); "
+         "d.notify_button(t + 1000, C.BUTTON_PRIMARY, C.ButtonState.PRESSED); "
+         "d.notify_button(t + 2000, C.BUTTON_PRIMARY, C.ButtonState.RELEASED)")
+CLICK_BANNER = CLICK % "Main.messageTray._banner"
+# The AppIndicator extension's icons in the top bar.
+INDICATORS = "Object.keys(Main.panel.statusArea).filter(k => k.startsWith('appindicator')).map(k => Main.panel.statusArea[k])"
 DESKTOPS = [
     dict(name="openbox", x11="start_virtual_desktop", session=["dunst"], notifier=DUNST, tray="xembed"),
     dict(name="xfce", x11="start_display", session=["xfce4-session", "/usr/lib/x86_64-linux-gnu/xfce4/notifyd/"
@@ -70,6 +74,8 @@ DESKTOPS = [
          notifier=("gnome-shell", EVAL + "'%s?.source.title == \"Tidewick\"' | grep -q \"'true'\"" % BANNER,
                    EVAL + "'%s.destroy(2)'" % BANNER, EVAL + "'%s'" % CLICK_BANNER)),
     dict(GNOME, name="gnome-appindicator", tray="sni", env=dict(GNOME["env"], GSETTINGS_BACKEND="keyfile"),
+         click_icon=(EVAL + "\"%s\"" % (CLICK % (INDICATORS + "[0]")), EVAL + "\"%s.forEach(i => i.menu.close())\""
+                     % INDICATORS),
          files={"glib-2.0/settings/keyfile": "[org/gnome/shell]\n"
                 "enabled-extensions=['ubuntu-appindicators@ubuntu.com']\n"}),
 ]
@@ -318,10 +324,30 @@ def click_tray(d):
 def check_tray(d):
     if not d.row["tray"]:
         raise Skip("the desktop has no tray")
+    if d.row.get("click_icon"):
+        return click_icon_ten_times(d)
     d.minimise()
     click_tray(d)
     wait_for("the window in front", d.active, 10)
     return "restored by a click on the %s icon" % d.row["tray"]
+
+
+def click_icon_ten_times(d):
+    """A user's single clicks on the icon, where the desktop opens the icon's menu on one (Activate is for a double
+    click there): the window comes back with the menu, and has the focus once the menu is closed."""
+    click, close_menu = d.row["click_icon"]
+    window = EVAL + "\"%s.some(w => %%s)\" | grep -q \"'true'\"" % SHELL_WINDOW
+    for count in range(10):
+        d.minimise()  # and the program knows it is no longer in front
+        sh(click)
+        try:
+            wait_for("the window back", lambda: sh(window % "!w.minimized"), 5)
+        except Exception as error:
+            raise AssertionError("click %d: %s" % (count + 1, error))
+        sh(close_menu)
+        wait_for("the window in front", lambda: sh(window % "w.has_focus()"), 5)
+        d.window = wait_for("the window's new accessible", lambda: d.atspi.main_window(TITLE), 5)
+    return "10 single clicks on the icon: each restored the window"
 
 
 def check_cycles(d):
