@@ -66,7 +66,7 @@ DESKTOPS = [
     dict(name="plasma-wayland", wm="kwin", tray="sni", files={"kwinrc": "[Compositing]\nEnabled=false\n"},
          session=["kwin_wayland --virtual --width 1280 --height 800 --no-lockscreen --socket wayland-1", "kded5",
                   "plasmashell --no-respawn"],
-         env=dict(KDE, QT_QPA_PLATFORM="wayland", KWIN_WAYLAND_NO_PERMISSION_CHECKS="1"),
+         env=dict(KDE, QT_QPA_PLATFORM="wayland"),
          notifier=("Plasma", None, None, None)),
     GNOME := dict(name="gnome", system_bus=True, wm="gnome", tray=None, env={"XDG_CURRENT_DESKTOP": "GNOME"},
          open_box="mutter 43 places a box that belongs to the window (a transient toplevel) below the window's left "
