@@ -663,14 +663,12 @@ private slots:
 
         // Its menu, read and used as a panel does.
         const QString menuPath = property(QStringLiteral("Menu")).value<QDBusObjectPath>().path();
-        const QString dbusmenu = QStringLiteral("com.canonical.dbusmenu");
         const auto menu = [&](const QString &method, const QVariantList &arguments) {
-            return callAt(menuPath, dbusmenu, method, arguments);
+            return callAt(menuPath, QStringLiteral("com.canonical.dbusmenu"), method, arguments);
         };
         const QVariantList layout = menu(QStringLiteral("GetLayout"), {0, -1, QStringList()});
-        QCOMPARE(layout.size(), 2);
         QStringList entries;
-        for (const DBusMenuLayout &entry : qdbus_cast<DBusMenuLayout>(layout.at(1)).children)
+        for (const DBusMenuLayout &entry : qdbus_cast<DBusMenuLayout>(layout.value(1)).children)
             entries << entry.properties.value(QStringLiteral("label"), entry.properties.value(QStringLiteral("type")))
                            .toString();
         QCOMPARE(entries, QStringList({"Show Tidewick", "News Fetch Now (Test)", "separator", "Quit"}));
@@ -678,10 +676,9 @@ private slots:
         menu(QStringLiteral("Event"), {0, QStringLiteral("opened"), QVariant::fromValue(none), 0u});
         call(sni, QStringLiteral("ProvideXdgActivationToken"), {QStringLiteral("token-2")});
         menu(QStringLiteral("Event"), {1, QStringLiteral("clicked"), QVariant::fromValue(none), 0u});
-        const DBusMenuEvents group{{2, QStringLiteral("clicked"), none, 0}, {4, QStringLiteral("clicked"), none, 0},
-                                   {9, QStringLiteral("clicked"), none, 0}};
-        QCOMPARE(qdbus_cast<QList<int>>(menu(QStringLiteral("EventGroup"), {QVariant::fromValue(group)}).value(0)),
-                 QList<int>{9}); // no such entry
+        const DBusMenuEvents group{{2, "clicked", none, 0}, {4, "clicked", none, 0}, {9, "clicked", none, 0}};
+        const QVariantList unknown = menu(QStringLiteral("EventGroup"), {QVariant::fromValue(group)});
+        QCOMPARE(qdbus_cast<QList<int>>(unknown.value(0)), QList<int>{9}); // no such entry
         QCOMPARE(log.events, (QList<TrayEvent>{TrayEvent::LeftUp, TrayEvent::RightUp, TrayEvent::MenuOpened,
                                                TrayEvent::MenuShowChosen, TrayEvent::MenuTestFetchChosen,
                                                TrayEvent::MenuQuitChosen}));
