@@ -30,11 +30,11 @@ public:
     virtual QString chooseFileToSave(const QString &title, const QStringList &filters) = 0;
 };
 
-// The real dialogs, parented to the main window: Wayland compositors keep a
-// box with the window only when the window is its parent (a transient
-// toplevel), and place nothing themselves otherwise. A box needs its parent
-// on the screen, so a parent out of sight (hidden in the tray) is first
-// brought back with `bringBack`.
+// The real dialogs, parented to the main window: a Wayland compositor ties a
+// box to the window (above it, and on Plasma centred over it) only when the
+// window is its parent, as a transient toplevel, and a client cannot place
+// it there itself. A box needs its parent on the screen, so a parent out of
+// sight (hidden in the tray) is first brought back with `bringBack`.
 class QtDialogs final : public Dialogs {
 public:
     explicit QtDialogs(QWidget *parent = nullptr) : m_parent(parent) {}

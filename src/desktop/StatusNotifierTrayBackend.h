@@ -37,8 +37,9 @@ struct StatusNotifierToolTip {
 // MiddleUp. The item also offers a small menu (StatusNotifierMenu), which
 // panels show on the right button instead of calling ContextMenu; GNOME's
 // AppIndicator extension calls Activate only for a double click and opens
-// the menu on a single one, so the menu's opening is reported too. Balloons are `iconTray`'s (desktop notifications carry them where
-// a StatusNotifier tray runs).
+// the menu on a single one, so the menu's opening is reported too.
+// Balloons are `iconTray`'s (desktop notifications carry them where a
+// StatusNotifier tray runs).
 class StatusNotifierTrayBackend final : public QObject, public TrayBackend, private TrayBackend::Listener {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierItem")
