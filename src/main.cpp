@@ -80,7 +80,7 @@ int main(int argc, char *argv[])
     }
     tidewick::RealServices outside(QString(), commandLine.newsHost);
     tidewick::MainWindow window(outside.services());
-    outside.setDialogParent(&window);
+    outside.setDialogParent(&window, [&window] { window.bringToFront(); });
     QObject::connect(&window, &tidewick::MainWindow::loaded, &window, &tidewick::MainWindow::showAfterLoad);
     window.startUp();
     instance.onActivate([&window](const QString &activationToken) { window.bringToFront(activationToken); });

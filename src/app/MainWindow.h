@@ -80,6 +80,9 @@ public:
     // `activationToken` is the token of the user's action that asked, where
     // the desktop passed one.
     void bringToFront(const QString &activationToken = QString());
+    // The same when the tray opened the icon's menu, unless the window is
+    // in front already.
+    void bringBackForMenu();
     void onCloseRequested();
 
     // Handlers of the start-up options.

@@ -14,6 +14,7 @@
 #include "schedule/CountdownTimer.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QTimer>
 
 namespace tidewick {
@@ -34,6 +35,13 @@ void MainWindow::connectTrayHandlers()
     // article's link as the results list does.
     connect(trayIcon, &TrayIcon::balloonClicked, this, &MainWindow::bringToFront);
     connect(trayIcon, &TrayIcon::balloonLinkClicked, this, &MainWindow::openLink);
+    // The icon's menu. GNOME's AppIndicator extension opens it on a single
+    // left click, where other trays report the click: a window out of sight
+    // comes back with the menu, as with a click anywhere else.
+    connect(trayIcon, &TrayIcon::menuOpened, this, &MainWindow::bringBackForMenu);
+    connect(trayIcon, &TrayIcon::showChosen, this, &MainWindow::bringToFront);
+    connect(trayIcon, &TrayIcon::testFetchChosen, this, &MainWindow::onTestFetchClicked);
+    connect(trayIcon, &TrayIcon::quitChosen, this, &MainWindow::onCloseRequested);
     m_trayWatch = new QTimer(this);
     m_trayWatch->setInterval(kTrayWatchMs);
     connect(m_trayWatch, &QTimer::timeout, this, &MainWindow::onTrayWatchTick);
@@ -123,6 +131,19 @@ void MainWindow::onTrayWatchTick()
 
 void MainWindow::onTrayMouseUp(int, int)
 {
+    bringToFront();
+}
+
+void MainWindow::bringBackForMenu()
+{
+    if (isActiveWindow() && !m_services.globals->hiddenInTray)
+        return;
+    // The menu's opening comes without an activation token, and without one
+    // a Wayland compositor neither raises nor restores a window (and the
+    // program never learns of a minimise there): a window mapped anew comes
+    // to the front all the same.
+    if (isVisible() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        hide();
     bringToFront();
 }
 

@@ -26,8 +26,12 @@ public:
                           const std::optional<QString> &newsHost = std::nullopt);
 
     const Services &services() const { return m_services; }
-    // Message boxes and file dialogs are centred on the main window.
-    void setDialogParent(QWidget *window) { m_dialogs.setParent(window); }
+    // Message boxes and file dialogs are centred on the main window, which
+    // `bringBack` shows first when it is out of sight.
+    void setDialogParent(QWidget *window, std::function<void()> bringBack)
+    {
+        m_dialogs.setParent(window, std::move(bringBack));
+    }
 
 private:
     QtDialogs m_dialogs;

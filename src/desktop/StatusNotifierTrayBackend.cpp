@@ -72,7 +72,11 @@ StatusNotifierPixmaps pixmapsOf(const QIcon &icon)
 StatusNotifierTrayBackend::StatusNotifierTrayBackend(TrayBackend &iconTray, const QDBusConnection &bus,
                                                      QObject *parent)
     : QObject(parent), m_iconTray(iconTray), m_bus(bus),
-      m_serviceName(QStringLiteral("org.kde.StatusNotifierItem-%1-1").arg(QCoreApplication::applicationPid()))
+      m_serviceName(QStringLiteral("org.kde.StatusNotifierItem-%1-1").arg(QCoreApplication::applicationPid())),
+      m_menu([this](TrayEvent event) {
+          // The panel hands a token over before a click on an entry too.
+          report(event, event == TrayEvent::MenuShowChosen ? std::exchange(m_activationToken, {}) : QString());
+      })
 {
     qDBusRegisterMetaType<StatusNotifierPixmap>();
     qDBusRegisterMetaType<StatusNotifierPixmaps>();
@@ -183,6 +187,8 @@ void StatusNotifierTrayBackend::registerItem()
                                   | QDBusConnection::ExportAllProperties)) {
         return;
     }
+    m_bus.registerObject(QLatin1String(StatusNotifierMenu::kPath), &m_menu,
+                         QDBusConnection::ExportScriptableContents | QDBusConnection::ExportAllProperties);
     m_bus.registerService(m_serviceName);
     // The icon counts as in the tray from the request on: a click may come
     // before the answer, and the answer may not come at all.
@@ -210,6 +216,7 @@ void StatusNotifierTrayBackend::unregisterItem()
         return;
     m_bus.unregisterService(m_serviceName);
     m_bus.unregisterObject(kItemPath);
+    m_bus.unregisterObject(QLatin1String(StatusNotifierMenu::kPath));
     m_registered = false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desktop/StatusNotifierMenu.h"
 #include "desktop/TrayBackend.h"
 
 #include <QDBusConnection>
@@ -33,8 +34,12 @@ struct StatusNotifierToolTip {
 // a click, without which Wayland will not bring the window back.
 //
 // Clicks: Activate -> LeftUp, ContextMenu -> RightUp, SecondaryActivate ->
-// MiddleUp. Balloons are `iconTray`'s (desktop notifications carry them where
-// a StatusNotifier tray runs).
+// MiddleUp. The item also offers a small menu (StatusNotifierMenu), which
+// panels show on the right button instead of calling ContextMenu; GNOME's
+// AppIndicator extension calls Activate only for a double click and opens
+// the menu on a single one, so the menu's opening is reported too.
+// Balloons are `iconTray`'s (desktop notifications carry them where a
+// StatusNotifier tray runs).
 class StatusNotifierTrayBackend final : public QObject, public TrayBackend, private TrayBackend::Listener {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierItem")
@@ -76,7 +81,7 @@ public:
     StatusNotifierPixmaps iconPixmap() const { return m_pixmaps; }
     StatusNotifierToolTip toolTip() const { return {QString(), {}, m_tip, QString()}; }
     bool itemIsMenu() const { return false; }
-    QDBusObjectPath menu() const { return QDBusObjectPath(QStringLiteral("/NO_DBUSMENU")); }
+    QDBusObjectPath menu() const { return QDBusObjectPath(QLatin1String(StatusNotifierMenu::kPath)); }
 
 public slots:
     Q_SCRIPTABLE void Activate(int x, int y);
@@ -116,6 +121,7 @@ private:
     bool m_registered = false;
     bool m_hostRegistered = false;
     bool m_inIconTray = false;
+    StatusNotifierMenu m_menu;
 };
 
 } // namespace tidewick

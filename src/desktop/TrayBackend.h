@@ -26,6 +26,11 @@ enum class TrayEvent {
     BalloonTimedOut,
     BalloonClicked,
     BalloonLinkClicked, // its "Open": the user wants the link it offered
+    // The icon's own menu, where the tray shows one (StatusNotifier trays).
+    MenuOpened,
+    MenuShowChosen,
+    MenuTestFetchChosen,
+    MenuQuitChosen,
 };
 
 // The platform's notification area, reduced to the requests the tray control

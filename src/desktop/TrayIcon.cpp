@@ -194,6 +194,18 @@ void TrayIcon::trayEvent(TrayEvent event, const QString &activationToken)
         if (!m_balloonLink.isEmpty())
             emit balloonLinkClicked(m_balloonLink);
         break;
+    case TrayEvent::MenuOpened:
+        emit menuOpened();
+        break;
+    case TrayEvent::MenuShowChosen:
+        emit showChosen(activationToken);
+        break;
+    case TrayEvent::MenuTestFetchChosen:
+        emit testFetchChosen();
+        break;
+    case TrayEvent::MenuQuitChosen:
+        emit quitChosen();
+        break;
     case TrayEvent::MiddleDown:
     case TrayEvent::MiddleUp:
     case TrayEvent::MiddleDoubleClick:

@@ -90,6 +90,11 @@ signals:
     // link that the latest balloon offered.
     void balloonClicked(const QString &activationToken);
     void balloonLinkClicked(const QUrl &link);
+    // The icon's menu, where the tray shows one: opened, or an entry chosen.
+    void menuOpened();
+    void showChosen(const QString &activationToken);
+    void testFetchChosen();
+    void quitChosen();
 
     void inTrayChanged();
     void tipChanged();

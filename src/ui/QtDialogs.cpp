@@ -40,11 +40,18 @@ void keepTitleWhole(QMessageBox &box)
 
 } // namespace
 
+QWidget *QtDialogs::shownParent()
+{
+    if (m_parent && !m_parent->isVisible() && m_bringBack)
+        m_bringBack();
+    return m_parent;
+}
+
 void QtDialogs::showMessage(const QString &title, const QString &text, MessageIcon icon,
                             std::function<void()> closed)
 {
     auto *box = new QMessageBox(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, title,
-                                text, QMessageBox::Ok, m_parent);
+                                text, QMessageBox::Ok, shownParent());
     box->setAttribute(Qt::WA_DeleteOnClose);
     keepTitleWhole(*box);
     if (closed)
@@ -54,7 +61,7 @@ void QtDialogs::showMessage(const QString &title, const QString &text, MessageIc
 
 bool QtDialogs::askYesNo(const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, m_parent);
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, shownParent());
     keepTitleWhole(box);
     return box.exec() == QMessageBox::Yes;
 }
@@ -62,19 +69,19 @@ bool QtDialogs::askYesNo(const QString &title, const QString &text)
 QString QtDialogs::askText(const QString &title, const QString &prompt)
 {
     bool accepted = false;
-    const QString text = QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal, QString(), &accepted);
+    const QString text = QInputDialog::getText(shownParent(), title, prompt, QLineEdit::Normal, QString(), &accepted);
     return accepted ? text : QString();
 }
 
 QStringList QtDialogs::chooseFilesToOpen(const QString &title, const QStringList &filters)
 {
-    return QFileDialog::getOpenFileNames(m_parent, title, QString(), filters.join(QStringLiteral(";;")));
+    return QFileDialog::getOpenFileNames(shownParent(), title, QString(), filters.join(QStringLiteral(";;")));
 }
 
 QString QtDialogs::chooseFileToSave(const QString &title, const QStringList &filters)
 {
     // The program asks its own overwrite question and never appends a suffix.
-    QFileDialog dialog(m_parent, title, QString(), filters.join(QStringLiteral(";;")));
+    QFileDialog dialog(shownParent(), title, QString(), filters.join(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);

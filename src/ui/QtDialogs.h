@@ -2,15 +2,25 @@
 
 #include "core/Dialogs.h"
 
+#include <functional>
+
 class QWidget;
 
 namespace tidewick {
 
-// The real dialogs, parented to the main window.
+// The real dialogs, parented to the main window: a Wayland compositor ties a
+// box to the window (above it, and on Plasma centred over it) only when the
+// window is its parent, as a transient toplevel, and a client cannot place
+// it there itself. A box needs its parent on the screen, so a parent out of
+// sight (hidden in the tray) is first brought back with `bringBack`.
 class QtDialogs final : public Dialogs {
 public:
     explicit QtDialogs(QWidget *parent = nullptr) : m_parent(parent) {}
-    void setParent(QWidget *parent) { m_parent = parent; }
+    void setParent(QWidget *parent, std::function<void()> bringBack = {})
+    {
+        m_parent = parent;
+        m_bringBack = std::move(bringBack);
+    }
 
     void showMessage(const QString &title, const QString &text, MessageIcon icon,
                      std::function<void()> closed = {}) override;
@@ -20,7 +30,11 @@ public:
     QString chooseFileToSave(const QString &title, const QStringList &filters) override;
 
 private:
+    // The parent, on the screen.
+    QWidget *shownParent();
+
     QWidget *m_parent;
+    std::function<void()> m_bringBack;
 };
 
 } // namespace tidewick

@@ -51,26 +51,38 @@ private slots:
 
     // A short message ("Done.") or question has room for its whole title beside
     // an icon and three buttons at each side, each one and a half lines high.
-    void messageBoxes_areWideEnoughForTheirTitle()
+    // Every box belongs to the window, centred over it; a window hidden in the
+    // tray comes back first.
+    void messageBoxes_areWideEnoughForTheirTitle_andSitOverTheWindow()
     {
+        QWidget window;
+        window.setGeometry(100, 100, 700, 400);
+        int broughtBack = 0;
         QtDialogs dialogs;
+        dialogs.setParent(&window, [&] { ++broughtBack, window.show(); });
         for (const bool question : {false, true}) {
-            QTimer::singleShot(0, [] {
+            window.hide();
+            QTimer::singleShot(0, [&window] {
                 QWidget *box = QApplication::activeModalWidget();
                 QFont font = box->font();
                 font.setBold(true);
                 const QFontMetrics bold(font);
+                QCOMPARE(box->parentWidget(), &window);
+                QVERIFY(window.isVisible());
+                QVERIFY((box->geometry().center() - window.geometry().center()).manhattanLength() < 40);
                 box->close();
                 QCOMPARE_GE(box->width(), bold.horizontalAdvance(box->windowTitle()) + 12 * bold.height());
             });
             question ? void(dialogs.askYesNo(QStringLiteral("Tidewick"), QStringLiteral("Sure?")))
                      : dialogs.showMessage(QStringLiteral("Tidewick"), QStringLiteral("Done."), MessageIcon::None);
         }
+        QCOMPARE(broughtBack, 2);
     }
 
     void minimise_hidesIntoTheTrayWithOneMessagePerRun()
     {
         TestWindow window;
+        window.services.newsHostProblem = QStringLiteral("No news service here.");
         MainWindow &form = window.create();
         form.show();
         form.setWindowState(Qt::WindowMinimized);
@@ -92,6 +104,18 @@ private slots:
         QCOMPARE(balloons(window.tray), 1);
         window.tray.raise(TrayEvent::LeftUp);
         QVERIFY(form.isVisible());
+
+        // The icon's menu: its opening brings a hidden window back (GNOME's
+        // AppIndicator opens it on a single click); its entries act as the buttons.
+        form.setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(!form.isVisible());
+        window.tray.raise(TrayEvent::MenuOpened);
+        QVERIFY(form.isVisible() && !window.globals.hiddenInTray);
+        const qsizetype told = window.dialogs.messageTexts().count(QStringLiteral("No news service here."));
+        window.tray.raise(TrayEvent::MenuTestFetchChosen); // as the button does: says the problem
+        QCOMPARE(window.dialogs.messageTexts().count(QStringLiteral("No news service here.")), told + 1);
+        window.tray.raise(TrayEvent::MenuQuitChosen);
+        QCOMPARE(window.programEnded, 1);
     }
 
     void trayClickDuringTheMessage_bringsTheWindowBackAtOnce()

@@ -10,6 +10,7 @@
 #include "desktop/TrayIcon.h"
 #include "resources/Icons.h"
 
+#include <QDBusArgument>
 #include <QDBusMessage>
 #include <QImage>
 #include <QPixmap>
@@ -636,26 +637,53 @@ private slots:
         QVERIFY(backend.registered() && backend.trayAvailable());
 
         const QString item = watcher.items.first();
-        const auto call = [&](const QString &interface, const QString &method,
-                              const QVariantList &arguments) -> QVariantList {
-            QDBusMessage message = QDBusMessage::createMethodCall(item, QStringLiteral("/StatusNotifierItem"),
-                                                                  interface, method);
+        const auto callAt = [&](const QString &path, const QString &interface, const QString &method,
+                                const QVariantList &arguments) -> QVariantList {
+            QDBusMessage message = QDBusMessage::createMethodCall(item, path, interface, method);
             message.setArguments(arguments);
             QDBusPendingCall pending = panel.asyncCall(message);
             for (int tries = 0; tries < 500 && !pending.isFinished(); ++tries)
                 QTest::qWait(10);
             return pending.reply().arguments();
         };
+        const auto call = [&](const QString &interface, const QString &method, const QVariantList &arguments) {
+            return callAt(QStringLiteral("/StatusNotifierItem"), interface, method, arguments);
+        };
         const QString properties = QStringLiteral("org.freedesktop.DBus.Properties");
         const QString sni = QStringLiteral("org.kde.StatusNotifierItem");
-        QCOMPARE(call(properties, QStringLiteral("Get"), {sni, QStringLiteral("Title")})
-                     .first().value<QDBusVariant>().variant().toString(), QStringLiteral("Tidewick"));
-        QVERIFY(call(properties, QStringLiteral("Get"), {sni, QStringLiteral("IconPixmap")}).size() == 1);
+        const auto property = [&](const QString &name) {
+            return call(properties, QStringLiteral("Get"), {sni, name}).value(0).value<QDBusVariant>().variant();
+        };
+        QCOMPARE(property(QStringLiteral("Title")).toString(), QStringLiteral("Tidewick"));
+        QVERIFY(property(QStringLiteral("IconPixmap")).isValid());
+        QVERIFY(!property(QStringLiteral("ItemIsMenu")).toBool());
         call(sni, QStringLiteral("ProvideXdgActivationToken"), {QStringLiteral("token-1")});
         call(sni, QStringLiteral("Activate"), {0, 0});
         call(sni, QStringLiteral("ContextMenu"), {0, 0});
-        QCOMPARE(log.events, (QList<TrayEvent>{TrayEvent::LeftUp, TrayEvent::RightUp}));
-        QCOMPARE(log.tokens, QStringList({"token-1", ""})); // the panel's token goes with its click
+
+        // Its menu, read and used as a panel does.
+        const QString menuPath = property(QStringLiteral("Menu")).value<QDBusObjectPath>().path();
+        const auto menu = [&](const QString &method, const QVariantList &arguments) {
+            return callAt(menuPath, QStringLiteral("com.canonical.dbusmenu"), method, arguments);
+        };
+        const QVariantList layout = menu(QStringLiteral("GetLayout"), {0, -1, QStringList()});
+        QStringList entries;
+        for (const DBusMenuLayout &entry : qdbus_cast<DBusMenuLayout>(layout.value(1)).children)
+            entries << entry.properties.value(QStringLiteral("label"), entry.properties.value(QStringLiteral("type")))
+                           .toString();
+        QCOMPARE(entries, QStringList({"Show Tidewick", "News Fetch Now (Test)", "separator", "Quit"}));
+        const QDBusVariant none(0);
+        menu(QStringLiteral("Event"), {0, QStringLiteral("opened"), QVariant::fromValue(none), 0u});
+        call(sni, QStringLiteral("ProvideXdgActivationToken"), {QStringLiteral("token-2")});
+        menu(QStringLiteral("Event"), {1, QStringLiteral("clicked"), QVariant::fromValue(none), 0u});
+        const DBusMenuEvents group{{2, "clicked", none, 0}, {4, "clicked", none, 0}, {9, "clicked", none, 0}};
+        const QVariantList unknown = menu(QStringLiteral("EventGroup"), {QVariant::fromValue(group)});
+        QCOMPARE(qdbus_cast<QList<int>>(unknown.value(0)), QList<int>{9}); // no such entry
+        QCOMPARE(log.events, (QList<TrayEvent>{TrayEvent::LeftUp, TrayEvent::RightUp, TrayEvent::MenuOpened,
+                                               TrayEvent::MenuShowChosen, TrayEvent::MenuTestFetchChosen,
+                                               TrayEvent::MenuQuitChosen}));
+        // The panel's token goes with its click, or with the entry that shows the window.
+        QCOMPARE(log.tokens, QStringList({"token-1", "", "", "token-2", "", ""}));
 
         // The panel goes: back to the XEmbed tray.
         QVERIFY(panel.unregisterService(QStringLiteral("org.kde.StatusNotifierWatcher")));

@@ -75,10 +75,19 @@ def role_of(accessible):
 
 
 def children_of(accessible):
+    """The children as a screen reader presents them: the unnamed fillers of
+    the window's scroll area and its canvas are looked through."""
     try:
-        return [child for child in accessible if child is not None]
+        found = [child for child in accessible if child is not None]
     except Exception:  # noqa: BLE001
         return []
+    children = []
+    for child in found:
+        if role_of(child) == "filler" and not child.name and child.childCount:
+            children.extend(children_of(child))
+        else:
+            children.append(child)
+    return children
 
 
 def extents_of(accessible):
