@@ -7,5 +7,5 @@ function(tidewick_add_test name)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
         TIMEOUT 120
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${PROJECT_SOURCE_DIR}/tests/support/offscreen-screen.json;LC_ALL=C.UTF-8;LANG=C.UTF-8;TIDEWICK_SOURCE_DIR=${PROJECT_SOURCE_DIR};TIDEWICK_TEST_BINARY_DIR=${PROJECT_BINARY_DIR}")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${PROJECT_SOURCE_DIR}/tests/support/screens/100.json;LC_ALL=C.UTF-8;LANG=C.UTF-8;TIDEWICK_SOURCE_DIR=${PROJECT_SOURCE_DIR};TIDEWICK_TEST_BINARY_DIR=${PROJECT_BINARY_DIR}")
 endfunction()

@@ -1,0 +1,83 @@
+// The window at a scale and in a language, as ctest runs it on several
+// virtual screens (100 to 200 %, and a 1280 x 720 screen at 125 %) and in
+// every shipped language and a pseudo-language that lengthens every text:
+// the window lies within the screen's room, every control within the
+// window's canvas, and no caption is cut.
+#include "TestWindow.h"
+#include "app/Translation.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTranslator>
+#include <QtTest>
+
+using namespace tidewick;
+using test::TestWindow;
+
+namespace {
+
+// How much wider a control must be for its caption, in pixels; 0 when whole.
+int widthMissing(const QWidget *control)
+{
+    if (const auto *group = qobject_cast<const QGroupBox *>(control)) {
+        const QFontMetrics metrics(group->font());
+        return std::max(0, metrics.horizontalAdvance(group->title()) + metrics.height() - group->width());
+    }
+    return std::max(0, control->sizeHint().width() - control->width());
+}
+
+} // namespace
+
+class LayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        const QString pseudo = qEnvironmentVariable("TIDEWICK_PSEUDO_TRANSLATION");
+        if (pseudo.isEmpty()) {
+            installTranslation(*QCoreApplication::instance());
+            return;
+        }
+        auto *translator = new QTranslator(this);
+        QVERIFY(translator->load(pseudo));
+        QCoreApplication::installTranslator(translator);
+    }
+
+    void window_fitsTheScreenWithEveryCaptionWhole()
+    {
+        TestWindow window;
+        MainWindow &form = window.create();
+        form.show();
+        const QRect room = form.screen()->availableGeometry();
+        QVERIFY2(form.width() <= room.width() && form.height() <= room.height(),
+                 qPrintable(QStringLiteral("%1 x %2 on %3 x %4").arg(form.width()).arg(form.height())
+                                .arg(room.width()).arg(room.height())));
+        const auto *scroll = form.findChild<QScrollArea *>(QStringLiteral("windowScroll"));
+        const QWidget *canvas = scroll->widget();
+        // What the window cannot show, it scrolls to.
+        QVERIFY(scroll->horizontalScrollBar()->maximum() >= canvas->width() - scroll->viewport()->width());
+        QVERIFY(scroll->verticalScrollBar()->maximum() >= canvas->height() - scroll->viewport()->height());
+
+        QStringList cut;
+        const QList<QWidget *> controls = canvas->findChildren<QWidget *>();
+        for (const QWidget *control : controls) {
+            const bool captioned = qobject_cast<const QAbstractButton *>(control) || qobject_cast<const QGroupBox *>(control);
+            if (!captioned || !control->isVisibleTo(&form))
+                continue;
+            const QRect onCanvas(control->mapTo(canvas, QPoint(0, 0)), control->size());
+            if (!canvas->rect().contains(onCanvas))
+                cut << control->objectName() + QStringLiteral(" lies outside the window");
+            if (const int missing = widthMissing(control); missing > 0)
+                cut << QStringLiteral("%1 lacks %2 px").arg(control->objectName()).arg(missing);
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+    }
+};
+
+QTEST_MAIN(LayoutTest)
+#include "Layout_test.moc"
