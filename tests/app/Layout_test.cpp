@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -53,6 +54,9 @@ private slots:
         TestWindow window;
         MainWindow &form = window.create();
         form.show();
+        // A picture of the window, to look at.
+        if (const QString picture = qEnvironmentVariable("TIDEWICK_LAYOUT_PICTURE"); !picture.isEmpty())
+            form.grab().save(picture);
         const QRect room = form.screen()->availableGeometry();
         QVERIFY2(form.width() <= room.width() && form.height() <= room.height(),
                  qPrintable(QStringLiteral("%1 x %2 on %3 x %4").arg(form.width()).arg(form.height())
@@ -62,6 +66,11 @@ private slots:
         // What the window cannot show, it scrolls to.
         QVERIFY(scroll->horizontalScrollBar()->maximum() >= canvas->width() - scroll->viewport()->width());
         QVERIFY(scroll->verticalScrollBar()->maximum() >= canvas->height() - scroll->viewport()->height());
+
+        // The window speaks the language asked for, English where none is.
+        const bool english = qEnvironmentVariable("LANGUAGE") == QLatin1String("en")
+            && qEnvironmentVariableIsEmpty("TIDEWICK_PSEUDO_TRANSLATION");
+        QCOMPARE(test::ui(form).testFetchButton->text() == QLatin1String("News Fetch Now (Test)"), english);
 
         QStringList cut;
         const QList<QWidget *> controls = canvas->findChildren<QWidget *>();
