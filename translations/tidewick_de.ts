@@ -276,18 +276,6 @@ Tidewick fragt nichts ab, bis dies behoben ist, und weicht nicht auf eine andere
         <translation>%1 wurde nicht geladen: Die Datei ist größer, als eine Stichwortliste sein darf (%2 MB).</translation>
     </message>
     <message>
-        <source>1 line</source>
-        <translation>1 Zeile</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>%1 Zeilen</translation>
-    </message>
-    <message>
-        <source>%1 of %2 %3 left out: a keyword can be at most %4 characters long.</source>
-        <translation>%1 aus %2 %3 ausgelassen: Ein Stichwort darf höchstens %4 Zeichen lang sein.</translation>
-    </message>
-    <message>
         <source>Path/File access error: %1</source>
         <translation>Fehler beim Zugriff auf Pfad/Datei: %1</translation>
     </message>
@@ -402,6 +390,34 @@ Tidewick fragt nichts ab, bis dies behoben ist, und weicht nicht auf eine andere
     <message>
         <source>Fetch every 24 hours</source>
         <translation>Alle 24 Stunden abrufen</translation>
+    </message>
+    <message>
+        <source>1 line of %1 was left out: a keyword can be at most %2 characters long.</source>
+        <translation>1 Zeile aus %1 wurde ausgelassen: Ein Stichwort darf höchstens %2 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>%1 lines of %2 were left out: a keyword can be at most %3 characters long.</source>
+        <translation>%1 Zeilen aus %2 wurden ausgelassen: Ein Stichwort darf höchstens %3 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Tidewick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>News Fetch Now (Test)</source>
+        <translation type="unfinished">Jetzt abrufen (Test)</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -276,18 +276,6 @@ Tidewick no hará ninguna consulta hasta que esto se corrija; no recurre a otra 
         <translation>%1 no se cargó: supera el tamaño máximo de una lista de palabras clave (%2 MB).</translation>
     </message>
     <message>
-        <source>1 line</source>
-        <translation>1 línea</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>%1 líneas</translation>
-    </message>
-    <message>
-        <source>%1 of %2 %3 left out: a keyword can be at most %4 characters long.</source>
-        <translation>No se cargaron %1 de %2 %3: una palabra clave puede tener como máximo %4 caracteres.</translation>
-    </message>
-    <message>
         <source>Path/File access error: %1</source>
         <translation>Error de acceso a ruta o archivo: %1</translation>
     </message>
@@ -402,6 +390,34 @@ Tidewick no hará ninguna consulta hasta que esto se corrija; no recurre a otra 
     <message>
         <source>Fetch every 24 hours</source>
         <translation>Buscar cada 24 horas</translation>
+    </message>
+    <message>
+        <source>1 line of %1 was left out: a keyword can be at most %2 characters long.</source>
+        <translation>No se cargó 1 línea de %1: una palabra clave puede tener como máximo %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>%1 lines of %2 were left out: a keyword can be at most %3 characters long.</source>
+        <translation>No se cargaron %1 líneas de %2: una palabra clave puede tener como máximo %3 caracteres.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Tidewick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>News Fetch Now (Test)</source>
+        <translation type="unfinished">Buscar ahora (prueba)</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -574,7 +590,7 @@ Tidewick no hará ninguna consulta hasta que esto se corrija; no recurre a otra 
         <source>has been minimized to the system tray.<byte value="xd"/>
 Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.</source>
         <translation>se ha minimizado en el área de notificación.<byte value="xd"/>
-Haga clic en el icono azul 'K' (K de Kestrow) para volver a mostrar el programa.</translation>
+Haga clic en el icono azul &apos;K&apos; (K de Kestrow) para volver a mostrar el programa.</translation>
     </message>
     <message>
         <source>%1 keyword(s) of the watch list %2 were left out: a keyword holds more than blanks, no line break or text-direction control, and is at most %3 characters long.</source>

@@ -276,18 +276,6 @@ Tidewick n&apos;envoie aucune requête tant que ce problème n&apos;est pas corr
         <translation>%1 n&apos;a pas été chargé : sa taille dépasse le maximum autorisé pour une liste de mots-clés (%2 Mo).</translation>
     </message>
     <message>
-        <source>1 line</source>
-        <translation>1 ligne</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>%1 lignes</translation>
-    </message>
-    <message>
-        <source>%1 of %2 %3 left out: a keyword can be at most %4 characters long.</source>
-        <translation>%1 de %2 %3 écartée(s) : un mot-clé ne peut pas dépasser %4 caractères.</translation>
-    </message>
-    <message>
         <source>Path/File access error: %1</source>
         <translation>Erreur d&apos;accès au chemin/fichier : %1</translation>
     </message>
@@ -402,6 +390,34 @@ Tidewick n&apos;envoie aucune requête tant que ce problème n&apos;est pas corr
     <message>
         <source>Fetch every 24 hours</source>
         <translation>Récupérer toutes les 24 heures</translation>
+    </message>
+    <message>
+        <source>1 line of %1 was left out: a keyword can be at most %2 characters long.</source>
+        <translation>1 ligne de %1 a été écartée : un mot-clé peut compter au plus %2 caractères.</translation>
+    </message>
+    <message>
+        <source>%1 lines of %2 were left out: a keyword can be at most %3 characters long.</source>
+        <translation>%1 lignes de %2 ont été écartées : un mot-clé peut compter au plus %3 caractères.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Tidewick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>News Fetch Now (Test)</source>
+        <translation type="unfinished">Récupérer maintenant (test)</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

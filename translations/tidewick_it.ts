@@ -276,18 +276,6 @@ Finché il problema non viene risolto, Tidewick non esegue alcuna interrogazione
         <translation>%1 non è stato caricato: supera la dimensione massima di un elenco di parole chiave (%2 MB).</translation>
     </message>
     <message>
-        <source>1 line</source>
-        <translation>1 riga</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>%1 righe</translation>
-    </message>
-    <message>
-        <source>%1 of %2 %3 left out: a keyword can be at most %4 characters long.</source>
-        <translation>Tidewick ha escluso %1 di %2 %3: una parola chiave può essere lunga al massimo %4 caratteri.</translation>
-    </message>
-    <message>
         <source>Path/File access error: %1</source>
         <translation>Errore di accesso al percorso/file: %1</translation>
     </message>
@@ -402,6 +390,34 @@ Finché il problema non viene risolto, Tidewick non esegue alcuna interrogazione
     <message>
         <source>Fetch every 24 hours</source>
         <translation>Recupera ogni 24 ore</translation>
+    </message>
+    <message>
+        <source>1 line of %1 was left out: a keyword can be at most %2 characters long.</source>
+        <translation>1 riga di %1 è stata esclusa: una parola chiave può contenere al massimo %2 caratteri.</translation>
+    </message>
+    <message>
+        <source>%1 lines of %2 were left out: a keyword can be at most %3 characters long.</source>
+        <translation>%1 righe di %2 sono state escluse: una parola chiave può contenere al massimo %3 caratteri.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Tidewick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>News Fetch Now (Test)</source>
+        <translation type="unfinished">Recupera ora (test)</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -276,18 +276,6 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
         <translation>%1 は読み込まれませんでした: キーワードリストの上限（%2 MB）を超えています。</translation>
     </message>
     <message>
-        <source>1 line</source>
-        <translation>1 行</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>%1 行</translation>
-    </message>
-    <message>
-        <source>%1 of %2 %3 left out: a keyword can be at most %4 characters long.</source>
-        <translation>%2 のうち %1 を除外しました（%3）: キーワードは最大 %4 文字です。</translation>
-    </message>
-    <message>
         <source>Path/File access error: %1</source>
         <translation>パス/ファイル アクセス エラー: %1</translation>
     </message>
@@ -402,6 +390,34 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
     <message>
         <source>Fetch every 24 hours</source>
         <translation>24 時間ごとに取得</translation>
+    </message>
+    <message>
+        <source>1 line of %1 was left out: a keyword can be at most %2 characters long.</source>
+        <translation>%1 の 1 行を読み込みませんでした。キーワードは %2 文字以内にしてください。</translation>
+    </message>
+    <message>
+        <source>%1 lines of %2 were left out: a keyword can be at most %3 characters long.</source>
+        <translation>%2 の %1 行を読み込みませんでした。キーワードは %3 文字以内にしてください。</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Tidewick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>News Fetch Now (Test)</source>
+        <translation type="unfinished">今すぐ取得（テスト）</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

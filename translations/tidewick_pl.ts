@@ -276,18 +276,6 @@ Dopóki problem nie zostanie usunięty, Tidewick nie wysyła żadnych zapytań i
         <translation>Nie wczytano pliku %1: przekracza on maksymalny rozmiar listy słów kluczowych (%2 MB).</translation>
     </message>
     <message>
-        <source>1 line</source>
-        <translation>1 wiersz</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>wierszy: %1</translation>
-    </message>
-    <message>
-        <source>%1 of %2 %3 left out: a keyword can be at most %4 characters long.</source>
-        <translation>Z pliku %2 %3 pominięto %1. Długość słowa kluczowego nie może przekraczać %4 znaków.</translation>
-    </message>
-    <message>
         <source>Path/File access error: %1</source>
         <translation>Błąd dostępu do ścieżki/pliku: %1</translation>
     </message>
@@ -402,6 +390,34 @@ Dopóki problem nie zostanie usunięty, Tidewick nie wysyła żadnych zapytań i
     <message>
         <source>Fetch every 24 hours</source>
         <translation>Pobieraj co 24 godziny</translation>
+    </message>
+    <message>
+        <source>1 line of %1 was left out: a keyword can be at most %2 characters long.</source>
+        <translation>Pominięto 1 wiersz z pliku %1: słowo kluczowe może mieć najwyżej %2 znaków.</translation>
+    </message>
+    <message>
+        <source>%1 lines of %2 were left out: a keyword can be at most %3 characters long.</source>
+        <translation>Pominięte wiersze z pliku %2: %1. Słowo kluczowe może mieć najwyżej %3 znaków.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Tidewick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>News Fetch Now (Test)</source>
+        <translation type="unfinished">Pobierz teraz (test)</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -276,18 +276,6 @@ O Tidewick não fará nenhuma consulta até que isso seja corrigido; ele não re
         <translation>%1 não foi carregado: excede o tamanho máximo de uma lista de palavras-chave (%2 MB).</translation>
     </message>
     <message>
-        <source>1 line</source>
-        <translation>1 linha</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>%1 linhas</translation>
-    </message>
-    <message>
-        <source>%1 of %2 %3 left out: a keyword can be at most %4 characters long.</source>
-        <translation>Não foram carregadas %1 de %2 %3: uma palavra-chave pode ter no máximo %4 caracteres.</translation>
-    </message>
-    <message>
         <source>Path/File access error: %1</source>
         <translation>Erro de acesso ao caminho/arquivo: %1</translation>
     </message>
@@ -402,6 +390,34 @@ O Tidewick não fará nenhuma consulta até que isso seja corrigido; ele não re
     <message>
         <source>Fetch every 24 hours</source>
         <translation>Buscar a cada 24 horas</translation>
+    </message>
+    <message>
+        <source>1 line of %1 was left out: a keyword can be at most %2 characters long.</source>
+        <translation>1 linha de %1 não foi carregada: uma palavra-chave pode ter no máximo %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>%1 lines of %2 were left out: a keyword can be at most %3 characters long.</source>
+        <translation>%1 linhas de %2 não foram carregadas: uma palavra-chave pode ter no máximo %3 caracteres.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Tidewick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>News Fetch Now (Test)</source>
+        <translation type="unfinished">Buscar agora (teste)</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -574,7 +590,7 @@ O Tidewick não fará nenhuma consulta até que isso seja corrigido; ele não re
         <source>has been minimized to the system tray.<byte value="xd"/>
 Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.</source>
         <translation>foi minimizado para a área de notificação.<byte value="xd"/>
-Clique no ícone azul 'K' (K de Kestrow) para restaurar o programa.</translation>
+Clique no ícone azul &apos;K&apos; (K de Kestrow) para restaurar o programa.</translation>
     </message>
     <message>
         <source>%1 keyword(s) of the watch list %2 were left out: a keyword holds more than blanks, no line break or text-direction control, and is at most %3 characters long.</source>

@@ -276,18 +276,6 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
         <translation>Файл %1 не загружен: он больше допустимого размера списка ключевых слов (%2 МБ).</translation>
     </message>
     <message>
-        <source>1 line</source>
-        <translation>строк: 1</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>строк: %1</translation>
-    </message>
-    <message>
-        <source>%1 of %2 %3 left out: a keyword can be at most %4 characters long.</source>
-        <translation>Из файла %2 %3 пропущено %1. Длина ключевого слова не может превышать %4 симв.</translation>
-    </message>
-    <message>
         <source>Path/File access error: %1</source>
         <translation>Ошибка доступа к пути/файлу: %1</translation>
     </message>
@@ -402,6 +390,34 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
     <message>
         <source>Fetch every 24 hours</source>
         <translation>Проверять каждые 24 часа</translation>
+    </message>
+    <message>
+        <source>1 line of %1 was left out: a keyword can be at most %2 characters long.</source>
+        <translation>Из файла %1 пропущена 1 строка: ключевое слово может содержать не более %2 символов.</translation>
+    </message>
+    <message>
+        <source>%1 lines of %2 were left out: a keyword can be at most %3 characters long.</source>
+        <translation>Из файла %2 пропущено строк: %1. Ключевое слово может содержать не более %3 символов.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Tidewick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>News Fetch Now (Test)</source>
+        <translation type="unfinished">Проверить сейчас (тест)</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

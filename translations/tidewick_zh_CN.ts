@@ -276,18 +276,6 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
         <translation>未加载 %1：文件超过了关键词列表的大小上限（%2 MB）。</translation>
     </message>
     <message>
-        <source>1 line</source>
-        <translation>1 行</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>%1 行</translation>
-    </message>
-    <message>
-        <source>%1 of %2 %3 left out: a keyword can be at most %4 characters long.</source>
-        <translation>%2 中有 %1 被略去（%3）：关键词最长为 %4 个字符。</translation>
-    </message>
-    <message>
         <source>Path/File access error: %1</source>
         <translation>路径/文件访问错误：%1</translation>
     </message>
@@ -402,6 +390,34 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
     <message>
         <source>Fetch every 24 hours</source>
         <translation>每 24 小时获取一次</translation>
+    </message>
+    <message>
+        <source>1 line of %1 was left out: a keyword can be at most %2 characters long.</source>
+        <translation>%1 中有 1 行被跳过：关键词最多只能有 %2 个字符。</translation>
+    </message>
+    <message>
+        <source>%1 lines of %2 were left out: a keyword can be at most %3 characters long.</source>
+        <translation>%2 中有 %1 行被跳过：关键词最多只能有 %3 个字符。</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Tidewick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>News Fetch Now (Test)</source>
+        <translation type="unfinished">立即获取（测试）</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "core/ApplicationId.h"
 
+#include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -90,9 +91,9 @@ void NotificationTrayBackend::showBalloon(const QString &title, const QString &t
         askServerInformation();
     QStringList actions;
     if (!m_shellOpensApp)
-        actions << kDefaultAction << QStringLiteral("Show");
+        actions << kDefaultAction << QCoreApplication::translate("Tidewick", "Show");
     if (!link.isEmpty())
-        actions << kOpenAction << QStringLiteral("Open");
+        actions << kOpenAction << QCoreApplication::translate("Tidewick", "Open");
     // A new balloon takes the place of one still on the screen, as in a tray:
     // a click on what the user sees is always the latest balloon's.
     const uint replaced = std::exchange(m_current, 0);

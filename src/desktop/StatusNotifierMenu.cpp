@@ -1,5 +1,6 @@
 #include "desktop/StatusNotifierMenu.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusMetaType>
 
@@ -80,13 +81,13 @@ QVariantMap allProperties(int id)
     case kRoot:
         return {{QStringLiteral("children-display"), QStringLiteral("submenu")}};
     case kShow:
-        return {{QStringLiteral("label"), QStringLiteral("Show Tidewick")}};
+        return {{QStringLiteral("label"), QCoreApplication::translate("Tidewick", "Show Tidewick")}};
     case kTestFetch:
-        return {{QStringLiteral("label"), QStringLiteral("News Fetch Now (Test)")}};
+        return {{QStringLiteral("label"), QCoreApplication::translate("Tidewick", "News Fetch Now (Test)")}};
     case kSeparator:
         return {{QStringLiteral("type"), QStringLiteral("separator")}};
     case kQuit:
-        return {{QStringLiteral("label"), QStringLiteral("Quit")}};
+        return {{QStringLiteral("label"), QCoreApplication::translate("Tidewick", "Quit")}};
     default:
         return {};
     }
