@@ -401,23 +401,23 @@ Tidewick fragt nichts ab, bis dies behoben ist, und weicht nicht auf eine andere
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigen</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Show Tidewick</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidewick anzeigen</translation>
     </message>
     <message>
         <source>News Fetch Now (Test)</source>
-        <translation type="unfinished">Jetzt abrufen (Test)</translation>
+        <translation>Jetzt abrufen (Test)</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>

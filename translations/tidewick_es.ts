@@ -401,23 +401,23 @@ Tidewick no hará ninguna consulta hasta que esto se corrija; no recurre a otra 
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Show Tidewick</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar Tidewick</translation>
     </message>
     <message>
         <source>News Fetch Now (Test)</source>
-        <translation type="unfinished">Buscar ahora (prueba)</translation>
+        <translation>Buscar ahora (prueba)</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
 </context>
 <context>

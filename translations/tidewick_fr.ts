@@ -401,23 +401,23 @@ Tidewick n&apos;envoie aucune requête tant que ce problème n&apos;est pas corr
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Show Tidewick</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher Tidewick</translation>
     </message>
     <message>
         <source>News Fetch Now (Test)</source>
-        <translation type="unfinished">Récupérer maintenant (test)</translation>
+        <translation>Récupérer maintenant (test)</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>

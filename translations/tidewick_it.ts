@@ -401,23 +401,23 @@ Finché il problema non viene risolto, Tidewick non esegue alcuna interrogazione
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Show Tidewick</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra Tidewick</translation>
     </message>
     <message>
         <source>News Fetch Now (Test)</source>
-        <translation type="unfinished">Recupera ora (test)</translation>
+        <translation>Recupera ora (test)</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
 </context>
 <context>

@@ -401,23 +401,23 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>表示</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>開く</translation>
     </message>
     <message>
         <source>Show Tidewick</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidewick を表示</translation>
     </message>
     <message>
         <source>News Fetch Now (Test)</source>
-        <translation type="unfinished">今すぐ取得（テスト）</translation>
+        <translation>今すぐ取得（テスト）</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
 </context>
 <context>
