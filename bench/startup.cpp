@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "app/RealServices.h"
 #include "app/SingleInstance.h"
+#include "app/Translation.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,7 +21,8 @@
 
 namespace {
 
-// Quits once the window has been painted for the first time.
+// Quits once the window has been painted for the first time (any widget of
+// it: the program's controls stand on a canvas that covers the window).
 class QuitAfterFirstPaint : public QObject {
 public:
     bool eventFilter(QObject *, QEvent *event) override
@@ -34,7 +36,7 @@ public:
 void quitWhenShown(QWidget &window)
 {
     static QuitAfterFirstPaint quitter;
-    window.installEventFilter(&quitter);
+    qApp->installEventFilter(&quitter);
     window.show();
 }
 
@@ -107,5 +109,9 @@ int tidewickWindow()
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return argc > 1 && std::strcmp(argv[1], "bare") == 0 ? bareWindow() : tidewickWindow();
+    if (argc > 1 && std::strcmp(argv[1], "bare") == 0)
+        return bareWindow();
+    // The program's own start loads the user's translation too.
+    tidewick::installTranslation(app);
+    return tidewickWindow();
 }

@@ -5,8 +5,11 @@
 // window's canvas, and no caption is cut.
 #include "TestWindow.h"
 #include "app/Translation.h"
+#include "ui/ReportList.h"
+#include "ui/WindowColours.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QScreen>
@@ -54,7 +57,9 @@ private slots:
         TestWindow window;
         MainWindow &form = window.create();
         form.show();
-        // A picture of the window, to look at.
+        // A picture of the window, to look at, in the dark scheme on asking.
+        if (qEnvironmentVariableIsSet("TIDEWICK_LAYOUT_DARK"))
+            QApplication::setPalette(darkPalette());
         if (const QString picture = qEnvironmentVariable("TIDEWICK_LAYOUT_PICTURE"); !picture.isEmpty())
             form.grab().save(picture);
         const QRect room = form.screen()->availableGeometry();
@@ -85,6 +90,9 @@ private slots:
                 cut << QStringLiteral("%1 lacks %2 px").arg(control->objectName()).arg(missing);
         }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+        // Right to left (Qt's -reverse), the keywords stand on the left.
+        const QRect keywords = test::ui(form).keywordList->geometry();
+        QCOMPARE(keywords.center().x() < canvas->width() / 2, form.layoutDirection() == Qt::RightToLeft);
     }
 };
 
