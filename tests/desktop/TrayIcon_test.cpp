@@ -11,11 +11,14 @@
 #include "resources/Icons.h"
 
 #include <QDBusArgument>
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPixmap>
 #include <QStandardPaths>
 #include <QtTest>
+#include <csignal>
 #include <limits>
 #include <memory>
 
@@ -111,6 +114,31 @@ public:
 
 private:
     QDBusConnection m_bus;
+};
+
+// Holds the session bus still while it lives: a call that waits for an
+// answer from the bus would hang until the bus goes on.
+class BusHeld {
+public:
+    BusHeld()
+    {
+        const QDBusReply<uint> pid =
+            QDBusConnection::sessionBus().interface()->servicePid(QStringLiteral("org.freedesktop.DBus"));
+        if (pid.isValid() && ::kill(pid_t(pid.value()), SIGSTOP) == 0)
+            m_pid = pid_t(pid.value());
+        m_since.start();
+    }
+    ~BusHeld()
+    {
+        if (m_pid > 0)
+            ::kill(m_pid, SIGCONT);
+    }
+    // Whether the bus is held, and nothing waited for it meanwhile.
+    bool heldWithoutWaiting() const { return m_pid > 0 && m_since.elapsed() < 5000; }
+
+private:
+    pid_t m_pid = 0;
+    QElapsedTimer m_since;
 };
 
 struct EventLog final : TrayBackend::Listener {
@@ -561,7 +589,9 @@ private slots:
         NotificationTrayBackend backend(iconTray, QDBusConnection::sessionBus());
         EventLog log;
         backend.setListener(&log);
+        // Asked for before the bus told whether a server is there: it waits for the answer.
         backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("no server yet"), 5000, QUrl());
+        QTRY_COMPARE(iconTray.requests.size(), 1);
         QCOMPARE(iconTray.last(Kind::ShowBalloon).text, QStringLiteral("no server yet"));
 
         QDBusConnection serverBus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("server"));
@@ -569,8 +599,13 @@ private slots:
         QVERIFY(serverBus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &server,
                                          QDBusConnection::ExportAllSlots));
         QVERIFY(serverBus.registerService(QStringLiteral("org.freedesktop.Notifications")));
+        QTRY_VERIFY(backend.serverAvailable()); // the bus told of the server that came
 
-        backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("Fish & <b>chips</b>\r\nto go"), 5000, QUrl());
+        {
+            BusHeld held;
+            backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("Fish & <b>chips</b>\r\nto go"), 5000, QUrl());
+            QVERIFY(held.heldWithoutWaiting());
+        }
         QTRY_COMPARE(server.notified.size(), 1);
         const QVariantList first = server.notified.first();
         QCOMPARE(first.at(0).toString(), QStringLiteral("Tidewick"));
@@ -613,6 +648,17 @@ private slots:
         gnome.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("fourth"), 5000, QUrl(QStringLiteral("http://a.b/4")));
         QTRY_COMPARE(server.notified.size(), 4);
         QCOMPARE(server.notified.last().at(5).toStringList(), QStringList({"open", "Open"}));
+
+        // The server goes: the balloons go back to the tray.
+        QVERIFY(serverBus.unregisterService(QStringLiteral("org.freedesktop.Notifications")));
+        QTRY_VERIFY(!backend.serverAvailable());
+        {
+            BusHeld held;
+            backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("fifth"), 5000, QUrl());
+            QVERIFY(held.heldWithoutWaiting());
+        }
+        QCOMPARE(iconTray.last(Kind::ShowBalloon).text, QStringLiteral("fifth"));
+        QCOMPARE(server.notified.size(), 4);
         backend.setListener(nullptr);
     }
 
