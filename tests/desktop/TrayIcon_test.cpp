@@ -671,7 +671,8 @@ private slots:
         EventLog log;
         backend.setListener(&log);
         backend.addIcon(QStringLiteral("Tidewick"), trayIconPicture());
-        QCOMPARE(iconTray.last(Kind::AddIcon).tip, QStringLiteral("Tidewick")); // no watcher yet
+        QTRY_COMPARE(iconTray.kinds(), QStringList{"add"}); // once the bus said: no watcher yet
+        QCOMPARE(iconTray.last(Kind::AddIcon).tip, QStringLiteral("Tidewick"));
 
         QDBusConnection panel = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("panel"));
         FakeWatcher watcher;
@@ -681,6 +682,14 @@ private slots:
         QTRY_COMPARE(watcher.items.size(), 1);
         QCOMPARE(iconTray.requests.last().kind, Kind::DeleteIcon);
         QVERIFY(backend.registered() && backend.trayAvailable());
+        {
+            BusHeld held;
+            backend.deleteIcon();
+            backend.addIcon(QStringLiteral("Tidewick"), trayIconPicture());
+            QVERIFY(held.heldWithoutWaiting());
+        }
+        QTRY_COMPARE(watcher.items.size(), 2);
+        QCOMPARE(iconTray.kinds(), QStringList({"add", "delete"})); // it stayed a StatusNotifierItem
 
         const QString item = watcher.items.first();
         const auto callAt = [&](const QString &path, const QString &interface, const QString &method,
