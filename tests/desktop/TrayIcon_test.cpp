@@ -19,6 +19,7 @@
 #include <QStandardPaths>
 #include <QtTest>
 #include <csignal>
+#include <functional>
 #include <limits>
 #include <memory>
 
@@ -107,30 +108,22 @@ private:
     QDBusConnection m_bus;
 };
 
-// Holds the session bus still while it lives: a call that waits for an
-// answer from the bus would hang until the bus goes on.
-class BusHeld {
-public:
-    BusHeld()
-    {
-        const QDBusReply<uint> pid =
-            QDBusConnection::sessionBus().interface()->servicePid(QStringLiteral("org.freedesktop.DBus"));
-        if (pid.isValid() && ::kill(pid_t(pid.value()), SIGSTOP) == 0)
-            m_pid = pid_t(pid.value());
-        m_since.start();
-    }
-    ~BusHeld()
-    {
-        if (m_pid > 0)
-            ::kill(m_pid, SIGCONT);
-    }
-    // Whether the bus is held, and nothing waited for it meanwhile.
-    bool heldWithoutWaiting() const { return m_pid > 0 && m_since.elapsed() < 5000; }
-
-private:
-    pid_t m_pid = 0;
-    QElapsedTimer m_since;
-};
+// Runs `act` while the session bus is held still, and tells whether it
+// returned without waiting for the bus (a call that waits for an answer
+// would hang until the bus goes on).
+bool doneWhileBusHeld(const std::function<void()> &act)
+{
+    const QDBusReply<uint> pid =
+        QDBusConnection::sessionBus().interface()->servicePid(QStringLiteral("org.freedesktop.DBus"));
+    if (!pid.isValid() || ::kill(pid_t(pid.value()), SIGSTOP) != 0)
+        return false;
+    QElapsedTimer took;
+    took.start();
+    act();
+    const bool waited = took.elapsed() >= 5000;
+    ::kill(pid_t(pid.value()), SIGCONT);
+    return !waited;
+}
 
 struct EventLog final : TrayBackend::Listener {
     void trayEvent(TrayEvent event, const QString &token) override { events.append(event), tokens.append(token); }
@@ -585,11 +578,9 @@ private slots:
         QVERIFY(serverBus.registerService(QStringLiteral("org.freedesktop.Notifications")));
         QTRY_VERIFY(backend.serverAvailable()); // the bus told of the server that came
 
-        {
-            BusHeld held;
+        QVERIFY(doneWhileBusHeld([&] {
             backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("Fish & <b>chips</b>\r\nto go"), 5000, QUrl());
-            QVERIFY(held.heldWithoutWaiting());
-        }
+        }));
         QTRY_COMPARE(server.notified.size(), 1);
         const QVariantList first = server.notified.first();
         QCOMPARE(first.at(0).toString(), QStringLiteral("Tidewick"));
@@ -636,11 +627,8 @@ private slots:
         // The server goes: the balloons go back to the tray.
         QVERIFY(serverBus.unregisterService(QStringLiteral("org.freedesktop.Notifications")));
         QTRY_VERIFY(!backend.serverAvailable());
-        {
-            BusHeld held;
-            backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("fifth"), 5000, QUrl());
-            QVERIFY(held.heldWithoutWaiting());
-        }
+        QVERIFY(doneWhileBusHeld(
+            [&] { backend.showBalloon(QStringLiteral("Tidewick"), QStringLiteral("fifth"), 0, QUrl()); }));
         QCOMPARE(iconTray.last(Kind::ShowBalloon).text, QStringLiteral("fifth"));
         QCOMPARE(server.notified.size(), 4);
         backend.setListener(nullptr);
@@ -666,12 +654,10 @@ private slots:
         QTRY_COMPARE(watcher.items.size(), 1);
         QCOMPARE(iconTray.requests.last().kind, Kind::DeleteIcon);
         QVERIFY(backend.registered() && backend.trayAvailable());
-        {
-            BusHeld held;
+        QVERIFY(doneWhileBusHeld([&] {
             backend.deleteIcon();
             backend.addIcon(QStringLiteral("Tidewick"), trayIconPicture());
-            QVERIFY(held.heldWithoutWaiting());
-        }
+        }));
         QTRY_COMPARE(watcher.items.size(), 2);
         QCOMPARE(iconTray.kinds(), QStringList({"add", "delete"})); // it stayed a StatusNotifierItem
 
