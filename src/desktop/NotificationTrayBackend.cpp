@@ -1,9 +1,9 @@
 #include "desktop/NotificationTrayBackend.h"
 
 #include "core/ApplicationId.h"
+#include "desktop/BusDaemon.h"
 
 #include <QCoreApplication>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -44,12 +44,54 @@ NotificationTrayBackend::NotificationTrayBackend(TrayBackend &iconTray, const QD
                   SLOT(onActionInvoked(uint, QString)));
     m_bus.connect(service, kPath, kInterface, QStringLiteral("ActivationToken"), this,
                   SLOT(onActivationToken(uint, QString)));
+    askAboutService();
     askServerInformation();
 }
 
 NotificationTrayBackend::~NotificationTrayBackend()
 {
     m_iconTray.setListener(nullptr);
+}
+
+void NotificationTrayBackend::askAboutService()
+{
+    if (!m_bus.isConnected())
+        return;
+    const QString service = QLatin1String(kService);
+    // Watched before the questions go, so no change falls between the two.
+    m_serviceWatcher.setConnection(m_bus);
+    m_serviceWatcher.addWatchedService(service);
+    connect(&m_serviceWatcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            [this](const QString &, const QString &, const QString &newOwner) {
+                serverOwnerChanged(!newOwner.isEmpty());
+            });
+    m_unanswered = 2;
+    askBus(m_bus, QStringLiteral("NameHasOwner"), {service}, this, [this](const QDBusMessage &reply) {
+        m_serverRunning = reply.arguments().value(0).toBool();
+        answered();
+    });
+    askBus(m_bus, QStringLiteral("ListActivatableNames"), {}, this, [this, service](const QDBusMessage &reply) {
+        m_serverActivatable = reply.arguments().value(0).toStringList().contains(service);
+        answered();
+    });
+}
+
+void NotificationTrayBackend::answered()
+{
+    if (--m_unanswered > 0 || !m_held)
+        return;
+    const Balloon balloon = *std::exchange(m_held, std::nullopt);
+    showBalloon(balloon.title, balloon.text, balloon.timeoutMs, balloon.link);
+}
+
+void NotificationTrayBackend::serverOwnerChanged(bool running)
+{
+    m_serverRunning = running;
+    if (running) {
+        // Another server may have taken the place of the one asked before.
+        m_serverKnown = false;
+        askServerInformation();
+    }
 }
 
 QString NotificationTrayBackend::escapedBody(const QString &text)
@@ -69,20 +111,14 @@ QString NotificationTrayBackend::escapedBody(const QString &text)
     return body;
 }
 
-bool NotificationTrayBackend::serviceAvailable() const
-{
-    if (!m_bus.isConnected())
-        return false;
-    const QDBusConnectionInterface *bus = m_bus.interface();
-    const QString service = QLatin1String(kService);
-    // A server that the bus starts on demand counts too.
-    return bus->isServiceRegistered(service).value() || bus->activatableServiceNames().value().contains(service);
-}
-
 void NotificationTrayBackend::showBalloon(const QString &title, const QString &text, qint32 timeoutMs,
                                           const QUrl &link)
 {
-    m_notifying = serviceAvailable();
+    if (m_unanswered > 0) {
+        m_held = Balloon{title, text, timeoutMs, link};
+        return;
+    }
+    m_notifying = serverAvailable();
     if (!m_notifying) {
         m_iconTray.showBalloon(title, text, timeoutMs, link);
         return;
@@ -111,8 +147,11 @@ void NotificationTrayBackend::showBalloon(const QString &title, const QString &t
         if (reply.isError()) {
             // The server went away between the look and the call, or the
             // bus could not start it: the tray shows the balloon, unless its
-            // time is already over.
+            // time is already over. A server that could not be started is
+            // not tried again until one turns up.
             m_notifying = false;
+            if (!m_serverRunning)
+                m_serverActivatable = false;
             if (!m_closeWhenKnown)
                 m_iconTray.showBalloon(title, text, timeoutMs, link);
             return;
@@ -144,6 +183,10 @@ void NotificationTrayBackend::askServerInformation()
 
 void NotificationTrayBackend::hideBalloon()
 {
+    if (m_held) {
+        m_held.reset();
+        return;
+    }
     if (!m_notifying) {
         m_iconTray.hideBalloon();
         return;

@@ -3,7 +3,10 @@
 #include "desktop/TrayBackend.h"
 
 #include <QDBusConnection>
+#include <QDBusServiceWatcher>
 #include <QObject>
+
+#include <optional>
 
 namespace tidewick {
 
@@ -23,6 +26,11 @@ namespace tidewick {
 // away after its time) must not cut the wait for the next one short. A
 // notification the user acted on is closed here, as some servers leave it
 // on screen. The body carries the whole text.
+//
+// Whether a server is there is known without asking at each balloon: the
+// bus is asked once at the start (does a server own the name, does the bus
+// start one on demand) and reports the name's owner coming and going
+// afterwards. A balloon asked for before the first answers waits for them.
 class NotificationTrayBackend final : public QObject, public TrayBackend, private TrayBackend::Listener {
     Q_OBJECT
 
@@ -45,6 +53,9 @@ public:
     // Whether notifications go without a "default" action, for the shell to
     // open the program on a click (GNOME Shell before it passed tokens).
     bool shellOpensApp() const { return m_shellOpensApp; }
+    // Whether balloons go to a notification server now: one owns the
+    // service's name, or the bus starts one on demand.
+    bool serverAvailable() const { return m_serverRunning || m_serverActivatable; }
 
 private slots:
     void onClosed(uint id, uint reason);
@@ -53,12 +64,27 @@ private slots:
 
 private:
     void trayEvent(TrayEvent event, const QString &activationToken) override { report(event, activationToken); }
-    bool serviceAvailable() const;
+    void askAboutService();
+    void serverOwnerChanged(bool running);
+    void answered();
     void closeNotification(uint id);
     void askServerInformation();
 
     TrayBackend &m_iconTray;
     QDBusConnection m_bus;
+    QDBusServiceWatcher m_serviceWatcher;
+    bool m_serverRunning = false;
+    bool m_serverActivatable = false;
+    // The questions to the bus still unanswered, and the balloon that waits
+    // for their answers.
+    int m_unanswered = 0;
+    struct Balloon {
+        QString title;
+        QString text;
+        qint32 timeoutMs;
+        QUrl link;
+    };
+    std::optional<Balloon> m_held;
     // Where the current balloon went; its id is 0 until the server answers.
     bool m_notifying = false;
     uint m_current = 0;

@@ -23,12 +23,10 @@ namespace tidewick {
 //   balloon clicked            -> BalloonClicked
 // Qt on X11 reports a double click as Trigger then DoubleClick, so a double
 // click also gives LeftUp first; and it reports a click on the icon while a
-// balloon is up as a balloon click too. Qt cannot tell button presses, mouse
-// moves over the icon, right double clicks or a balloon that closed by itself
-// or by its close button, so MouseMove, LeftDown, RightDown,
-// RightDoubleClick, BalloonHidden and BalloonTimedOut are never reported;
-// the control then ends a balloon wait by its own timer and takes the
-// balloon away. Qt's balloon has no buttons, so it offers no link.
+// balloon is up as a balloon click too. Qt cannot tell a balloon that closed
+// by itself or by its close button, so BalloonHidden and BalloonTimedOut are
+// never reported; the control then ends a balloon wait by its own timer and
+// takes the balloon away. Qt's balloon has no buttons, so it offers no link.
 class QtTrayBackend final : public QObject, public TrayBackend {
     Q_OBJECT
 

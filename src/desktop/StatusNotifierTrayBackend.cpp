@@ -1,8 +1,9 @@
 #include "desktop/StatusNotifierTrayBackend.h"
 
+#include "desktop/BusDaemon.h"
+
 #include <QCoreApplication>
 #include <QDBusArgument>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusPendingCallWatcher>
@@ -82,16 +83,26 @@ StatusNotifierTrayBackend::StatusNotifierTrayBackend(TrayBackend &iconTray, cons
     qDBusRegisterMetaType<StatusNotifierPixmaps>();
     qDBusRegisterMetaType<StatusNotifierToolTip>();
     m_iconTray.setListener(this);
-    if (!m_bus.isConnected())
+    if (!m_bus.isConnected()) {
+        m_watcherKnown = true;
         return;
-    m_watcher.setConnection(m_bus);
-    m_watcher.addWatchedService(QLatin1String(kWatcher));
+    }
     const QString watcherName = QLatin1String(kWatcher);
+    m_watcher.setConnection(m_bus);
+    m_watcher.addWatchedService(watcherName);
     for (const char *signal : {"StatusNotifierHostRegistered", "StatusNotifierHostUnregistered"})
         m_bus.connect(watcherName, kWatcherPath, kWatcherInterface, QLatin1String(signal), this, SLOT(askForHost()));
-    connect(&m_watcher, &QDBusServiceWatcher::serviceOwnerChanged, this, [this] {
-        // A watcher that restarts forgets its items: register again.
-        unregisterItem();
+    connect(&m_watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            [this](const QString &, const QString &, const QString &newOwner) {
+                m_watcherKnown = true;
+                m_watcherPresent = !newOwner.isEmpty();
+                // A watcher that restarts forgets its items: register again.
+                unregisterItem();
+                placeIcon();
+            });
+    askBus(m_bus, QStringLiteral("NameHasOwner"), {watcherName}, this, [this](const QDBusMessage &reply) {
+        m_watcherKnown = true;
+        m_watcherPresent = reply.arguments().value(0).toBool();
         placeIcon();
     });
 }
@@ -140,11 +151,6 @@ void StatusNotifierTrayBackend::deleteIcon()
     placeIcon();
 }
 
-bool StatusNotifierTrayBackend::watcherPresent() const
-{
-    return m_bus.isConnected() && m_bus.interface()->isServiceRegistered(QLatin1String(kWatcher)).value();
-}
-
 bool StatusNotifierTrayBackend::trayAvailable() const
 {
     // A watcher alone shows nothing: a host (a panel's tray) must run too.
@@ -167,7 +173,9 @@ void StatusNotifierTrayBackend::askForHost()
 
 void StatusNotifierTrayBackend::placeIcon()
 {
-    const bool asItem = m_shown && watcherPresent();
+    if (!m_watcherKnown)
+        return;
+    const bool asItem = m_shown && m_watcherPresent;
     if (asItem && !m_registered)
         registerItem();
     else if (!asItem)
@@ -189,7 +197,10 @@ void StatusNotifierTrayBackend::registerItem()
     }
     m_bus.registerObject(QLatin1String(StatusNotifierMenu::kPath), &m_menu,
                          QDBusConnection::ExportScriptableContents | QDBusConnection::ExportAllProperties);
-    m_bus.registerService(m_serviceName);
+    // The name is asked for without waiting: the bus handles it before the
+    // registration that follows, which names it.
+    constexpr uint kDoNotQueue = 4;
+    askBus(m_bus, QStringLiteral("RequestName"), {m_serviceName, kDoNotQueue}, this, {});
     // The icon counts as in the tray from the request on: a click may come
     // before the answer, and the answer may not come at all.
     m_registered = true;
@@ -214,7 +225,7 @@ void StatusNotifierTrayBackend::unregisterItem()
 {
     if (!m_bus.isConnected() || !m_bus.objectRegisteredAt(kItemPath))
         return;
-    m_bus.unregisterService(m_serviceName);
+    askBus(m_bus, QStringLiteral("ReleaseName"), {m_serviceName}, this, {});
     m_bus.unregisterObject(kItemPath);
     m_bus.unregisterObject(QLatin1String(StatusNotifierMenu::kPath));
     m_registered = false;

@@ -30,8 +30,11 @@ struct StatusNotifierToolTip {
 // tray icon is such an item, so a panel started later (at log-on the panel
 // and the programs start together) would never show Qt's; this one
 // registers whenever a watcher appears and goes back to `iconTray` when it
-// leaves. It also takes the activation token that a panel hands over before
-// a click, without which Wayland will not bring the window back.
+// leaves. Where the watcher is comes from the bus's own word (one question
+// at the start, then its reports of the name's owner), never from a question
+// that waits for its answer. It also takes the activation token that a panel
+// hands over before a click, without which Wayland will not bring the window
+// back.
 //
 // Clicks: Activate -> LeftUp, ContextMenu -> RightUp, SecondaryActivate ->
 // MiddleUp. The item also offers a small menu (StatusNotifierMenu), which
@@ -103,7 +106,6 @@ signals:
 
 private:
     void trayEvent(TrayEvent event, const QString &activationToken) override { report(event, activationToken); }
-    bool watcherPresent() const;
     // Moves the shown icon to wherever it belongs now.
     void placeIcon();
     void registerItem();
@@ -117,6 +119,10 @@ private:
     QString m_activationToken; // handed over by the panel before a click
     QIcon m_icon;
     StatusNotifierPixmaps m_pixmaps;
+    // Whether a watcher owns its name, as the bus said at the start and
+    // reports since; the icon is placed once that is known.
+    bool m_watcherKnown = false;
+    bool m_watcherPresent = false;
     bool m_shown = false;
     bool m_registered = false;
     bool m_hostRegistered = false;

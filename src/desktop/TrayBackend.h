@@ -7,21 +7,14 @@
 
 namespace tidewick {
 
-// What the tray reports about the icon and its balloon. The names follow the
-// notification-area callbacks the tray control was built around; a backend
-// reports those its platform can tell and never the others.
+// What the tray reports about the icon and its balloon: a click ends with its
+// button's "up", and a backend reports those its platform can tell and never
+// the others.
 enum class TrayEvent {
-    MouseMove,
-    LeftDown,
     LeftUp,
     LeftDoubleClick,
-    RightDown,
     RightUp,
-    RightDoubleClick,
-    MiddleDown,
     MiddleUp,
-    MiddleDoubleClick,
-    BalloonShown,
     BalloonHidden,      // taken away for any reason but its time or a click
     BalloonTimedOut,
     BalloonClicked,

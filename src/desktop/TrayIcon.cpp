@@ -59,22 +59,17 @@ void TrayIcon::setInTray(bool Show)
 {
     if (Show == m_inTray)
         return;
-    if (Show) {
-        // There is no design host here, so the program is always running and
-        // the icon is always added.
+    if (Show)
         m_backend.addIcon(fieldText(m_tip, kTipLength), m_icon);
-        m_iconAdded = true;
-    } else if (m_iconAdded) {
+    else
         m_backend.deleteIcon();
-        m_iconAdded = false;
-    }
     m_inTray = Show;
     emit inTrayChanged();
 }
 
 void TrayIcon::setTip(const QString &Tip)
 {
-    if (m_iconAdded)
+    if (m_inTray)
         m_backend.modifyTip(fieldText(Tip, kTipLength));
     m_tip = Tip;
     emit tipChanged();
@@ -84,7 +79,7 @@ void TrayIcon::setIcon(const QIcon &Icon)
 {
     if (Icon.isNull())
         return;
-    if (m_iconAdded)
+    if (m_inTray)
         m_backend.modifyIcon(Icon);
     m_icon = Icon;
     emit iconChanged();
@@ -158,28 +153,13 @@ void TrayIcon::trayEvent(TrayEvent event, const QString &activationToken)
     constexpr int kLeft = 1;
     constexpr int kRight = 2;
     switch (event) {
-    case TrayEvent::MouseMove:
-        emit mouseMove(m_iconId);
-        break;
-    case TrayEvent::LeftDown:
-        emit mouseDown(kLeft, m_iconId);
-        break;
     case TrayEvent::LeftUp:
         // The window that the click shows comes to the front with it.
         adoptActivationToken(activationToken);
         emit mouseUp(kLeft, m_iconId);
         break;
-    case TrayEvent::LeftDoubleClick:
-        emit mouseDoubleClick(kLeft, m_iconId);
-        break;
-    case TrayEvent::RightDown:
-        emit mouseDown(kRight, m_iconId);
-        break;
     case TrayEvent::RightUp:
         emit mouseUp(kRight, m_iconId);
-        break;
-    case TrayEvent::RightDoubleClick:
-        emit mouseDoubleClick(kRight, m_iconId);
         break;
     case TrayEvent::BalloonHidden:
     case TrayEvent::BalloonTimedOut:
@@ -206,10 +186,8 @@ void TrayIcon::trayEvent(TrayEvent event, const QString &activationToken)
     case TrayEvent::MenuQuitChosen:
         emit quitChosen();
         break;
-    case TrayEvent::MiddleDown:
+    case TrayEvent::LeftDoubleClick: // its second click comes as LeftUp too
     case TrayEvent::MiddleUp:
-    case TrayEvent::MiddleDoubleClick:
-    case TrayEvent::BalloonShown:
         break;
     }
 }

@@ -15,7 +15,7 @@ namespace tidewick {
 class Clock;
 
 // The program's icon in the notification area: adds and removes it, keeps its
-// tip and picture, turns the tray's reports into mouse events and shows
+// tip and picture, turns the tray's reports into clicks and shows
 // balloons that it can wait for.
 //
 // Texts go to the tray in fixed-width fields: the tip holds at most
@@ -27,10 +27,11 @@ class Clock;
 // shortens it (QtTrayBackend). The properties keep the whole text that was
 // given.
 //
-// Events carry Button 1 for the left and 2 for the right button, and Id, the
-// icon's number, which is always 0. Which of them a tray can deliver depends
-// on the backend (see QtTrayBackend). A click on a balloon, or its "Show",
-// is told as balloonClicked, its "Open" as balloonLinkClicked.
+// A click on the icon is told as mouseUp with Button 1 for the left and 2 for
+// the right button, and Id, the icon's number, which is always 0; which
+// clicks a tray can deliver depends on the backend (see QtTrayBackend). A
+// click on a balloon, or its "Show", is told as balloonClicked, its "Open"
+// as balloonLinkClicked.
 class TrayIcon : public QObject, public ArticleAnnouncer, private TrayBackend::Listener {
     Q_OBJECT
     Q_PROPERTY(bool inTray READ inTray WRITE setInTray NOTIFY inTrayChanged)
@@ -82,10 +83,7 @@ public:
     void announce(const QString &text, const QString &title, qint32 seconds, std::function<void()> seen) override;
 
 signals:
-    void mouseMove(int Id);
-    void mouseDown(int Button, int Id);
     void mouseUp(int Button, int Id);
-    void mouseDoubleClick(int Button, int Id);
     // The user clicked the balloon (or its "Show"), or chose to open the
     // link that the latest balloon offered.
     void balloonClicked(const QString &activationToken);
@@ -112,9 +110,6 @@ private:
     Clock &m_clock;
 
     bool m_inTray = false;
-    // True from the add until the delete. Without a design host this follows
-    // m_inTray, but the two rules are kept apart on purpose.
-    bool m_iconAdded = false;
     const int m_iconId = 0;
     QString m_tip;
     QIcon m_icon;
