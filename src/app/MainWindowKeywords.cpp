@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QPushButton>
+#include <QLocale>
 
 namespace tidewick {
 
@@ -32,8 +33,7 @@ QString keywordRefusal(const QString &keyword)
     if (!keywordFitsInQuery(trimBlanks(keyword)))
         return MainWindow::tr("This keyword is %1 characters long. A keyword can be at most %2 characters long; it "
                               "was not added.")
-            .arg(keyword.size())
-            .arg(kLongestKeyword);
+            .arg(QLocale().toString(keyword.size()), QLocale().toString(kLongestKeyword));
     if (const QString forbidden = keywordForbiddenCharacter(keyword); !forbidden.isEmpty())
         return MainWindow::tr("This keyword holds %1, which a keyword cannot hold; it was not added.").arg(forbidden);
     return {};

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
+#include <QLocale>
 
 namespace tidewick {
 
@@ -72,9 +73,8 @@ void MainWindow::restoreWatchList()
             appTitle(),
             tr("%1 keyword(s) of the watch list %2 were left out: a keyword holds more than blanks, "
                            "no line break or text-direction control, and is at most %3 characters long.")
-                .arg(leftOut)
-                .arg(QDir::toNativeSeparators(file.path()))
-                .arg(kLongestKeyword),
+                .arg(QLocale().toString(leftOut), QDir::toNativeSeparators(file.path()),
+                     QLocale().toString(kLongestKeyword)),
             MessageIcon::None);
     }
     keywordList->rows().append(list.keywords);

@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace tidewick {
 
@@ -84,7 +85,8 @@ SettingsLock::Outcome SettingsLock::tryLock()
             if (!S_ISREG(found.st_mode))
                 return fail(kindOf(found.st_mode) + QCoreApplication::translate("Tidewick", ", not a lock file"));
             if (found.st_size > kLargestLockFile)
-                return fail(QCoreApplication::translate("Tidewick", "a file of %1 bytes, too large for a lock file").arg(found.st_size));
+                return fail(QCoreApplication::translate("Tidewick", "a file of %1 bytes, too large for a lock file")
+                                .arg(QLocale().toString(qint64(found.st_size))));
         }
         const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
                               0600);

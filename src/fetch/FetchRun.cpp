@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <utility>
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace tidewick {
 
@@ -185,7 +186,8 @@ void FetchRun::tryBudgetLock()
             return;
         } else {
             const QString why = outcome == SettingsLock::Outcome::Busy
-                ? QCoreApplication::translate("Tidewick", "another copy of Tidewick has held it for %1 seconds").arg(waited / 1000)
+                ? QCoreApplication::translate("Tidewick", "another copy of Tidewick has held it for %1 seconds")
+                      .arg(QLocale().toString(waited / 1000))
                 : lock.problem();
             const bool atStart = m_locked == Step::OpenWindow;
             Trap trap(m_reporter, kModule, atStart ? kRunProcedure : kQueryProcedure);

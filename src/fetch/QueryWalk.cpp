@@ -9,6 +9,7 @@
 
 #include <utility>
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace tidewick {
 
@@ -99,7 +100,7 @@ bool QueryWalk::keywordCanBeSent(const QString &keyword)
         m_services.dialogs->showMessage(kTitle,
                                         QCoreApplication::translate("Tidewick", "The keyword \"%1\" is longer than %2 characters and cannot "
                                                        "be sent to the news service. It was skipped.")
-                                            .arg(shortened(keyword), QString::number(kLongestKeyword)),
+                                            .arg(shortened(keyword), QLocale().toString(kLongestKeyword)),
                                         MessageIcon::None);
     }
     return false;

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace tidewick {
 
@@ -66,10 +67,10 @@ void importKeywordFile(ReportListModel &list, const QString &path, Dialogs &dial
             const QString said = tooLong == 1
                 ? QCoreApplication::translate("Tidewick", "1 line of %1 was left out: a keyword can be at most %2 "
                                                           "characters long.")
-                      .arg(name, QString::number(kLongestKeyword))
+                      .arg(name, QLocale().toString(kLongestKeyword))
                 : QCoreApplication::translate("Tidewick", "%1 lines of %2 were left out: a keyword can be at most %3 "
                                                           "characters long.")
-                      .arg(QString::number(tooLong), name, QString::number(kLongestKeyword));
+                      .arg(QLocale().toString(tooLong), name, QLocale().toString(kLongestKeyword));
             dialogs.showMessage(appTitle, said, MessageIcon::None);
         });
     }

@@ -112,7 +112,7 @@ private slots:
         QCOMPARE(rowsOf(test::ui(form).keywordList), QStringList({longest, QStringLiteral("a\tb")}));
         const QStringList messages = window.dialogs.messageTexts();
         QCOMPARE(messages.size(), 3);
-        QVERIFY(messages[0].contains(QString::number(kLongestKeyword)));
+        QVERIFY(messages[0].contains(QLocale().toString(kLongestKeyword)));
         QVERIFY(messages[1].contains(QStringLiteral("line break")));
         QVERIFY(messages[2].contains(QStringLiteral("U+202E")));
         for (const QString &message : messages)

@@ -238,7 +238,8 @@ private slots:
         QCOMPARE(window.dialogs.messageTexts(),
                  QStringList({huge + QStringLiteral(" was not loaded: it is larger than a keyword list can be (64 MB)."),
                               QStringLiteral("2 lines of ") + mixed
-                                  + QStringLiteral(" were left out: a keyword can be at most 10000 characters long.")}));
+                                  + QStringLiteral(" were left out: a keyword can be at most %1 characters long.")
+                                        .arg(QLocale().toString(kLongestKeyword))}));
         QCOMPARE(form.mousePointer(), MainWindow::Pointer::Default);
     }
 
