@@ -26,6 +26,16 @@ void deleteFileSafe(const QString &path)
     file.remove();
 }
 
+QString asideName(const QString &path)
+{
+    for (int attempt = 1; attempt < 100; ++attempt) {
+        const QString aside = path + QStringLiteral(".broken") + (attempt > 1 ? QString::number(attempt) : QString());
+        if (!QFileInfo::exists(aside) && !QFileInfo(aside).isSymLink())
+            return aside;
+    }
+    return {};
+}
+
 QString saveWholeFile(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);

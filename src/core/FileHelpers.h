@@ -17,4 +17,8 @@ void deleteFileSafe(const QString &path);
 // failed, in the system's words, or the empty text.
 QString saveWholeFile(const QString &path, const QByteArray &bytes);
 
+// Where a damaged file at `path` can be kept aside: "<path>.broken", or
+// ".broken2" and on where earlier ones took that; empty when all are taken.
+QString asideName(const QString &path);
+
 } // namespace tidewick

@@ -32,13 +32,8 @@ AppError unusable(const QString &path, const QString &why)
 // A damaged file goes out of the way under a name no earlier one took.
 void keepAside(const QString &path)
 {
-    for (int attempt = 1; attempt < 100; ++attempt) {
-        const QString aside = path + QStringLiteral(".broken") + (attempt > 1 ? QString::number(attempt) : QString());
-        if (!QFileInfo::exists(aside) && !QFileInfo(aside).isSymLink()) {
-            QFile::rename(path, aside);
-            return;
-        }
-    }
+    if (const QString aside = asideName(path); !aside.isEmpty())
+        QFile::rename(path, aside);
 }
 } // namespace
 

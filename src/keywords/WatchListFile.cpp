@@ -84,10 +84,8 @@ WatchList parse(const QString &path)
 // earlier one has taken; says where it went, or that it stays.
 QString setAside(const QString &path)
 {
-    for (int attempt = 1; attempt < 100; ++attempt) {
-        const QString aside = path + QStringLiteral(".broken") + (attempt > 1 ? QString::number(attempt) : QString());
-        if (QFileInfo::exists(aside) || QFileInfo(aside).isSymLink())
-            continue;
+    const QString aside = asideName(path);
+    if (!aside.isEmpty()) {
         QFile file(path);
         if (file.rename(aside))
             return QCoreApplication::translate("Tidewick", " It was kept as %1, and the lists start empty.").arg(shown(aside));
