@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <cmath>
+#include <functional>
 
 namespace tidewick {
 
@@ -19,8 +20,6 @@ const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kSettingsInterface = QStringLiteral("org.freedesktop.portal.Settings");
 const QString kAppearance = QStringLiteral("org.freedesktop.appearance");
 const QString kColourScheme = QStringLiteral("color-scheme");
-// The portal's values: 0 no preference, 1 prefer dark, 2 prefer light.
-constexpr uint kPreferDark = 1;
 
 double luminance(const QColor &colour)
 {
@@ -44,14 +43,55 @@ void keepReadable(QPalette &palette, QPalette::ColorRole text, QPalette::ColorRo
     }
 }
 
-// A variant holding a variant, as the portal's Read answers.
-uint schemeOf(const QVariant &answer)
+// A variant holding a variant, as the portal's Read answers: 0 no
+// preference, 1 prefer dark, 2 prefer light.
+SchemePreference schemeOf(const QVariant &answer)
 {
     QVariant value = answer;
     while (value.canConvert<QDBusVariant>())
         value = value.value<QDBusVariant>().variant();
-    return value.toUInt();
+    switch (value.toUInt()) {
+    case 1:
+        return SchemePreference::Dark;
+    case 2:
+        return SchemePreference::Light;
+    default:
+        return SchemePreference::None;
+    }
 }
+
+// A plain light palette, for a desktop that turned light again while Qt
+// still holds the dark scheme it read at the start.
+QPalette lightPalette()
+{
+    QPalette palette(QColor(0xef, 0xf0, 0xf1));
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    return palette;
+}
+// Hears the portal's change signal: a QObject of its own, so that the
+// window's header needs none of D-Bus's types.
+class PortalSchemeListener : public QObject {
+    Q_OBJECT
+
+public:
+    PortalSchemeListener(QObject *parent, std::function<void(SchemePreference)> follow)
+        : QObject(parent), m_follow(std::move(follow))
+    {
+    }
+
+public slots:
+    void settingChanged(const QString &nameSpace, const QString &key, const QDBusVariant &value)
+    {
+        if (nameSpace == kAppearance && key == kColourScheme)
+            m_follow(schemeOf(value.variant()));
+    }
+
+private:
+    std::function<void(SchemePreference)> m_follow;
+};
 } // namespace
 
 double contrastRatio(const QColor &first, const QColor &second)
@@ -93,9 +133,13 @@ QPalette darkPalette()
     return palette;
 }
 
-QPalette windowPalette(const QPalette &desktop, bool desktopPrefersDark)
+QPalette windowPalette(const QPalette &desktop, SchemePreference preference)
 {
-    QPalette palette = desktopPrefersDark && !isDarkPalette(desktop) ? darkPalette() : desktop;
+    QPalette palette = desktop;
+    if (preference == SchemePreference::Dark && !isDarkPalette(desktop))
+        palette = darkPalette();
+    else if (preference == SchemePreference::Light && isDarkPalette(desktop))
+        palette = lightPalette();
     if (!isDarkPalette(palette)) {
         for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
             palette.setColor(group, QPalette::Window, Qt::white);
@@ -121,8 +165,12 @@ void WindowColours::askPortal()
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
-    bus.connect(kPortalService, kPortalPath, kSettingsInterface, QStringLiteral("SettingChanged"), this,
-                SLOT(onPortalSettingChanged(QString, QString, QDBusVariant)));
+    // QtDBus finds the slot's argument types by name, and Qt 6.4 names this
+    // one only once it is registered: without this the connection fails.
+    qRegisterMetaType<QDBusVariant>();
+    auto *listener = new PortalSchemeListener(this, [this](SchemePreference preference) { follow(preference); });
+    bus.connect(kPortalService, kPortalPath, kSettingsInterface, QStringLiteral("SettingChanged"), listener,
+                SLOT(settingChanged(QString, QString, QDBusVariant)));
     QDBusMessage read = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kSettingsInterface,
                                                        QStringLiteral("Read"));
     read << kAppearance << kColourScheme;
@@ -132,16 +180,13 @@ void WindowColours::askPortal()
         const QDBusPendingReply<QVariant> reply = *call;
         if (reply.isError())
             return;
-        m_portalPrefersDark = schemeOf(reply.value()) == kPreferDark;
-        apply();
+        follow(schemeOf(reply.value()));
     });
 }
 
-void WindowColours::onPortalSettingChanged(const QString &nameSpace, const QString &key, const QDBusVariant &value)
+void WindowColours::follow(SchemePreference preference)
 {
-    if (nameSpace != kAppearance || key != kColourScheme)
-        return;
-    m_portalPrefersDark = schemeOf(value.variant()) == kPreferDark;
+    m_preference = preference;
     apply();
 }
 
@@ -157,8 +202,10 @@ bool WindowColours::eventFilter(QObject *watched, QEvent *event)
 void WindowColours::apply()
 {
     m_applying = true;
-    m_window.setPalette(windowPalette(QApplication::palette(), m_portalPrefersDark));
+    m_window.setPalette(windowPalette(QApplication::palette(), m_preference));
     m_applying = false;
 }
 
 } // namespace tidewick
+
+#include "WindowColours.moc"

@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QPalette>
 
-class QDBusVariant;
 class QWidget;
 
 namespace tidewick {
@@ -14,10 +13,13 @@ bool isDarkPalette(const QPalette &palette);
 // A dark palette of the program's own, for desktops that prefer dark colours
 // without handing Qt a palette of them (GNOME: Qt 6.4 does not read it).
 QPalette darkPalette();
+// What the desktop's portal says the user prefers, where it says anything.
+enum class SchemePreference { None, Dark, Light };
 // The window's palette from the desktop's: the white look in a light scheme,
 // the scheme as a whole in a dark one; and in either, every text at least
-// 4.5:1 against what it stands on.
-QPalette windowPalette(const QPalette &desktop, bool desktopPrefersDark);
+// 4.5:1 against what it stands on. A preference the palette does not follow
+// wins: Qt reads some desktops' schemes only once, at the start.
+QPalette windowPalette(const QPalette &desktop, SchemePreference preference);
 
 // Gives the window its colours and follows the desktop's colour scheme while
 // the program runs: Qt's own palette (Plasma, qt6ct) and, where there is one,
@@ -32,15 +34,13 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private slots:
-    void onPortalSettingChanged(const QString &nameSpace, const QString &key, const QDBusVariant &value);
-
 private:
     void askPortal();
+    void follow(SchemePreference preference);
     void apply();
 
     QWidget &m_window;
-    bool m_portalPrefersDark = false;
+    SchemePreference m_preference = SchemePreference::None;
     bool m_applying = false;
 };
 

@@ -83,6 +83,7 @@ private slots:
     void tickBoxRows_showTheirStateAndTickFromTheKeyboard();
     void everyCaption_standsOutInEveryColourScheme_data();
     void everyCaption_standsOutInEveryColourScheme();
+    void portalPreference_winsOverTheSchemeQtReadAtStart();
 };
 
 void AccessibilityTest::everyControl_hasANameAndARoleThatSayWhatItIs()
@@ -214,6 +215,15 @@ void AccessibilityTest::everyCaption_standsOutInEveryColourScheme()
     }
     QCOMPARE(isDarkPalette(form.palette()), isDarkPalette(desktop));
     QApplication::setPalette(before);
+}
+
+// Qt reads some desktops' schemes once; a switch told by the portal later wins.
+void AccessibilityTest::portalPreference_winsOverTheSchemeQtReadAtStart()
+{
+    QVERIFY(!isDarkPalette(windowPalette(darkPalette(), SchemePreference::Light)));
+    QCOMPARE(windowPalette(darkPalette(), SchemePreference::Light).color(QPalette::Window), QColor(Qt::white));
+    QVERIFY(isDarkPalette(windowPalette(QApplication::palette(), SchemePreference::Dark)));
+    QVERIFY(isDarkPalette(windowPalette(darkPalette(), SchemePreference::None)));
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -9,7 +9,9 @@ desktop's own service; the next article about 2 s after a user's close),
 show (the notification's "Show" raises the minimised window), second start
 (with a launcher's token, raises it), tray (a click restores the minimised
 window; ten single clicks of a virtual pointer where the desktop offers one), cycles (20 minimise/restore cycles
-through the tray, X11), box (a message box belongs to the window and sits centred over it; Wayland).
+through the tray, X11), box (a message box belongs to the window and sits centred over it; Wayland), dark (the
+desktop's dark scheme gives a dark window, and a switch back to light while it runs a light one; the pictures go
+to build-logs/desktops/).
 
 Usage: real_desktops.py --binary PROGRAM [--only NAME,...]; exit status 0
 unless a check failed. A desktop that cannot run here is skipped with why.
@@ -19,7 +21,8 @@ from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
 APP_ID, TITLE, PAUSE = "com.kestrow.Tidewick", "Tidewick", 2.0
-CHECKS = ["window", "notifications", "show", "second start", "tray", "cycles", "box"]
+CHECKS = ["window", "notifications", "show", "second start", "tray", "cycles", "box", "dark"]
+SHOTS = HERE.parent.parent / "build-logs/desktops"
 EVAL = "gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell --method org.gnome.Shell.Eval "
 BANNER = "Main.messageTray._notification"
 POPUP = "xdotool search --onlyvisible --class %s mousemove --window %%1 20 20 click 1 mousemove 0 0"
@@ -38,6 +41,15 @@ CLICK = ("const C = imports.gi.Clutter, b = %s, t = imports.gi.GLib.get_monotoni
          "d.notify_button(t + 1000, C.BUTTON_PRIMARY, C.ButtonState.PRESSED); "
          "d.notify_button(t + 2000, C.BUTTON_PRIMARY, C.ButtonState.RELEASED)")
 CLICK_BANNER = CLICK % "Main.messageTray._banner"
+# A dark colour scheme as each desktop keeps it, and the command that turns it light while the program runs.
+BREEZE = {"Window": ("49,54,59", "239,240,241"), "View": ("35,38,41", "252,252,252"),
+          "Button": ("49,54,59", "252,252,252")}
+KDE_DARK = "[General]\nColorScheme=BreezeDark\n" + "".join(
+    "[Colors:%s]\nBackgroundNormal=%s\nForegroundNormal=%s\n" % (group, *colours) for group, colours in BREEZE.items())
+KDE_LIGHT = "plasma-apply-colorscheme BreezeLight"  # as the colour settings do
+PORTAL_SCHEME = ("gdbus call --session --dest org.freedesktop.portal.Desktop --object-path /org/freedesktop/portal/desktop"
+                 " --method org.freedesktop.portal.Settings.Read org.freedesktop.appearance color-scheme")
+GNOME_DARK = "[org/gnome/desktop/interface]\ncolor-scheme='prefer-dark'\n"
 # The AppIndicator extension's icons in the top bar.
 INDICATORS = ("Object.keys(Main.panel.statusArea).filter(k => k.startsWith('appindicator'))"
               ".map(k => Main.panel.statusArea[k])")
@@ -49,7 +61,8 @@ DESKTOPS = [
          notifier=("Xfce Notify Daemon", "xdotool search --onlyvisible --class xfce4-notifyd",
                    POPUP % "xfce4-notifyd", "atspi xfce4-notifyd"), tray="sni"),
     dict(name="kwin-x11", x11="start_display; kwin_x11 --replace >$work/kwin.log 2>&1 & wait_until 30000 _wm_ready;"
-         " start_tray", session=["dunst"], env=KDE, notifier=DUNST, tray="xembed"),
+         " start_tray", session=["dunst"], env=KDE, notifier=DUNST, tray="xembed",
+         files={"kdeglobals": KDE_DARK}, light=KDE_LIGHT),
     dict(name="lxqt", x11="start_display", session=["startlxqt"],
          env={"XDG_CURRENT_DESKTOP": "LXQt"},
          files={"lxqt/session.conf": "[General]\nwindow_manager=openbox\n"},
@@ -68,7 +81,10 @@ DESKTOPS = [
                   "plasmashell --no-respawn"],
          env=dict(KDE, QT_QPA_PLATFORM="wayland"),
          notifier=("Plasma", None, None, None)),
-    GNOME := dict(name="gnome", system_bus=True, wm="gnome", tray=None, env={"XDG_CURRENT_DESKTOP": "GNOME"},
+    GNOME := dict(name="gnome", system_bus=True, wm="gnome", tray=None,
+         env={"XDG_CURRENT_DESKTOP": "GNOME", "GSETTINGS_BACKEND": "keyfile"},
+         files={"glib-2.0/settings/keyfile": GNOME_DARK},
+         light="gsettings set org.gnome.desktop.interface color-scheme default",
          open_box="mutter 43 places a box that belongs to the window (a transient toplevel) below the window's left "
                   "end, not over it",
          session=["gnome-shell --headless --wayland --no-x11 --virtual-monitor 1280x800 --unsafe-mode"],
@@ -77,10 +93,10 @@ DESKTOPS = [
                       "n.destroy())'" % BANNER,
          notifier=("gnome-shell", EVAL + "'%s?.source.title == \"Tidewick\"' | grep -q \"'true'\"" % BANNER,
                    EVAL + "'%s.destroy(2)'" % BANNER, EVAL + "'%s'" % CLICK_BANNER)),
-    dict(GNOME, name="gnome-appindicator", tray="sni", env=dict(GNOME["env"], GSETTINGS_BACKEND="keyfile"),
+    dict(GNOME, name="gnome-appindicator", tray="sni",
          click_icon=(EVAL + "\"%s\"" % (CLICK % (INDICATORS + "[0]")), EVAL + "\"%s.forEach(i => i.menu.close())\""
                      % INDICATORS),
-         files={"glib-2.0/settings/keyfile": "[org/gnome/shell]\n"
+         files={"glib-2.0/settings/keyfile": GNOME_DARK + "[org/gnome/shell]\n"
                 "enabled-extensions=['ubuntu-appindicators@ubuntu.com']\n"}),
 ]
 # The program's windows as the compositor has them: title, the title of the window each belongs to, frame.
@@ -407,6 +423,41 @@ def check_cycles(d):
     return "20 minimise/restore cycles"
 
 
+def brightness(d, name):
+    """The mean brightness (0 black to 1 white) of the window's inside, from a picture of the screen saved as
+    NAME.png, or None while there is none."""
+    picture = d.work / ("%s-%s.png" % (d.row["name"], name))
+    if "x11" in d.row:
+        from user_journey_desktop import ProgramWindows, screenshot
+        x, y, w, h = ProgramWindows(d.app.pid).geometry(d.x11_window())
+        taken = screenshot(picture)
+    else:
+        window = next((f for f in frames(d) if not f[1]), None)
+        taken = window and sh("gdbus call --session --dest org.gnome.Shell.Screenshot --object-path "
+                              "/org/gnome/Shell/Screenshot --method org.gnome.Shell.Screenshot.Screenshot false false "
+                              + str(picture))
+        x, y, w, h = window[2:] if window else (0, 0, 0, 0)
+    # Below any title bar the desktop or Qt draws, inside the window's edges.
+    crop = "%dx%d+%d+%d" % (w * 9 // 10, h * 7 // 10, x + w // 20, y + h // 4)
+    mean = taken and sh("convert %s -crop %s +repage -colorspace Gray -format '%%[fx:mean]' info:" % (picture, crop))
+    return float(mean) if mean else None
+
+
+def check_dark(d):
+    if not d.row.get("light"):
+        raise Skip("no dark scheme set here")
+    # The compositor shows a new frame a moment after the program draws it.
+    dark = wait_for("a dark window", lambda: (lambda m: m is not None and m < 0.35 and [m])(brightness(d, "dark")),
+                    15, 1)[0]
+    sh(d.row["light"])
+    try:
+        light = wait_for("a light window after the switch", lambda: (lambda m: m is not None and m > 0.65 and [m])(
+            brightness(d, "light")), 15, 1)[0]
+    except Exception as error:
+        raise AssertionError("%s; the portal says %s" % (error, sh(PORTAL_SCHEME))) from None
+    return "dark in the dark scheme (brightness %.2f), light after the switch at run time (%.2f)" % (dark, light)
+
+
 def run_desktop(row, binary, work):
     """In the child, on the desktop's own bus: every check; prints one JSON line."""
     results, d = {}, Desktop(row, binary, work)
@@ -422,7 +473,7 @@ def run_desktop(row, binary, work):
     d.port = wait_for("the news service", lambda: (work / "news.port").exists() and (work / "news.port").read_text().strip(),
                       10)
     for name, check in zip(CHECKS, (check_window, check_notifications, check_show, check_second_start, check_tray,
-                                    check_cycles, check_box)):
+                                    check_cycles, check_box, check_dark)):
         try:
             d.start_program() if name == "window" else d.reset(finish=name != "show")
             results[name] = ["pass", check(d)]
@@ -468,6 +519,9 @@ def run_child(row, binary, base):
                 os.kill(pid, signal.SIGKILL)
         except OSError:
             pass
+    for picture in work.glob("*.png"):
+        SHOTS.mkdir(parents=True, exist_ok=True)
+        print("picture %s" % shutil.copy(picture, SHOTS), flush=True)
     results = work / "results.json"
     return json.loads(results.read_text()) if results.exists() else {
         "window": ["FAIL", "no results: " + (work / "harness.log").read_text(errors="replace")[-300:]]}
