@@ -5,6 +5,7 @@
 #include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
 #include "app/Translation.h"
+#include "desktop/WindowFrames.h"
 #include "ui/QtDialogs.h"
 #include "core/ApplicationId.h"
 
@@ -80,6 +81,8 @@ int main(int argc, char *argv[])
     }
     tidewick::RealServices outside(QString(), commandLine.newsHost);
     tidewick::MainWindow window(outside.services());
+    if (!tidewick::desktopDrawsWindowFrames())
+        window.drawOwnTitleBar();
     outside.setDialogParent(&window, [&window] { window.bringToFront(); });
     QObject::connect(&window, &tidewick::MainWindow::loaded, &window, &tidewick::MainWindow::showAfterLoad);
     window.startUp();

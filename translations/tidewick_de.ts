@@ -597,4 +597,15 @@ Klicken Sie auf das blaue „K“-Symbol (K für Kestrow), um das Programm wiede
         <translation>Aus der Beobachtungsliste %2 ausgelassene Stichwörter: %1. Ein Stichwort besteht nicht nur aus Leerzeichen, enthält weder einen Zeilenumbruch noch ein Steuerzeichen für die Textrichtung und ist höchstens %3 Zeichen lang.</translation>
     </message>
 </context>
+<context>
+    <name>tidewick::TitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
 </TS>

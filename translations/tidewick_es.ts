@@ -597,4 +597,15 @@ Haga clic en el icono azul &apos;K&apos; (K de Kestrow) para volver a mostrar el
         <translation>Se omitieron %1 palabra(s) clave de la lista de seguimiento %2: una palabra clave debe contener algo más que espacios en blanco, no puede contener saltos de línea ni caracteres de control de dirección del texto y puede tener como máximo %3 caracteres.</translation>
     </message>
 </context>
+<context>
+    <name>tidewick::TitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
 </TS>

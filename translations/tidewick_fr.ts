@@ -597,4 +597,15 @@ Cliquez sur l&apos;icône bleue « K » (K pour Kestrow) pour rouvrir le logicie
         <translation>Mots-clés non repris de la liste de surveillance %2 : %1. Un mot-clé ne doit pas se limiter à des espaces, ne doit contenir ni saut de ligne ni caractère de contrôle de la direction du texte, et ne doit pas dépasser %3 caractères.</translation>
     </message>
 </context>
+<context>
+    <name>tidewick::TitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
 </TS>

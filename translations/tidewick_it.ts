@@ -597,4 +597,15 @@ Fare clic sull&apos;icona blu con la «K» (K di Kestrow) per ripristinare il pr
         <translation>Numero di parole chiave escluse dall&apos;elenco di monitoraggio %2: %1. Una parola chiave non può essere composta solo da spazi, non può contenere interruzioni di riga né caratteri di controllo della direzione del testo e può essere lunga al massimo %3 caratteri.</translation>
     </message>
 </context>
+<context>
+    <name>tidewick::TitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
 </TS>

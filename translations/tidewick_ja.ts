@@ -597,4 +597,15 @@ Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.
         <translation>ウォッチリスト %2 のキーワード %1 個を除外しました。キーワードは空白以外の文字を含み、改行やテキスト方向の制御文字を含まず、%3 文字以内である必要があります。</translation>
     </message>
 </context>
+<context>
+    <name>tidewick::TitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
 </TS>

@@ -597,4 +597,15 @@ Kliknij niebieską ikonę „K” (K jak Kestrow), aby przywrócić program.</tr
         <translation>Liczba pominiętych słów kluczowych z listy obserwowanych %2: %1. Słowo kluczowe nie może składać się wyłącznie z białych znaków ani zawierać znaków końca wiersza czy znaków sterujących kierunkiem tekstu, a jego długość nie może przekraczać %3 znaków.</translation>
     </message>
 </context>
+<context>
+    <name>tidewick::TitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimalizuj</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
 </TS>

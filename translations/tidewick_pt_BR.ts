@@ -597,4 +597,15 @@ Clique no ícone azul &apos;K&apos; (K de Kestrow) para restaurar o programa.</t
         <translation>Foram omitidas %1 palavra(s)-chave da lista de monitoramento %2: uma palavra-chave deve conter algo além de espaços em branco, não pode conter quebras de linha nem caracteres de controle de direção do texto e pode ter no máximo %3 caracteres.</translation>
     </message>
 </context>
+<context>
+    <name>tidewick::TitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
 </TS>

@@ -597,4 +597,15 @@ Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.
         <translation>Из списка отслеживания %2 пропущено ключевых слов: %1. Ключевое слово не может состоять только из пробелов или содержать разрывы строк и управляющие символы направления текста, а его длина не может превышать %3 симв.</translation>
     </message>
 </context>
+<context>
+    <name>tidewick::TitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
 </TS>

@@ -597,4 +597,15 @@ Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.
         <translation>关注列表 %2 中有 %1 个关键词被略去：关键词不能只含空白，不能含有换行符或文本方向控制字符，且最长为 %3 个字符。</translation>
     </message>
 </context>
+<context>
+    <name>tidewick::TitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
 </TS>

@@ -25,6 +25,7 @@ class CountdownTimer;
 class FetchScheduler;
 class ReportList;
 class ResultsListActions;
+class TitleBar;
 class TrayIcon;
 class WindowWithdrawal;
 
@@ -45,6 +46,9 @@ public:
     void startUp();
     // Shows the window as the load left it: normal, or straight into the tray.
     void showAfterLoad();
+    // Where the desktop draws no frames: the window draws its own title bar
+    // (move, minimise, close; no maximise). Before the window is first shown.
+    void drawOwnTitleBar();
 
     // True while startUp runs.
     bool loading = false;
@@ -171,6 +175,7 @@ private:
     void fitToTextAndScreen();
     void setLayoutScale(double scale, double fontZoom);
     void fitWindowToCanvas();
+    void placeScrollAndBar();
 
     // The controls, found by their object names from outside.
     QGroupBox *countdownGroup = nullptr;
@@ -198,6 +203,7 @@ private:
 
     Services m_services;
     QScrollArea *m_scroll = nullptr;
+    TitleBar *m_titleBar = nullptr;
     QWidget *m_canvas = nullptr;
     QList<Placement> m_placements;
     double m_layoutScale = 1.0;

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "ui/TitleBar.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -113,27 +114,50 @@ void MainWindow::setLayoutScale(double scale, double fontZoom)
 }
 
 // A window that fits keeps a fixed size (and offers no maximise); one that
-// does not fit the screen takes the room there is and scrolls.
+// does not fit the screen takes the room there is and scrolls. A title bar
+// of the window's own stands above the canvas.
 void MainWindow::fitWindowToCanvas()
 {
+    const int bar = m_titleBar ? m_titleBar->sizeHint().height() : 0;
     const QSize canvas = m_canvas->size();
     QSize room = canvas;
     if (const QScreen *screen = this->screen())
-        room = room.boundedTo(screen->availableGeometry().adjusted(0, 0, 0, -kFrameRoom).size());
-    m_scroll->setGeometry(0, 0, room.width(), room.height());
+        room = room.boundedTo(screen->availableGeometry().adjusted(0, 0, 0, -kFrameRoom - bar).size());
+    const QSize whole = canvas + QSize(0, bar);
     if (room == canvas) {
-        setFixedSize(canvas);
-        return;
+        setFixedSize(whole);
+    } else {
+        setMinimumSize(room.boundedTo(QSize(320, 240)) + QSize(0, bar));
+        setMaximumSize(whole);
+        resize(room + QSize(0, bar));
     }
-    setMinimumSize(room.boundedTo(QSize(320, 240)));
-    setMaximumSize(canvas);
-    resize(room);
+    placeScrollAndBar();
+}
+
+void MainWindow::placeScrollAndBar()
+{
+    const int bar = m_titleBar ? m_titleBar->sizeHint().height() : 0;
+    if (m_titleBar)
+        m_titleBar->setGeometry(0, 0, width(), bar);
+    m_scroll->setGeometry(0, bar, width(), height() - bar);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
-    m_scroll->resize(size());
+    placeScrollAndBar();
     QWidget::resizeEvent(event);
+}
+
+void MainWindow::drawOwnTitleBar()
+{
+    if (m_titleBar)
+        return;
+    setWindowFlag(Qt::FramelessWindowHint, true);
+    m_titleBar = new TitleBar(*this);
+    connect(m_titleBar, &TitleBar::minimiseClicked, this,
+            [this] { setWindowState(windowState() | Qt::WindowMinimized); });
+    connect(m_titleBar, &TitleBar::closeClicked, this, &QWidget::close);
+    fitWindowToCanvas();
 }
 
 } // namespace tidewick

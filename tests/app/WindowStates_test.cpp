@@ -49,6 +49,29 @@ private slots:
         QVERIFY(!form.isMaximized() && form.isVisible());
     }
 
+    // Where the desktop draws no frames, the window's own bar offers what it
+    // can do, above the whole canvas: move, minimise (into the tray), close.
+    void ownTitleBar_offersMinimiseAndClose_aboveTheWholeCanvas()
+    {
+        TestWindow window;
+        MainWindow &form = window.create();
+        const QSize before = form.size();
+        form.drawOwnTitleBar();
+        form.show();
+        const auto *bar = form.findChild<QWidget *>(QStringLiteral("titleBar"));
+        QVERIFY(bar && (form.windowFlags() & Qt::FramelessWindowHint));
+        QCOMPARE(form.size(), before + QSize(0, bar->height()));
+        QCOMPARE(form.findChild<QWidget *>(QStringLiteral("windowScroll"))->geometry(),
+                 QRect(0, bar->height(), before.width(), before.height()));
+        QCOMPARE(bar->findChildren<QAbstractButton *>().size(), 2);
+        QTest::mouseClick(bar->findChild<QAbstractButton *>(QStringLiteral("minimiseButton")), Qt::LeftButton);
+        QTRY_VERIFY(!form.isVisible() && window.globals.hiddenInTray);
+        window.tray.raise(TrayEvent::LeftUp);
+        QVERIFY(form.isVisible());
+        QTest::mouseClick(bar->findChild<QAbstractButton *>(QStringLiteral("closeButton")), Qt::LeftButton);
+        QCOMPARE(window.programEnded, 1);
+    }
+
     // A short message ("Done.") or question has room for its whole title beside
     // an icon and three buttons at each side, each one and a half lines high.
     // Every box belongs to the window, centred over it; a window hidden in the

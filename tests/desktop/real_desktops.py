@@ -4,7 +4,7 @@ A row of DESKTOPS says how a desktop starts (Debian's packages, a private
 session bus, home and runtime folders of its own) and how a user closes or
 clicks a notification there, minimises the window and clicks the tray icon.
 The same checks run on each, every one from the window shown and in front:
-window (appears, matches the desktop entry), notifications (from the
+window (appears, matches the desktop entry; on GNOME its own title bar), notifications (from the
 desktop's own service; the next article about 2 s after a user's close),
 show (the notification's "Show" raises the minimised window), second start
 (with a launcher's token, raises it), tray (a click restores the minimised
@@ -281,7 +281,20 @@ def check_window(d):
               "gnome": EVAL + "\"%s.length\" | grep -q \"'1'\"" % SHELL_WINDOW}.get(d.row["wm"])
     if app_id and not sh(app_id):
         raise AssertionError("the compositor knows no window of %s" % APP_ID)
+    if d.row.get("wm") == "gnome":
+        return "app id %s; %s" % (APP_ID, check_own_title_bar(d))
     return "app id %s" % APP_ID if app_id else "shown (the compositor does not tell the app id here)"
+
+
+def check_own_title_bar(d):
+    """GNOME draws no frames: the window's own bar offers no maximise, and its minimise works."""
+    from atspi_app import descendant, press
+    buttons = [name for name in ("Minimize", "Maximize", "Close") if descendant(d.window, "push button", name)]
+    if buttons != ["Minimize", "Close"]:
+        raise AssertionError("the window's title bar offers %s, not Minimize and Close" % buttons)
+    press(descendant(d.window, "push button", "Minimize"))
+    wait_for("the window out of the front after its Minimize", lambda: not d.active(), 10)
+    return "its own title bar: Minimize and Close (no Maximize); Minimize works"
 
 
 def queries(d):
