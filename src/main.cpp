@@ -81,9 +81,12 @@ int main(int argc, char *argv[])
     }
     tidewick::RealServices outside(QString(), commandLine.newsHost);
     tidewick::MainWindow window(outside.services());
-    if (!tidewick::desktopDrawsWindowFrames())
+    // Where the desktop draws no frames, the window has its own title bar
+    // and its boxes inside it.
+    const bool framesOfItsOwn = !tidewick::desktopDrawsWindowFrames();
+    if (framesOfItsOwn)
         window.drawOwnTitleBar();
-    outside.setDialogParent(&window, [&window] { window.bringToFront(); });
+    outside.setDialogParent(&window, [&window] { window.bringToFront(); }, framesOfItsOwn);
     QObject::connect(&window, &tidewick::MainWindow::loaded, &window, &tidewick::MainWindow::showAfterLoad);
     window.startUp();
     instance.onActivate([&window](const QString &activationToken) { window.bringToFront(activationToken); });

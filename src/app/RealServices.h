@@ -28,9 +28,10 @@ public:
     const Services &services() const { return m_services; }
     // Message boxes and file dialogs are centred on the main window, which
     // `bringBack` shows first when it is out of sight.
-    void setDialogParent(QWidget *window, std::function<void()> bringBack)
+    void setDialogParent(QWidget *window, std::function<void()> bringBack, bool insideWindow = false)
     {
         m_dialogs.setParent(window, std::move(bringBack));
+        m_dialogs.showInsideWindow(insideWindow);
     }
 
 private:

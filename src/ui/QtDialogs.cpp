@@ -1,4 +1,5 @@
 #include "ui/QtDialogs.h"
+#include "ui/WindowSheet.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
@@ -47,6 +48,12 @@ QWidget *QtDialogs::shownParent()
     return m_parent;
 }
 
+void QtDialogs::placeInWindow(QDialog &dialog)
+{
+    if (m_insideWindow && dialog.parentWidget())
+        WindowSheet::hold(dialog, *dialog.parentWidget());
+}
+
 void QtDialogs::showMessage(const QString &title, const QString &text, MessageIcon icon,
                             std::function<void()> closed)
 {
@@ -56,6 +63,7 @@ void QtDialogs::showMessage(const QString &title, const QString &text, MessageIc
     keepTitleWhole(*box);
     if (closed)
         QObject::connect(box, &QMessageBox::finished, box, [closed = std::move(closed)] { closed(); });
+    placeInWindow(*box);
     box->open();
 }
 
@@ -63,14 +71,18 @@ bool QtDialogs::askYesNo(const QString &title, const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, shownParent());
     keepTitleWhole(box);
+    placeInWindow(box);
     return box.exec() == QMessageBox::Yes;
 }
 
 QString QtDialogs::askText(const QString &title, const QString &prompt)
 {
-    bool accepted = false;
-    const QString text = QInputDialog::getText(shownParent(), title, prompt, QLineEdit::Normal, QString(), &accepted);
-    return accepted ? text : QString();
+    QInputDialog dialog(shownParent());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextEchoMode(QLineEdit::Normal);
+    placeInWindow(dialog);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 QStringList QtDialogs::chooseFilesToOpen(const QString &title, const QStringList &filters)

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QDialog;
 class QWidget;
 
 namespace tidewick {
@@ -12,7 +13,9 @@ namespace tidewick {
 // box to the window (above it, and on Plasma centred over it) only when the
 // window is its parent, as a transient toplevel, and a client cannot place
 // it there itself. A box needs its parent on the screen, so a parent out of
-// sight (hidden in the tray) is first brought back with `bringBack`.
+// sight (hidden in the tray) is first brought back with `bringBack`. Where
+// the desktop draws no frames (GNOME) and places boxes away from the window,
+// boxes and questions show inside the window instead (`WindowSheet`).
 class QtDialogs final : public Dialogs {
 public:
     explicit QtDialogs(QWidget *parent = nullptr) : m_parent(parent) {}
@@ -21,6 +24,7 @@ public:
         m_parent = parent;
         m_bringBack = std::move(bringBack);
     }
+    void showInsideWindow(bool inside) { m_insideWindow = inside; }
 
     void showMessage(const QString &title, const QString &text, MessageIcon icon,
                      std::function<void()> closed = {}) override;
@@ -32,9 +36,12 @@ public:
 private:
     // The parent, on the screen.
     QWidget *shownParent();
+    // The dialog, shown inside its parent where that is the way here.
+    void placeInWindow(QDialog &dialog);
 
     QWidget *m_parent;
     std::function<void()> m_bringBack;
+    bool m_insideWindow = false;
 };
 
 } // namespace tidewick

@@ -9,6 +9,9 @@
 #include "schedule/CountdownTimer.h"
 
 #include <QCheckBox>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QProcess>
 #include <QtTest>
 
@@ -100,6 +103,28 @@ private slots:
                      : dialogs.showMessage(QStringLiteral("Tidewick"), QStringLiteral("Done."), MessageIcon::None);
         }
         QCOMPARE(broughtBack, 2);
+
+        // Where the desktop draws no frames, they show inside the window,
+        // centred, its controls waiting behind them until they close.
+        auto *control = new QPushButton(&window);
+        dialogs.showInsideWindow(true);
+        const auto answer = [&window, control](auto respond) {
+            QTimer::singleShot(0, [&window, control, respond] {
+                auto *dialog = window.findChild<QDialog *>();
+                QVERIFY(dialog && dialog->isVisible() && dialog->window() == &window && !control->isEnabled());
+                QVERIFY((dialog->parentWidget()->geometry().center() - window.rect().center()).manhattanLength() < 4);
+                respond(dialog);
+            });
+        };
+        answer([](QDialog *box) { static_cast<QMessageBox *>(box)->button(QMessageBox::Yes)->click(); });
+        QVERIFY(dialogs.askYesNo(QStringLiteral("Tidewick"), QStringLiteral("Sure?")));
+        answer([](QDialog *input) { static_cast<QInputDialog *>(input)->setTextValue(QStringLiteral("AT&T")), input->accept(); });
+        QCOMPARE(dialogs.askText(QStringLiteral("Tidewick"), QStringLiteral("Keyword?")), QStringLiteral("AT&T"));
+        bool closed = false;
+        answer([](QDialog *box) { box->accept(); });
+        dialogs.showMessage(QStringLiteral("Tidewick"), QStringLiteral("Done."), MessageIcon::None, [&] { closed = true; });
+        QTRY_VERIFY(closed && control->isEnabled());
+        QTRY_VERIFY(!window.findChild<QFrame *>(QStringLiteral("windowSheet")));
     }
 
     void minimise_hidesIntoTheTrayWithOneMessagePerRun()

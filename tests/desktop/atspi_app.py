@@ -139,8 +139,9 @@ class AtspiApp:
         return children_of(app) if app is not None else []
 
     def top_level(self, role, name=None, containing_label=None):
-        """A window of the program: role, optional name, optional label text."""
-        for window in self.top_levels():
+        """A window of the program: role, optional name, optional label text; also a dialog shown inside the
+        window, where the desktop draws no frames (in a small sheet among the window's children)."""
+        for window in self.top_levels() + self.sheets():
             try:
                 if role_of(window) != role or (name is not None and window.name != name):
                     continue
@@ -152,6 +153,18 @@ class AtspiApp:
                 continue
             return window
         return None
+
+    def sheets(self):
+        """Dialogs among a window's children, or in a small sheet there."""
+        found = []
+        for window in self.top_levels():
+            for item in children_of(window):
+                try:
+                    found += [item] if role_of(item) in ("alert", "dialog") else \
+                        children_of(item) if 0 < item.childCount <= 3 else []
+                except Exception:  # noqa: BLE001 - a sheet closing while looked at
+                    continue
+        return found
 
     def main_window(self, title):
         # A plain widget window: Qt 6.4 reports it as a filler named by its title.

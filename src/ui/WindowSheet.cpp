@@ -1,0 +1,118 @@
+#include "ui/WindowSheet.h"
+
+#include <QDialog>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace tidewick {
+
+void WindowSheet::hold(QDialog &dialog, QWidget &window)
+{
+    new WindowSheet(dialog, window);
+}
+
+WindowSheet::WindowSheet(QDialog &dialog, QWidget &window) : QFrame(&window), m_window(window), m_dialog(&dialog)
+{
+    setObjectName(QStringLiteral("windowSheet"));
+    setFrameShape(QFrame::StyledPanel);
+    setAutoFillBackground(true);
+    for (QWidget *control : window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (control != this && !control->isWindow() && control->isEnabled()) {
+            control->setEnabled(false);
+            m_waiting.append(control);
+        }
+    }
+    auto *layout = new QVBoxLayout(this);
+    // The title a dialog window would carry ("Application Error" and the like).
+    if (!dialog.windowTitle().isEmpty()) {
+        auto *title = new QLabel(dialog.windowTitle(), this);
+        title->setAlignment(Qt::AlignCenter);
+        title->setTextFormat(Qt::PlainText);
+        QFont bold = title->font();
+        bold.setBold(true);
+        title->setFont(bold);
+        layout->addWidget(title);
+    }
+    dialog.setParent(this, Qt::Widget);
+    // A dialog window places itself over its parent on the screen; here the
+    // layout places it.
+    dialog.setAttribute(Qt::WA_Moved, true);
+    layout->addWidget(&dialog);
+    dialog.installEventFilter(this);
+    window.installEventFilter(this);
+    connect(&dialog, &QDialog::finished, this, &WindowSheet::release);
+    // A dialog on the caller's stack goes when the caller returns; the sheet after it.
+    connect(&dialog, &QObject::destroyed, this, &QObject::deleteLater);
+    show();
+}
+
+WindowSheet::~WindowSheet()
+{
+    release();
+}
+
+// The window's controls come back as the dialog finishes, before its caller
+// goes on; a dialog that deletes itself on close is deleted here, as a
+// window would be.
+void WindowSheet::release()
+{
+    for (const QPointer<QWidget> &control : std::as_const(m_waiting)) {
+        if (control)
+            control->setEnabled(true);
+    }
+    m_waiting.clear();
+    hide();
+    if (m_dialog && m_dialog->testAttribute(Qt::WA_DeleteOnClose))
+        m_dialog->deleteLater();
+}
+
+bool WindowSheet::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == m_dialog && type == QEvent::Show)
+        QTimer::singleShot(0, this, &WindowSheet::focusFirstControl);
+    if ((watched == m_dialog && (type == QEvent::Show || type == QEvent::LayoutRequest || type == QEvent::Resize))
+        || (watched == &m_window && type == QEvent::Resize))
+        place();
+    return QFrame::eventFilter(watched, event);
+}
+
+void WindowSheet::place()
+{
+    adjustSize();
+    const QSize room = m_window.size();
+    resize(size().boundedTo(room));
+    move((room.width() - width()) / 2, (room.height() - height()) / 2);
+    raise();
+}
+
+// What a dialog window would focus: its default button, else its text field.
+void WindowSheet::focusFirstControl()
+{
+    if (!m_dialog)
+        return;
+    for (QPushButton *button : m_dialog->findChildren<QPushButton *>()) {
+        if (button->isDefault()) {
+            button->setFocus(Qt::ActiveWindowFocusReason);
+            return;
+        }
+    }
+    if (auto *field = m_dialog->findChild<QLineEdit *>())
+        field->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void WindowSheet::mousePressEvent(QMouseEvent *event)
+{
+    QWindow *handle = m_window.windowHandle();
+    if (event->button() == Qt::LeftButton && handle && handle->startSystemMove())
+        return;
+    QFrame::mousePressEvent(event);
+}
+
+} // namespace tidewick
