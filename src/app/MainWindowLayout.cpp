@@ -23,8 +23,10 @@ constexpr int kClientWidth = 15915;
 constexpr int kClientHeight = 6810;
 // The smallest the layout shrinks to fit a small screen; it scrolls beyond.
 constexpr double kSmallestZoom = 0.75;
-// Room the window manager's frame and title take from the screen's area.
+// Room the window manager's frame and title take from the screen's area:
+// below and above, and at the sides (a border each).
 constexpr int kFrameRoom = 48;
+constexpr int kSideFrameRoom = 8;
 
 // How much larger a control must be for its text to show whole.
 double growthFor(const QWidget *control)
@@ -79,7 +81,7 @@ void MainWindow::fitToTextAndScreen()
     const QSize grown(qRound(twips(kClientWidth) * growth), qRound(twips(kClientHeight) * growth));
     double zoom = 1.0;
     if (const QScreen *screen = this->screen()) {
-        const QRect room = screen->availableGeometry().adjusted(0, 0, 0, -kFrameRoom);
+        const QRect room = screen->availableGeometry().adjusted(0, 0, -kSideFrameRoom, -kFrameRoom);
         zoom = std::min({1.0, double(room.width()) / grown.width(), double(room.height()) / grown.height()});
     }
     zoom = std::max(zoom, kSmallestZoom);
@@ -122,7 +124,7 @@ void MainWindow::fitWindowToCanvas()
     const QSize canvas = m_canvas->size();
     QSize room = canvas;
     if (const QScreen *screen = this->screen())
-        room = room.boundedTo(screen->availableGeometry().adjusted(0, 0, 0, -kFrameRoom - bar).size());
+        room = room.boundedTo(screen->availableGeometry().adjusted(0, 0, -kSideFrameRoom, -kFrameRoom - bar).size());
     const QSize whole = canvas + QSize(0, bar);
     if (room == canvas) {
         setFixedSize(whole);

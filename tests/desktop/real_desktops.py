@@ -72,7 +72,7 @@ DESKTOPS = [
     dict(name="sway", user="tidewick-desktop", session=["sway", "mako"], wm="sway", tray="sni",
          env={"XDG_CURRENT_DESKTOP": "sway", "WLR_BACKENDS": "headless", "WLR_LIBINPUT_NO_DEVICES": "1",
               "WLR_RENDERER": "pixman"},
-         files={"sway/config": "output HEADLESS-1 resolution 1280x800\nbar swaybar_command waybar\n",
+         files={"sway/config": "output HEADLESS-1 resolution 1280x800 scale 1.5\nbar swaybar_command waybar\n",
                 "waybar/config": '{"position": "bottom", "height": 26, "modules-right": ["tray"]}'},
          notifier=("mako", "makoctl list | grep -q summary", "makoctl dismiss", "makoctl invoke"),
          no_show="mako 1.7 hands over no activation token, and without one sway raises no window",
@@ -282,7 +282,26 @@ def check_window(d):
         raise AssertionError("the compositor knows no window of %s" % APP_ID)
     if d.row.get("wm") == "gnome":
         return "app id %s; %s" % (APP_ID, check_own_title_bar(d))
+    if d.row.get("wm") == "sway":
+        return "app id %s; %s" % (APP_ID, check_fits_output(d))
     return "app id %s" % APP_ID if app_id else "shown (the compositor does not tell the app id here)"
+
+
+def check_fits_output(d):
+    """The output is scaled by 1.5 (a fractional scale): the window lies inside its logical area."""
+    def nodes(node):
+        yield node
+        for child in node.get("nodes", []) + node.get("floating_nodes", []):
+            yield from nodes(child)
+    tree = list(nodes(json.loads(sh("swaymsg -t get_tree") or "{}")))
+    output = next(n for n in tree if n.get("type") == "output")
+    scale = next(o.get("scale") for o in json.loads(sh("swaymsg -t get_outputs") or "[{}]"))
+    window = next(n for n in tree if n.get("app_id") == APP_ID)
+    (ox, oy, ow, oh), (x, y, w, h) = ([n["rect"][k] for k in ("x", "y", "width", "height")] for n in (output, window))
+    if x < ox or y < oy or x + w > ox + ow or y + h > oy + oh:
+        raise AssertionError("the window %dx%d+%d+%d with its border reaches beyond the output's %dx%d at scale %s"
+                             % (w, h, x, y, ow, oh, scale))
+    return "inside the %dx%d output at scale %s, border and all (%dx%d+%d+%d)" % (ow, oh, scale, w, h, x, y)
 
 
 def check_own_title_bar(d):
