@@ -68,17 +68,22 @@ void WindowSheet::release()
     }
     m_waiting.clear();
     hide();
-    if (m_dialog && m_dialog->testAttribute(Qt::WA_DeleteOnClose))
+    if (!m_dialog)
+        return;
+    // What it does from here (its deletion) is no longer the sheet's to follow.
+    m_dialog->removeEventFilter(this);
+    if (m_dialog->testAttribute(Qt::WA_DeleteOnClose))
         m_dialog->deleteLater();
 }
 
 bool WindowSheet::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (watched == m_dialog && type == QEvent::Show)
+    const bool fromDialog = watched != &m_window;
+    if (fromDialog && type == QEvent::Show)
         QTimer::singleShot(0, this, &WindowSheet::focusFirstControl);
-    if ((watched == m_dialog && (type == QEvent::Show || type == QEvent::LayoutRequest || type == QEvent::Resize))
-        || (watched == &m_window && type == QEvent::Resize))
+    if ((fromDialog && (type == QEvent::Show || type == QEvent::LayoutRequest || type == QEvent::Resize))
+        || (!fromDialog && type == QEvent::Resize))
         place();
     return QFrame::eventFilter(watched, event);
 }
