@@ -87,7 +87,10 @@ QString QtDialogs::askText(const QString &title, const QString &prompt)
 
 QStringList QtDialogs::chooseFilesToOpen(const QString &title, const QStringList &filters)
 {
-    return QFileDialog::getOpenFileNames(shownParent(), title, QString(), filters.join(QStringLiteral(";;")));
+    QFileDialog dialog(shownParent(), title, QString(), filters.join(QStringLiteral(";;")));
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    placeInWindow(dialog);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
 }
 
 QString QtDialogs::chooseFileToSave(const QString &title, const QStringList &filters)
@@ -98,6 +101,7 @@ QString QtDialogs::chooseFileToSave(const QString &title, const QStringList &fil
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setDefaultSuffix(QString());
+    placeInWindow(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();

@@ -43,6 +43,7 @@ WindowSheet::WindowSheet(QDialog &dialog, QWidget &window) : QFrame(&window), m_
     // A dialog window places itself over its parent on the screen; here the
     // layout places it.
     dialog.setAttribute(Qt::WA_Moved, true);
+    dialog.setSizeGripEnabled(false);
     layout->addWidget(&dialog);
     dialog.installEventFilter(this);
     window.installEventFilter(this);
@@ -90,11 +91,16 @@ bool WindowSheet::eventFilter(QObject *watched, QEvent *event)
 
 void WindowSheet::place()
 {
+    // Sizing the sheet resizes the dialog, which asks again.
+    if (m_placing)
+        return;
+    m_placing = true;
     adjustSize();
     const QSize room = m_window.size();
     resize(size().boundedTo(room));
     move((room.width() - width()) / 2, (room.height() - height()) / 2);
     raise();
+    m_placing = false;
 }
 
 // What a dialog window would focus: its default button, else its text field.

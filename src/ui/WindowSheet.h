@@ -36,6 +36,7 @@ private:
     QWidget &m_window;
     QPointer<QDialog> m_dialog;
     QList<QPointer<QWidget>> m_waiting;
+    bool m_placing = false;
 };
 
 } // namespace tidewick

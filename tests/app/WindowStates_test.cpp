@@ -120,6 +120,8 @@ private slots:
         QVERIFY(dialogs.askYesNo(QStringLiteral("Tidewick"), QStringLiteral("Sure?")));
         answer([](QDialog *input) { static_cast<QInputDialog *>(input)->setTextValue(QStringLiteral("AT&T")), input->accept(); });
         QCOMPARE(dialogs.askText(QStringLiteral("Tidewick"), QStringLiteral("Keyword?")), QStringLiteral("AT&T"));
+        answer([](QDialog *files) { files->reject(); });
+        QCOMPARE(dialogs.chooseFileToSave(QStringLiteral("Save Results"), {QStringLiteral("Text (*.txt)")}), QString());
         bool closed = false;
         answer([](QDialog *box) { box->accept(); });
         dialogs.showMessage(QStringLiteral("Tidewick"), QStringLiteral("Done."), MessageIcon::None, [&] { closed = true; });
