@@ -8,7 +8,8 @@ window (appears, matches the desktop entry; on GNOME its own title bar), notific
 desktop's own service; the next article about 2 s after a user's close),
 show (the notification's "Show" raises the minimised window), second start
 (with a launcher's token, raises it), tray (a click restores the minimised
-window; ten single clicks of a virtual pointer where the desktop offers one), cycles (20 minimise/restore cycles
+window; on Plasma a virtual pointer's click on the panel's own icon, and ten
+single clicks of one on GNOME), cycles (20 minimise/restore cycles
 through the tray, X11), box (a message box belongs to the window and sits centred over it, or
 inside it where the desktop draws no frames; Wayland), dark (the
 desktop's dark scheme gives a dark window, and a switch back to light while it runs a light one; the pictures go
@@ -17,7 +18,7 @@ to build-logs/desktops/).
 Usage: real_desktops.py --binary PROGRAM [--only NAME,...]; exit status 0
 unless a check failed. A desktop that cannot run here is skipped with why.
 """
-import argparse, json, os, pwd, re, shlex, shutil, signal, subprocess, sys, tempfile, time  # noqa: E401
+import argparse, json, os, pwd, re, shlex, shutil, signal, socket, struct, subprocess, sys, tempfile, time  # noqa: E401
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
@@ -77,9 +78,11 @@ DESKTOPS = [
          notifier=("mako", "makoctl list | grep -q summary", "makoctl dismiss", "makoctl invoke"),
          no_show="mako 1.7 hands over no activation token, and without one sway raises no window",
          open="not proven yet: with no input device here the launcher never has the focus that a token needs"),
-    dict(name="plasma-wayland", wm="kwin", tray="sni", files={"kwinrc": "[Compositing]\nEnabled=false\n"},
+    # The tray's icon is found through plasmashell's accessibility and clicked through KWin's fake input.
+    dict(name="plasma-wayland", wm="kwin", tray="sni", pointer="kwin",
+         files={"kwinrc": "[Compositing]\nEnabled=false\n"},
          session=["kwin_wayland --virtual --width 1280 --height 800 --no-lockscreen --socket wayland-1", "kded5",
-                  "plasmashell --no-respawn"],
+                  "QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 plasmashell --no-respawn"],
          env=dict(KDE, QT_QPA_PLATFORM="wayland"),
          notifier=("Plasma", None, None, None)),
     GNOME := dict(name="gnome", system_bus=True, wm="gnome", tray=None,
@@ -147,6 +150,8 @@ class Desktop:
 
     def spawn(self, command, **env):
         argv = shlex.split(command)
+        while "=" in argv[0]:  # NAME=value before the command, as in a shell
+            env.update([argv.pop(0).split("=", 1)])
         if argv[0] == "kwin_wayland":  # a copy drops the file capability that containers refuse
             argv[0] = shutil.copy(shutil.which(argv[0]), self.work / "kwin_wayland")
         log = open(self.work / (Path(argv[0]).name + ".log"), "ab")
@@ -164,6 +169,8 @@ class Desktop:
             self.spawn("dbus-daemon --session --nofork --address=" + env["DBUS_SYSTEM_BUS_ADDRESS"])
         sh("dbus-update-activation-environment --all")
         commands = list(row["session"])
+        if row.get("pointer") == "kwin":  # before KWin starts: it reads the entries once
+            allow_fake_input(env)
         if "x11" not in row:
             self.spawn(commands.pop(0))
             runtime = Path(env["XDG_RUNTIME_DIR"])
@@ -407,7 +414,93 @@ def check_box(d):
     return "belongs to the window, centred over it (%d, %d px off)" % tuple(off)
 
 
+def allow_fake_input(env):
+    """KWin offers its fake input only to a program that a desktop entry names with that interface in
+    X-KDE-Wayland-Interfaces (the real path of the entry's Exec against the client's executable): this interpreter.
+    KWin reads the first entry it finds for a program, in no fixed order, so ours takes the name of Debian's own
+    entry for the interpreter (python3.11.desktop), which it hides."""
+    program = Path(os.path.realpath(sys.executable))
+    entry = Path(env["HOME"]) / ".local/share/applications" / (program.name + ".desktop")
+    entry.parent.mkdir(parents=True, exist_ok=True)
+    entry.write_text("[Desktop Entry]\nType=Application\nName=%s\nNoDisplay=true\nExec=%s\n"
+                     "X-KDE-Wayland-Interfaces=org_kde_kwin_fake_input\n" % (program.name, program))
+    subprocess.run(["kbuildsycoca5"], env=env, capture_output=True, timeout=60)
+
+
+def kwin_click(x, y):
+    """A left click at x, y on the screen with a pointer of KWin's fake input, spoken over the Wayland socket
+    itself: wl_display is object 1, the registry 2, then sync callbacks and org_kde_kwin_fake_input take the next
+    ids in turn (its requests are numbered as in fake-input.xml: authenticate 0, button 2,
+    pointer_motion_absolute 9)."""
+    wire = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+    wire.settimeout(5)
+    wire.connect(str(Path(os.environ["XDG_RUNTIME_DIR"]) / os.environ["WAYLAND_DISPLAY"]))
+    ids, padded = iter(range(3, 10)), lambda size: (size + 3) // 4 * 4
+
+    def send(target, opcode, *args):  # str: string, float: fixed (24.8), int: uint
+        body = b""
+        for arg in args:
+            if isinstance(arg, str):
+                text = arg.encode() + b"\0"
+                body += struct.pack("=I", len(text)) + text.ljust(padded(len(text)), b"\0")
+            else:
+                body += struct.pack("=i", round(arg * 256)) if isinstance(arg, float) else struct.pack("=I", arg)
+        wire.sendall(struct.pack("=II", target, (8 + len(body)) << 16 | opcode) + body)
+
+    def round_trip():
+        """The events up to the server's answer to a wl_display.sync."""
+        callback, events, data = next(ids), [], b""
+        send(1, 0, callback)
+        while True:
+            while len(data) < 8 or len(data) < struct.unpack_from("=I", data, 4)[0] >> 16:
+                chunk = wire.recv(4096)
+                if not chunk:
+                    raise ConnectionError("KWin closed the connection")
+                data += chunk
+            target, size = struct.unpack_from("=II", data)
+            event, data = (target, size & 0xffff, data[8:size >> 16]), data[size >> 16:]
+            if event[:2] == (1, 0):  # wl_display.error: object, code, message
+                raise ConnectionError("KWin refused the click: %r" % event[2][12:].rstrip(b"\0"))
+            if target == callback:
+                return events
+            events.append(event)
+
+    send(1, 1, 2)  # wl_display.get_registry
+    for target, _, body in round_trip():  # wl_registry.global: name, interface, version
+        length = struct.unpack_from("=I", body, 4)[0]
+        if target == 2 and body[8:7 + length] == b"org_kde_kwin_fake_input":
+            name, version = struct.unpack_from("=I", body)[0], struct.unpack_from("=I", body, 8 + padded(length))[0]
+            break
+    else:
+        raise AssertionError("KWin offers no fake input to this process")
+    fake = next(ids)
+    send(2, 0, name, "org_kde_kwin_fake_input", min(version, 4), fake)  # wl_registry.bind
+    send(fake, 0, "Tidewick tests", "clicks on the panel as a user does")
+    send(fake, 9, float(x), float(y))
+    round_trip()
+    for state in (1, 0):  # BTN_LEFT pressed, released
+        send(fake, 2, 0x110, state)
+        round_trip()
+    wire.close()
+
+
+def panel_icon():
+    """The middle of the program's icon in plasmashell's tray, from the panel's accessible buttons: among those named
+    like the program (its task's is one), the one in the row of the tray's own "Expand System Tray"."""
+    from atspi_app import AtspiApp, child, extents_of, role_of
+    for panel in AtspiApp(int(sh("pgrep -n -x plasmashell"))).application():
+        expander = child(panel, "push button", "Expand System Tray")
+        if expander:
+            row = extents_of(expander)[1::2]
+            found = [(x + w // 2, y + h // 2) for x, y, w, h in (extents_of(b) for b in panel if role_of(b) ==
+                     "push button" and b.name == TITLE) if (y, h) == row]
+            return len(found) == 1 and found[0]
+
+
 def click_tray(d):
+    if d.row.get("pointer") == "kwin":
+        d.clicked = wait_for("the icon in the panel's tray", panel_icon, 10)
+        return kwin_click(*d.clicked)
     if d.row["tray"] == "xembed":
         from user_journey_desktop import ProgramWindows
         icon = ProgramWindows(d.app.pid)
@@ -429,6 +522,8 @@ def check_tray(d):
     d.minimise()
     click_tray(d)
     wait_for("the window in front", d.active, 10)
+    if d.row.get("pointer"):
+        return "restored by a virtual pointer's click on the panel's icon at %d, %d" % d.clicked
     return "restored by a click on the %s icon" % d.row["tray"]
 
 
