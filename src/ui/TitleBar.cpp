@@ -17,6 +17,12 @@ QColor barColour(const QPalette &palette)
 }
 } // namespace
 
+bool moveWindowOnPress(QWidget &window, const QMouseEvent &event)
+{
+    QWindow *handle = window.windowHandle();
+    return event.button() == Qt::LeftButton && handle && handle->startSystemMove();
+}
+
 TitleBarButton::TitleBarButton(Sign sign, QWidget *parent) : QAbstractButton(parent), m_sign(sign)
 {
     setFocusPolicy(Qt::NoFocus);
@@ -106,10 +112,8 @@ bool TitleBar::eventFilter(QObject *watched, QEvent *event)
 // The compositor moves the window, as it would by its own bar.
 void TitleBar::mousePressEvent(QMouseEvent *event)
 {
-    QWindow *handle = m_window.windowHandle();
-    if (event->button() == Qt::LeftButton && handle && handle->startSystemMove())
-        return;
-    QWidget::mousePressEvent(event);
+    if (!moveWindowOnPress(m_window, *event))
+        QWidget::mousePressEvent(event);
 }
 
 void TitleBar::paintEvent(QPaintEvent *)

@@ -4,8 +4,13 @@
 #include <QWidget>
 
 class QLabel;
+class QMouseEvent;
 
 namespace tidewick {
+
+// A press of the left button hands the window to the compositor to move, as
+// a press on its own title bar would; true when it took it.
+bool moveWindowOnPress(QWidget &window, const QMouseEvent &event);
 
 // One of the title bar's round buttons, with its sign drawn in the text's
 // colour, so that it follows the colour scheme and the screen's scale.

@@ -1,4 +1,5 @@
 #include "ui/WindowSheet.h"
+#include "ui/TitleBar.h"
 
 #include <QDialog>
 #include <QEvent>
@@ -8,7 +9,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWindow>
 
 namespace tidewick {
 
@@ -120,10 +120,8 @@ void WindowSheet::focusFirstControl()
 
 void WindowSheet::mousePressEvent(QMouseEvent *event)
 {
-    QWindow *handle = m_window.windowHandle();
-    if (event->button() == Qt::LeftButton && handle && handle->startSystemMove())
-        return;
-    QFrame::mousePressEvent(event);
+    if (!moveWindowOnPress(m_window, *event))
+        QFrame::mousePressEvent(event);
 }
 
 } // namespace tidewick
