@@ -403,6 +403,7 @@ def check_box(d):
         (bx, by, bw, bh), (wx, wy, ww, wh) = extents_of(box), extents_of(d.window)
         picture(d, "box")
         press(descendant(box, "push button", "OK"))
+        wait_for("the box to close", lambda: not d.atspi.top_level("alert"), 5)
         off = (abs(bx + bw / 2 - wx - ww / 2), abs(by + bh / 2 - wy - wh / 2))
         if max(off) > 40:
             raise AssertionError("the box inside the window is %d, %d px off its centre" % off)
