@@ -43,6 +43,21 @@ void keepReadable(QPalette &palette, QPalette::ColorRole text, QPalette::ColorRo
     }
 }
 
+// Alternate rows carry the list's text too. Where their colour does not
+// suit it (a scheme that names none keeps Qt's light one), they take the
+// rows' own colour, a shade apart; the text stays as it reads on the rows.
+void keepAlternateRowsReadable(QPalette &palette)
+{
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        const QColor text = palette.color(group, QPalette::Text);
+        if (contrastRatio(text, palette.color(group, QPalette::AlternateBase)) >= kLeastContrast)
+            continue;
+        const QColor base = palette.color(group, QPalette::Base);
+        const QColor shade = base.lightness() < 128 ? base.lighter(115) : base.darker(104);
+        palette.setColor(group, QPalette::AlternateBase, contrastRatio(text, shade) >= kLeastContrast ? shade : base);
+    }
+}
+
 // A variant holding a variant, as the portal's Read answers: 0 no
 // preference, 1 prefer dark, 2 prefer light.
 SchemePreference schemeOf(const QVariant &answer)
@@ -146,7 +161,7 @@ QPalette windowPalette(const QPalette &desktop, SchemePreference preference)
     }
     keepReadable(palette, QPalette::WindowText, QPalette::Window);
     keepReadable(palette, QPalette::Text, QPalette::Base);
-    keepReadable(palette, QPalette::Text, QPalette::AlternateBase);
+    keepAlternateRowsReadable(palette);
     keepReadable(palette, QPalette::ButtonText, QPalette::Button);
     keepReadable(palette, QPalette::HighlightedText, QPalette::Highlight);
     keepReadable(palette, QPalette::ToolTipText, QPalette::ToolTipBase);

@@ -188,6 +188,10 @@ void AccessibilityTest::everyCaption_standsOutInEveryColourScheme_data()
     mixed.setColor(QPalette::Base, Qt::white);
     mixed.setColor(QPalette::Button, QColor(0xef, 0xf0, 0xf1));
     QTest::newRow("light text, light lists") << mixed;
+    // A scheme that names no alternate row colour (Qt keeps its light one).
+    QPalette unalternated = darkPalette();
+    unalternated.setColor(QPalette::AlternateBase, QColor(0xf7, 0xf7, 0xf7));
+    QTest::newRow("dark, light alternate rows") << unalternated;
 }
 
 void AccessibilityTest::everyCaption_standsOutInEveryColourScheme()
@@ -214,6 +218,10 @@ void AccessibilityTest::everyCaption_standsOutInEveryColourScheme()
                                                    .arg(standingOut)));
     }
     QCOMPARE(isDarkPalette(form.palette()), isDarkPalette(desktop));
+    const QPalette shown = form.palette();
+    for (const auto &[text, background] : {std::pair{QPalette::Text, QPalette::Base}, {QPalette::Text, QPalette::AlternateBase},
+                                           {QPalette::WindowText, QPalette::Window}, {QPalette::ButtonText, QPalette::Button}})
+        QCOMPARE_GE(contrastRatio(shown.color(text), shown.color(background)), 4.5);
     QApplication::setPalette(before);
 }
 
