@@ -80,7 +80,7 @@ DESKTOPS = [
          open="not proven yet: with no input device here the launcher never has the focus that a token needs"),
     # The tray's icon is found through plasmashell's accessibility and clicked through KWin's fake input.
     dict(name="plasma-wayland", wm="kwin", tray="sni", pointer="kwin",
-         files={"kwinrc": "[Compositing]\nEnabled=false\n"},
+         files={"kwinrc": "[Compositing]\nEnabled=false\n", "kdeglobals": KDE_DARK}, light=KDE_LIGHT,
          session=["kwin_wayland --virtual --width 1280 --height 800 --no-lockscreen --socket wayland-1", "kded5",
                   "QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 plasmashell --no-respawn"],
          env=dict(KDE, QT_QPA_PLATFORM="wayland"),
@@ -429,7 +429,8 @@ def allow_fake_input(env):
     entry = Path(env["HOME"]) / ".local/share/applications" / (program.name + ".desktop")
     entry.parent.mkdir(parents=True, exist_ok=True)
     entry.write_text("[Desktop Entry]\nType=Application\nName=%s\nNoDisplay=true\nExec=%s\n"
-                     "X-KDE-Wayland-Interfaces=org_kde_kwin_fake_input\n" % (program.name, program))
+                     "X-KDE-Wayland-Interfaces=org_kde_kwin_fake_input\n"
+                     "X-KDE-DBUS-Restricted-Interfaces=org.kde.KWin.ScreenShot2\n" % (program.name, program))
     subprocess.run(["kbuildsycoca5"], env=env, capture_output=True, timeout=60)
 
 
@@ -570,9 +571,31 @@ def picture(d, name):
     if "x11" in d.row:
         from user_journey_desktop import screenshot
         return screenshot(path) and path
+    if d.row.get("wm") == "kwin":
+        return kwin_picture(path)
     return d.row.get("wm") == "gnome" and sh("gdbus call --session --dest org.gnome.Shell.Screenshot --object-path "
                                              "/org/gnome/Shell/Screenshot --method org.gnome.Shell.Screenshot."
                                              "Screenshot false false " + str(path)) and path
+
+
+def kwin_picture(path):
+    """KWin's own screenshot of the whole screen (for this interpreter, which its desktop entry allows), its raw
+    pixels handed through a pipe and turned into a picture."""
+    from gi.repository import Gio, GLib
+    reader, writer = os.pipe()
+    fds = Gio.UnixFDList.new()
+    fds.append(writer)
+    os.close(writer)
+    answer, _ = Gio.bus_get_sync(Gio.BusType.SESSION).call_with_unix_fd_list_sync(
+        "org.kde.KWin", "/org/kde/KWin/ScreenShot2", "org.kde.KWin.ScreenShot2", "CaptureArea",
+        GLib.Variant("(iiuua{sv}h)", (0, 0, 1280, 800, {}, 0)), GLib.VariantType("(a{sv})"), 0, 10000, fds)
+    del fds  # closes the writer's last copy, so that the pipe ends
+    with os.fdopen(reader, "rb") as pipe:
+        pixels = pipe.read()
+    shape = answer.unpack()[0]
+    (path.parent / "raw").write_bytes(pixels)  # QImage's 32-bit formats: B, G, R, A in memory
+    return sh("convert -size %dx%d -depth 8 bgra:%s %s" % (shape["stride"] // 4, shape["height"], path.parent / "raw",
+                                                            path)) and path
 
 
 def brightness(d, name):
