@@ -1,4 +1,5 @@
 #include "ui/WindowColours.h"
+#include "ui/TickBoxStyle.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -170,6 +171,7 @@ QPalette windowPalette(const QPalette &desktop, SchemePreference preference)
 
 WindowColours::WindowColours(QWidget &window) : QObject(&window), m_window(window)
 {
+    TickBoxStyle::install();
     qApp->installEventFilter(this);
     apply();
     askPortal();

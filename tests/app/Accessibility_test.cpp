@@ -40,9 +40,10 @@ int rowOf(ReportList *list, const QString &text)
 // colour (its background) at 4.5:1 or more: its text, where it is readable.
 // A group box is looked at along its title only: what it holds has colours
 // of its own.
-int pixelsStandingOut(QWidget *control)
+int pixelsStandingOut(QWidget *control, QRect area = {})
 {
-    QRect area = control->rect();
+    if (area.isEmpty())
+        area = control->rect();
     if (qobject_cast<QGroupBox *>(control))
         area.setHeight(control->fontMetrics().height() + 2);
     const QImage image = control->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
@@ -217,6 +218,11 @@ void AccessibilityTest::everyCaption_standsOutInEveryColourScheme()
                                                    .arg(control->objectName(), control->parentWidget()->objectName())
                                                    .arg(standingOut)));
     }
+    // An unticked country's box can be found, its edge standing out too.
+    QTreeView *countries = controls.countryList;
+    const QRect firstRow = countries->visualRect(countries->model()->index(0, 0));
+    const int box = countries->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 4;
+    QCOMPARE_GE(pixelsStandingOut(countries->viewport(), firstRow.adjusted(0, 0, box - firstRow.width(), 0)), 20);
     QCOMPARE(isDarkPalette(form.palette()), isDarkPalette(desktop));
     const QPalette shown = form.palette();
     for (const auto &[text, background] : {std::pair{QPalette::Text, QPalette::Base}, {QPalette::Text, QPalette::AlternateBase},

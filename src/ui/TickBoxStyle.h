@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QProxyStyle>
+
+namespace tidewick {
+
+// The application's style, but for the edge of tick boxes: Fusion draws it a
+// shade darker than the window, faint on white (2:1) and unseen on a dark
+// window, so that an unticked country could not be found. It is drawn in the
+// text's colour, softened, standing out as the text does.
+class TickBoxStyle : public QProxyStyle {
+    Q_OBJECT
+
+public:
+    explicit TickBoxStyle(const QString &baseStyle);
+    // Wraps the application's style once; later calls leave it as it is.
+    static void install();
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override;
+};
+
+} // namespace tidewick
