@@ -33,9 +33,9 @@ int tellRunningCopyDoesNotAnswer()
         "the system monitor) and start Tidewick again.");
     std::fprintf(stderr, "Tidewick: %s\n", qPrintable(text));
     // The program ends with the box, or with the session that takes it away.
-    tidewick::TerminationSignals ending([] { QCoreApplication::quit(); });
+    tidewick::TerminationSignals ending(tidewick::RealServices::endEventLoop);
     tidewick::QtDialogs().showMessage(QStringLiteral("Tidewick"), text, tidewick::MessageIcon::Exclamation,
-                                      [] { QCoreApplication::quit(); });
+                                      tidewick::RealServices::endEventLoop);
     QApplication::exec();
     return EXIT_FAILURE;
 }
@@ -81,6 +81,7 @@ int main(int argc, char *argv[])
     }
     tidewick::RealServices outside(QString(), commandLine.newsHost);
     tidewick::MainWindow window(outside.services());
+    outside.setMainWindow(&window);
     // Where the desktop draws no frames, the window has its own title bar
     // and its boxes inside it.
     const bool framesOfItsOwn = !tidewick::desktopDrawsWindowFrames();

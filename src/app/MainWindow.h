@@ -6,7 +6,10 @@
 #include "fetch/FetchRun.h"
 #include "fetch/QueryWalk.h"
 
+#include "core/Dialogs.h"
+
 #include <QCursor>
+#include <QSet>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -136,6 +139,8 @@ private:
     void connectScheduleHandlers();
     void connectTrayHandlers();
     void tellFetchAlreadyRunning();
+    void showNotice(const QString &text, MessageIcon icon);
+    void tellTestFetchOutcome();
     bool startRun(FetchKind kind);
     void tellNewsServiceProblem();
     void finishLoad();
@@ -220,6 +225,8 @@ private:
     // or a damaged file that could not be moved aside): nothing is saved.
     bool m_watchListKeptAsIs = false;
     QTimer *m_trayWatch = nullptr;
+    // The texts of the notices on screen.
+    QSet<QString> m_noticesUp;
     WindowWithdrawal *m_withdrawal = nullptr;
 };
 

@@ -28,7 +28,7 @@ bool MainWindow::startRun(FetchKind kind)
 
 void MainWindow::tellNewsServiceProblem()
 {
-    m_services.dialogs->showMessage(appTitle(), m_services.newsHostProblem, MessageIcon::Exclamation);
+    showNotice(m_services.newsHostProblem, MessageIcon::Exclamation);
 }
 
 } // namespace tidewick

@@ -8,14 +8,13 @@
 #include "schedule/IntervalTable.h"
 
 #include <QGroupBox>
+#include <QLocale>
+#include <QPointer>
 #include <QItemSelectionModel>
 #include <QProgressBar>
 #include <QPushButton>
 
 namespace tidewick {
-
-namespace {
-} // namespace
 
 void MainWindow::connectScheduleHandlers()
 {
@@ -41,9 +40,21 @@ void MainWindow::connectScheduleHandlers()
 
 void MainWindow::tellFetchAlreadyRunning()
 {
-    m_services.dialogs->showMessage(appTitle(),
-                                    tr("A news fetch is already running. The new one was not started."),
-                                    MessageIcon::None);
+    showNotice(tr("A news fetch is already running. The new one was not started."), MessageIcon::None);
+}
+
+// A notice already on screen is not shown again: a tray menu clicked fifty
+// times during a fetch gives one box, not fifty.
+void MainWindow::showNotice(const QString &text, MessageIcon icon)
+{
+    if (m_noticesUp.contains(text))
+        return;
+    m_noticesUp.insert(text);
+    const QPointer<MainWindow> alive(this);
+    m_services.dialogs->showMessage(appTitle(), text, icon, [alive, text] {
+        if (alive)
+            alive->m_noticesUp.remove(text);
+    });
 }
 
 bool MainWindow::restoreAutomaticFetch(Trap &trap, const QString &startStopState)
@@ -162,7 +173,27 @@ void MainWindow::afterTestFetch(bool wasEnabled)
     trap(116, [&] { setBusy(false); });
     trap(120, [&] { countdownTimer->setEnabled(wasEnabled); });
     trap(122, [&] { m_scheduler->armCountdown(); });
-    trap(124, [&] { m_services.dialogs->showMessage(appTitle(), tr("Done."), MessageIcon::None); });
+    trap(124, [&] { tellTestFetchOutcome(); });
+}
+
+// "Done." only where something was asked of the news service; otherwise why
+// nothing was (an error report has said it where one came).
+void MainWindow::tellTestFetchOutcome()
+{
+    if (m_news->queriesSent() > 0) {
+        m_services.dialogs->showMessage(appTitle(), tr("Done."), MessageIcon::None);
+        return;
+    }
+    const WindowBudget &budget = m_news->budget();
+    const QString nextWindow = QLocale().toString(budget.windowEnd().toLocalTime(), QLocale::ShortFormat);
+    if (budget.dailyRecs == budget::kRefusedMark)
+        showNotice(tr("No news was fetched: the news service has refused further requests. Tidewick asks again "
+                      "after %1.").arg(nextWindow),
+                   MessageIcon::None);
+    else if (budget.dailyRecs > budget::kRequestsPerWindow)
+        showNotice(tr("No news was fetched: the news service allows about 50 requests in 12 hours, and they have "
+                      "been made. Tidewick asks again after %1.").arg(nextWindow),
+                   MessageIcon::None);
 }
 
 void MainWindow::onIntervalChosen()

@@ -10,23 +10,10 @@
 
 namespace tidewick {
 
-namespace {
-// Ends the program as a close of the window does, work folder and tray icon
-// included; without a window there is nothing to tidy.
-void closeMainWindows()
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *form = qobject_cast<MainWindow *>(widget))
-            form->onCloseRequested();
-    }
-    QCoreApplication::quit();
-}
-} // namespace
-
 RealServices::RealServices(const QString &configFolder, const std::optional<QString> &newsHost)
     : m_settings(configFolder), m_statusNotifier(m_tray, QDBusConnection::sessionBus()),
       m_notifications(m_statusNotifier, QDBusConnection::sessionBus()),
-      m_termination(closeMainWindows)
+      m_termination([this] { endAsAClose(); })
 {
     m_services.dialogs = &m_dialogs;
     m_services.clock = &m_clock;
@@ -41,7 +28,28 @@ RealServices::RealServices(const QString &configFolder, const std::optional<QStr
     m_services.newsHost = newsService.host;
     m_services.newsHostProblem = newsService.problem;
     m_services.openLink = [](const QUrl &link) { return QDesktopServices::openUrl(link); };
-    m_services.endProgram = [] { QCoreApplication::quit(); };
+    m_services.endProgram = [] { endEventLoop(); };
+}
+
+void RealServices::setMainWindow(MainWindow *window)
+{
+    m_window = window;
+}
+
+// A request to end from outside (log-out, kill) ends the program as a close
+// of the window does, work folder and tray icon included.
+void RealServices::endAsAClose()
+{
+    if (m_window)
+        m_window->onCloseRequested();
+    endEventLoop();
+}
+
+// QCoreApplication::quit() asks every window first and gives up when one
+// declines (a box that is up): the end of the program is not a question.
+void RealServices::endEventLoop()
+{
+    QCoreApplication::exit(0);
 }
 
 } // namespace tidewick

@@ -11,9 +11,12 @@
 #include "desktop/StatusNotifierTrayBackend.h"
 #include "fetch/ProcessRunner.h"
 
+#include <QPointer>
 #include <optional>
 
 namespace tidewick {
+
+class MainWindow;
 
 // The real outside world of the program, owned in one place: the dialogs,
 // the clock, the settings store, the helper runner, the tray and the
@@ -34,7 +37,15 @@ public:
         m_dialogs.showInsideWindow(insideWindow);
     }
 
+    // The window that a request to end from outside closes.
+    void setMainWindow(MainWindow *window);
+    // Ends the event loop, and with it the program, at once.
+    static void endEventLoop();
+
 private:
+    void endAsAClose();
+
+    QPointer<MainWindow> m_window;
     QtDialogs m_dialogs;
     SystemClock m_clock;
     SettingsStore m_settings;

@@ -78,6 +78,42 @@ SettingsLock::Outcome SettingsLock::tryLock()
     if (m_fd >= 0)
         return Outcome::Held;
     QDir().mkpath(QFileInfo(m_path).path());
+    if (const Outcome folder = lockFolder(); folder != Outcome::Held)
+        return folder;
+    const Outcome file = lockFile();
+    if (file != Outcome::Held)
+        unlockFolder();
+    return file;
+}
+
+// The folder is the lock that holds: a backup or file-sync tool may put a
+// new file in the lock file's place while it is held, but the folder stays.
+// Where the file system cannot lock a folder (some network file systems),
+// the lock file alone keeps the turns.
+SettingsLock::Outcome SettingsLock::lockFolder()
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(m_path).path());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return fail(QCoreApplication::translate("Tidewick", "not usable (%1)").arg(QString::fromLocal8Bit(std::strerror(errno))));
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return error == EWOULDBLOCK ? Outcome::Busy : Outcome::Held;
+    }
+    m_folderFd = fd;
+    return Outcome::Held;
+}
+
+void SettingsLock::unlockFolder()
+{
+    if (m_folderFd >= 0)
+        ::close(m_folderFd);
+    m_folderFd = -1;
+}
+
+SettingsLock::Outcome SettingsLock::lockFile()
+{
     const QByteArray path = QFile::encodeName(m_path);
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         struct stat found {};
@@ -143,6 +179,7 @@ void SettingsLock::unlock()
         ::unlink(path.constData());
     ::close(m_fd);
     m_fd = -1;
+    unlockFolder();
 }
 
 // QSettings keeps what it read for as long as the file's size and time stay

@@ -8,10 +8,12 @@ namespace tidewick {
 class SettingsStore;
 
 // Holds every other copy of the program off a read-and-write of shared
-// settings (the request budget) while it is held. The lock is a small file
-// beside the settings file, locked with flock(), so copies that know nothing
-// of each other otherwise (one started without a session bus, two sessions
-// of one user) still take turns, and a copy that dies lets go at once.
+// settings (the request budget) while it is held. The lock is the settings
+// folder and a small file in it, both locked with flock(), so copies that
+// know nothing of each other otherwise (one started without a session bus,
+// two sessions of one user) still take turns, and a copy that dies lets go
+// at once. The folder holds when the file is replaced under a holder; the
+// file keeps earlier versions, which lock only the file, in turn.
 //
 // Nothing here waits: tryLock() looks once. Whatever else stands at the
 // lock's path (a folder, a pipe, a link, a device, a large file) is neither
@@ -33,6 +35,9 @@ public:
 
 private:
     Outcome fail(const QString &why);
+    Outcome lockFolder();
+    void unlockFolder();
+    Outcome lockFile();
     void writeHolder();
     void stampLaterThanBefore();
     void unlock();
@@ -42,6 +47,7 @@ private:
     QString m_problem;
     QDateTime m_stampBefore;
     int m_fd = -1;
+    int m_folderFd = -1;
 };
 
 } // namespace tidewick

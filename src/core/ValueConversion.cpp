@@ -18,23 +18,16 @@ const QDate &dayZero()
     return date;
 }
 
-QLocale numberLocale()
-{
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
-    return locale;
-}
-
-// The locale's own form first; then a decimal point or a decimal comma, as a
-// copy started under another locale (log-on under one, a terminal under
-// another) wrote it.
+// The number a stored text says, whichever locale wrote it: plain digits
+// with a decimal point or a decimal comma (a copy started under another
+// locale, log-on under one and a terminal under another, wrote it), or the
+// digits and separators of a script of their own, as earlier versions wrote
+// under Persian or Arabic locales.
 double parseNumber(const QString &text)
 {
-    const QString trimmed = text.trimmed();
+    const QString trimmed = asciiNumberText(text).trimmed();
     bool ok = false;
-    double value = numberLocale().toDouble(trimmed, &ok);
-    if (!ok)
-        value = QLocale::c().toDouble(trimmed, &ok);
+    double value = QLocale::c().toDouble(trimmed, &ok);
     if (!ok && trimmed.count(u',') == 1)
         value = QLocale::c().toDouble(QString(trimmed).replace(u',', u'.'), &ok);
     if (!ok || !std::isfinite(value))
@@ -82,9 +75,32 @@ QDateTime fromDayNumber(double days)
     return QDateTime(date, time);
 }
 
+QString asciiNumberText(const QString &text)
+{
+    QString plain;
+    plain.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.isDigit())
+            plain += QChar(u'0' + c.digitValue());
+        else if (c == u'\u066B') // Arabic decimal separator
+            plain += u'.';
+        else if (c == u'\u2212') // minus sign
+            plain += u'-';
+        else if (c.category() != QChar::Other_Format && c != u'\u066C') // direction marks, group separator
+            plain += c;
+    }
+    return plain;
+}
+
+// Plain digits always: another copy, or this one under another locale, reads
+// the file too. The decimal comma stays where the locale writes one, as the
+// text has always been written there.
 QString dayNumberText(double days)
 {
-    return numberLocale().toString(days, 'g', 15);
+    QString text = QLocale::c().toString(days, 'g', 15);
+    if (QLocale().decimalPoint() == QStringLiteral(","))
+        text.replace(u'.', u',');
+    return text;
 }
 
 double parseDayNumber(const QString &text)

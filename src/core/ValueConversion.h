@@ -19,10 +19,16 @@ qint16 toInt16(const QString &text);
 double toDayNumber(const QDateTime &moment);
 QDateTime fromDayNumber(double days);
 
-// A day number as decimal text with the locale's decimal separator and up to
-// 15 significant digits (no group separators), and back: either decimal
-// separator is read, whatever the locale.
+// A day number as decimal text in plain ASCII digits, with a decimal comma
+// where the locale writes one and a point elsewhere, up to 15 significant
+// digits and no group separators; and back: either decimal separator is
+// read, whatever the locale, and digits of any script.
 QString dayNumberText(double days);
 double parseDayNumber(const QString &text);
+
+// A number written in the digits of any script (Persian, Arabic-Indic and
+// the like) in plain ASCII digits, the decimal point for the Arabic decimal
+// separator, without group separators or direction marks.
+QString asciiNumberText(const QString &text);
 
 } // namespace tidewick

@@ -1,5 +1,6 @@
 #include "desktop/QtTrayBackend.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QWidget>
 #include <algorithm>
@@ -26,6 +27,16 @@ bool qtBalloonIsUp()
 
 QtTrayBackend::QtTrayBackend(QObject *parent) : QObject(parent)
 {
+    // The same entries as the menu a StatusNotifier tray shows.
+    const auto entry = [this](const QString &caption, TrayEvent event) {
+        connect(m_menu.addAction(caption), &QAction::triggered, this, [this, event] { report(event); });
+    };
+    entry(QCoreApplication::translate("Tidewick", "Show Tidewick"), TrayEvent::MenuShowChosen);
+    entry(QCoreApplication::translate("Tidewick", "News Fetch Now (Test)"), TrayEvent::MenuTestFetchChosen);
+    m_menu.addSeparator();
+    entry(QCoreApplication::translate("Tidewick", "Quit"), TrayEvent::MenuQuitChosen);
+    connect(&m_menu, &QMenu::aboutToShow, this, [this] { report(TrayEvent::MenuOpened); });
+    m_icon.setContextMenu(&m_menu);
     connect(&m_icon, &QSystemTrayIcon::activated, this, &QtTrayBackend::onActivated);
     connect(&m_icon, &QSystemTrayIcon::messageClicked, this, [this] { report(TrayEvent::BalloonClicked); });
     m_dockWatch.setInterval(50);
@@ -128,8 +139,7 @@ void QtTrayBackend::onActivated(QSystemTrayIcon::ActivationReason reason)
     case QSystemTrayIcon::Trigger:
         report(TrayEvent::LeftUp);
         break;
-    case QSystemTrayIcon::Context:
-        report(TrayEvent::RightUp);
+    case QSystemTrayIcon::Context: // the menu opens, and says so
         break;
     case QSystemTrayIcon::DoubleClick:
         // The second click of a double click ends with the button up too:

@@ -6,6 +6,7 @@
 
 #include "desktop/TrayBackend.h"
 
+#include <QMenu>
 #include <QObject>
 #include <QSystemTrayIcon>
 
@@ -17,7 +18,7 @@ namespace tidewick {
 //
 // Events: Qt reports one activation per click, not presses and releases, so
 //   left click (Trigger)       -> LeftUp
-//   right click (Context)      -> RightUp (no context menu is set)
+//   right click (Context)      -> the icon's menu, MenuOpened
 //   double click (DoubleClick) -> LeftDoubleClick
 //   middle click               -> MiddleUp, which the control ignores
 //   balloon clicked            -> BalloonClicked
@@ -67,6 +68,7 @@ private:
     QTimer m_dockWatch;
     QElapsedTimer m_pendingSince;
 
+    QMenu m_menu;
     // Shown while no tray runs (a session that starts the program before its
     // panel), the icon docks by itself once a tray appears.
     QSystemTrayIcon m_icon;

@@ -1,5 +1,7 @@
 #include "desktop/StatusNotifierMenu.h"
 
+#include <QSet>
+
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusMetaType>
@@ -173,14 +175,20 @@ void StatusNotifierMenu::Event(int id, const QString &eventId, const QDBusVarian
         m_report(TrayEvent::MenuQuitChosen);
 }
 
+// A group carries what one action of the user did; the same event twice in
+// it counts once, so no group, however long, sets off more than the menu
+// offers.
 QList<int> StatusNotifierMenu::EventGroup(const DBusMenuEvents &events)
 {
     QList<int> unknown;
+    QSet<std::pair<int, QString>> taken;
     for (const DBusMenuEvent &event : events) {
-        if (known(event.id))
-            Event(event.id, event.eventId, event.data, event.timestamp);
-        else
+        if (!known(event.id))
             unknown.append(event.id);
+        else if (!taken.contains({event.id, event.eventId})) {
+            taken.insert({event.id, event.eventId});
+            Event(event.id, event.eventId, event.data, event.timestamp);
+        }
     }
     return unknown;
 }

@@ -64,7 +64,7 @@ namespace query {
 constexpr int kGate = 100, kDeleteAnswer = 102, kCount = 104, kCountInRun = 106, kStartCurl = 108,
               kCheckAnswer = 110, kDeleteCleaned = 112, kStartCleaner = 114, kCheckCleaned = 116,
               kReadListing = 118, kRefusal = 120, kAnnounce = 122, kHandOn = 124, kDeleteCleanedAfter = 126,
-              kDeleteAnswerAfter = 128, kFilterSeen = 130;
+              kDeleteAnswerAfter = 128, kClaimSeen = 130;
 }
 const QString kRunProcedure = QStringLiteral("FetchNewsNow");
 const QString kQueryProcedure = QStringLiteral("AddNews");
@@ -88,6 +88,9 @@ bool FetchRun::start(Kind kind, const QList<NewsQuery> &queries, std::optional<q
     m_cancelled = false;
     m_budgetUnusable = false;
     m_testRun = kind == Kind::Test;
+    // Each test fetch may add its own two articles.
+    if (m_testRun)
+        m_budget.testArticleCount = 0;
     m_queries = queries;
     m_intervalSeconds = intervalSeconds;
     m_done = 0;
@@ -119,7 +122,7 @@ void FetchRun::take(Step step)
     switch (step) {
     case Step::OpenWindow:
     case Step::CountQuery:
-    case Step::FilterSeen:
+    case Step::ClaimArticle:
         return withBudgetLock(step);
     case Step::NextQuery:
         return nextQuery();
@@ -131,6 +134,8 @@ void FetchRun::take(Step step)
         return afterCleaner();
     case Step::NextArticle:
         return nextArticle();
+    case Step::Announce:
+        return announce();
     case Step::AfterAnnouncement:
         return afterAnnouncement();
     case Step::AfterArticle:
@@ -152,7 +157,7 @@ FetchRun::Step FetchRun::takeLocked(Step step)
     case Step::CountQuery:
         return countQuery();
     default:
-        return filterSeen();
+        return claimArticle();
     }
 }
 
@@ -192,7 +197,7 @@ void FetchRun::tryBudgetLock()
             const bool atStart = m_locked == Step::OpenWindow;
             Trap trap(m_reporter, kModule, atStart ? kRunProcedure : kQueryProcedure);
             const int line = atStart                        ? run::kLockAndCount
-                : m_locked == Step::FilterSeen ? query::kFilterSeen
+                : m_locked == Step::ClaimArticle ? query::kClaimSeen
                                                : query::kCount;
             trap(line, [&] {
                 throw AppError(QCoreApplication::translate("Tidewick", "Path/File access error: the request count in %1 cannot be locked: "
@@ -221,7 +226,14 @@ FetchRun::Step FetchRun::openBudgetWindow()
     std::optional<qint16> count;
     trap(run::kLockAndCount, [&] { count = m_budget.readCount(); });
     std::optional<QDateTime> start;
-    trap(run::kStart, [&] { start = m_budget.readStart(now); });
+    trap(run::kStart, [&] { start = m_budget.readStart(); });
+    if (start && budget::liesFarAhead(*start, now)) {
+        // Opening a window from this clock would move the start back and
+        // give the requests of the stored window once more.
+        trap(run::kStart, [&] { m_budget.keepWindowAheadOfClock(*start, now); });
+        shareTheBudget();
+        return Step::NextQuery;
+    }
 
     budget::WindowChange change = budget::WindowChange::Keep;
     trap(run::kWindowCheck, [&] { change = m_budget.change(start, now); });
@@ -347,33 +359,40 @@ void FetchRun::afterCleaner()
              [&] { m_listing = parseServiceAnswer(TextFileReader::ReadUtf8TextFile(globals.cleanPath)); });
     if (m_listing.refused)
         trap(query::kRefusal, [&] { m_budget.markRefused(); });
-    if (m_onlyNew && !m_listing.articles.isEmpty() && !halted())
-        return withBudgetLock(Step::FilterSeen);
     proceed(Step::NextArticle);
 }
 
-// Under the lock, which every copy takes for it: of two copies that find the
-// same new article, one announces it.
-FetchRun::Step FetchRun::filterSeen()
-{
-    Trap trap(m_reporter, kModule, kQueryProcedure);
-    trap(query::kFilterSeen, [&] {
-        const QList<bool> fresh = m_seen.takeNew(m_listing.articles, m_services.clock->now());
-        QStringList kept;
-        for (qsizetype i = 0; i < fresh.size(); ++i) {
-            if (fresh.at(i))
-                kept.append(m_listing.articles.at(i));
-        }
-        m_listing.articles = kept;
-    });
-    return Step::NextArticle;
-}
-
 // Each article is announced, and handed on two seconds after it was seen.
+// Where only new ones are announced, each is first claimed as seen.
 void FetchRun::nextArticle()
 {
     if (halted() || m_article >= m_listing.articles.size())
         return endQuery();
+    if (m_onlyNew)
+        return withBudgetLock(Step::ClaimArticle);
+    announce();
+}
+
+// Under the lock, which every copy takes for it: of two copies that find the
+// same new article, one announces it. An article is remembered just before
+// it is announced, never earlier: those a stopped run did not reach come
+// with the next one. A memory that cannot be used leaves nothing out.
+FetchRun::Step FetchRun::claimArticle()
+{
+    if (halted())
+        return Step::EndQuery;
+    Trap trap(m_reporter, kModule, kQueryProcedure);
+    bool fresh = true;
+    trap(query::kClaimSeen,
+         [&] { fresh = m_seen.takeNew({m_listing.articles.at(m_article)}, m_services.clock->now()).value(0); });
+    if (fresh)
+        return Step::Announce;
+    ++m_article;
+    return Step::NextArticle;
+}
+
+void FetchRun::announce()
+{
     Trap trap(m_reporter, kModule, kQueryProcedure);
     const QPointer<FetchRun> alive(this);
     m_step = Step::AfterAnnouncement;

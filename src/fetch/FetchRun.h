@@ -52,6 +52,8 @@ public:
     void cancel() { m_cancelled = isRunning(); }
 
     WindowBudget &budget() { return m_budget; }
+    // Queries the last run (or the one in progress) sent.
+    qsizetype queriesSent() const { return m_done; }
     // Whether only articles never announced before are announced and handed
     // on (from the next answer on).
     void setAnnounceOnlyNew(bool on) { m_onlyNew = on; }
@@ -71,8 +73,9 @@ private:
         SendQuery,         // curl started
         AfterCurl,         // the answer to the cleaner
         AfterCleaner,      // the cleaned answer read
-        FilterSeen,        // the articles seen before left out, under the lock
-        NextArticle,       // an article announced
+        NextArticle,       // the next article, if any
+        ClaimArticle,      // remembered as seen, under the lock, unless it was
+        Announce,          // an article announced
         AfterAnnouncement, // the two seconds after it
         AfterArticle,      // the article handed on
         EndQuery,          // the work files deleted
@@ -92,7 +95,8 @@ private:
     void shareTheBudget();
     void nextQuery();
     Step countQuery();
-    Step filterSeen();
+    Step claimArticle();
+    void announce();
     void sendQuery();
     void afterCurl();
     void afterCleaner();

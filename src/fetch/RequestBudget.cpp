@@ -25,7 +25,7 @@ bool windowHasEnded(const QDateTime &windowStart, const QDateTime &now)
     return wholeHour(now) - wholeHour(windowStart) >= kWindowHours;
 }
 
-QDateTime readWindowStart(const SettingsStore &settings, const QDateTime &now)
+QDateTime readWindowStart(const SettingsStore &settings)
 {
     QDateTime start;
     if (const QString utc = settings.read(SettingKeys::StartDateUtc, QString()); !utc.isNull()) {
@@ -37,9 +37,17 @@ QDateTime readWindowStart(const SettingsStore &settings, const QDateTime &now)
         if (!start.isValid())
             throw AppError::overflow();
     }
-    if (now.secsTo(start) > qint64(kFarthestAheadHours) * kSecondsPerHour)
-        throw AppError::overflow();
     return start;
+}
+
+bool liesFarAhead(const QDateTime &windowStart, const QDateTime &now)
+{
+    return now.secsTo(windowStart) > qint64(kFarthestAheadHours) * kSecondsPerHour;
+}
+
+QDateTime windowEnd(const QDateTime &windowStart)
+{
+    return QDateTime::fromSecsSinceEpoch((wholeHour(windowStart) + kWindowHours) * kSecondsPerHour, Qt::UTC);
 }
 
 qint16 readRequestCount(const SettingsStore &settings)

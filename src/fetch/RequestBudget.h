@@ -33,8 +33,14 @@ bool windowHasEnded(const QDateTime &windowStart, const QDateTime &now);
 
 // The stored start of the window: the UTC key where it is there, otherwise
 // "StartDate" (this machine's local time). Throws AppError when it cannot be
-// read, or lies further ahead than any clock could have put it.
-QDateTime readWindowStart(const SettingsStore &settings, const QDateTime &now);
+// read.
+QDateTime readWindowStart(const SettingsStore &settings);
+// Further ahead of `now` than another copy's clock could have put it: this
+// clock is behind (a dead clock battery before the time is set), and the
+// window stands as it is.
+bool liesFarAhead(const QDateTime &windowStart, const QDateTime &now);
+// When a window that began at `windowStart` ends.
+QDateTime windowEnd(const QDateTime &windowStart);
 // The stored count of requests. Throws AppError when it is no 16-bit whole
 // number or below zero: such a count cannot say how much is left.
 qint16 readRequestCount(const SettingsStore &settings);

@@ -11,6 +11,8 @@
 #include <QSet>
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace tidewick {
 
 namespace {
@@ -51,11 +53,15 @@ QString SeenArticles::identity(const QString &article)
 QList<bool> SeenArticles::takeNew(const QStringList &articles, const QDateTime &now) const
 {
     QList<Entry> entries = load();
-    QSet<QByteArray> known;
-    for (const Entry &entry : std::as_const(entries))
-        known.insert(entry.hash);
-    QList<bool> fresh;
     const QDateTime seen = now.toUTC();
+    QSet<QByteArray> known;
+    for (Entry &entry : entries) {
+        known.insert(entry.hash);
+        // A time ahead of now (a clock that was wrong) would keep the entry
+        // for ever.
+        entry.seen = std::min(entry.seen, seen);
+    }
+    QList<bool> fresh;
     for (const QString &article : articles) {
         const QByteArray hash = hashOf(identity(article));
         fresh.append(!known.contains(hash));
@@ -81,6 +87,8 @@ void SeenArticles::forget() const
         save({});
 }
 
+// Blank lines are passed over and a damaged line is dropped alone; a file
+// in which no line reads is no such file and goes aside whole.
 QList<SeenArticles::Entry> SeenArticles::load() const
 {
     const QFileInfo info(m_path);
@@ -94,16 +102,21 @@ QList<SeenArticles::Entry> SeenArticles::load() const
         return {};
     }
     QList<Entry> entries;
+    bool damaged = false;
     while (!file.atEnd()) {
         const QByteArray line = file.readLine(256).trimmed();
+        if (line.isEmpty())
+            continue;
         const qsizetype space = line.indexOf(' ');
         Entry entry{QDateTime::fromString(QString::fromLatin1(line.left(space)), Qt::ISODate), line.mid(space + 1)};
-        if (space < 0 || !entry.seen.isValid() || entry.hash.size() != 2 * kHashBytes) {
-            file.close();
-            keepAside(m_path);
-            return {};
-        }
-        entries.append(entry);
+        if (space < 0 || !entry.seen.isValid() || entry.hash.size() != 2 * kHashBytes)
+            damaged = true;
+        else
+            entries.append(entry);
+    }
+    if (damaged && entries.isEmpty()) {
+        file.close();
+        keepAside(m_path);
     }
     return entries;
 }

@@ -13,8 +13,9 @@ namespace tidewick {
 // link (the last http:// or https:// address in its text, as the results
 // list opens it) or, without one, by its whole text; the file keeps a hash
 // of that and when it was seen, one line each. It is written whole or not
-// at all, keeps the newest 10,000 of the last 30 days, and a damaged one is
-// kept aside and the memory starts afresh.
+// at all, keeps the newest 10,000 of the last 30 days (a time ahead of now
+// counts as now), drops a damaged line alone, and a file in which no line
+// reads is kept aside and the memory starts afresh.
 class SeenArticles {
 public:
     explicit SeenArticles(QString path) : m_path(std::move(path)) {}

@@ -2,8 +2,12 @@
 
 #include "core/AppError.h"
 #include "core/SettingsStore.h"
+#include "core/ValueConversion.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <algorithm>
+#include <utility>
 
 namespace tidewick {
 
@@ -17,9 +21,28 @@ qint16 WindowBudget::readCount() const
     return budget::readRequestCount(m_settings);
 }
 
-QDateTime WindowBudget::readStart(const QDateTime &now) const
+QDateTime WindowBudget::readStart() const
 {
-    return budget::readWindowStart(m_settings, now);
+    return budget::readWindowStart(m_settings);
+}
+
+void WindowBudget::keepWindowAheadOfClock(const QDateTime &start, const QDateTime &now)
+{
+    m_lastReadStart = start;
+    adopt(budget::kSpentMark);
+    if (std::exchange(m_clockBehindSaid, true))
+        return;
+    throw AppError(QCoreApplication::translate("Tidewick",
+                                               "The news service's requests are counted from %1, another copy of "
+                                               "Tidewick's time, but this computer's clock says %2. No news is "
+                                               "fetched until the clock is right.")
+                       .arg(QLocale().toString(start.toLocalTime(), QLocale::ShortFormat),
+                            QLocale().toString(now.toLocalTime(), QLocale::ShortFormat)));
+}
+
+QDateTime WindowBudget::windowEnd() const
+{
+    return m_lastReadStart ? budget::windowEnd(*m_lastReadStart) : QDateTime();
 }
 
 budget::WindowChange WindowBudget::change(const std::optional<QDateTime> &start, const QDateTime &now)
@@ -92,7 +115,8 @@ void WindowBudget::markRefused()
 qsizetype WindowBudget::storedPosition() const
 {
     bool ok = false;
-    const qlonglong position = m_settings.read(SettingKeys::NextQuery, QStringLiteral("0")).toLongLong(&ok);
+    const qlonglong position =
+        asciiNumberText(m_settings.read(SettingKeys::NextQuery, QStringLiteral("0"))).trimmed().toLongLong(&ok);
     return ok && position > 0 ? qsizetype(position) : 0;
 }
 

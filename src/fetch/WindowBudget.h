@@ -20,8 +20,8 @@ public:
     explicit WindowBudget(SettingsStore &settings) : m_settings(settings) {}
 
     // Requests made in the window as this program last saw them, the run's
-    // quota and queries, and the articles test runs have added since the
-    // program started.
+    // quota and queries, and the articles the test run in progress has
+    // added.
     qint16 dailyRecs = 0;
     qint16 runQuota = 0;
     qint16 runQueries = 0;
@@ -31,7 +31,11 @@ public:
     // Throws while the count cannot be stored at all.
     void requireStorable() const;
     qint16 readCount() const;
-    QDateTime readStart(const QDateTime &now) const;
+    QDateTime readStart() const;
+    // A start far ahead of this clock is left as it is, and the window
+    // counts as spent for this copy; throws AppError the first time, to say
+    // why nothing is fetched.
+    void keepWindowAheadOfClock(const QDateTime &start, const QDateTime &now);
     // What to do with the window, given the start read (none: unreadable).
     budget::WindowChange change(const std::optional<QDateTime> &start, const QDateTime &now);
     // Opens a window from `now` with `count` requests made.
@@ -54,6 +58,8 @@ public:
     void markRefused();
     // Where the last run stopped in its list of queries.
     qsizetype storedPosition() const;
+    // When the window last read ends (none read: null).
+    QDateTime windowEnd() const;
 
 private:
     QString windowStamp() const;
@@ -63,6 +69,7 @@ private:
     // damaged later ends no window before this one would have ended.
     QString m_windowStamp;
     std::optional<QDateTime> m_lastReadStart;
+    bool m_clockBehindSaid = false;
 };
 
 } // namespace tidewick

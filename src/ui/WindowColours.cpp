@@ -7,10 +7,12 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
+#include <QTimer>
 #include <QWidget>
 
 #include <cmath>
 #include <functional>
+#include <utility>
 
 namespace tidewick {
 
@@ -201,10 +203,19 @@ void WindowColours::askPortal()
     });
 }
 
+// The portal may signal a change many times over (a settings tool dragged
+// back and forth, or a faulty one in a loop): the window takes the latest
+// once the signals already waiting have been heard, and only a real change.
 void WindowColours::follow(SchemePreference preference)
 {
     m_preference = preference;
-    apply();
+    if (std::exchange(m_followPending, true))
+        return;
+    QTimer::singleShot(0, this, [this] {
+        m_followPending = false;
+        if (m_preference != m_applied)
+            apply();
+    });
 }
 
 // Qt tells every widget of a change of the desktop's palette; the window
@@ -219,6 +230,7 @@ bool WindowColours::eventFilter(QObject *watched, QEvent *event)
 void WindowColours::apply()
 {
     m_applying = true;
+    m_applied = m_preference;
     m_window.setPalette(windowPalette(QApplication::palette(), m_preference));
     m_applying = false;
 }

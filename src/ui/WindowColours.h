@@ -41,6 +41,8 @@ private:
 
     QWidget &m_window;
     SchemePreference m_preference = SchemePreference::None;
+    SchemePreference m_applied = SchemePreference::None;
+    bool m_followPending = false;
     bool m_applying = false;
 };
 

@@ -302,18 +302,34 @@ private slots:
             QCOMPARE(writer->readersFreed(), 0);
     }
 
-    // The memory of announced articles, damaged by hand or cut off by a
-    // kill, is kept aside and starts afresh: the articles are announced and
-    // remembered, nothing is said, and the settings stay as they were.
-    void damagedSeenArticles_isKeptAsideAndStartsAfresh_data()
+    // The memory of announced articles as hand edits, kills and wrong clocks
+    // leave it: what reads is kept (past a blank line, a damaged line
+    // dropped alone, a time ahead of now taken as now), and a file of which
+    // nothing reads is kept aside. Nothing is said, and the settings stay.
+    void damagedSeenArticles_keepsWhatReads_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("damaged by hand") << QByteArray("not a memory of articles\n");
-        QTest::newRow("cut off") << QByteArray("2026-03-02T09:00:00Z 00112233445566778899aabbccddeeff\n2026-03-02T0");
+        QTest::addColumn<int>("announced");
+        QTest::addColumn<bool>("keptAside");
+        const QStringList articles =
+            QString::fromUtf8(test::readFile(test::listingFixturesDir() + "/01-three-articles.expected.txt"))
+                .split(u'\n', Qt::SkipEmptyParts);
+        const QTemporaryDir scratch;
+        const QString path = scratch.filePath(QStringLiteral("seen.txt"));
+        SeenArticles(path).takeNew(articles.first(2), test::FakeClock().now());
+        const QByteArray twoSeen = test::readFile(path);
+        QTest::newRow("damaged by hand") << QByteArray("not a memory of articles\n") << 3 << true;
+        QTest::newRow("cut off") << QByteArray("2026-03-02T09:00:00Z 00112233445566778899aabbccddeeff\n2026-03-02T0")
+                                 << 3 << false;
+        QTest::newRow("blank lines") << "\n" + twoSeen + "\n\n" << 1 << false;
+        QTest::newRow("a damaged line among them") << twoSeen + "2026-03-02 x\n" << 1 << false;
+        QTest::newRow("seen in the year 9999") << QByteArray(twoSeen).replace("2026-", "9999-") << 1 << false;
     }
-    void damagedSeenArticles_isKeptAsideAndStartsAfresh()
+    void damagedSeenArticles_keepsWhatReads()
     {
         QFETCH(QByteArray, bytes);
+        QFETCH(int, announced);
+        QFETCH(bool, keptAside);
         TestWindow window;
         window.useFakeRunner().listing =
             test::readFile(test::listingFixturesDir() + QStringLiteral("/01-three-articles.clean.txt"));
@@ -324,9 +340,12 @@ private slots:
         test::writeFile(seen.path(), bytes);
         QVERIFY(window.fetch(FetchRun::Kind::Test));
         const QStringList rows = test::ui(form).resultsList->rows().texts();
-        QCOMPARE(rows.size(), 3);
-        QCOMPARE(test::readFile(seen.path() + QStringLiteral(".broken")), bytes);
-        QCOMPARE(seen.takeNew(rows, window.clock.now()), QList<bool>({false, false, false}));
+        QCOMPARE(rows.size(), announced);
+        QCOMPARE(QFileInfo::exists(seen.path() + QStringLiteral(".broken")), keptAside);
+        if (keptAside)
+            QCOMPARE(test::readFile(seen.path() + QStringLiteral(".broken")), bytes);
+        QVERIFY(!test::readFile(seen.path()).contains("9999-"));
+        QCOMPARE(seen.takeNew(rows, window.clock.now()), QList<bool>(rows.size(), false));
         QCOMPARE(window.settings.read(SettingKeys::AnnounceOnlyNew, QString()), QStringLiteral("On"));
         QCOMPARE(window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));
         QVERIFY(window.dialogs.shown.isEmpty());

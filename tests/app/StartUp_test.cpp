@@ -264,6 +264,7 @@ private slots:
         window.settings.write(SettingKeys::StartStopState, kOn);
         MainWindow &form = window.create();
         test::ui(form).sampleKeywordsButton->click();
+        window.dialogs.answerMessages();
         test::ui(form).testFetchButton->click();
         QCOMPARE(window.dialogs.messageTexts(), QStringList(2, QStringLiteral("The news service address is unusable.")));
         QVERIFY(runner.targets().isEmpty());

@@ -1,4 +1,5 @@
 #include "core/AppError.h"
+#include "core/SettingsLock.h"
 #include "core/SettingsStore.h"
 #include "core/ValueConversion.h"
 
@@ -6,6 +7,8 @@
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cstdio>
 
 using namespace tidewick;
 
@@ -147,7 +150,35 @@ private slots:
         QCOMPARE(parseDayNumber(german), 46083.5);
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QCOMPARE(parseDayNumber(QStringLiteral("46083.5416666667")), 46083.5416666667);
+        // Locales with digits of their own store plain ones all the same, and
+        // what an earlier version wrote in theirs reads as the number it says.
+        for (const QLocale &own : {QLocale(QLocale::Persian, QLocale::Iran), QLocale(QLocale::Arabic, QLocale::Egypt)}) {
+            QLocale::setDefault(own);
+            const QString written = dayNumberText(46364.25);
+            QCOMPARE(written, QStringLiteral("46364.25"));
+            const QString inItsDigits = own.toString(46364.25, 'g', 15);
+            QVERIFY(inItsDigits != written);
+            QLocale::setDefault(QLocale::c());
+            QCOMPARE(parseDayNumber(inItsDigits), 46364.25);
+            QCOMPARE(toInt16(own.toString(51)), 51);
+        }
         QLocale::setDefault(previous);
+    }
+
+    // A backup or file-sync tool may put a new file in the lock file's place
+    // while a copy holds the lock: the lock still holds.
+    void budgetLock_holdsWhenItsFileIsReplaced()
+    {
+        QTemporaryDir dir;
+        SettingsStore settings(dir.path());
+        SettingsLock holder(settings);
+        QCOMPARE(holder.tryLock(), SettingsLock::Outcome::Held);
+        const QString lockFile = SettingsLock::lockPath(settings.filePath());
+        const QString replacement = dir.filePath(QStringLiteral("replacement"));
+        QVERIFY(QFile(replacement).open(QIODevice::WriteOnly));
+        QVERIFY(::rename(QFile::encodeName(replacement).constData(), QFile::encodeName(lockFile).constData()) == 0);
+        SettingsLock other(settings);
+        QCOMPARE(other.tryLock(), SettingsLock::Outcome::Busy);
     }
 };
 

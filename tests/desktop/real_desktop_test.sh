@@ -390,9 +390,25 @@ fi
 holds 500 hidden_cleanly || flaw "after the second minimise the window did not stay hidden: '$(big_windows)'"
 save_shot tray "400x160+880+640"
 
-step "first run: right click on the tray icon"
+step "first run: right click on the tray icon opens its menu; its first entry shows the window"
+# The menu: a small unmanaged window of the program on the screen, beside the
+# icon.
+find_menu() {
+    local w x y bw bh
+    for w in $(app_windows); do
+        [ "$w" = "${main:-}" ] || [ "$w" = "${icon:-}" ] && continue
+        [ "$(parent_of "$w")" = "$root" ] && is_viewable "$w" || continue
+        read -r x y bw bh < <(geometry "$w") || continue
+        ((bw >= 60 && bh >= 40 && bw < 600 && bh < 300)) && echo "$w" && return 0
+    done
+    return 1
+}
+found_menu() { menu=$(find_menu); }
 click_icon 3
-wait_until 10000 main_viewable || fail "a right click on the tray icon did not bring the main window back"
+wait_until 5000 found_menu || fail "a right click on the tray icon opened no menu"
+echo "menu $menu at $(geometry "$menu")"
+xdotool key Down Return
+wait_until 10000 main_viewable || fail "the menu's \"Show Tidewick\" did not bring the main window back"
 
 step "first run: minimise, then start the program a second time"
 xdotool windowminimize "$main"
@@ -408,6 +424,27 @@ wait_until 10000 main_viewable || fail "the second start did not bring the runni
 
 step "first run: close with Alt+F4"
 close_as_user
+
+# --- Log-outs: a desktop ends the program with SIGTERM ------------------------
+
+step "log-outs: SIGTERM, with the tray icon up, ends the program cleanly twelve times in a row"
+for attempt in $(seq 1 12); do
+    start_program
+    wait_until 30000 found_main || fail "log-out $attempt: no main window within 30 s of the start"
+    wait_until 10000 found_icon || fail "log-out $attempt: no tray icon"
+    # At different moments of the start: the crash this guards against came
+    # once the tray had taken the icon in, now and then.
+    sleep "0.$((attempt % 4 * 3))"
+    kill -TERM "$app"
+    wait_until 10000 gone "$app" || fail "log-out $attempt: the program still runs 10 s after SIGTERM"
+    status=0
+    wait "$app" || status=$?
+    app=''
+    ((status == 0)) || fail "log-out $attempt: the program ended with status $status after SIGTERM (a crash?):" \
+        "$(tail -n 5 "$work/app.log")"
+    [ -z "$(work_folders)" ] || fail "log-out $attempt: the work folder outlived the program: $(work_folders)"
+done
+echo "twelve log-outs ended with status 0"
 
 # --- Second run: started into the tray -------------------------------------
 

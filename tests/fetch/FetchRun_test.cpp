@@ -104,6 +104,8 @@ struct BareRun : ArticleAnnouncer {
     void announce(const QString &text, const QString &, qint32, std::function<void()> seen) override
     {
         shown.append(text);
+        if (shown.size() == quitAtAnnouncement)
+            return run.stop();
         QTimer::singleShot(0, std::move(seen));
     }
 
@@ -113,6 +115,8 @@ struct BareRun : ArticleAnnouncer {
     FetchRun run;
     QStringList shown;
     QStringList found;
+    // The program ends while this announcement is up (1 for the first).
+    qsizetype quitAtAnnouncement = 0;
 };
 
 } // namespace
@@ -211,12 +215,10 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
         QTest::addColumn<bool>("readBefore");
-        const QString farAhead = dayNumberText(toDayNumber(FakeClock().now().addDays(3)));
         const QList<std::pair<QString, QString>> damage{
-            {SettingKeys::DailyRecs, "abc"},    {SettingKeys::DailyRecs, "70000"},
-            {SettingKeys::DailyRecs, "-1"},     {SettingKeys::StartDate, "abc"},
-            {SettingKeys::StartDate, "1e308"},  {SettingKeys::StartDate, farAhead},
-            {SettingKeys::StartDateUtc, "abc"}, {SettingKeys::StartDateUtc, "2026-03-02T10:00:00"}};
+            {SettingKeys::DailyRecs, "abc"},   {SettingKeys::DailyRecs, "70000"},   {SettingKeys::DailyRecs, "-1"},
+            {SettingKeys::StartDate, "abc"},   {SettingKeys::StartDate, "1e308"},   {SettingKeys::StartDateUtc, "abc"},
+            {SettingKeys::StartDateUtc, "2026-03-02T10:00:00"}};
         for (const bool readBefore : {true, false}) {
             for (const auto &[key, value] : damage)
                 QTest::addRow("%s=%s%s", qPrintable(key), qPrintable(value), readBefore ? ", read before" : "")
@@ -279,6 +281,40 @@ private slots:
         QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QStringLiteral("51"));
     }
 
+    // A copy whose clock is far behind (a dead clock battery before the time
+    // is set) finds the window's start far ahead of it: the start stays as
+    // it is and the window counts as spent, said once; a copy with the right
+    // clock then finds the window as it was.
+    void clockFarBehind_leavesTheWindowAsItIs_data()
+    {
+        QTest::addColumn<QDateTime>("behind");
+        QTest::newRow("39 hours") << FakeClock().now().addSecs(-39 * 3600);
+        QTest::newRow("the year 2000") << QDateTime(QDate(2000, 1, 1), QTime(0, 0));
+    }
+    void clockFarBehind_leavesTheWindowAsItIs()
+    {
+        QFETCH(QDateTime, behind);
+        TestWindow seams;
+        const QDateTime start = seams.clock.now();
+        budget::writeWindow(seams.settings, start, 10);
+        const QString storedStart = seams.settings.read(SettingKeys::StartDateUtc, QString());
+        seams.clock.setNow(behind);
+        BareRun behindCopy(seams);
+        for (int run = 0; run < 2; ++run) {
+            QVERIFY(behindCopy.start({QStringLiteral("a")}));
+            QTRY_VERIFY(!behindCopy.run.isRunning());
+        }
+        QCOMPARE(behindCopy.runner.targets(), QStringList());
+        QCOMPARE(seams.dialogs.errorReports().size(), 1);
+        QCOMPARE(seams.settings.read(SettingKeys::StartDateUtc, QString()), storedStart);
+        QCOMPARE(seams.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("10"));
+        seams.clock.setNow(start.addSecs(3600));
+        BareRun rightCopy(seams);
+        QVERIFY(rightCopy.start({QStringLiteral("a")}));
+        QTRY_VERIFY(!rightCopy.run.isRunning());
+        QCOMPARE(seams.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("11"));
+    }
+
     // Another copy stopped while it holds the budget lock: the run looks for
     // it a while without holding up the window, then stops with one report
     // before the query it could not count; the next run begins with that one.
@@ -308,7 +344,7 @@ private slots:
 
     // A run needs no window: its seams (settings, clock, runner, an
     // announcer) drive it. A test run's first answer is taken whole, and its
-    // articles then close the test runs' gate.
+    // articles then close that run's gate; the next test run queries again.
     void runWithoutAWindow_queriesAnnouncesAndHandsOn()
     {
         TestWindow seams;
@@ -321,6 +357,10 @@ private slots:
         QCOMPARE(run.run.budget().testArticleCount, 3);
         QCOMPARE(seams.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));
         QVERIFY(seams.dialogs.shown.isEmpty());
+        QVERIFY(run.start({QStringLiteral("a"), QStringLiteral("b")}));
+        QTRY_VERIFY(!run.run.isRunning());
+        QCOMPARE(run.runner.targets(), QStringList({"localhost:9/a", "localhost:9/b"}));
+        QCOMPARE(run.found.size(), 6);
     }
 
     // Two copies that announce only new articles, finding the same ones at
@@ -340,6 +380,27 @@ private slots:
         QStringList all = one.found + other.found;
         all.removeDuplicates();
         QCOMPARE(all.size(), 3);
+    }
+
+    // An article is remembered as announced once it is, never before: a
+    // program that quits during the second announcement leaves the third to
+    // the next start.
+    void runStoppedPartWay_leavesWhatItDidNotShowToTheNext()
+    {
+        TestWindow seams;
+        auto first = std::make_unique<BareRun>(seams);
+        first->run.setAnnounceOnlyNew(true);
+        first->quitAtAnnouncement = 2;
+        QVERIFY(first->start({QStringLiteral("a")}));
+        QTRY_COMPARE(first->shown.size(), 2);
+        const QStringList shownBefore = first->shown;
+        first.reset();
+        BareRun next(seams);
+        next.run.setAnnounceOnlyNew(true);
+        QVERIFY(next.start({QStringLiteral("a")}));
+        QTRY_VERIFY(!next.run.isRunning());
+        QCOMPARE(next.shown.size(), 1);
+        QVERIFY(!shownBefore.contains(next.shown.first()));
     }
 
     // Only a listing of the service gives rows, whatever its footer says, and
@@ -402,8 +463,13 @@ private slots:
         fetch.window.settings.write(SettingKeys::StartDate, dayNumberText(toDayNumber(start)));
         fetch.window.settings.write(SettingKeys::DailyRecs, QStringLiteral("101"));
         fetch.run();
-        fetch.run(true);
+        fetch.form().onTestFetchClicked();
+        QTRY_VERIFY(!fetch.form().isFetching());
         QVERIFY(fetch.runner->runs.isEmpty());
+        const QString expectedEnd = QLocale().toString(start.addSecs(12 * 3600), QLocale::ShortFormat);
+        QCOMPARE(fetch.window.dialogs.messageTexts(),
+                 QStringList("No news was fetched: the news service has refused further requests. Tidewick asks "
+                             "again after " + expectedEnd + "."));
         fetch.window.clock.setNow(start.addSecs(12 * 3600));
         fetch.run();
         QCOMPARE(fetch.runner->targets().size(), 1);
@@ -419,6 +485,13 @@ private slots:
         fetch.run(true);
         QCOMPARE(fetch.runner->targets().size(), 2);
         QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QStringLiteral("51"));
+        // The button's next press queries nothing, and says why rather than "Done.".
+        fetch.form().onTestFetchClicked();
+        QTRY_VERIFY(!fetch.form().isFetching());
+        QCOMPARE(fetch.runner->targets().size(), 2);
+        QCOMPARE(fetch.window.dialogs.messageTexts().size(), 1);
+        QVERIFY2(fetch.window.dialogs.messageTexts()[0].startsWith("No news was fetched: the news service allows"),
+                 qPrintable(fetch.window.dialogs.messageTexts()[0]));
     }
 
     void walk_goesCountriesThenKeywordsThenCategories()
