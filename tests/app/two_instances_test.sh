@@ -22,7 +22,8 @@ fi
 mode=${2:-socket}
 if [ "$mode" = bus ] && [ -z "${TIDEWICK_TWO_INSTANCES_BUS:-}" ]; then
     command -v dbus-run-session >/dev/null || { echo "note: no dbus-run-session; only the socket was tried"; exit 0; }
-    TIDEWICK_TWO_INSTANCES_BUS=1 exec dbus-run-session -- "$0" "$@"
+    TIDEWICK_TWO_INSTANCES_BUS=1 exec dbus-run-session \
+        --config-file="$(dirname "$0")/../support/sealed_bus.conf" -- "$0" "$@"
 fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tidewick-two-instances.XXXXXX")
@@ -176,7 +177,8 @@ if [ "$mode" = bus ]; then
         # Zones by rule, which need no time zone data: UTC and UTC+14.
         zone=UTC0
         [ "$copy" = 2 ] && zone=KIT-14
-        TZ=$zone dbus-run-session -- bash -c 'echo $$ >"$0"; exec "$@"' "$work/copy$copy.pid" \
+        TZ=$zone dbus-run-session --config-file="$(dirname "$0")/../support/sealed_bus.conf" -- \
+            bash -c 'echo $$ >"$0"; exec "$@"' "$work/copy$copy.pid" \
             "$binary" --news-host "127.0.0.1:$(cat "$work/news.port")" >"$work/copy$copy.log" 2>&1 &
     done
     wait_until 600 grep -q '^DailyRecs=51$' "$XDG_CONFIG_HOME/Kestrow/Tidewick.ini" || fail "the budget was not spent"

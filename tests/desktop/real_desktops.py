@@ -656,6 +656,29 @@ def run_desktop(row, binary, work):
     (work / "results.json").write_text(json.dumps(results))
 
 
+def session_bus(work):
+    """A configuration for the session's bus: the desktops' services from the machine, but for the document
+    portal, whose file system would stay mounted in the session's runtime folder after it ends."""
+    services = work / "bus-services"
+    services.mkdir()
+    for service in Path("/usr/share/dbus-1/services").glob("*.service"):
+        if service.name != "org.freedesktop.portal.Documents.service":
+            shutil.copy(service, services)
+    config = work / "session.conf"
+    config.write_text(
+        '<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN" '
+        '"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">\n<busconfig><type>session</type>'
+        '<listen>unix:tmpdir=/tmp</listen><auth>EXTERNAL</auth><servicedir>%s</servicedir>'
+        '<policy context="default"><allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/>'
+        '<allow own="*"/></policy></busconfig>\n' % services)
+    return config
+
+
+def mounts_under(folder):
+    with open("/proc/mounts") as mounts:
+        return [line.split()[1] for line in mounts if line.split()[1].startswith(str(folder) + "/")]
+
+
 def run_child(row, binary, base):
     """The desktop in a child of its own, from the harness's copy in base (which a desktop's own user can read,
     unlike a private checkout); ends every process that carries its mark."""
@@ -665,8 +688,8 @@ def run_child(row, binary, base):
     env.update(HOME=str(work), XDG_CONFIG_HOME=str(work / "config"), XDG_RUNTIME_DIR=str(work / "runtime"),
                GSETTINGS_BACKEND="memory", PYTHONDONTWRITEBYTECODE="1", TIDEWICK_DESKTOP_RUN=str(work),
                XDG_SESSION_TYPE="x11" if "x11" in row else "wayland", PYTHONPATH=str(here))
-    command = ["dbus-run-session", "--", "/usr/bin/python3", str(here / Path(__file__).name), "--desktop", row["name"],
-               "--binary", binary, "--work", str(work)]
+    command = ["dbus-run-session", "--config-file=%s" % session_bus(work), "--", "/usr/bin/python3",
+               str(here / Path(__file__).name), "--desktop", row["name"], "--binary", binary, "--work", str(work)]
     if "x11" in row:
         command[2:2] = ["bash", "-c", '. "%s/virtual_desktop.sh"; work=%s; fail() { echo "$*"; exit 1; }; %s; '
                         'exec "$@"' % (here, work, row["x11"]), "-"]
@@ -689,6 +712,9 @@ def run_child(row, binary, base):
                 os.kill(pid, signal.SIGKILL)
         except OSError:
             pass
+    for mount in mounts_under(work):  # none is expected: say so, and leave none behind
+        print("note: %s was still mounted after the session" % mount, flush=True)
+        subprocess.run(["umount", "--lazy", mount], check=False)
     for picture in work.glob("*.png"):
         SHOTS.mkdir(parents=True, exist_ok=True)
         print("picture %s" % shutil.copy(picture, SHOTS), flush=True)

@@ -100,6 +100,11 @@ world_processes() {
 world_gone_now() { [ -z "$(world_processes)" ]; }
 cleanup() {
     local pid
+    # weston's own clients (its panel, its keyboard) would outlive it; it
+    # reaps them as they end.
+    if [ -n "$compositor" ] && pkill -P "$compositor" 2>/dev/null; then
+        wait_until 3000 eval '! pgrep -P "$compositor" >/dev/null'
+    fi
     for pid in $news $trayer_pid $wm $compositor $xvfb; do kill "$pid" 2>/dev/null; done
     for pid in $news $trayer_pid $wm $compositor $xvfb; do wait "$pid" 2>/dev/null; done
     for pid in $(world_processes); do kill "$pid" 2>/dev/null; done
@@ -125,6 +130,7 @@ export PATH=$work/bin:$PATH
 unset WAYLAND_DISPLAY XDG_SESSION_TYPE QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_QPA_PLATFORMTHEME DBUS_SESSION_BUS_ADDRESS CURL_HOME TIDEWICK_NEWS_HOST
 
 . "$here/virtual_desktop.sh"
+. "$here/../support/sealed_bus.sh"
 fail() {
     echo "FAIL: $*" >&2
     exit 1
@@ -185,7 +191,10 @@ if [ "$world" = wayland ]; then
     wait_until 20000 compositor_ready
     [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] || fail "weston did not start: $(cat "$work/weston.log")"
     status=0
-    TIDEWICK_JOURNEY_WORLD=$world_mark dbus-run-session -- bash -c 'dbus-update-activation-environment DISPLAY \
+    # The bus starts nothing: dunst is started here, and the program's
+    # question for the desktop portal finds none.
+    TIDEWICK_JOURNEY_WORLD=$world_mark dbus-run-session --config-file="$(sealed_bus_config "$work" org.a11y.Bus)" -- bash -c \
+        'dbus-update-activation-environment DISPLAY \
         WAYLAND_DISPLAY && { dunst >"$0/dunst.log" 2>&1 & } && until dbus-send --print-reply=literal \
         --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications |
         grep -q true; do sleep 0.1; done && exec "$@"' "$work" \
@@ -205,13 +214,10 @@ echo "--- the journey, in a D-Bus session with the accessibility bus"
 # desktop has no notification server (the balloons are the tray's), so the
 # bus starts nothing on demand but the accessibility bus, even where a
 # notification server is installed.
-mkdir -p "$work/bus-services"
-cp /usr/share/dbus-1/services/org.a11y.Bus.service "$work/bus-services/" ||
+bus_config=$(sealed_bus_config "$work" org.a11y.Bus) ||
     fail "the accessibility bus has no D-Bus service file (package at-spi2-core)"
-sed "s#</busconfig>#<servicedir>$work/bus-services</servicedir></busconfig>#" "$here/bus_without_services.conf" \
-    >"$work/session.conf"
 status=0
-TIDEWICK_JOURNEY_WORLD=$world_mark dbus-run-session --config-file="$work/session.conf" -- bash -c \
+TIDEWICK_JOURNEY_WORLD=$world_mark dbus-run-session --config-file="$bus_config" -- bash -c \
     'dbus-update-activation-environment DISPLAY &&
     exec "$@"' journey \
     "$python" "$here/user_journey.py" --binary "$binary" --work "$work/journey" --port "$port" \
