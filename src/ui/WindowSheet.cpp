@@ -22,10 +22,21 @@ WindowSheet::WindowSheet(QDialog &dialog, QWidget &window) : QFrame(&window), m_
     setObjectName(QStringLiteral("windowSheet"));
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
-    for (QWidget *control : window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (control != this && !control->isWindow() && control->isEnabled()) {
+    const auto wait = [this](QWidget *control) {
+        if (control->isEnabled()) {
             control->setEnabled(false);
             m_waiting.append(control);
+        }
+    };
+    for (QWidget *control : window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (control == this || control->isWindow())
+            continue;
+        // The window's own title still moves it, as a dialog window's parent moves.
+        if (qobject_cast<TitleBar *>(control)) {
+            for (TitleBarButton *button : control->findChildren<TitleBarButton *>())
+                wait(button);
+        } else {
+            wait(control);
         }
     }
     auto *layout = new QVBoxLayout(this);
@@ -103,19 +114,21 @@ void WindowSheet::place()
     m_placing = false;
 }
 
-// What a dialog window would focus: its default button, else its text field.
+// What a dialog window would focus: its text field (typing goes there at
+// once), else its default button; the window takes the keyboard with it.
 void WindowSheet::focusFirstControl()
 {
     if (!m_dialog)
         return;
+    QWidget *first = m_dialog->findChild<QLineEdit *>();
     for (QPushButton *button : m_dialog->findChildren<QPushButton *>()) {
-        if (button->isDefault()) {
-            button->setFocus(Qt::ActiveWindowFocusReason);
-            return;
-        }
+        if (!first && button->isDefault())
+            first = button;
     }
-    if (auto *field = m_dialog->findChild<QLineEdit *>())
-        field->setFocus(Qt::ActiveWindowFocusReason);
+    if (!first)
+        return;
+    m_window.activateWindow();
+    first->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void WindowSheet::mousePressEvent(QMouseEvent *event)

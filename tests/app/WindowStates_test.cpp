@@ -3,6 +3,7 @@
 #include "TestPaths.h"
 #include "TestWindow.h"
 #include "ui/QtDialogs.h"
+#include "ui/TitleBar.h"
 #include "desktop/AutostartEntry.h"
 #include "desktop/TrayIcon.h"
 #include "fetch/FetchRun.h"
@@ -107,19 +108,35 @@ private slots:
         // Where the desktop draws no frames, they show inside the window,
         // centred, its controls waiting behind them until they close.
         auto *control = new QPushButton(&window);
+        auto *titleBar = new TitleBar(window); // moves the window while a dialog is up; its buttons wait
         dialogs.showInsideWindow(true);
-        const auto answer = [&window, control](auto respond) {
-            QTimer::singleShot(0, [&window, control, respond] {
+        const auto answer = [&window, control, titleBar](auto respond) {
+            QTimer::singleShot(0, [&window, control, titleBar, respond] {
                 auto *dialog = window.findChild<QDialog *>();
                 QVERIFY(dialog && dialog->isVisible() && dialog->window() == &window && !control->isEnabled());
+                QVERIFY(titleBar->isEnabled() && !titleBar->findChild<TitleBarButton *>()->isEnabled());
                 QVERIFY((dialog->parentWidget()->geometry().center() - window.rect().center()).manhattanLength() < 4);
                 respond(dialog);
             });
         };
         answer([](QDialog *box) { static_cast<QMessageBox *>(box)->button(QMessageBox::Yes)->click(); });
         QVERIFY(dialogs.askYesNo(QStringLiteral("Tidewick"), QStringLiteral("Sure?")));
-        answer([](QDialog *input) { static_cast<QInputDialog *>(input)->setTextValue(QStringLiteral("AT&T")), input->accept(); });
-        QCOMPARE(dialogs.askText(QStringLiteral("Tidewick"), QStringLiteral("Keyword?")), QStringLiteral("AT&T"));
+        // Typing goes to its text field at once, and Enter (the keypad's
+        // too) accepts, as in a dialog window; Escape cancels.
+        window.activateWindow();
+        for (const auto &[key, modifier] : {std::pair(Qt::Key_Return, Qt::NoModifier), {Qt::Key_Enter, Qt::KeypadModifier}}) {
+            answer([key, modifier](QDialog *) {
+                QTRY_VERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
+                QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("AT&T"));
+                QTest::keyClick(QApplication::focusWidget(), key, modifier);
+            });
+            QCOMPARE(dialogs.askText(QStringLiteral("Tidewick"), QStringLiteral("Keyword?")), QStringLiteral("AT&T"));
+        }
+        answer([](QDialog *) {
+            QTRY_VERIFY(QApplication::focusWidget());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        });
+        QCOMPARE(dialogs.askText(QStringLiteral("Tidewick"), QStringLiteral("Keyword?")), QString());
         answer([](QDialog *files) { files->reject(); });
         QCOMPARE(dialogs.chooseFileToSave(QStringLiteral("Save Results"), {QStringLiteral("Text (*.txt)")}), QString());
         bool closed = false;

@@ -43,6 +43,10 @@ CLICK = ("const C = imports.gi.Clutter, b = %s, t = imports.gi.GLib.get_monotoni
          "d.notify_button(t + 1000, C.BUTTON_PRIMARY, C.ButtonState.PRESSED); "
          "d.notify_button(t + 2000, C.BUTTON_PRIMARY, C.ButtonState.RELEASED)")
 CLICK_BANNER = CLICK % "Main.messageTray._banner"
+# The keys' codes (Linux input event codes) of the letters, Enter and the keypad's Enter.
+KEYS = dict(zip("qwertyuiop", range(16, 26)), **dict(zip("asdfghjkl", range(30, 39))),
+            **dict(zip("zxcvbnm", range(44, 51))))
+RETURN, KEYPAD_ENTER = 28, 96
 # A dark colour scheme as each desktop keeps it, and the command that turns it light while the program runs.
 BREEZE = {"Window": ("49,54,59", "239,240,241"), "View": ("35,38,41", "252,252,252"),
           "Button": ("49,54,59", "252,252,252")}
@@ -407,7 +411,7 @@ def check_box(d):
         off = (abs(bx + bw / 2 - wx - ww / 2), abs(by + bh / 2 - wy - wh / 2))
         if max(off) > 40:
             raise AssertionError("the box inside the window is %d, %d px off its centre" % off)
-        return "inside the window, centred over it (%d, %d px off)" % off
+        return "inside the window, centred over it (%d, %d px off); %s" % (*off, type_keywords(d))
     try:
         placed = lambda: next(([f] for f in [frames(d)] if any(w[1] and w[4] for w in f)), None)  # noqa: E731
         found = wait_for("the box placed", placed, 5, 0.5)[0]
@@ -418,6 +422,47 @@ def check_box(d):
     if max(off) > 20:
         raise AssertionError("the box %s is %d, %d px off the centre of the window %s" % (box[2:], *off, window[2:]))
     return "belongs to the window, centred over it (%d, %d px off)" % tuple(off)
+
+
+def remote_keys(codes):
+    """Keys pressed and released as a remote desktop tool does, through the compositor's own service."""
+    from gi.repository import Gio, GLib
+    global BUS, REMOTE  # the session lasts as long as the connection that made it
+    BUS, name = globals().get("BUS") or Gio.bus_get_sync(Gio.BusType.SESSION), "org.gnome.Mutter.RemoteDesktop"
+    call = lambda path, method, arguments=None, reply=None: BUS.call_sync(  # noqa: E731
+        name, path, name + (".Session" if path != "/org/gnome/Mutter/RemoteDesktop" else ""), method, arguments,
+        reply, 0, -1, None)
+    if "REMOTE" not in globals():
+        REMOTE = call("/org/gnome/Mutter/RemoteDesktop", "CreateSession", reply=GLib.VariantType("(o)"))[0]
+        call(REMOTE, "Start")
+        # The session's keyboard is the seat's first here: a program takes it up with its first key, which it
+        # misses. A Shift first, then a moment.
+        remote_keys([42])
+        time.sleep(0.5)
+    for code in codes:
+        for pressed in (True, False):
+            call(REMOTE, "NotifyKeyboardKeycode", GLib.Variant("(ub)", (code, pressed)))
+
+
+def type_keywords(d):
+    """The keyword question inside the window takes typing at once, and Enter (and the keypad's) adds the
+    keyword, typed on the shell's own keyboard."""
+    from atspi_app import child, descendant, press, row_texts, text_of
+    keywords = child(d.window, "tree", "Keyword/s")
+    for word, enter in (("gnomekey", RETURN), ("padkey", KEYPAD_ENTER)):
+        press(child(d.window, "push button", "Add One Keyword"))
+        wait_for("the keyword question", lambda: d.atspi.top_level("dialog"), 10)
+        time.sleep(0.5)  # the question takes the focus on the next turn of its event loop
+        question = d.atspi.top_level("dialog")
+        remote_keys([KEYS[c] for c in word])
+        field = descendant(question, "text")
+        try:
+            wait_for("'%s' typed into the question's field" % word, lambda: text_of(field) == word, 5)
+        except Exception:  # noqa: BLE001 - what it reads says more
+            raise AssertionError("typed '%s' into the question, its field reads '%s'" % (word, text_of(field)))
+        remote_keys([enter])
+        wait_for("'%s' entered in the keyword list" % word, lambda: word in row_texts(keywords), 10)
+    return "typed keywords entered with Enter and the keypad's Enter"
 
 
 def allow_fake_input(env):
