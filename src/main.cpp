@@ -90,6 +90,11 @@ int main(int argc, char *argv[])
     outside.setDialogParent(&window, [&window] { window.bringToFront(); }, framesOfItsOwn);
     QObject::connect(&window, &tidewick::MainWindow::loaded, &window, &tidewick::MainWindow::showAfterLoad);
     window.startUp();
-    instance.onActivate([&window](const QString &activationToken) { window.bringToFront(activationToken); });
+    instance.onActivate([&window](const tidewick::SingleInstance::Request &request) {
+        if (request.laterStart)
+            window.onStartedAgain(request.activationToken);
+        else
+            window.bringToFront(request.activationToken);
+    });
     return app.exec();
 }

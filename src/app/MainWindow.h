@@ -87,9 +87,14 @@ public:
     // `activationToken` is the token of the user's action that asked, where
     // the desktop passed one.
     void bringToFront(const QString &activationToken = QString());
+    // Another start of the program asked for the window, with the token of
+    // its launch (empty when it had none).
+    void onStartedAgain(const QString &activationToken);
     // The same when the tray opened the icon's menu, unless the window is
     // in front already.
     void bringBackForMenu();
+    // The tray menu's "Show Tidewick".
+    void onShowChosen(const QString &activationToken);
     void onCloseRequested();
 
     // Handlers of the start-up options.
@@ -138,6 +143,7 @@ private:
     void connectKeywordHandlers();
     void connectScheduleHandlers();
     void connectTrayHandlers();
+    void bringToFrontWithoutToken();
     void tellFetchAlreadyRunning();
     void showNotice(const QString &text, MessageIcon icon);
     void tellTestFetchOutcome();

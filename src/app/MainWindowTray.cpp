@@ -39,7 +39,7 @@ void MainWindow::connectTrayHandlers()
     // left click, where other trays report the click: a window out of sight
     // comes back with the menu, as with a click anywhere else.
     connect(trayIcon, &TrayIcon::menuOpened, this, &MainWindow::bringBackForMenu);
-    connect(trayIcon, &TrayIcon::showChosen, this, &MainWindow::bringToFront);
+    connect(trayIcon, &TrayIcon::showChosen, this, &MainWindow::onShowChosen);
     connect(trayIcon, &TrayIcon::testFetchChosen, this, &MainWindow::onTestFetchClicked);
     connect(trayIcon, &TrayIcon::quitChosen, this, &MainWindow::onCloseRequested);
     m_trayWatch = new QTimer(this);
@@ -134,17 +134,45 @@ void MainWindow::onTrayMouseUp(int, int)
     bringToFront();
 }
 
+// Only where the menu stands for the click that would bring the window back:
+// elsewhere the window coming to the front would close the menu before the
+// user chose from it.
 void MainWindow::bringBackForMenu()
 {
-    if (isActiveWindow() && !m_services.globals->hiddenInTray)
+    if (!TrayIcon::menuOpensOnLeftClick() || (isActiveWindow() && !m_services.globals->hiddenInTray))
         return;
-    // The menu's opening comes without an activation token, and without one
-    // a Wayland compositor neither raises nor restores a window (and the
-    // program never learns of a minimise there): a window mapped anew comes
-    // to the front all the same.
-    if (isVisible() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    bringToFrontWithoutToken();
+}
+
+// The menu's "Show Tidewick", with the token the tray handed over where it
+// did.
+void MainWindow::onShowChosen(const QString &activationToken)
+{
+    if (activationToken.isEmpty())
+        bringToFrontWithoutToken();
+    else
+        bringToFront(activationToken);
+}
+
+// Without a token a Wayland compositor neither raises nor restores a window
+// (and the program never learns of a minimise there): a window mapped anew
+// comes to the front all the same.
+void MainWindow::bringToFrontWithoutToken()
+{
+    if (isVisible() && !activatesWithoutToken())
         hide();
     bringToFront();
+}
+
+// A start from a terminal brings no token, and without one a Wayland
+// compositor shows nothing: the running copy says so where the user looks,
+// in a notification whose click brings the window with a token of its own.
+void MainWindow::onStartedAgain(const QString &activationToken)
+{
+    if (activationToken.isEmpty() && !activatesWithoutToken())
+        trayIcon->showBalloon(tr("Tidewick is already running. Click here to show its window."), kTrayTitle,
+                              kTrayMessageSeconds);
+    bringToFront(activationToken);
 }
 
 void MainWindow::bringToFront(const QString &activationToken)

@@ -39,27 +39,34 @@ SingleInstance::~SingleInstance()
         m_bus.unregisterObject(kPath);
 }
 
+namespace {
+// Marks the platform data of a later start of the program itself.
+const QString kLaterStartKey = QStringLiteral("tidewick-later-start");
+} // namespace
+
 SingleInstance::Start SingleInstance::handOverToRunningCopy(const QVariantMap &platformData)
 {
     return m_bus.isConnected() ? handOverOnBus(platformData) : handOverOnSocket(platformData);
 }
 
-void SingleInstance::onActivate(std::function<void(const QString &)> activate)
+void SingleInstance::onActivate(std::function<void(const Request &)> activate)
 {
     m_activate = std::move(activate);
     if (m_pending)
-        m_activate(activationToken(*std::exchange(m_pending, std::nullopt)));
+        Activate(*std::exchange(m_pending, std::nullopt));
 }
 
 QVariantMap SingleInstance::launchPlatformData()
 {
-    return launchActivationData();
+    QVariantMap data = launchActivationData();
+    data.insert(kLaterStartKey, QStringLiteral("1"));
+    return data;
 }
 
 void SingleInstance::Activate(const QVariantMap &platformData)
 {
     if (m_activate)
-        m_activate(activationToken(platformData));
+        m_activate({activationToken(platformData), platformData.contains(kLaterStartKey)});
     else
         m_pending = platformData;
 }

@@ -36,9 +36,15 @@ public:
     // Looks for a running copy and hands it the request to show itself, with
     // `platformData` (the launch's activation token).
     Start handOverToRunningCopy(const QVariantMap &platformData = {});
-    // What to do when a later start asks, with the activation token it sent
-    // (empty when none); a request that came earlier is carried out now.
-    void onActivate(std::function<void(const QString &)> activate);
+    // A request to show the window: the activation token that came with it
+    // (empty when none), and whether a later start of the program sent it
+    // (rather than the desktop or another program).
+    struct Request {
+        QString activationToken;
+        bool laterStart = false;
+    };
+    // What to do when a request comes; one that came earlier is carried out now.
+    void onActivate(std::function<void(const Request &)> activate);
     // The platform data a later start sends: its launch's activation token.
     // Read before the QApplication exists, which takes part of it away.
     static QVariantMap launchPlatformData();
@@ -55,7 +61,7 @@ private:
     QDBusConnection m_bus;
     QString m_socketPath;
     QLocalServer *m_server = nullptr;
-    std::function<void(const QString &)> m_activate;
+    std::function<void(const Request &)> m_activate;
     std::optional<QVariantMap> m_pending;
 };
 

@@ -85,6 +85,11 @@ void TrayIcon::setIcon(const QIcon &Icon)
     emit iconChanged();
 }
 
+bool TrayIcon::menuOpensOnLeftClick()
+{
+    return qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(u':').contains(QStringLiteral("GNOME"));
+}
+
 void TrayIcon::announce(const QString &text, const QString &title, qint32 seconds, std::function<void()> seen)
 {
     showBalloon(text, title, seconds, false, articleLink(upToNul(text)), std::move(seen));

@@ -62,6 +62,10 @@ public:
     // Whether the icon can be seen at all: without a tray there is nothing
     // to click, so the window must not hide.
     bool trayAvailable() const { return m_backend.trayAvailable(); }
+    // Whether the desktop's tray opens the icon's menu on a single left
+    // click, where other trays report the click: GNOME's AppIndicator
+    // extension, which reports only a double click.
+    static bool menuOpensOnLeftClick();
 
     QIcon icon() const { return m_icon; }
     // A null icon is ignored and the old one stays.

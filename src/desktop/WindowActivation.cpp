@@ -106,6 +106,11 @@ void adoptActivationToken(const QString &token)
         qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
 }
 
+bool activatesWithoutToken()
+{
+    return !onWayland();
+}
+
 void activateWithToken(QWidget &window)
 {
     const QString token = std::exchange(pendingToken(), QString());

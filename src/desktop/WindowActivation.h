@@ -33,4 +33,8 @@ void adoptActivationToken(const QString &token);
 // (used once). Call it after the window was shown.
 void activateWithToken(QWidget &window);
 
+// Whether a window can come to the front without a token: a Wayland
+// compositor raises none without one.
+bool activatesWithoutToken();
+
 } // namespace tidewick

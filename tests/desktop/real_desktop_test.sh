@@ -446,6 +446,22 @@ for attempt in $(seq 1 12); do
 done
 echo "twelve log-outs ended with status 0"
 
+step "the tray menu's Quit ends the program, three times in a row"
+for attempt in 1 2 3; do
+    start_program
+    wait_until 30000 found_main || fail "quit $attempt: no main window within 30 s of the start"
+    wait_until 10000 found_icon || fail "quit $attempt: no tray icon"
+    click_icon 3
+    wait_until 5000 found_menu || fail "quit $attempt: a right click on the tray icon opened no menu"
+    xdotool key Up Return # the last entry
+    wait_until 10000 gone "$app" || fail "quit $attempt: the program still runs 10 s after the menu's Quit"
+    status=0
+    wait "$app" || status=$?
+    app=''
+    ((status == 0)) || fail "quit $attempt: the program ended with status $status after the menu's Quit"
+    [ -z "$(work_folders)" ] || fail "quit $attempt: the work folder outlived the program: $(work_folders)"
+done
+
 # --- Second run: started into the tray -------------------------------------
 
 step "second run: started straight into the tray"

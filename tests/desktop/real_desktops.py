@@ -375,13 +375,26 @@ def check_show(d):
 
 
 def check_second_start(d):
+    name, shown, _, click = d.row["notifier"]
+    terminal = ""
+    if "x11" not in d.row and shown and click and not click.startswith("atspi ") and not d.row.get("no_show"):
+        # From a terminal: no token, so the compositor raises nothing; the running copy says so in a notification
+        # whose click brings the window.
+        d.minimise()
+        second = d.spawn("tidewick", QT_QPA_PLATFORM="wayland")
+        if second.wait(20) != 0:
+            raise AssertionError("the start from a terminal ended with status %s" % second.returncode)
+        wait_for("a notification that it runs", lambda: sh(shown), 10)
+        sh(click)
+        wait_for("the window in front after a start from a terminal", d.active, 10)
+        terminal = "; from a terminal, by a click on its notification"
     d.minimise()
     token = d.launcher_token()
     second = d.spawn("tidewick", XDG_ACTIVATION_TOKEN=token, QT_QPA_PLATFORM="xcb" if "x11" in d.row else "wayland")
     if second.wait(20) != 0:
         raise AssertionError("the second start ended with status %s" % second.returncode)
     wait_for("the window in front", d.active, 10)
-    return "raised" + (" with the launcher's token %s" % token if token else "")
+    return "raised" + (" with the launcher's token %s" % token if token else "") + terminal
 
 
 def frames(d):
@@ -479,15 +492,16 @@ def allow_fake_input(env):
     subprocess.run(["kbuildsycoca5"], env=env, capture_output=True, timeout=60)
 
 
-def kwin_click(x, y):
-    """A left click at x, y on the screen with a pointer of KWin's fake input, spoken over the Wayland socket
-    itself: wl_display is object 1, the registry 2, then sync callbacks and org_kde_kwin_fake_input take the next
-    ids in turn (its requests are numbered as in fake-input.xml: authenticate 0, button 2,
-    pointer_motion_absolute 9)."""
+def kwin_click(x, y, button=0x110, keys=()):
+    """A click (of the left button, BTN_LEFT, unless told) at x, y on the screen with a pointer of KWin's fake input,
+    then `keys` (Linux key codes) pressed and released on its keyboard, spoken over the Wayland socket itself:
+    wl_display is object 1, the registry 2, then sync callbacks and org_kde_kwin_fake_input take the next ids in
+    turn (its requests are numbered as in fake-input.xml: authenticate 0, button 2, pointer_motion_absolute 9,
+    keyboard_key 10)."""
     wire = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
     wire.settimeout(5)
     wire.connect(str(Path(os.environ["XDG_RUNTIME_DIR"]) / os.environ["WAYLAND_DISPLAY"]))
-    ids, padded = iter(range(3, 10)), lambda size: (size + 3) // 4 * 4
+    ids, padded = iter(range(3, 100)), lambda size: (size + 3) // 4 * 4
 
     def send(target, opcode, *args):  # str: string, float: fixed (24.8), int: uint
         body = b""
@@ -530,9 +544,14 @@ def kwin_click(x, y):
     send(fake, 0, "Tidewick tests", "clicks on the panel as a user does")
     send(fake, 9, float(x), float(y))
     round_trip()
-    for state in (1, 0):  # BTN_LEFT pressed, released
-        send(fake, 2, 0x110, state)
+    for state in (1, 0):  # pressed, released
+        send(fake, 2, button, state)
         round_trip()
+    for key in keys:
+        time.sleep(0.5)  # what the click opened takes the keyboard
+        for state in (1, 0):
+            send(fake, 10, key, state)
+            round_trip()
     wire.close()
 
 
@@ -575,7 +594,11 @@ def check_tray(d):
     click_tray(d)
     wait_for("the window in front", d.active, 10)
     if d.row.get("pointer"):
-        return "restored by a virtual pointer's click on the panel's icon at %d, %d" % d.clicked
+        d.minimise()
+        kwin_click(*d.clicked, button=0x111, keys=(108, 28))  # the right button; Down and Enter in its menu
+        wait_for("the window in front after the menu's Show Tidewick", d.active, 10)
+        return "restored by a virtual pointer's click on the panel's icon at %d, %d, and by its menu's Show " \
+               "Tidewick" % d.clicked
     return "restored by a click on the %s icon" % d.row["tray"]
 
 
