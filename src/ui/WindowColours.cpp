@@ -204,8 +204,7 @@ void WindowColours::askPortal()
 }
 
 // The portal may signal a change many times over (a settings tool dragged
-// back and forth, or a faulty one in a loop): the window takes the latest
-// once the signals already waiting have been heard, and only a real change.
+// back and forth, or a faulty one in a loop).
 void WindowColours::follow(SchemePreference preference)
 {
     m_preference = preference;

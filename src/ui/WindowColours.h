@@ -31,12 +31,16 @@ class WindowColours : public QObject {
 public:
     explicit WindowColours(QWidget &window);
 
+    // Follows a preference the portal stated. However many come in one turn
+    // of the event loop, the window takes the latest once, and only when it
+    // changes anything.
+    void follow(SchemePreference preference);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void askPortal();
-    void follow(SchemePreference preference);
     void apply();
 
     QWidget &m_window;

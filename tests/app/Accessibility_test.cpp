@@ -73,6 +73,20 @@ QPalette paletteOf(QColor window, QColor text)
 
 } // namespace
 
+// Counts the palette changes a widget is told of.
+class PaletteWatch : public QObject {
+public:
+    PaletteWatch(QWidget &widget, int &count) : m_count(count) { widget.installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        m_count += event->type() == QEvent::PaletteChange;
+        return false;
+    }
+
+private:
+    int &m_count;
+};
+
 class AccessibilityTest : public QObject {
     Q_OBJECT
 
@@ -231,13 +245,24 @@ void AccessibilityTest::everyCaption_standsOutInEveryColourScheme()
     QApplication::setPalette(before);
 }
 
-// Qt reads some desktops' schemes once; a switch told by the portal later wins.
+// Qt reads some desktops' schemes once; a switch told by the portal later
+// wins. A flood of switches recolours the window once, with the latest.
 void AccessibilityTest::portalPreference_winsOverTheSchemeQtReadAtStart()
 {
     QVERIFY(!isDarkPalette(windowPalette(darkPalette(), SchemePreference::Light)));
     QCOMPARE(windowPalette(darkPalette(), SchemePreference::Light).color(QPalette::Window), QColor(Qt::white));
     QVERIFY(isDarkPalette(windowPalette(QApplication::palette(), SchemePreference::Dark)));
     QVERIFY(isDarkPalette(windowPalette(darkPalette(), SchemePreference::None)));
+
+    QWidget window;
+    auto *colours = new WindowColours(window);
+    int recoloured = 0;
+    PaletteWatch watch(window, recoloured);
+    for (int signal = 0; signal < 100000; ++signal)
+        colours->follow(signal % 2 ? SchemePreference::Dark : SchemePreference::Light);
+    QTRY_VERIFY(isDarkPalette(window.palette()));
+    QCoreApplication::processEvents();
+    QCOMPARE(recoloured, 1);
 }
 
 QTEST_MAIN(AccessibilityTest)
