@@ -59,7 +59,8 @@ int main(int argc, char *argv[])
 
     ConsoleDialogs dialogs;
     tidewick::ErrorReporter reporter(dialogs);
-    tidewick::ReportList list(QStringLiteral("Keyword/s"), false);
+    tidewick::ReportListModel keywords(QStringLiteral("Keyword/s"), false);
+    tidewick::ReportList list(keywords);
     const QString path = QString::fromLocal8Bit(argv[1]);
 
     malloc_trim(0);

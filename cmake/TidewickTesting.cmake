@@ -1,9 +1,15 @@
-# tidewick_add_test(<name> <sources>...)
-# Builds one QtTest executable against the program's libraries and the test support
-# library and registers it with ctest, running offscreen in a UTF-8 locale.
+# tidewick_add_test(<name> [WINDOW] <sources>...)
+# Builds one QtTest executable against the model's test seams (with WINDOW,
+# the window and its support too) and registers it with ctest, running
+# offscreen in a UTF-8 locale.
 function(tidewick_add_test name)
-    add_executable(${name} ${ARGN})
-    target_link_libraries(${name} PRIVATE tidewick_test_support Qt6::Test)
+    cmake_parse_arguments(PARSE_ARGV 1 test "WINDOW" "" "")
+    add_executable(${name} ${test_UNPARSED_ARGUMENTS})
+    if(test_WINDOW)
+        target_link_libraries(${name} PRIVATE tidewick_test_window)
+    else()
+        target_link_libraries(${name} PRIVATE tidewick_test_seams)
+    endif()
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
         TIMEOUT 120

@@ -3,7 +3,7 @@
 #include "core/Clock.h"
 #include "core/Dialogs.h"
 #include "ui/ReportList.h"
-#include "app/StartupTexts.h"
+#include "core/StartupTexts.h"
 #include "app/WindowAccessibility.h"
 #include "ui/WindowColours.h"
 #include "desktop/TrayIcon.h"
@@ -11,7 +11,7 @@
 #include "fetch/ProcessRunner.h"
 #include "resources/Icons.h"
 #include "schedule/Countdown.h"
-#include "schedule/CountdownTimer.h"
+#include "schedule/NewsWatch.h"
 #include "schedule/FetchScheduler.h"
 
 #include <QCheckBox>
@@ -46,8 +46,7 @@ QFont buttonFont()
 }
 } // namespace
 
-MainWindow::MainWindow(const Services &services, QWidget *parent)
-    : QWidget(parent), m_services(services), m_reporter(*services.dialogs)
+MainWindow::MainWindow(const Services &services, QWidget *parent) : QWidget(parent), m_services(services)
 {
     setObjectName(QStringLiteral("mainWindow"));
     presentMainWindowAsWindow();
@@ -77,6 +76,25 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
 
 MainWindow::~MainWindow() = default;
 
+QString MainWindow::appTitle() const
+{
+    return m_news->notices().title();
+}
+
+ErrorReporter &MainWindow::errorReporter()
+{
+    return m_news->reporter();
+}
+
+FetchRun &MainWindow::news()
+{
+    return m_news->run();
+}
+
+FetchScheduler &MainWindow::scheduler()
+{
+    return m_news->scheduler();
+}
 
 void MainWindow::createControls()
 {
@@ -91,13 +109,18 @@ void MainWindow::createControls()
         watchPointer(pushButton, Pointer::Custom);
         return pushButton;
     };
-    const auto list = [&](const char *name, const QString &header, bool checkable, int left, int top, int width,
-                          int height) {
-        auto *reportList = new ReportList(header, checkable, m_canvas);
+    const auto list = [&](const char *name, ReportListModel &rows, int left, int top, int width, int height) {
+        auto *reportList = new ReportList(rows, m_canvas);
         reportList->setObjectName(QLatin1String(name));
         place(reportList, left, top, width, height);
         return reportList;
     };
+
+    trayIcon = new TrayIcon(*m_services.tray, *m_services.clock, this);
+    trayIcon->setObjectName(QStringLiteral("trayIcon"));
+    trayIcon->setIcon(trayIconPicture());
+    m_news = std::make_unique<NewsWatch>(m_services, *trayIcon);
+    WatchListModel &watch = m_news->watch();
 
     countdownGroup = new QGroupBox(tr("Next news fetch will occur in"), m_canvas);
     countdownGroup->setObjectName(QStringLiteral("countdownGroup"));
@@ -109,7 +132,7 @@ void MainWindow::createControls()
     countdownBar->setAccessibleName(tr("Time until the next news fetch"));
     place(countdownBar, 240, 285, 7320, 405);
 
-    resultsList = list("resultsList", tr("News"), false, 8040, 3600, 7800, 2235);
+    resultsList = list("resultsList", m_news->results(), 8040, 3600, 7800, 2235);
 
     startupOptionsGroup = new QGroupBox(tr("Startup Options"), m_canvas);
     startupOptionsGroup->setObjectName(QStringLiteral("startupOptionsGroup"));
@@ -121,22 +144,16 @@ void MainWindow::createControls()
     startInTrayBox->setObjectName(QStringLiteral("startInTrayBox"));
     place(startInTrayBox, 4200, 300, 2580, 285);
 
-    m_scheduler = std::make_unique<FetchScheduler>([this](FetchKind kind) { return startRun(kind); });
-    countdownTimer = &m_scheduler->timer();
-    trayIcon = new TrayIcon(*m_services.tray, *m_services.clock, this);
-    trayIcon->setObjectName(QStringLiteral("trayIcon"));
-    trayIcon->setIcon(trayIconPicture());
-
     automaticFetchButton = button("automaticFetchButton", tr("Turn On Automatic News Fetch"), 8040, 3105);
     testFetchButton = button("testFetchButton", tr("News Fetch Now (Test)"), 12000, 3105);
-    intervalList = list("intervalList", tr("How often would you like to news fetch?"), false, 120, 4305,
-                     7800, 1590);
+    m_intervals = std::make_unique<ReportListModel>(tr("How often would you like to news fetch?"), false);
+    intervalList = list("intervalList", *m_intervals, 120, 4305, 7800, 1590);
     intervalList->setKeepsSelection(true);
     saveResultsButton = button("saveResultsButton", tr("Save Results"), 8040, 6240);
     clearResultsButton = button("clearResultsButton", tr("Clear List"), 12000, 6240);
-    countryList = list("countryList", tr("Local News Sites"), true, 120, 1020, 7800, 1590);
-    categoryList = list("categoryList", tr("Categories"), true, 120, 2670, 7800, 1590);
-    keywordList = list("keywordList", tr("Keyword/s"), false, 8040, 180, 7800, 1845);
+    countryList = list("countryList", watch.countries(), 120, 1020, 7800, 1590);
+    categoryList = list("categoryList", watch.categories(), 120, 2670, 7800, 1590);
+    keywordList = list("keywordList", watch.keywords(), 8040, 180, 7800, 1845);
     const QString keywordListTip = tr("Drag and drop files here. Double-click item to remove it. Move | line to "
                                       "right and out of window to reveal full names.");
     keywordList->setToolTip(keywordListTip);
@@ -157,22 +174,22 @@ void MainWindow::createControls()
     watchPointer(resultsList->viewport(), Pointer::Default);
     watchPointer(intervalList->viewport(), Pointer::Default);
 
-    connect(startAtLogonBox, &QCheckBox::toggled, this,
-            [this] { runReported("Check4_Click", [this] { onStartAtLogonToggled(); }); });
-    connect(startInTrayBox, &QCheckBox::toggled, this,
-            [this] { runReported("Check8_Click", [this] { onStartInTrayToggled(); }); });
-    m_news = std::make_unique<FetchRun>(m_services, m_reporter, *trayIcon);
     createNewArticlesOption();
-    m_walk = std::make_unique<QueryWalk>(m_services, m_reporter);
-    connect(m_news.get(), &FetchRun::articleFound, this,
-            [this](const QString &article) { resultsList->rows().append(article); });
-    connect(m_news.get(), &FetchRun::finished, m_scheduler.get(), &FetchScheduler::runEnded);
-
+    connectOptions();
     connectKeywordHandlers();
     connectResultHandlers();
     connectScheduleHandlers();
     connectTrayHandlers();
-    connectWatchList();
+}
+
+void MainWindow::fetchNews(FetchKind kind, std::function<void()> afterwards)
+{
+    m_news->scheduler().requestRun(kind, std::move(afterwards));
+}
+
+bool MainWindow::isFetching() const
+{
+    return m_news->scheduler().isFetching();
 }
 
 } // namespace tidewick

@@ -3,13 +3,8 @@
 #include "core/ErrorReport.h"
 #include "core/FetchKind.h"
 #include "core/Services.h"
-#include "fetch/FetchRun.h"
-#include "fetch/QueryWalk.h"
-
-#include "core/Dialogs.h"
 
 #include <QCursor>
-#include <QSet>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -24,18 +19,22 @@ class QTimer;
 
 namespace tidewick {
 
-class CountdownTimer;
+class FetchRun;
 class FetchScheduler;
+class NewsWatch;
 class ReportList;
+class ReportListModel;
 class ResultsListActions;
 class TitleBar;
 class TrayIcon;
 class WindowWithdrawal;
 
-// The program's one window. Its controls are named after what they hold; the
-// behaviour behind them lives in the handlers, spread over the MainWindow*.cpp
-// files by subject. Error reports name each handler by its long-standing
-// module and procedure names (the strings next to each Trap).
+// The program's one window: it shows the news watch (the watch list and its
+// options, the countdown, the results) and forwards what the user does to
+// it; what the window itself does (the tray, keyword files, saving the
+// results) lives in its handlers, spread over the MainWindow*.cpp files by
+// subject. Error reports name each handler by its long-standing module and
+// procedure names (HandlerStatements.h).
 class MainWindow : public QWidget {
     Q_OBJECT
 
@@ -56,7 +55,7 @@ public:
     // True while startUp runs.
     bool loading = false;
     // The caption of message boxes without a title of their own.
-    QString appTitle() const { return m_appTitle; }
+    QString appTitle() const;
 
     // The window's pointer; the busy one shows while the window is busy (a
     // save, an import, a test fetch), when other work must wait.
@@ -69,18 +68,10 @@ public:
 
     // Start-up steps.
     void applySkin();
-    void setAppTitle();
-
-    // Automatic fetching: the countdown tick, the on/off toggle, the test
-    // fetch and the interval choice.
-    void onCountdownTick();
-    void onAutomaticFetchClicked();
-    void onTestFetchClicked();
-    void onIntervalChosen();
 
     // Window states: minimising into the tray, back from it, closing.
     void onWindowStateChanged();
-    void onTrayMouseUp(int Button, int Id);
+    void onTrayIconClicked(int button);
     // While the window is out of sight: follows a tray that comes or goes.
     void onTrayWatchTick();
     // Shows the window, from the tray or the task bar, in front and focused;
@@ -97,9 +88,9 @@ public:
     void onShowChosen(const QString &activationToken);
     void onCloseRequested();
 
-    // Handlers of the start-up options.
-    void onStartAtLogonToggled();
-    void onStartInTrayToggled();
+    // Handlers of the start-up options, with what the user chose.
+    void onStartAtLogonToggled(bool wanted);
+    void onStartInTrayToggled(bool wanted);
 
     // Keyword list: add, clear, remove, sample data, import from files.
     void onAddKeywordClicked();
@@ -117,13 +108,15 @@ public:
     void onClearResultsClicked();
     void onSaveResultsClicked();
 
-    ErrorReporter &errorReporter() { return m_reporter; }
-    FetchRun &news() { return *m_news; }
-    FetchScheduler &scheduler() { return *m_scheduler; }
+    // The model the window shows.
+    NewsWatch &newsWatch() { return *m_news; }
+    ErrorReporter &errorReporter();
+    FetchRun &news();
+    FetchScheduler &scheduler();
     const Services &services() const { return m_services; }
-    // Starts a fetch run of the lists as they stand now, or queues it behind
-    // the run in progress; `afterwards` follows its end (at once when the
-    // news service address is unusable and nothing is queried).
+    // Starts a fetch run of the watch list as it stands now, or queues it
+    // behind the run in progress; `afterwards` follows its end (at once when
+    // the news service address is unusable and nothing is queried).
     void fetchNews(FetchKind kind, std::function<void()> afterwards = {});
     // True while a run is in progress or waits its turn.
     bool isFetching() const;
@@ -136,44 +129,33 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void createControls();
     void connectKeywordHandlers();
     void connectScheduleHandlers();
+    void showCountdown();
+    void connectOptions();
     void connectTrayHandlers();
     void bringToFrontWithoutToken();
-    void tellFetchAlreadyRunning();
-    void showNotice(const QString &text, MessageIcon icon);
-    void tellTestFetchOutcome();
-    bool startRun(FetchKind kind);
     void tellNewsServiceProblem();
     void finishLoad();
-    void afterScheduledFetch();
-    void afterTestFetch(bool wasEnabled);
     // Runs a handler that has no numbered statements of its own; a failure
     // is reported rather than left to end the program.
     template <typename Handler>
     void runReported(const char *procedure, Handler &&handler)
     {
-        Trap(m_reporter, QStringLiteral("Form1"), QLatin1String(procedure))(0, handler);
+        Trap(errorReporter(), QStringLiteral("Form1"), QLatin1String(procedure))(0, handler);
     }
     void connectResultHandlers();
-    // The watch list (keywords, ticked countries and categories) kept between
-    // runs: restored at start-up, saved once per change.
-    void connectWatchList();
-    void restoreWatchList();
-    void saveWatchList();
     void watchPointer(QWidget *widget, Pointer pointer);
-    void fillCodeList(Trap &trap, int firstLine, ReportList *list, const QString &text);
-    // True when the load goes on only after a start-up fetch.
-    bool restoreAutomaticFetch(Trap &trap, const QString &startStopState);
+    void fillCodeList(Trap &trap, int firstLine, ReportListModel &list, const QString &text);
     void placeTrayIcon(Trap &trap);
     void restoreStartupOptions(Trap &trap);
     void createNewArticlesOption();
-    void restoreNewArticlesOption(Trap &trap);
-    void forgetSeenArticles();
     // The layout: twips at the layout's scale, where each control stands,
     // and the fit of the whole to its texts and to the screen.
     struct Placement {
@@ -197,7 +179,6 @@ private:
     QCheckBox *startAtLogonBox = nullptr;
     QCheckBox *startInTrayBox = nullptr;
     QCheckBox *onlyNewBox = nullptr;
-    CountdownTimer *countdownTimer = nullptr;
     TrayIcon *trayIcon = nullptr;
     QPushButton *automaticFetchButton = nullptr;
     QPushButton *testFetchButton = nullptr;
@@ -218,21 +199,13 @@ private:
     QWidget *m_canvas = nullptr;
     QList<Placement> m_placements;
     double m_layoutScale = 1.0;
-    ErrorReporter m_reporter;
-    QString m_appTitle;
     Pointer m_pointer = Pointer::Default;
     bool m_busy = false;
     std::optional<QCursor> m_customPointer;
-    std::unique_ptr<FetchRun> m_news;
-    std::unique_ptr<QueryWalk> m_walk;
-    std::unique_ptr<FetchScheduler> m_scheduler;
-    QTimer *m_watchListSave = nullptr;
-    // The watch list's path holds what must not be replaced (no regular file,
-    // or a damaged file that could not be moved aside): nothing is saved.
-    bool m_watchListKeptAsIs = false;
+    std::unique_ptr<NewsWatch> m_news;
+    // The offered intervals, as the list shows them.
+    std::unique_ptr<ReportListModel> m_intervals;
     QTimer *m_trayWatch = nullptr;
-    // The texts of the notices on screen.
-    QSet<QString> m_noticesUp;
     WindowWithdrawal *m_withdrawal = nullptr;
 };
 

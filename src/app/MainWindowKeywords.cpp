@@ -1,10 +1,13 @@
 #include "app/MainWindow.h"
 
+#include "app/HandlerStatements.h"
 #include "core/Dialogs.h"
 #include "core/KeywordLimits.h"
 #include "ui/ReportList.h"
 #include "core/ValueConversion.h"
 #include "keywords/KeywordImport.h"
+#include "keywords/WatchListModel.h"
+#include "schedule/NewsWatch.h"
 #include "ui/KeywordListEvents.h"
 
 #include <QCoreApplication>
@@ -17,13 +20,6 @@ namespace {
 
 const QStringList kSampleKeywords = {QStringLiteral("Tesla"), QStringLiteral("Perseverance"),
                                      QStringLiteral("COVID-19")};
-
-// "All Files" shows every file: "*.*" would hide the names without a dot.
-QStringList listFileFilters()
-{
-    return {QCoreApplication::translate("Tidewick", "Text Files (*.txt)"),
-            QCoreApplication::translate("Tidewick", "All Files (*)")};
-}
 
 // Why a typed keyword is not added, or nothing: one longer than a query can
 // carry could never be fetched, and one holding a line break or a
@@ -56,28 +52,29 @@ void MainWindow::connectKeywordHandlers()
 // Add One Keyword: the text exactly as typed, spaces and repeats included.
 void MainWindow::onAddKeywordClicked()
 {
-    Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("PushButton3_Click"));
+    using namespace statements::addKeyword;
+    Trap trap(errorReporter(), statements::kModule, kProcedure);
     QString keyword;
-    trap(100, [&] { keyword = m_services.dialogs->askText(appTitle(), tr("Enter one keyword:")); });
+    trap(kAsk, [&] { keyword = m_services.dialogs->askText(appTitle(), tr("Enter one keyword:")); });
     bool cancelled = true;
-    trap(102, [&] { cancelled = keyword.isEmpty(); });
+    trap(kCancelled, [&] { cancelled = keyword.isEmpty(); });
     if (cancelled)
         return;
     if (const QString refusal = keywordRefusal(keyword); !refusal.isEmpty()) {
-        trap(106, [&] { m_services.dialogs->showMessage(appTitle(), refusal, MessageIcon::None); });
+        trap(kRefuse, [&] { m_services.dialogs->showMessage(appTitle(), refusal, MessageIcon::None); });
         return;
     }
-    trap(104, [&] { keywordList->rows().append(keyword); });
+    trap(kAdd, [&] { m_news->watch().keywords().append(keyword); });
 }
 
 // Clear List (keywords): refused while the window is busy, since a save or a
 // fetch may be walking the lists; the results stay.
 void MainWindow::onClearKeywordsClicked()
 {
-    Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("PushButton11_Click"));
-    trap(100, [&] {
+    using namespace statements::clearKeywords;
+    Trap(errorReporter(), statements::kModule, kProcedure)(kClear, [&] {
         if (!isBusy())
-            keywordList->rows().clear();
+            m_news->watch().keywords().clear();
     });
 }
 
@@ -85,33 +82,33 @@ void MainWindow::onClearKeywordsClicked()
 // selected. The Delete key comes here too.
 void MainWindow::onKeywordDoubleClicked()
 {
-    if (isBusy() || keywordList->count() == 0)
+    ReportListModel &keywords = m_news->watch().keywords();
+    if (isBusy() || keywords.count() == 0)
         return;
     const int row = keywordList->selectedRow();
     if (row >= 0)
-        keywordList->rows().removeAt(row);
+        keywords.removeAt(row);
 }
 
 // Load Sample/Example Data: the same three keywords after whatever is there.
 void MainWindow::onSampleKeywordsClicked()
 {
-    Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("PushButton7_Click"));
+    using namespace statements::sampleKeywords;
+    Trap trap(errorReporter(), statements::kModule, kProcedure);
     for (int i = 0; i < kSampleKeywords.size(); ++i)
-        trap(100 + 2 * i, [&] { keywordList->rows().append(kSampleKeywords.at(i)); });
+        trap(kFirstSample + 2 * i, [&] { m_news->watch().keywords().append(kSampleKeywords.at(i)); });
 }
 
-// Load List From Text File.
+// Load List From Text File: the dialog gives whole paths, as many as were
+// chosen, in its order; none when it was cancelled.
 void MainWindow::onImportKeywordsClicked()
 {
-    Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("PushButton4_Click"));
-    // 100-106 set the dialog up: the dialog takes its title and filters with
-    // the call. It gives whole paths, as many as were chosen, in its order.
+    using namespace statements::importKeywords;
     QStringList paths;
-    trap(108, [&] {
-        paths = m_services.dialogs->chooseFilesToOpen(
-            tr("Load List(s) - Hold Ctrl to select multiple list files"), listFileFilters());
+    Trap(errorReporter(), statements::kModule, kProcedure)(kChooseFiles, [&] {
+        paths = m_services.dialogs->chooseFilesToOpen(tr("Load List(s) - Hold Ctrl to select multiple list files"),
+                                                      textFileFilters());
     });
-    // 110: nothing chosen.
     importKeywordFiles(paths);
 }
 
@@ -121,15 +118,18 @@ void MainWindow::importKeywordFiles(const QStringList &paths)
 {
     if (paths.isEmpty())
         return;
-    Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("PushButton4_Click"));
+    using namespace statements::importKeywords;
+    Trap trap(errorReporter(), statements::kModule, kProcedure);
     // An import that starts while a save keeps the window busy (from a drop,
     // or a click while the save goes on) must not end that save's protection.
     const bool wasBusy = isBusy();
-    trap(114, [&] { setBusy(true); });
-    const int line = paths.size() == 1 ? 120 : 134;
+    trap(kBusy, [&] { setBusy(true); });
+    const int line = paths.size() == 1 ? kOneFile : kEachFile;
     for (const QString &path : paths)
-        trap(line, [&] { importKeywordFile(keywordList->rows(), path, *m_services.dialogs, m_reporter, appTitle()); });
-    trap(138, [&] {
+        trap(line, [&] {
+            importKeywordFile(m_news->watch().keywords(), path, *m_services.dialogs, errorReporter(), appTitle());
+        });
+    trap(kIdle, [&] {
         if (!wasBusy)
             setBusy(false);
     });

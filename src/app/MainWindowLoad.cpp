@@ -3,14 +3,16 @@
 #include "core/ProgramState.h"
 #include "ui/ReportList.h"
 #include "core/SettingsStore.h"
-#include "app/StartupTexts.h"
+#include "core/StartupTexts.h"
 #include "core/ValueConversion.h"
 #include "app/WindowsCursor.h"
 #include "core/FileHelpers.h"
 #include "fetch/HelperTools.h"
 #include "resources/Icons.h"
-#include "schedule/CountdownTimer.h"
+#include "app/HandlerStatements.h"
+#include "keywords/WatchListModel.h"
 #include "schedule/IntervalTable.h"
+#include "schedule/NewsWatch.h"
 
 #include <QCoreApplication>
 #include <QApplication>
@@ -29,87 +31,96 @@ constexpr int kColumnWidthTwips = 7000;
 
 void MainWindow::startUp()
 {
-    Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("Form_Load"));
+    using namespace statements::load;
+    Trap trap(errorReporter(), statements::kModule, kProcedure);
     ProgramState &globals = *m_services.globals;
     SettingsStore &settings = *m_services.settings;
+    WatchListModel &watch = m_news->watch();
 
-    trap(100, [&] { applySkin(); });
-    trap(102, [&] { loading = true; });
-    trap(104, [&] {
+    trap(kSkin, [&] { applySkin(); });
+    trap(kLoading, [&] {
+        loading = true;
+        m_news->setRestoring(true);
+    });
+    trap(kTitles, [&] {
         setWindowTitle(kProductName);
         setWindowIcon(applicationIcon());
-        setAppTitle();
     });
 
     const QString handPointerFile = QDir(m_services.programFolder).filePath(QStringLiteral("HAND-M.CUR"));
     bool hasHandPointer = false;
-    trap(126, [&] { hasHandPointer = fileExists(handPointerFile); });
+    trap(kFindHandPointer, [&] { hasHandPointer = fileExists(handPointerFile); });
     if (hasHandPointer)
-        trap(128, [&] { m_customPointer = loadWindowsCursor(handPointerFile); });
+        trap(kLoadHandPointer, [&] { m_customPointer = loadWindowsCursor(handPointerFile); });
 
-    // 130-142: the interval list.
-    trap(132, [&] { intervalList->setColumnWidthPixels(twips(kColumnWidthTwips)); });
+    trap(kIntervalWidth, [&] { intervalList->setColumnWidthPixels(twips(kColumnWidthTwips)); });
     const QStringList intervals = offeredIntervalCaptions();
     for (int i = 0; i < intervals.size(); ++i)
-        trap(134 + 2 * i, [&] { intervalList->rows().append(QCoreApplication::translate("Tidewick", qPrintable(intervals.at(i)))); });
+        trap(kFirstInterval + 2 * i,
+             [&] { m_intervals->append(QCoreApplication::translate("Tidewick", qPrintable(intervals.at(i)))); });
 
-    trap(146, [&] { resultsList->setColumnWidthPixels(twips(kColumnWidthTwips)); });
-    trap(150, [&] { countryList->setColumnWidthPixels(twips(kColumnWidthTwips)); });
-    fillCodeList(trap, 152, countryList, kCountryCodes);
-    trap(164, [&] { categoryList->setColumnWidthPixels(twips(kColumnWidthTwips)); });
-    fillCodeList(trap, 166, categoryList, kCategories);
-    trap(178, [&] { keywordList->setColumnWidthPixels(twips(kColumnWidthTwips)); });
+    trap(kResultsWidth, [&] { resultsList->setColumnWidthPixels(twips(kColumnWidthTwips)); });
+    trap(kCountriesWidth, [&] { countryList->setColumnWidthPixels(twips(kColumnWidthTwips)); });
+    fillCodeList(trap, kCountryList, watch.countries(), kCountryCodes);
+    trap(kCategoriesWidth, [&] { categoryList->setColumnWidthPixels(twips(kColumnWidthTwips)); });
+    fillCodeList(trap, kCategoryList, watch.categories(), kCategories);
+    trap(kKeywordsWidth, [&] { keywordList->setColumnWidthPixels(twips(kColumnWidthTwips)); });
     // Before anything may fetch: a start-up fetch queries what the user watches.
-    restoreWatchList();
+    m_news->restoreWatchList();
     if (!m_services.newsHostProblem.isEmpty())
         tellNewsServiceProblem();
 
-    trap(180, [&] { writeCurlFiles(globals); });
-    trap(182, [&] { writeAnsiFilter(globals); });
+    trap(kWriteCurl, [&] { writeCurlFiles(globals); });
+    trap(kWriteCleaner, [&] { writeAnsiFilter(globals); });
 
     qint16 oftenIndex = 0;
     // A settings path that is no regular file is said once, here.
-    trap(184, [&] { settings.checkFile(); });
-    trap(184, [&] { oftenIndex = toInt16(settings.read(SettingKeys::OftenIndex, QStringLiteral("2"))); });
-    trap(186, [&] { intervalList->selectRow(oftenIndex - 1); });
-    restoreNewArticlesOption(trap);
+    trap(kReadInterval, [&] { settings.checkFile(); });
+    trap(kReadInterval, [&] { oftenIndex = toInt16(settings.read(SettingKeys::OftenIndex, QStringLiteral("2"))); });
+    trap(kChooseInterval, [&] {
+        offeredIntervalSeconds(oftenIndex - 1); // an entry that is offered
+        watch.setIntervalRow(oftenIndex - 1);
+    });
+    trap(kOnlyNew, [&] { watch.setAnnounceOnlyNew(settings.read(SettingKeys::AnnounceOnlyNew, kOff) == kOn); });
 
     QString startStopState;
-    trap(190, [&] { startStopState = settings.read(SettingKeys::StartStopState, kOff); });
-    if (!restoreAutomaticFetch(trap, startStopState))
+    trap(kReadAutomatic, [&] { startStopState = settings.read(SettingKeys::StartStopState, kOff); });
+    // With automatic fetching on, the rest of the load follows its first fetch.
+    if (!m_news->scheduler().restore(startStopState, [this] { finishLoad(); }))
         finishLoad();
 }
 
 // The load's last steps, after the start-up fetch if there was one.
 void MainWindow::finishLoad()
 {
-    Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("Form_Load"));
+    using namespace statements::load;
+    Trap trap(errorReporter(), statements::kModule, kProcedure);
     placeTrayIcon(trap);
     restoreStartupOptions(trap);
-    trap(226, [&] { loading = false; });
+    trap(kLoaded, [&] {
+        loading = false;
+        m_news->setRestoring(false);
+    });
     emit loaded();
 }
 
-void MainWindow::fillCodeList(Trap &trap, int firstLine, ReportList *list, const QString &text)
+void MainWindow::fillCodeList(Trap &trap, int firstLine, ReportListModel &list, const QString &text)
 {
     QStringList entries;
     trap(firstLine, [&] { entries = codeListEntries(text); });
     for (const QString &entry : std::as_const(entries))
-        trap(firstLine + 8, [&] { list->rows().append(entry); });
+        trap(firstLine + statements::load::kCodeListEntry, [&] { list.append(entry); });
 }
 
 void MainWindow::restoreStartupOptions(Trap &trap)
 {
+    using namespace statements::load;
     SettingsStore &settings = *m_services.settings;
-    trap(212, [&] { startAtLogonBox->setChecked(settings.read(SettingKeys::WindowsStartup, kOff) == kOn); });
-    trap(214, [&] { startInTrayBox->setChecked(settings.read(SettingKeys::Minimized, kOff) == kOn); });
-    if (startAtLogonBox->isChecked()) {
-        trap(216, [&] { startInTrayBox->setVisible(true); });
-        if (startInTrayBox->isChecked())
-            trap(222, [&] { setWindowState(windowState() | Qt::WindowMinimized); });
-    } else {
-        trap(224, [&] { startInTrayBox->setVisible(false); });
-    }
+    WatchListModel &watch = m_news->watch();
+    trap(kStartAtLogon, [&] { watch.setStartAtLogon(settings.read(SettingKeys::WindowsStartup, kOff) == kOn); });
+    trap(kStartInTray, [&] { watch.setStartInTray(settings.read(SettingKeys::Minimized, kOff) == kOn); });
+    if (watch.startAtLogon() && watch.startInTray())
+        trap(kMinimise, [&] { setWindowState(windowState() | Qt::WindowMinimized); });
 }
 
 void MainWindow::applySkin()
@@ -131,11 +142,6 @@ void MainWindow::applySkin()
     if (!file.open(QIODevice::ReadOnly))
         throw AppError::permissionDenied(skinFile);
     setStyleSheet(QString::fromUtf8(file.readAll()));
-}
-
-void MainWindow::setAppTitle()
-{
-    m_appTitle = applicationTitle(kProductName);
 }
 
 } // namespace tidewick

@@ -1,9 +1,7 @@
 #include "app/MainWindow.h"
 
-#include "core/Dialogs.h"
-#include "core/SettingsLock.h"
-#include "core/SettingsStore.h"
-#include "fetch/SeenArticles.h"
+#include "keywords/WatchListModel.h"
+#include "schedule/NewsWatch.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -24,35 +22,7 @@ void MainWindow::createNewArticlesOption()
     forget->setObjectName(QStringLiteral("forgetSeenArticles"));
     onlyNewBox->addAction(forget);
     onlyNewBox->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(onlyNewBox, &QCheckBox::toggled, this, [this](bool on) {
-        m_news->setAnnounceOnlyNew(on);
-        if (!loading)
-            runReported("CheckOnlyNew_Click", [&] { m_services.settings->write(SettingKeys::AnnounceOnlyNew, on ? kOn : kOff); });
-    });
-    connect(forget, &QAction::triggered, this, &MainWindow::forgetSeenArticles);
-}
-
-void MainWindow::restoreNewArticlesOption(Trap &trap)
-{
-    trap(188, [&] { onlyNewBox->setChecked(m_services.settings->read(SettingKeys::AnnounceOnlyNew, kOff) == kOn); });
-}
-
-// The memory is shared with the runs of every copy: it is forgotten under
-// their lock, or not at all.
-void MainWindow::forgetSeenArticles()
-{
-    QString said = tr("Tidewick has forgotten the articles it announced: each one is announced again the "
-                                  "next time the news service lists it.");
-    try {
-        SettingsLock lock(*m_services.settings);
-        if (lock.tryLock() != SettingsLock::Outcome::Held)
-            throw AppError(tr("A news fetch is using the memory of announced articles. Try again when "
-                                          "it has ended."));
-        SeenArticles::besideSettings(m_services.settings->filePath()).forget();
-    } catch (const AppError &error) {
-        said = error.description();
-    }
-    m_services.dialogs->showMessage(appTitle(), said, MessageIcon::None);
+    connect(forget, &QAction::triggered, m_news.get(), &NewsWatch::forgetSeenArticles);
 }
 
 } // namespace tidewick

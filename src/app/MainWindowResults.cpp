@@ -1,5 +1,8 @@
 #include "app/MainWindow.h"
 
+#include "app/HandlerStatements.h"
+#include "schedule/NewsWatch.h"
+
 #include "core/Clock.h"
 #include "core/Dialogs.h"
 #include "ui/ReportList.h"
@@ -12,17 +15,6 @@
 #include <QPushButton>
 
 namespace tidewick {
-
-namespace {
-
-// "All Files" shows every file: "*.*" would hide the names without a dot.
-QStringList listFileFilters()
-{
-    return {QCoreApplication::translate("Tidewick", "Text Files (*.txt)"),
-            QCoreApplication::translate("Tidewick", "All Files (*)")};
-}
-
-} // namespace
 
 void MainWindow::connectResultHandlers()
 {
@@ -49,8 +41,8 @@ bool MainWindow::openLink(const QUrl &link)
 // goes on with the rows it started with.
 void MainWindow::onClearResultsClicked()
 {
-    Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("PushButton2_Click"));
-    trap(100, [&] { resultsList->rows().clear(); });
+    using namespace statements::clearResults;
+    Trap(errorReporter(), statements::kModule, kProcedure)(kClear, [&] { m_news->results().clear(); });
 }
 
 // Save Results.
@@ -59,22 +51,23 @@ void MainWindow::onSaveResultsClicked()
     Dialogs &dialogs = *m_services.dialogs;
     // Said before the file name is asked for, so nobody picks a file for
     // nothing.
-    if (resultsList->count() == 0) {
+    const ReportListModel &results = m_news->results();
+    if (results.count() == 0) {
         dialogs.showMessage(appTitle(), tr("There are no results to save."), MessageIcon::None);
         return;
     }
 
-    Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("PushButton1_Click"));
-    // 106-112 set the dialog up: the dialog takes its title and filters with
-    // the call, and never warns about overwriting nor adds an extension.
+    using namespace statements::saveResults;
+    Trap trap(errorReporter(), statements::kModule, kProcedure);
+    // The dialog never warns about overwriting nor adds an extension; it
+    // gives no name when cancelled.
     QString name;
-    trap(114, [&] { name = dialogs.chooseFileToSave(tr("Save List"), listFileFilters()); });
-    // 116-118: the chosen name; none when cancelled.
+    trap(kChooseFile, [&] { name = dialogs.chooseFileToSave(tr("Save List"), textFileFilters()); });
     if (name.isEmpty())
         return;
 
     bool exists = false;
-    trap(120, [&] { exists = fileExists(name); });
+    trap(kLookForFile, [&] { exists = fileExists(name); });
     // A device or a named pipe is no file to replace; it is not even asked
     // about.
     if (exists && isSpecialFile(name)) {
@@ -84,28 +77,27 @@ void MainWindow::onSaveResultsClicked()
                             MessageIcon::Exclamation);
         return;
     }
-    bool overwrite = true; // 124: a new name needs no question
+    bool overwrite = true; // a new name needs no question
     if (exists) {
-        trap(122, [&] {
+        trap(kAskOverwrite, [&] {
             overwrite = dialogs.askYesNo(appTitle(), tr("Are you sure you wish to overwrite ") + name
                                                          + tr(" ?"));
         });
     }
-    // 126
     if (!overwrite)
         return;
 
     // The save goes on between other events: another import or save may
     // start meanwhile, and whoever started the busy pointer ends it.
     const bool wasBusy = isBusy();
-    trap(128, [&] { setBusy(true); });
+    trap(kBusy, [&] { setBusy(true); });
     ListFileSave *save = nullptr;
-    trap(130, [&] { save = new ListFileSave(resultsList->rows().header(), resultsList->rows().texts(), name, this); });
+    trap(kSave, [&] { save = new ListFileSave(results.header(), results.texts(), name, this); });
     const auto finish = [this, wasBusy](const QString &failure) {
-        Trap trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("PushButton1_Click"));
+        Trap trap(errorReporter(), statements::kModule, kProcedure);
         if (!failure.isEmpty())
-            trap(130, [&] { throw AppError(failure); });
-        trap(132, [&] {
+            trap(kSave, [&] { throw AppError(failure); });
+        trap(kIdle, [&] {
             if (!wasBusy)
                 setBusy(false);
         });

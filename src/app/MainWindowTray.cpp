@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
-#include "schedule/FetchScheduler.h"
+
+#include "app/HandlerStatements.h"
+#include "schedule/NewsWatch.h"
 
 #include "app/WindowWithdrawal.h"
 
@@ -11,7 +13,6 @@
 #include "fetch/FetchRun.h"
 #include "fetch/ProcessRunner.h"
 #include "results/ListFileSave.h"
-#include "schedule/CountdownTimer.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -29,7 +30,7 @@ constexpr int kTrayWatchMs = 2000;
 
 void MainWindow::connectTrayHandlers()
 {
-    connect(trayIcon, &TrayIcon::mouseUp, this, &MainWindow::onTrayMouseUp);
+    connect(trayIcon, &TrayIcon::clicked, this, &MainWindow::onTrayIconClicked);
     m_withdrawal = new WindowWithdrawal(*this);
     // A click on an announcement shows the window; its "Open" opens the
     // article's link as the results list does.
@@ -40,7 +41,7 @@ void MainWindow::connectTrayHandlers()
     // comes back with the menu, as with a click anywhere else.
     connect(trayIcon, &TrayIcon::menuOpened, this, &MainWindow::bringBackForMenu);
     connect(trayIcon, &TrayIcon::showChosen, this, &MainWindow::onShowChosen);
-    connect(trayIcon, &TrayIcon::testFetchChosen, this, &MainWindow::onTestFetchClicked);
+    connect(trayIcon, &TrayIcon::testFetchChosen, &m_news->scheduler(), &FetchScheduler::testFetch);
     connect(trayIcon, &TrayIcon::quitChosen, this, &MainWindow::onCloseRequested);
     m_trayWatch = new QTimer(this);
     m_trayWatch->setInterval(kTrayWatchMs);
@@ -49,8 +50,8 @@ void MainWindow::connectTrayHandlers()
 
 void MainWindow::placeTrayIcon(Trap &trap)
 {
-    trap(208, [&] { trayIcon->setTip(kTrayTitle); });
-    trap(210, [&] { trayIcon->setInTray(true); });
+    trap(statements::load::kTrayTip, [&] { trayIcon->setTip(kTrayTitle); });
+    trap(statements::load::kTrayIcon, [&] { trayIcon->setInTray(true); });
 }
 
 void MainWindow::showAfterLoad()
@@ -129,7 +130,7 @@ void MainWindow::onTrayWatchTick()
     }
 }
 
-void MainWindow::onTrayMouseUp(int, int)
+void MainWindow::onTrayIconClicked(int)
 {
     bringToFront();
 }
@@ -196,8 +197,8 @@ void MainWindow::onCloseRequested()
 {
     ProgramState &globals = *m_services.globals;
     // A query under way is stopped first, so its files can go too; no run
-    // waiting its turn starts any more.
-    m_scheduler->stop();
+    // waiting its turn starts any more. A change made just before the close
+    // is not lost with the program.
     m_news->stop();
     m_services.runner->stopAll();
     deleteCurlFiles(globals);
@@ -205,11 +206,6 @@ void MainWindow::onCloseRequested()
     trayIcon->setInTray(false);
     // A save under way leaves the earlier file as it was.
     qDeleteAll(findChildren<ListFileSave *>());
-    // A change made just before the close is not lost with the program.
-    if (m_watchListSave->isActive()) {
-        m_watchListSave->stop();
-        saveWatchList();
-    }
     // The event loop ends, and with it the program, through the end of main.
     if (m_services.endProgram)
         m_services.endProgram();

@@ -8,6 +8,9 @@ namespace tidewick {
 
 enum class MessageIcon { None, Exclamation };
 
+// The file dialogs' choice for text lists: text files, or all files.
+QStringList textFileFilters();
+
 // Every message box, input box and file dialog of the program goes through this
 // seam, so tests can answer them with a script.
 class Dialogs {

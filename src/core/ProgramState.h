@@ -8,10 +8,6 @@ namespace tidewick {
 // Program-wide state that several parts of the program share. One instance
 // lives as long as the program; a test creates its own fresh one.
 struct ProgramState {
-    // Automatic fetching: the interval in seconds and the countdown's count.
-    qint32 fetchIntervalSeconds = 0;
-    qint32 elapsedSeconds = 0;
-
     // True while a minimise has hidden the window into the tray.
     bool hiddenInTray = false;
 

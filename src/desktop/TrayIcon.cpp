@@ -42,7 +42,6 @@ TrayIcon::TrayIcon(TrayBackend &backend, Clock &clock, QObject *parent)
     : QObject(parent),
       m_backend(backend),
       m_clock(clock),
-      m_tip(QStringLiteral("Telnet Server") + QChar(u'\0')),
       m_icon(trayIconPicture())
 {
     m_backend.setListener(this);
@@ -55,33 +54,33 @@ TrayIcon::~TrayIcon()
     m_backend.setListener(nullptr);
 }
 
-void TrayIcon::setInTray(bool Show)
+void TrayIcon::setInTray(bool in)
 {
-    if (Show == m_inTray)
+    if (in == m_inTray)
         return;
-    if (Show)
+    if (in)
         m_backend.addIcon(fieldText(m_tip, kTipLength), m_icon);
     else
         m_backend.deleteIcon();
-    m_inTray = Show;
+    m_inTray = in;
     emit inTrayChanged();
 }
 
-void TrayIcon::setTip(const QString &Tip)
+void TrayIcon::setTip(const QString &tip)
 {
     if (m_inTray)
-        m_backend.modifyTip(fieldText(Tip, kTipLength));
-    m_tip = Tip;
+        m_backend.modifyTip(fieldText(tip, kTipLength));
+    m_tip = tip;
     emit tipChanged();
 }
 
-void TrayIcon::setIcon(const QIcon &Icon)
+void TrayIcon::setIcon(const QIcon &icon)
 {
-    if (Icon.isNull())
+    if (icon.isNull())
         return;
     if (m_inTray)
-        m_backend.modifyIcon(Icon);
-    m_icon = Icon;
+        m_backend.modifyIcon(icon);
+    m_icon = icon;
     emit iconChanged();
 }
 
@@ -95,31 +94,31 @@ void TrayIcon::announce(const QString &text, const QString &title, qint32 second
     showBalloon(text, title, seconds, false, articleLink(upToNul(text)), std::move(seen));
 }
 
-void TrayIcon::showBalloon(const QString &Tip, const QString &sTitle, qint32 ShowTimer, bool ShowOnce,
+void TrayIcon::showBalloon(const QString &text, const QString &title, qint32 seconds, bool onceARun,
                            const QUrl &link, std::function<void()> seen)
 {
-    if (ShowOnce && m_onceCount >= 1)
+    if (onceARun && m_onceCount >= 1)
         return;
 
     qint32 timeoutMs = 0;
-    if (ShowTimer > 0) {
-        const qint64 ms = qint64(ShowTimer) * 1000;
+    if (seconds > 0) {
+        const qint64 ms = qint64(seconds) * 1000;
         if (ms > std::numeric_limits<qint32>::max())
             throw AppError::overflow();
         timeoutMs = qint32(ms);
     }
 
     m_balloonLink = link;
-    m_backend.showBalloon(fieldText(sTitle, kBalloonTitleLength), upToNul(Tip), timeoutMs, link);
+    m_backend.showBalloon(fieldText(title, kBalloonTitleLength), upToNul(text), timeoutMs, link);
     m_balloonShowing = true;
-    if (ShowOnce)
+    if (onceARun)
         ++m_onceCount;
 
     // Elapsed time, not the time of day, so a wait across midnight or a clock
-    // change still lasts ShowTimer seconds.
+    // change still lasts its seconds.
     auto *timer = new QObject(this);
     m_waits.append({timer, std::move(seen)});
-    if (ShowTimer <= 0)
+    if (seconds <= 0)
         QTimer::singleShot(0, timer, [this, timer] { endWait(timer); });
     else
         m_clock.callAfter(timeoutMs, timer, [this, timer] { timeUp(timer); });
@@ -161,10 +160,10 @@ void TrayIcon::trayEvent(TrayEvent event, const QString &activationToken)
     case TrayEvent::LeftUp:
         // The window that the click shows comes to the front with it.
         adoptActivationToken(activationToken);
-        emit mouseUp(kLeft, m_iconId);
+        emit clicked(kLeft);
         break;
     case TrayEvent::RightUp:
-        emit mouseUp(kRight, m_iconId);
+        emit clicked(kRight);
         break;
     case TrayEvent::BalloonHidden:
     case TrayEvent::BalloonTimedOut:

@@ -27,11 +27,10 @@ class Clock;
 // shortens it (QtTrayBackend). The properties keep the whole text that was
 // given.
 //
-// A click on the icon is told as mouseUp with Button 1 for the left and 2 for
-// the right button, and Id, the icon's number, which is always 0; which
-// clicks a tray can deliver depends on the backend (see QtTrayBackend). A
-// click on a balloon, or its "Show", is told as balloonClicked, its "Open"
-// as balloonLinkClicked.
+// A click on the icon is told as clicked, with 1 for the left and 2 for the
+// right button; which clicks a tray can deliver depends on the backend (see
+// QtTrayBackend). A click on a balloon, or its "Show", is told as
+// balloonClicked, its "Open" as balloonLinkClicked.
 class TrayIcon : public QObject, public ArticleAnnouncer, private TrayBackend::Listener {
     Q_OBJECT
     Q_PROPERTY(bool inTray READ inTray WRITE setInTray NOTIFY inTrayChanged)
@@ -42,9 +41,8 @@ public:
     static constexpr qsizetype kTipLength = 128;
     static constexpr qsizetype kBalloonTitleLength = 64;
 
-    // Starts out of the tray, with the tip "Telnet Server" (the control's
-    // long-standing default, read up to its NUL) and the program's tray icon.
-    // Both backend and clock must outlive the control.
+    // Starts out of the tray, without a tip and with the program's tray
+    // icon. Both backend and clock must outlive the control.
     TrayIcon(TrayBackend &backend, Clock &clock, QObject *parent = nullptr);
     // Takes the icon out of the tray if it is there.
     ~TrayIcon() override;
@@ -52,12 +50,12 @@ public:
     bool inTray() const { return m_inTray; }
     // Adds the icon with the current tip and picture, or removes it. Setting
     // the current value again does nothing at all.
-    void setInTray(bool Show);
+    void setInTray(bool in);
 
     QString tip() const { return m_tip; }
     // Updates the icon's tip at once while it is in the tray; otherwise the
     // tip is kept for the next add. An empty tip gives an icon without tip.
-    void setTip(const QString &Tip);
+    void setTip(const QString &tip);
 
     // Whether the icon can be seen at all: without a tray there is nothing
     // to click, so the window must not hide.
@@ -69,25 +67,25 @@ public:
 
     QIcon icon() const { return m_icon; }
     // A null icon is ignored and the old one stays.
-    void setIcon(const QIcon &Icon);
+    void setIcon(const QIcon &icon);
 
-    // Shows a balloon above the icon with the text Tip and the title sTitle,
-    // and returns at once. With ShowTimer > 0 the balloon is seen once it is
-    // clicked or closed or ShowTimer seconds have passed, and in the last
-    // case the control takes it away; `seen` then runs. With ShowTimer <= 0
-    // the balloon is left to the tray and `seen` follows at once. With
-    // ShowOnce, only the first such call of this control's life shows
+    // Shows a balloon above the icon with `text` and `title`, and returns at
+    // once. With `seconds` > 0 the balloon is seen once it is clicked or
+    // closed or that many seconds have passed, and in the last case the
+    // control takes it away; `seen` then runs. With `seconds` <= 0 the
+    // balloon is left to the tray and `seen` follows at once. With
+    // `onceARun`, only the first such call of this control's life shows
     // anything. A balloon that can carry actions offers to open `link` (none
     // when empty). Throws AppError::overflow() before showing anything when
-    // ShowTimer seconds do not fit in 32-bit milliseconds.
-    void showBalloon(const QString &Tip, const QString &sTitle, qint32 ShowTimer, bool ShowOnce = false,
+    // the seconds do not fit in 32-bit milliseconds.
+    void showBalloon(const QString &text, const QString &title, qint32 seconds, bool onceARun = false,
                      const QUrl &link = QUrl(), std::function<void()> seen = {});
     // An article is announced as a balloon shown for `seconds` that offers
     // the article's link.
     void announce(const QString &text, const QString &title, qint32 seconds, std::function<void()> seen) override;
 
 signals:
-    void mouseUp(int Button, int Id);
+    void clicked(int button);
     // The user clicked the balloon (or its "Show"), or chose to open the
     // link that the latest balloon offered.
     void balloonClicked(const QString &activationToken);
@@ -114,7 +112,6 @@ private:
     Clock &m_clock;
 
     bool m_inTray = false;
-    const int m_iconId = 0;
     QString m_tip;
     QIcon m_icon;
     // Set by every balloon request, cleared when the tray reports the

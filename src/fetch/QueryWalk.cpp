@@ -6,6 +6,7 @@
 #include "core/ValueConversion.h"
 #include "fetch/NewsHost.h"
 #include "fetch/RequestTarget.h"
+#include "keywords/WatchListModel.h"
 
 #include <utility>
 #include <QCoreApplication>
@@ -30,12 +31,12 @@ QString shortened(const QString &keyword)
 }
 } // namespace
 
-QList<NewsQuery> QueryWalk::walk(const ReportListModel &countries, const ReportListModel &keywords,
-                                 const ReportListModel &categories)
+QList<NewsQuery> QueryWalk::walk(const WatchListModel &watch)
 {
     Trap trap(m_reporter, kModule, QStringLiteral("FetchNewsNow"));
-    m_keywords = &keywords;
-    m_categories = &categories;
+    const ReportListModel &countries = watch.countries();
+    m_keywords = &watch.keywords();
+    m_categories = &watch.categories();
     m_queries.clear();
     m_toldTooLong.clear();
     int count = 0;

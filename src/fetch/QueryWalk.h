@@ -10,6 +10,7 @@
 namespace tidewick {
 
 class ReportListModel;
+class WatchListModel;
 
 // One query of the news service: a country prefix ("us." or empty), a
 // keyword as keywordInPath gives it, and a category; each may be empty.
@@ -21,7 +22,7 @@ struct NewsQuery {
     bool operator==(const NewsQuery &) const = default;
 };
 
-// The walk over the window's lists that gives a fetch run its queries: every
+// The walk over the watch list that gives a fetch run its queries: every
 // ticked country (or none), every keyword (or none), every ticked category
 // (or none), in that order, as the lists stand when it is made. A run then
 // works on that list, whatever the user changes meanwhile.
@@ -33,8 +34,7 @@ class QueryWalk {
 public:
     QueryWalk(const Services &services, ErrorReporter &reporter) : m_services(services), m_reporter(reporter) {}
 
-    QList<NewsQuery> walk(const ReportListModel &countries, const ReportListModel &keywords,
-                          const ReportListModel &categories);
+    QList<NewsQuery> walk(const WatchListModel &watch);
 
 private:
     void walkKeywords(const QString &country);

@@ -5,10 +5,8 @@
 
 namespace tidewick {
 
-// Seconds for an interval caption, matched exactly; 0 for an unknown one.
-qint32 intervalSecondsForCaption(const QString &caption);
-
-// The captions the interval list offers, in order.
+// The captions the interval list offers, in order (English; the window
+// shows them translated).
 QStringList offeredIntervalCaptions();
 // The seconds of the offered interval at `row` (0 for the first); throws
 // AppError for a row not offered.

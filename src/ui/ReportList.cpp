@@ -6,8 +6,7 @@
 
 namespace tidewick {
 
-ReportList::ReportList(const QString &headerText, bool checkable, QWidget *parent)
-    : QTreeView(parent), m_model(headerText, checkable)
+ReportList::ReportList(ReportListModel &model, QWidget *parent) : QTreeView(parent), m_model(model)
 {
     setModel(&m_model);
     setRootIsDecorated(false);
@@ -19,7 +18,7 @@ ReportList::ReportList(const QString &headerText, bool checkable, QWidget *paren
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
-    setAccessibleName(headerText);
+    setAccessibleName(model.header());
 }
 
 int ReportList::selectedRow() const

@@ -6,13 +6,15 @@
 
 namespace tidewick {
 
-// A list control in report layout: one column with a header, rows counted
-// from 0 here (the user sees them from the top), at most one selected row.
+// A list control in report layout showing a list of the model: one column
+// with the list's header, rows counted from 0 here (the user sees them from
+// the top), at most one selected row.
 class ReportList : public QTreeView {
     Q_OBJECT
 
 public:
-    ReportList(const QString &headerText, bool checkable, QWidget *parent = nullptr);
+    // The list shows `model`, which outlives it.
+    explicit ReportList(ReportListModel &model, QWidget *parent = nullptr);
 
     ReportListModel &rows() { return m_model; }
     const ReportListModel &rows() const { return m_model; }
@@ -38,7 +40,7 @@ protected:
 
 private:
     bool m_keepsSelection = false;
-    ReportListModel m_model;
+    ReportListModel &m_model;
 };
 
 } // namespace tidewick

@@ -6,7 +6,8 @@
 #include "fetch/HelperTools.h"
 #include "keywords/KeywordImport.h"
 #include "keywords/WatchListFile.h"
-#include "schedule/CountdownTimer.h"
+#include "desktop/TrayIcon.h"
+#include "schedule/FetchScheduler.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -84,7 +85,8 @@ private slots:
         QVERIFY(test::ui(form).resultsList->count() == 0 && test::ui(form).keywordList->count() == 0);
 
         QCOMPARE(test::ui(form).automaticFetchButton->text(), QStringLiteral("Turn On Automatic News Fetch"));
-        QCOMPARE(test::ui(form).countdownTimer->period(), 0);
+        QCOMPARE(test::ui(form).countdownGroup->title(), QStringLiteral("Next news fetch will occur in"));
+        QVERIFY(!form.scheduler().nextWakeUpMs());
         QVERIFY(!test::ui(form).startAtLogonBox->isChecked());
         QVERIFY(!test::ui(form).startInTrayBox->isChecked());
         QVERIFY(test::ui(form).startInTrayBox->isHidden());
@@ -185,7 +187,65 @@ private slots:
         window.settings.write(SettingKeys::StartStopState, QStringLiteral("on"));
         MainWindow &form = window.create();
         QCOMPARE(test::ui(form).automaticFetchButton->text(), QStringLiteral("Turn On Automatic News Fetch"));
-        QCOMPARE(test::ui(form).countdownTimer->period(), 0);
+        QVERIFY(!form.scheduler().nextWakeUpMs());
+    }
+
+    // The start-up fetch comes before the rest of the load (the tray icon
+    // comes after it); a countdown that comes due meanwhile is served when
+    // that fetch has ended, from the same budget. The window then shows the
+    // countdown as the scheduler counts it, and the switch as on.
+    void startWithAutomaticFetchingOn_fetchesDuringTheLoad()
+    {
+        TestWindow window;
+        test::FakeRunner &runner = window.useFakeRunner();
+        window.settings.write(SettingKeys::StartStopState, QStringLiteral("On"));
+        runner.holdRuns = true;
+        MainWindow &form = window.create(false);
+        form.startUp();
+        QTRY_VERIFY(runner.isRunning());
+        QVERIFY(form.loading && !test::ui(form).trayIcon->inTray());
+        window.clock.advanceMs(3600 * 1000); // one hour, chosen by default
+        form.scheduler().tick();
+        runner.holdRuns = false;
+        runner.finishRun();
+        QTRY_VERIFY(!form.isFetching());
+        QCOMPARE(runner.targets().size(), 2);
+        QCOMPARE(window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("2"));
+        QVERIFY(!form.loading && test::ui(form).trayIcon->inTray());
+        QCOMPARE(test::ui(form).automaticFetchButton->text(), QStringLiteral("Turn Off Automatic News Fetch"));
+        QVERIFY(!form.isVisible());
+
+        window.clock.advanceMs(1000);
+        form.scheduler().tick();
+        QCOMPARE(test::ui(form).countdownGroup->title(), QStringLiteral("Next news fetch will occur in 00:59:59"));
+        QCOMPARE(test::ui(form).countdownBar->maximum(), 3600);
+        QCOMPARE(test::ui(form).countdownBar->value(), 1);
+        test::ui(form).automaticFetchButton->click();
+        QCOMPARE(test::ui(form).countdownGroup->title(), QStringLiteral("Automatic news fetch is Off."));
+    }
+
+    // The user cannot take the choice away from the interval list; a choice
+    // made with the keyboard is stored as a click's is.
+    void intervalList_keepsItsChoice()
+    {
+        TestWindow window;
+        MainWindow &form = window.create();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        ReportList &list = *test::ui(form).intervalList;
+        const QPoint thirdRow = list.visualRect(list.rows().index(2)).center();
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, thirdRow);
+        QCOMPARE(list.selectedRow(), 2);
+        QCOMPARE(form.scheduler().intervalSeconds(), std::optional<qint32>(21600));
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, thirdRow);
+        QCOMPARE(list.selectedRow(), 2);
+        list.setFocus();
+        QTest::keyClick(&list, Qt::Key_Space, Qt::ControlModifier);
+        QCOMPARE(list.selectedRow(), 2);
+        QTest::keyClick(&list, Qt::Key_Up);
+        QCOMPARE(list.selectedRow(), 1);
+        QCOMPARE(window.settings.read(SettingKeys::OftenIndex, QString()), QStringLiteral("2"));
+        QVERIFY(window.dialogs.shown.isEmpty());
     }
 
     // What the user watches comes back after a restart, before a start-up

@@ -1,13 +1,14 @@
 #include "FakeRunner.h"
 #include "FolderLocks.h"
 #include "TestPaths.h"
+#include "ScopedEnvironment.h"
 #include "TestWindow.h"
 #include "ui/QtDialogs.h"
 #include "ui/TitleBar.h"
 #include "desktop/AutostartEntry.h"
 #include "desktop/TrayIcon.h"
 #include "fetch/FetchRun.h"
-#include "schedule/CountdownTimer.h"
+#include "schedule/FetchScheduler.h"
 
 #include <QCheckBox>
 #include <QInputDialog>
@@ -172,10 +173,17 @@ private slots:
         window.tray.raise(TrayEvent::LeftUp);
         QVERIFY(form.isVisible());
 
-        // The icon's menu: its opening brings a hidden window back (GNOME's
-        // AppIndicator opens it on a single click); its entries act as the buttons.
+        // The icon's menu: its opening brings a hidden window back where it
+        // stands for the click (GNOME's AppIndicator opens it on a single
+        // click), and leaves it for its entries elsewhere; its entries act
+        // as the buttons.
         form.setWindowState(Qt::WindowMinimized);
         QTRY_VERIFY(!form.isVisible());
+        test::ScopedEnvironment environment;
+        environment.set("XDG_CURRENT_DESKTOP", "KDE");
+        window.tray.raise(TrayEvent::MenuOpened);
+        QVERIFY(!form.isVisible());
+        environment.set("XDG_CURRENT_DESKTOP", "ubuntu:GNOME");
         window.tray.raise(TrayEvent::MenuOpened);
         QVERIFY(form.isVisible() && !window.globals.hiddenInTray);
         const qsizetype told = window.dialogs.messageTexts().count(QStringLiteral("No news service here."));
@@ -291,7 +299,7 @@ private slots:
         QTest::qWait(50); // the stopped curl's end, and anything it would set off
         QCOMPARE(test::readFile(window.settings.filePath()), stored); // no setting written after the close
         QCOMPARE(runner->stopped, 1);
-        QVERIFY(!test::ui(form).countdownTimer->enabled());
+        QVERIFY(!form.scheduler().nextWakeUpMs());
         QVERIFY(!QFileInfo::exists(workFolder));
         QCOMPARE(window.tray.requests.last().kind, Kind::DeleteIcon);
         QCOMPARE(runner->runs.size(), 1); // nothing ran after the close

@@ -30,13 +30,13 @@ using Kind = RecordingTrayBackend::Kind;
 
 namespace {
 
-// Records the control's clicks on the icon as "mouseUp(2,0)" and the like.
+// Records the control's clicks on the icon as "clicked(2)" and the like.
 class MouseLog : public QObject {
 public:
     explicit MouseLog(TrayIcon &tray)
     {
-        connect(&tray, &TrayIcon::mouseUp, this,
-                [this](int button, int id) { events << QStringLiteral("mouseUp(%1,%2)").arg(button).arg(id); });
+        connect(&tray, &TrayIcon::clicked, this,
+                [this](int button) { events << QStringLiteral("clicked(%1)").arg(button); });
         connect(&tray, &TrayIcon::menuOpened, this, [this] { events << QStringLiteral("menuOpened"); });
         connect(&tray, &TrayIcon::showChosen, this, [this] { events << QStringLiteral("showChosen"); });
         connect(&tray, &TrayIcon::testFetchChosen, this, [this] { events << QStringLiteral("testFetchChosen"); });
@@ -183,7 +183,7 @@ private slots:
         const QString a127(127, u'a');
         const QString b128(128, u'b');
         const QString c300(300, u'c');
-        QTest::newRow("default of a new control") << false << QString() << QStringLiteral("Telnet Server");
+        QTest::newRow("a new control has none") << false << QString() << QString();
         QTest::newRow("the program's tip") << true << QStringLiteral("Tidewick") << QStringLiteral("Tidewick");
         QTest::newRow("empty: icon without tip") << true << QString() << QString();
         QTest::newRow("127 characters kept") << true << a127 << a127;
@@ -429,7 +429,7 @@ private slots:
             backend.raise(TrayEvent(end));
         clock.advanceMs(1);
         QCOMPARE(seen, 1);
-        QCOMPARE(log.events, QStringList({"mouseUp(1,0)", "mouseUp(2,0)"}));
+        QCOMPARE(log.events, QStringList({"clicked(1)", "clicked(2)"}));
         QCOMPARE(backend.kinds(), requests);
         QCOMPARE(clock.waits(), QList<qint64>{5000});
         QCOMPARE(clock.now(), QDateTime(QDate(2026, 3, 3), QTime(0, 0, 3, 500)));
@@ -472,9 +472,9 @@ private slots:
     {
         QTest::addColumn<TrayEvent>("event");
         QTest::addColumn<QStringList>("raised");
-        QTest::newRow("left up") << TrayEvent::LeftUp << QStringList{"mouseUp(1,0)"};
+        QTest::newRow("left up") << TrayEvent::LeftUp << QStringList{"clicked(1)"};
         QTest::newRow("left double") << TrayEvent::LeftDoubleClick << QStringList();
-        QTest::newRow("right up") << TrayEvent::RightUp << QStringList{"mouseUp(2,0)"};
+        QTest::newRow("right up") << TrayEvent::RightUp << QStringList{"clicked(2)"};
         QTest::newRow("middle up") << TrayEvent::MiddleUp << QStringList();
         QTest::newRow("balloon clicked") << TrayEvent::BalloonClicked << QStringList();
     }
@@ -535,7 +535,7 @@ private slots:
         emit icon.activated(QSystemTrayIcon::MiddleClick);
         emit icon.activated(QSystemTrayIcon::DoubleClick);
         emit icon.activated(QSystemTrayIcon::Unknown);
-        QCOMPARE(log.events, QStringList({"mouseUp(1,0)", "mouseUp(1,0)"}));
+        QCOMPARE(log.events, QStringList({"clicked(1)", "clicked(1)"}));
 
         log.events.clear();
         QMenu *menu = icon.contextMenu();

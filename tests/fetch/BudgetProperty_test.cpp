@@ -8,8 +8,7 @@
 // either way (the start is cut down to its full hour, nothing more).
 #include "FakeRunner.h"
 #include "TestPaths.h"
-#include "TestWindow.h"
-#include "ui/ReportList.h"
+#include "TestNews.h"
 #include "core/ValueConversion.h"
 #include "fetch/FetchRun.h"
 #include "fetch/RequestBudget.h"
@@ -19,7 +18,6 @@
 
 using namespace tidewick;
 using test::FakeRunner;
-using test::TestWindow;
 
 namespace {
 
@@ -44,18 +42,18 @@ class Simulation {
 public:
     explicit Simulation(quint32 seed) : m_random(seed)
     {
-        m_runner = &m_window.useFakeRunner();
-        m_window.create();
+        m_runner = &m_news.useFakeRunner();
+        m_news.create();
         QStringList keywords;
         for (int i = 0; i < 80; ++i)
             keywords << QStringLiteral("k%1").arg(i);
-        test::ui(m_window.form()).keywordList->rows().append(keywords);
+        m_news.watch().keywords().append(keywords);
     }
 
     // Moves the clocks as a user's machine might between two runs.
     void passTimeAndMaybeChangeTheClock()
     {
-        m_window.clock.advanceMs(m_random.bounded(1, 8 * 60) * 60 * 1000 + m_random.bounded(60 * 1000));
+        m_news.clock.advanceMs(m_random.bounded(1, 8 * 60) * 60 * 1000 + m_random.bounded(60 * 1000));
         const int dice = m_random.bounded(100);
         if (dice < 8)
             jumpWallClock(13 * kHourMs);
@@ -74,14 +72,11 @@ public:
                                      : QByteArray();
         const bool testFetch = m_random.bounded(100) < 25;
         if (!testFetch)
-            test::ui(m_window.form()).intervalList->selectRow(m_random.bounded(kIntervalRows));
-        // Test runs stop for good once they have found two articles in this
-        // program's life: let every test run query again.
-        m_window.form().news().budget().testArticleCount = 0;
+            m_news.watch().setIntervalRow(m_random.bounded(kIntervalRows));
 
-        const QDateTime runStart = m_window.clock.now();
+        const QDateTime runStart = m_news.clock.now();
         const qsizetype before = m_runner->targets().size();
-        if (!m_window.fetch(testFetch ? FetchRun::Kind::Test : FetchRun::Kind::Scheduled))
+        if (!m_news.fetch(testFetch ? FetchKind::Test : FetchKind::Scheduled))
             return fail(QStringLiteral("the run did not end"));
         const int queries = int(m_runner->targets().size() - before);
         return account(runStart, queries, m_runner->listing.contains("too many requests"));
@@ -92,11 +87,11 @@ public:
     QString failure() const { return m_failure; }
 
 private:
-    void jumpWallClock(qint64 ms) { m_window.clock.setNow(m_window.clock.now().addMSecs(ms)); }
+    void jumpWallClock(qint64 ms) { m_news.clock.setNow(m_news.clock.now().addMSecs(ms)); }
 
     bool account(const QDateTime &runStart, int queries, bool refusalAnswer)
     {
-        const QString startText = m_window.settings.read(SettingKeys::StartDate, QString());
+        const QString startText = m_news.settings.read(SettingKeys::StartDate, QString());
         if (startText != m_current.startText) {
             // Cutting the start to its full hour takes at most an hour off.
             if (m_windowCount > 0 && qAbs(m_current.start.secsTo(runStart)) <= 11 * 3600)
@@ -116,7 +111,7 @@ private:
             return fail(QStringLiteral("%1 queries in the window that began %2")
                             .arg(m_current.queries)
                             .arg(m_current.start.toString(Qt::ISODate)));
-        const QString stored = m_window.settings.read(SettingKeys::DailyRecs, QString());
+        const QString stored = m_news.settings.read(SettingKeys::DailyRecs, QString());
         const QString expected = QString::number(m_current.refused ? budget::kRefusedMark : m_current.queries);
         if (stored != expected)
             return fail(QStringLiteral("the window counts %1 requests, the runner saw %2").arg(stored, expected));
@@ -130,7 +125,7 @@ private:
     }
 
     QRandomGenerator m_random;
-    TestWindow m_window;
+    test::TestNews m_news;
     FakeRunner *m_runner = nullptr;
     Window m_current;
     int m_windowCount = 0;

@@ -1,7 +1,6 @@
 #include "FakeRunner.h"
+#include "TestNews.h"
 #include "TestPaths.h"
-#include "TestWindow.h"
-#include "ui/ReportList.h"
 #include "core/KeywordLimits.h"
 #include "core/SettingsLock.h"
 #include "core/ValueConversion.h"
@@ -19,35 +18,47 @@
 using namespace tidewick;
 using test::FakeClock;
 using test::FakeRunner;
-using test::TestWindow;
 
 namespace {
 
-// A window whose queries go to a fake runner answering with `listing`.
-struct FetchWindow {
-    explicit FetchWindow(const QByteArray &listing = {}, const QString &host = QStringLiteral("localhost:9"))
+// The news watch with a fake runner answering with `listing`.
+struct FetchModel : test::TestNews {
+    explicit FetchModel(const QByteArray &listing = {}, const QString &host = QStringLiteral("localhost:9"))
+        : fake(&useFakeRunner())
     {
-        runner = &window.useFakeRunner();
-        runner->listing = listing;
-        window.services.newsHost = host;
-        window.create();
+        fake->listing = listing;
+        services.newsHost = host;
+        create();
     }
-    MainWindow &form() { return window.form(); }
-    void addKeywords(const QStringList &keywords) { test::ui(form()).keywordList->rows().append(keywords); }
-    void tick(ReportList *list, const QString &text)
-    {
-        const int row = list->rows().texts().indexOf(text);
-        QVERIFY(row >= 0);
-        list->rows().setChecked(row, true);
-    }
-    bool run(bool testFetch = false)
-    {
-        return window.fetch(testFetch ? FetchRun::Kind::Test : FetchRun::Kind::Scheduled);
-    }
-    QString stored(const QString &key) { return window.settings.read(key, QStringLiteral("absent")); }
+    void addKeywords(const QStringList &keywords) { watch().keywords().append(keywords); }
+    bool run(bool testFetch = false) { return fetch(testFetch ? FetchKind::Test : FetchKind::Scheduled); }
+    QString stored(const QString &key) { return settings.read(key, QStringLiteral("absent")); }
 
-    TestWindow window;
-    FakeRunner *runner = nullptr;
+    FakeRunner *fake;
+};
+
+// Another copy of the program on the same settings, with its own runner.
+struct AnotherCopy : ArticleAnnouncer {
+    explicit AnotherCopy(test::TestSeams &seams) : services(seams.services), news(withRunner(), *this)
+    {
+        runner.listing = test::readFile(test::listingFixturesDir() + QStringLiteral("/01-three-articles.clean.txt"));
+        news.watch().setIntervalRow(1);
+    }
+    Services &withRunner()
+    {
+        services.runner = &runner;
+        return services;
+    }
+    void announce(const QString &text, const QString &, qint32, std::function<void()> seen) override
+    {
+        shown.append(text);
+        QTimer::singleShot(0, std::move(seen));
+    }
+
+    FakeRunner runner;
+    Services services;
+    NewsWatch news;
+    QStringList shown;
 };
 
 QByteArray fixture(const char *name)
@@ -76,49 +87,6 @@ QByteArray listingOf(const QStringList &articles)
     return (text + row(QStringLiteral("Footer")) + bottom).toUtf8();
 }
 
-// A fetch run on a window's seams alone, with a fake runner answering with
-// three articles and an announcer that records what it was shown.
-struct BareRun : ArticleAnnouncer {
-    explicit BareRun(TestWindow &seams)
-        : services(withRunner(seams.services, runner, seams)), reporter(seams.dialogs), run(services, reporter, *this)
-    {
-        runner.listing = test::readFile(test::listingFixturesDir() + QStringLiteral("/01-three-articles.clean.txt"));
-        QObject::connect(&run, &FetchRun::articleFound, [this](const QString &article) { found.append(article); });
-    }
-    static Services withRunner(Services services, FakeRunner &runner, TestWindow &seams)
-    {
-        services.runner = &runner;
-        seams.globals.curlCommand = QStringLiteral("curl");
-        seams.globals.ansiFilterCommand = QStringLiteral("ansifilter");
-        seams.globals.messagePath = seams.tempFolder() + QStringLiteral("/message.txt");
-        seams.globals.cleanPath = seams.tempFolder() + QStringLiteral("/clean.txt");
-        return services;
-    }
-    bool start(const QStringList &keywords)
-    {
-        QList<NewsQuery> queries;
-        for (const QString &keyword : keywords)
-            queries.append({QString(), keyword, QString()});
-        return run.start(FetchKind::Test, queries, std::nullopt);
-    }
-    void announce(const QString &text, const QString &, qint32, std::function<void()> seen) override
-    {
-        shown.append(text);
-        if (shown.size() == quitAtAnnouncement)
-            return run.stop();
-        QTimer::singleShot(0, std::move(seen));
-    }
-
-    FakeRunner runner;
-    Services services;
-    ErrorReporter reporter;
-    FetchRun run;
-    QStringList shown;
-    QStringList found;
-    // The program ends while this announcement is up (1 for the first).
-    qsizetype quitAtAnnouncement = 0;
-};
-
 } // namespace
 
 class FetchRunTest : public QObject {
@@ -141,13 +109,13 @@ private slots:
     {
         QFETCH(int, intervalRow);
         QFETCH(int, queries);
-        FetchWindow fetch;
-        test::ui(fetch.form()).intervalList->selectRow(intervalRow);
+        FetchModel fetch;
+        fetch.watch().setIntervalRow(intervalRow);
         fetch.addKeywords(manyKeywords(80));
         QVERIFY(fetch.run());
-        QCOMPARE(fetch.runner->targets().size(), queries);
+        QCOMPARE(fetch.fake->targets().size(), queries);
         QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QString::number(queries));
-        QCOMPARE(fromDayNumber(parseDayNumber(fetch.stored(SettingKeys::StartDate))), fetch.window.clock.now());
+        QCOMPARE(fromDayNumber(parseDayNumber(fetch.stored(SettingKeys::StartDate))), fetch.clock.now());
     }
 
     void windowCheck_countsWholeHours_data()
@@ -167,10 +135,10 @@ private slots:
         const QDate day(2026, 3, 2);
         QCOMPARE(budget::windowHasEnded(QDateTime(day, start), QDateTime(day, now)), newWindow);
 
-        FetchWindow fetch;
-        fetch.window.settings.write(SettingKeys::StartDate, dayNumberText(toDayNumber(QDateTime(day, start))));
-        fetch.window.settings.write(SettingKeys::DailyRecs, QStringLiteral("7"));
-        fetch.window.clock.setNow(QDateTime(day, now));
+        FetchModel fetch;
+        fetch.settings.write(SettingKeys::StartDate, dayNumberText(toDayNumber(QDateTime(day, start))));
+        fetch.settings.write(SettingKeys::DailyRecs, QStringLiteral("7"));
+        fetch.clock.setNow(QDateTime(day, now));
         fetch.run(true);
         // A test run makes three queries (quota 2) from whatever was counted.
         QCOMPARE(fetch.stored(SettingKeys::DailyRecs), newWindow ? QStringLiteral("1") : QStringLiteral("8"));
@@ -190,18 +158,18 @@ private slots:
     void clockSetBack_keepsTheFullWindow()
     {
         QFETCH(int, minutesBack);
-        FetchWindow fetch;
-        const QDateTime start = fetch.window.clock.now();
-        fetch.window.settings.write(SettingKeys::StartDate, dayNumberText(toDayNumber(start)));
-        fetch.window.settings.write(SettingKeys::DailyRecs, QStringLiteral("50"));
-        test::ui(fetch.form()).intervalList->selectRow(4);
+        FetchModel fetch;
+        const QDateTime start = fetch.clock.now();
+        fetch.settings.write(SettingKeys::StartDate, dayNumberText(toDayNumber(start)));
+        fetch.settings.write(SettingKeys::DailyRecs, QStringLiteral("50"));
+        fetch.watch().setIntervalRow(4);
         fetch.addKeywords(manyKeywords(80));
         fetch.run();
-        QCOMPARE(fetch.runner->targets().size(), 1);
-        fetch.window.clock.setNow(start.addSecs(-60 * minutesBack));
+        QCOMPARE(fetch.fake->targets().size(), 1);
+        fetch.clock.setNow(start.addSecs(-60 * minutesBack));
         fetch.run();
         fetch.run(true);
-        QCOMPARE(fetch.runner->targets().size(), 1);
+        QCOMPARE(fetch.fake->targets().size(), 1);
         QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QStringLiteral("51"));
         QCOMPARE(fromDayNumber(parseDayNumber(fetch.stored(SettingKeys::StartDate))), start);
     }
@@ -230,26 +198,26 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, value);
         QFETCH(bool, readBefore);
-        FetchWindow fetch;
-        const QDateTime start = fetch.window.clock.now();
-        fetch.window.settings.write({{SettingKeys::StartDate, dayNumberText(toDayNumber(start))},
+        FetchModel fetch;
+        const QDateTime start = fetch.clock.now();
+        fetch.settings.write({{SettingKeys::StartDate, dayNumberText(toDayNumber(start))},
                                      {SettingKeys::DailyRecs, QStringLiteral("48")}});
-        test::ui(fetch.form()).intervalList->selectRow(4);
+        fetch.watch().setIntervalRow(4);
         fetch.addKeywords(manyKeywords(80));
         if (readBefore)
             fetch.run();
-        fetch.window.settings.write(key, value);
+        fetch.settings.write(key, value);
         for (int hour = 1; hour < 12; hour += 3) {
-            fetch.window.clock.setNow(start.addSecs(hour * 3600));
+            fetch.clock.setNow(start.addSecs(hour * 3600));
             fetch.run();
             fetch.run(true);
         }
         const qsizetype inTheWindow = readBefore ? 3 : 0;
-        QCOMPARE(fetch.runner->targets().size(), inTheWindow);
-        QCOMPARE(fetch.window.dialogs.errorReports().size(), 1);
-        fetch.window.clock.setNow(start.addSecs(15 * 3600));
+        QCOMPARE(fetch.fake->targets().size(), inTheWindow);
+        QCOMPARE(fetch.dialogs.errorReports().size(), 1);
+        fetch.clock.setNow(start.addSecs(15 * 3600));
         fetch.run();
-        QCOMPARE(fetch.runner->targets().size(), inTheWindow + 51);
+        QCOMPARE(fetch.fake->targets().size(), inTheWindow + 51);
     }
 
     // Copies in other time zones read "StartDate" as their own local time:
@@ -267,17 +235,17 @@ private slots:
     {
         QFETCH(int, localShiftHours);
         QFETCH(bool, withUtc);
-        FetchWindow fetch;
-        const QDateTime start = fetch.window.clock.now();
+        FetchModel fetch;
+        const QDateTime start = fetch.clock.now();
         const QString local = dayNumberText(toDayNumber(start.addSecs(localShiftHours * 3600)));
-        fetch.window.settings.write({{SettingKeys::StartDate, local}, {SettingKeys::DailyRecs, QStringLiteral("50")}});
+        fetch.settings.write({{SettingKeys::StartDate, local}, {SettingKeys::DailyRecs, QStringLiteral("50")}});
         if (withUtc)
-            fetch.window.settings.write(SettingKeys::StartDateUtc, start.toUTC().toString(Qt::ISODate));
-        test::ui(fetch.form()).intervalList->selectRow(4);
+            fetch.settings.write(SettingKeys::StartDateUtc, start.toUTC().toString(Qt::ISODate));
+        fetch.watch().setIntervalRow(4);
         fetch.addKeywords(manyKeywords(80));
-        fetch.window.clock.setNow(start.addSecs(2 * 3600));
+        fetch.clock.setNow(start.addSecs(2 * 3600));
         fetch.run();
-        QCOMPARE(fetch.runner->targets().size(), 1);
+        QCOMPARE(fetch.fake->targets().size(), 1);
         QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QStringLiteral("51"));
     }
 
@@ -294,25 +262,21 @@ private slots:
     void clockFarBehind_leavesTheWindowAsItIs()
     {
         QFETCH(QDateTime, behind);
-        TestWindow seams;
-        const QDateTime start = seams.clock.now();
-        budget::writeWindow(seams.settings, start, 10);
-        const QString storedStart = seams.settings.read(SettingKeys::StartDateUtc, QString());
-        seams.clock.setNow(behind);
-        BareRun behindCopy(seams);
-        for (int run = 0; run < 2; ++run) {
-            QVERIFY(behindCopy.start({QStringLiteral("a")}));
-            QTRY_VERIFY(!behindCopy.run.isRunning());
-        }
-        QCOMPARE(behindCopy.runner.targets(), QStringList());
-        QCOMPARE(seams.dialogs.errorReports().size(), 1);
-        QCOMPARE(seams.settings.read(SettingKeys::StartDateUtc, QString()), storedStart);
-        QCOMPARE(seams.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("10"));
-        seams.clock.setNow(start.addSecs(3600));
-        BareRun rightCopy(seams);
-        QVERIFY(rightCopy.start({QStringLiteral("a")}));
-        QTRY_VERIFY(!rightCopy.run.isRunning());
-        QCOMPARE(seams.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("11"));
+        FetchModel fetch(fixture("01-three-articles.clean.txt"));
+        const QDateTime start = fetch.clock.now();
+        budget::writeWindow(fetch.settings, start, 10);
+        const QString storedStart = fetch.stored(SettingKeys::StartDateUtc);
+        fetch.clock.setNow(behind);
+        fetch.run(true);
+        fetch.run(true);
+        QCOMPARE(fetch.fake->targets(), QStringList());
+        QCOMPARE(fetch.dialogs.errorReports().size(), 1);
+        QCOMPARE(fetch.stored(SettingKeys::StartDateUtc), storedStart);
+        QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QStringLiteral("10"));
+        fetch.clock.setNow(start.addSecs(3600));
+        fetch.create(); // the copy with the right clock
+        fetch.run(true);
+        QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QStringLiteral("11"));
     }
 
     // Another copy stopped while it holds the budget lock: the run looks for
@@ -320,47 +284,44 @@ private slots:
     // before the query it could not count; the next run begins with that one.
     void budgetLockHeldElsewhere_stopsTheRunWithOneReportAndSkipsNothing()
     {
-        FetchWindow fetch;
+        FetchModel fetch;
         fetch.addKeywords({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
-        fetch.runner->holdRuns = true;
-        fetch.form().fetchNews(FetchRun::Kind::Test);
-        QTRY_COMPARE(fetch.runner->runs.size(), 1);
-        const QByteArray lockPath = QFile::encodeName(SettingsLock::lockPath(fetch.window.settings.filePath()));
+        fetch.fake->holdRuns = true;
+        fetch.scheduler().requestRun(FetchKind::Test);
+        QTRY_COMPARE(fetch.fake->runs.size(), 1);
+        const QByteArray lockPath = QFile::encodeName(SettingsLock::lockPath(fetch.settings.filePath()));
         const int held = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
         QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
-        fetch.runner->finishRun();
-        QTRY_VERIFY(!fetch.form().isFetching());
+        fetch.fake->finishRun();
+        QTRY_VERIFY(!fetch.scheduler().isFetching());
         ::close(held);
-        const QStringList reports = fetch.window.dialogs.errorReports();
+        const QStringList reports = fetch.dialogs.errorReports();
         QCOMPARE(reports.size(), 1);
         QVERIFY2(reports[0].contains(QStringLiteral("another copy"))
                      && reports[0].contains(QStringLiteral("AddNews at line 104\r")),
                  qPrintable(reports[0]));
-        fetch.runner->holdRuns = false;
+        fetch.fake->holdRuns = false;
         QVERIFY(fetch.run(true));
-        QCOMPARE(fetch.runner->targets(),
+        QCOMPARE(fetch.fake->targets(),
                  QStringList({"localhost:9/a", "localhost:9/b", "localhost:9/c", "localhost:9/a"}));
     }
 
-    // A run needs no window: its seams (settings, clock, runner, an
-    // announcer) drive it. A test run's first answer is taken whole, and its
-    // articles then close that run's gate; the next test run queries again.
-    void runWithoutAWindow_queriesAnnouncesAndHandsOn()
+    // A test run's first answer is taken whole, and its articles then close
+    // that run's gate; the next test run queries again.
+    void testRuns_queryAnnounceAndHandOn()
     {
-        TestWindow seams;
-        BareRun run(seams);
-        QVERIFY(run.start({QStringLiteral("a"), QStringLiteral("b")}));
-        QTRY_VERIFY(!run.run.isRunning());
-        QCOMPARE(run.runner.targets(), QStringList{QStringLiteral("localhost:9/a")});
-        QCOMPARE(run.found.size(), 3);
-        QCOMPARE(run.found, run.shown);
-        QCOMPARE(run.run.budget().testArticleCount, 3);
-        QCOMPARE(seams.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));
-        QVERIFY(seams.dialogs.shown.isEmpty());
-        QVERIFY(run.start({QStringLiteral("a"), QStringLiteral("b")}));
-        QTRY_VERIFY(!run.run.isRunning());
-        QCOMPARE(run.runner.targets(), QStringList({"localhost:9/a", "localhost:9/b"}));
-        QCOMPARE(run.found.size(), 6);
+        FetchModel fetch(fixture("01-three-articles.clean.txt"));
+        fetch.addKeywords({QStringLiteral("a"), QStringLiteral("b")});
+        QVERIFY(fetch.run(true));
+        QCOMPARE(fetch.fake->targets(), QStringList{QStringLiteral("localhost:9/a")});
+        QCOMPARE(fetch.news().results().count(), 3);
+        QCOMPARE(fetch.news().results().texts(), fetch.shown);
+        QCOMPARE(fetch.news().run().budget().testArticleCount, 3);
+        QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QStringLiteral("1"));
+        QVERIFY(fetch.dialogs.shown.isEmpty());
+        QVERIFY(fetch.run(true));
+        QCOMPARE(fetch.fake->targets(), QStringList({"localhost:9/a", "localhost:9/b"}));
+        QCOMPARE(fetch.news().results().count(), 6);
     }
 
     // Two copies that announce only new articles, finding the same ones at
@@ -368,16 +329,16 @@ private slots:
     // written under the budget lock both share.
     void twoRunsAnnouncingOnlyNew_announceEachArticleOnce()
     {
-        TestWindow seams;
-        BareRun one(seams);
-        BareRun other(seams);
-        one.run.setAnnounceOnlyNew(true);
-        other.run.setAnnounceOnlyNew(true);
-        QVERIFY(one.start({QStringLiteral("a")}) && other.start({QStringLiteral("a")}));
-        QTRY_VERIFY(!one.run.isRunning() && !other.run.isRunning());
-        QCOMPARE(one.runner.targets().size() + other.runner.targets().size(), 2);
-        QCOMPARE(one.found.size() + other.found.size(), 3);
-        QStringList all = one.found + other.found;
+        FetchModel one(fixture("01-three-articles.clean.txt"));
+        AnotherCopy other(one);
+        one.watch().setAnnounceOnlyNew(true);
+        other.news.watch().setAnnounceOnlyNew(true);
+        one.scheduler().requestRun(FetchKind::Test);
+        other.news.scheduler().requestRun(FetchKind::Test);
+        QTRY_VERIFY(!one.scheduler().isFetching() && !other.news.scheduler().isFetching());
+        QCOMPARE(one.fake->targets().size() + other.runner.targets().size(), 2);
+        QCOMPARE(one.shown.size() + other.shown.size(), 3);
+        QStringList all = one.shown + other.shown;
         all.removeDuplicates();
         QCOMPARE(all.size(), 3);
     }
@@ -387,20 +348,18 @@ private slots:
     // the next start.
     void runStoppedPartWay_leavesWhatItDidNotShowToTheNext()
     {
-        TestWindow seams;
-        auto first = std::make_unique<BareRun>(seams);
-        first->run.setAnnounceOnlyNew(true);
-        first->quitAtAnnouncement = 2;
-        QVERIFY(first->start({QStringLiteral("a")}));
-        QTRY_COMPARE(first->shown.size(), 2);
-        const QStringList shownBefore = first->shown;
-        first.reset();
-        BareRun next(seams);
-        next.run.setAnnounceOnlyNew(true);
-        QVERIFY(next.start({QStringLiteral("a")}));
-        QTRY_VERIFY(!next.run.isRunning());
-        QCOMPARE(next.shown.size(), 1);
-        QVERIFY(!shownBefore.contains(next.shown.first()));
+        FetchModel fetch(fixture("01-three-articles.clean.txt"));
+        fetch.watch().setAnnounceOnlyNew(true);
+        fetch.quitAtAnnouncement = 2;
+        fetch.scheduler().requestRun(FetchKind::Test);
+        QTRY_COMPARE(fetch.shown.size(), 2);
+        const QStringList shownBefore = std::exchange(fetch.shown, {});
+        fetch.quitAtAnnouncement = 0;
+        fetch.create(); // the next start
+        fetch.watch().setAnnounceOnlyNew(true);
+        QVERIFY(fetch.run(true));
+        QCOMPARE(fetch.shown.size(), 1);
+        QVERIFY(!shownBefore.contains(fetch.shown.first()));
     }
 
     // Only a listing of the service gives rows, whatever its footer says, and
@@ -446,94 +405,94 @@ private slots:
         QFETCH(QString, warning);
         if (!warning.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
-        FetchWindow fetch(listing);
+        FetchModel fetch(listing);
         fetch.run(true);
-        const QStringList texts = test::ui(fetch.form()).resultsList->rows().texts();
+        const QStringList texts = fetch.news().results().texts();
         QCOMPARE(texts.size(), rows);
         if (rows == 100)
             QCOMPARE(texts.last(), QStringLiteral("Story 100 "));
         QCOMPARE(fetch.stored(SettingKeys::DailyRecs), dailyRecs);
-        QCOMPARE(QDir(fetch.window.globals.workFolder).entryList(QDir::Files), QStringList());
+        QCOMPARE(QDir(fetch.globals.workFolder).entryList(QDir::Files), QStringList());
     }
 
     void refusedWindow_queriesNothingUntilItEnds()
     {
-        FetchWindow fetch;
-        const QDateTime start = fetch.window.clock.now();
-        fetch.window.settings.write(SettingKeys::StartDate, dayNumberText(toDayNumber(start)));
-        fetch.window.settings.write(SettingKeys::DailyRecs, QStringLiteral("101"));
+        FetchModel fetch;
+        const QDateTime start = fetch.clock.now();
+        fetch.settings.write(SettingKeys::StartDate, dayNumberText(toDayNumber(start)));
+        fetch.settings.write(SettingKeys::DailyRecs, QStringLiteral("101"));
         fetch.run();
-        fetch.form().onTestFetchClicked();
-        QTRY_VERIFY(!fetch.form().isFetching());
-        QVERIFY(fetch.runner->runs.isEmpty());
+        fetch.scheduler().testFetch();
+        QTRY_VERIFY(!fetch.scheduler().isFetching());
+        QVERIFY(fetch.fake->runs.isEmpty());
         const QString expectedEnd = QLocale().toString(start.addSecs(12 * 3600), QLocale::ShortFormat);
-        QCOMPARE(fetch.window.dialogs.messageTexts(),
+        QCOMPARE(fetch.dialogs.messageTexts(),
                  QStringList("No news was fetched: the news service has refused further requests. Tidewick asks "
                              "again after " + expectedEnd + "."));
-        fetch.window.clock.setNow(start.addSecs(12 * 3600));
+        fetch.clock.setNow(start.addSecs(12 * 3600));
         fetch.run();
-        QCOMPARE(fetch.runner->targets().size(), 1);
+        QCOMPARE(fetch.fake->targets().size(), 1);
         QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QStringLiteral("1"));
     }
 
     void testFetchWith49Made_stopsAtTheWindowBudget()
     {
-        FetchWindow fetch;
-        fetch.window.settings.write(SettingKeys::StartDate, dayNumberText(toDayNumber(fetch.window.clock.now())));
-        fetch.window.settings.write(SettingKeys::DailyRecs, QStringLiteral("49"));
+        FetchModel fetch;
+        fetch.settings.write(SettingKeys::StartDate, dayNumberText(toDayNumber(fetch.clock.now())));
+        fetch.settings.write(SettingKeys::DailyRecs, QStringLiteral("49"));
         fetch.addKeywords(manyKeywords(5));
         fetch.run(true);
-        QCOMPARE(fetch.runner->targets().size(), 2);
+        QCOMPARE(fetch.fake->targets().size(), 2);
         QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QStringLiteral("51"));
         // The button's next press queries nothing, and says why rather than "Done.".
-        fetch.form().onTestFetchClicked();
-        QTRY_VERIFY(!fetch.form().isFetching());
-        QCOMPARE(fetch.runner->targets().size(), 2);
-        QCOMPARE(fetch.window.dialogs.messageTexts().size(), 1);
-        QVERIFY2(fetch.window.dialogs.messageTexts()[0].startsWith("No news was fetched: the news service allows"),
-                 qPrintable(fetch.window.dialogs.messageTexts()[0]));
+        fetch.scheduler().testFetch();
+        QTRY_VERIFY(!fetch.scheduler().isFetching());
+        QCOMPARE(fetch.fake->targets().size(), 2);
+        QCOMPARE(fetch.dialogs.messageTexts().size(), 1);
+        QVERIFY2(fetch.dialogs.messageTexts()[0].startsWith("No news was fetched: the news service allows"),
+                 qPrintable(fetch.dialogs.messageTexts()[0]));
     }
 
     void walk_goesCountriesThenKeywordsThenCategories()
     {
-        FetchWindow fetch;
-        fetch.tick(test::ui(fetch.form()).countryList, QStringLiteral("ar"));
-        fetch.tick(test::ui(fetch.form()).countryList, QStringLiteral("us"));
+        FetchModel fetch;
+        fetch.tick(fetch.watch().countries(), QStringLiteral("ar"));
+        fetch.tick(fetch.watch().countries(), QStringLiteral("us"));
         fetch.addKeywords({QStringLiteral("a"), QStringLiteral(" solar  power ")});
-        test::ui(fetch.form()).intervalList->selectRow(4);
+        fetch.watch().setIntervalRow(4);
         fetch.run();
-        QCOMPARE(fetch.runner->targets(),
+        QCOMPARE(fetch.fake->targets(),
                  QStringList({"ar.localhost:9/a", "ar.localhost:9/solar++power", "us.localhost:9/a",
                               "us.localhost:9/solar++power"}));
 
-        FetchWindow withCategory;
-        withCategory.tick(test::ui(withCategory.form()).categoryList, QStringLiteral("science"));
+        FetchModel withCategory;
+        withCategory.tick(withCategory.watch().categories(), QStringLiteral("science"));
         withCategory.addKeywords({QStringLiteral("mars rover")});
         withCategory.run(true);
-        QCOMPARE(withCategory.runner->targets(), QStringList({"localhost:9/mars+rover,category=science"}));
+        QCOMPARE(withCategory.fake->targets(), QStringList({"localhost:9/mars+rover,category=science"}));
 
         // Only blanks go from the ends: a keyword of tabs is no bare query.
-        FetchWindow tabs;
+        FetchModel tabs;
         tabs.addKeywords({QStringLiteral(" \t\t "), QStringLiteral("\nnews\n")});
         tabs.run(true);
-        QCOMPARE(tabs.runner->targets(), QStringList({"localhost:9/%09%09", "localhost:9/%0Anews%0A"}));
+        QCOMPARE(tabs.fake->targets(), QStringList({"localhost:9/%09%09", "localhost:9/%0Anews%0A"}));
     }
 
     // A keyword longer than a query can carry is skipped, uncounted, and
     // named once however many countries the run walks.
     void keywordTooLongToSend_isSkippedUncountedAndNamedOnce()
     {
-        FetchWindow fetch;
-        fetch.tick(test::ui(fetch.form()).countryList, QStringLiteral("ar"));
-        fetch.tick(test::ui(fetch.form()).countryList, QStringLiteral("us"));
+        FetchModel fetch;
+        fetch.tick(fetch.watch().countries(), QStringLiteral("ar"));
+        fetch.tick(fetch.watch().countries(), QStringLiteral("us"));
         const QString tooLong = QStringLiteral("long") + QString(kLongestKeyword, u'x');
         fetch.addKeywords({QStringLiteral("a"), tooLong, QStringLiteral("b")});
-        test::ui(fetch.form()).intervalList->selectRow(4);
+        fetch.watch().setIntervalRow(4);
         fetch.run();
-        QCOMPARE(fetch.runner->targets(),
+        QCOMPARE(fetch.fake->targets(),
                  QStringList({"ar.localhost:9/a", "ar.localhost:9/b", "us.localhost:9/a", "us.localhost:9/b"}));
         QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QStringLiteral("4"));
-        const QStringList messages = fetch.window.dialogs.messageTexts();
+        const QStringList messages = fetch.dialogs.messageTexts();
         QCOMPARE(messages.size(), 1);
         QVERIFY(messages[0].contains(QStringLiteral("\"longxxxx")));
         QVERIFY(messages[0].size() < 300);
@@ -543,14 +502,15 @@ private slots:
     // goes on where the last one stopped, also after a restart.
     void runs_goOnWhereTheLastOneStopped()
     {
-        FetchWindow fetch;
+        FetchModel fetch;
         fetch.addKeywords(manyKeywords(10));
         QCoreApplication::processEvents(); // the watch list is saved
         for (int run = 0; run < 3; ++run)
             fetch.run(true);
-        QCOMPARE(test::ui(fetch.window.create()).keywordList->count(), 10);
+        fetch.create(); // a restart
+        QCOMPARE(fetch.watch().keywords().count(), 10);
         fetch.run(true);
-        QCOMPARE(fetch.runner->targets().mid(8), QStringList({"localhost:9/k8", "localhost:9/k9", "localhost:9/k0",
+        QCOMPARE(fetch.fake->targets().mid(8), QStringList({"localhost:9/k8", "localhost:9/k9", "localhost:9/k0",
                                                               "localhost:9/k1"}));
     }
 
@@ -558,20 +518,20 @@ private slots:
     // uncounted, said once.
     void countriesWithAnAddressAsHost_areLeftOutAndSaidOnce()
     {
-        FetchWindow fetch({}, QStringLiteral("[2001:db8::1]:8080"));
-        fetch.tick(test::ui(fetch.form()).countryList, QStringLiteral("us"));
+        FetchModel fetch({}, QStringLiteral("[2001:db8::1]:8080"));
+        fetch.tick(fetch.watch().countries(), QStringLiteral("us"));
         fetch.run(true);
         fetch.run(true);
-        QVERIFY(fetch.runner->runs.isEmpty());
+        QVERIFY(fetch.fake->runs.isEmpty());
         QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QStringLiteral("0"));
-        QCOMPARE(fetch.window.dialogs.messageTexts().size(), 1);
+        QCOMPARE(fetch.dialogs.messageTexts().size(), 1);
     }
 
     void nothingTickedAndNoKeyword_makesOneBareQuery()
     {
-        FetchWindow fetch;
+        FetchModel fetch;
         fetch.run(true);
-        QCOMPARE(fetch.runner->targets(), QStringList({"localhost:9"}));
+        QCOMPARE(fetch.fake->targets(), QStringList({"localhost:9"}));
     }
 
     // A run started while one is in progress is refused and touches nothing;
@@ -579,90 +539,87 @@ private slots:
     // lists as they were when it started.
     void runStartedDuringARun_isRefusedOrWaitsItsTurn()
     {
-        FetchWindow fetch;
+        FetchModel fetch;
         fetch.addKeywords({QStringLiteral("a"), QStringLiteral("b")});
-        fetch.runner->holdRuns = true;
+        fetch.fake->holdRuns = true;
         bool firstEnded = false;
-        fetch.form().fetchNews(FetchRun::Kind::Test, [&] { firstEnded = true; });
-        QTRY_VERIFY(fetch.runner->isRunning());
-        QVERIFY(!fetch.form().news().start(FetchRun::Kind::Test, {}, {}));
-        test::ui(fetch.form()).keywordList->rows().removeAt(1);
-        test::ui(fetch.form()).keywordList->rows().append(QStringLiteral("c"));
-        fetch.runner->holdRuns = false;
-        fetch.runner->finishRun();
+        fetch.scheduler().requestRun(FetchKind::Test, [&] { firstEnded = true; });
+        QTRY_VERIFY(fetch.fake->isRunning());
+        QVERIFY(!fetch.news().run().start(FetchKind::Test, {}, {}));
+        fetch.watch().keywords().removeAt(1);
+        fetch.watch().keywords().append(QStringLiteral("c"));
+        fetch.fake->holdRuns = false;
+        fetch.fake->finishRun();
         QVERIFY(fetch.run(true));
         QVERIFY(firstEnded);
-        QCOMPARE(fetch.runner->targets(), QStringList({"localhost:9/a", "localhost:9/b", "localhost:9/a", "localhost:9/c"}));
+        QCOMPARE(fetch.fake->targets(), QStringList({"localhost:9/a", "localhost:9/b", "localhost:9/a", "localhost:9/c"}));
     }
 
     // An error report raised during a run waits for the user's answer, and
     // the run goes on with its next step then; nothing goes out uncounted.
     void errorReportDuringARun_waitsForTheAnswer()
     {
-        FetchWindow fetch;
+        FetchModel fetch;
         fetch.addKeywords({QStringLiteral("a"), QStringLiteral("b")});
-        test::writeFile(fetch.window.configFolder() + QStringLiteral("/Kestrow"), "a file where the folder should be");
-        test::ScriptedDialogs &dialogs = fetch.window.dialogs;
+        test::writeFile(fetch.configFolder() + QStringLiteral("/Kestrow"), "a file where the folder should be");
+        test::ScriptedDialogs &dialogs = fetch.dialogs;
         dialogs.holdMessages = true;
-        fetch.form().fetchNews(FetchRun::Kind::Test);
+        fetch.scheduler().requestRun(FetchKind::Test);
         QTRY_VERIFY(!dialogs.errorReports().isEmpty());
         QTest::qWait(50);
         QCOMPARE(dialogs.errorReports().size(), 1);
         QVERIFY(dialogs.errorReports().last().contains(QStringLiteral("FetchNewsNow at line 100\r")));
-        QVERIFY(fetch.form().isFetching());
+        QVERIFY(fetch.scheduler().isFetching());
         dialogs.answerMessages();
-        QTRY_VERIFY(!fetch.form().isFetching());
+        QTRY_VERIFY(!fetch.scheduler().isFetching());
         QCOMPARE(dialogs.errorReports().size(), 1);
-        QVERIFY(fetch.runner->runs.isEmpty());
+        QVERIFY(fetch.fake->runs.isEmpty());
     }
 
     void noIntervalSelected_isReportedAndUsesTheQuotaLeft()
     {
-        FetchWindow fetch;
-        test::ui(fetch.form()).intervalList->selectionModel()->clear();
-        fetch.form().news().budget().runQuota = 1;
+        FetchModel fetch;
+        fetch.watch().setIntervalRow(std::nullopt);
+        fetch.news().run().budget().runQuota = 1;
         fetch.addKeywords(manyKeywords(5));
         fetch.run();
-        const QStringList reports = fetch.window.dialogs.errorReports();
+        const QStringList reports = fetch.dialogs.errorReports();
         QCOMPARE(reports.size(), 1);
         QVERIFY(reports[0].contains(QStringLiteral("IntervalSave.FetchNewsNow at line 112\r")));
-        QCOMPARE(fetch.runner->targets().size(), 2);
+        QCOMPARE(fetch.fake->targets().size(), 2);
     }
 
     void answer_becomesRowsBalloonsAndCountedRequests()
     {
-        FetchWindow fetch(fixture("01-three-articles.clean.txt"));
+        FetchModel fetch(fixture("01-three-articles.clean.txt"));
         // Counted and stored before it goes out: a program killed during the
         // query has spent it all the same.
-        fetch.runner->holdRuns = true;
-        fetch.form().fetchNews(FetchRun::Kind::Test);
-        QTRY_VERIFY(fetch.runner->isRunning());
+        fetch.fake->holdRuns = true;
+        fetch.scheduler().requestRun(FetchKind::Test);
+        QTRY_VERIFY(fetch.fake->isRunning());
         QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QStringLiteral("1"));
-        fetch.runner->holdRuns = false;
-        fetch.runner->finishRun();
-        QTRY_VERIFY(!fetch.form().news().isRunning());
+        fetch.fake->holdRuns = false;
+        fetch.fake->finishRun();
+        QTRY_VERIFY(!fetch.news().run().isRunning());
         const QStringList expected =
             QString::fromUtf8(fixture("01-three-articles.expected.txt")).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QCOMPARE(test::ui(fetch.form()).resultsList->rows().texts(), expected);
-        QCOMPARE(fetch.form().news().budget().testArticleCount, 3);
-        // Three balloons of 5 s, each followed by the 2 s wait.
-        const QStringList kinds = fetch.window.tray.kinds();
-        QCOMPARE(kinds.count(QStringLiteral("balloon")), 3);
-        QCOMPARE(fetch.window.tray.last(test::RecordingTrayBackend::Kind::ShowBalloon).text.left(12),
-                 expected.last().left(12));
-        QCOMPARE(fetch.window.clock.waits(), QList<qint64>({5000, 2000, 5000, 2000, 5000, 2000}));
+        QCOMPARE(fetch.news().results().texts(), expected);
+        QCOMPARE(fetch.news().run().budget().testArticleCount, 3);
+        // Three announcements, each followed by the 2 s wait.
+        QCOMPARE(fetch.shown, expected);
+        QCOMPARE(fetch.clock.waits(), QList<qint64>({2000, 2000, 2000}));
         // One query only: the first test query added more than two articles.
-        QCOMPARE(fetch.runner->targets().size(), 1);
-        QCOMPARE(QDir(fetch.window.globals.workFolder).entryList(QDir::Files), QStringList());
+        QCOMPARE(fetch.fake->targets().size(), 1);
+        QCOMPARE(QDir(fetch.globals.workFolder).entryList(QDir::Files), QStringList());
     }
 
     void refusal_marksTheWindowAndStopsTheRun()
     {
-        FetchWindow fetch(fixture("09-refused.clean.txt"));
+        FetchModel fetch(fixture("09-refused.clean.txt"));
         fetch.addKeywords(manyKeywords(5));
-        test::ui(fetch.form()).intervalList->selectRow(4);
+        fetch.watch().setIntervalRow(4);
         fetch.run();
-        QCOMPARE(fetch.runner->targets().size(), 1);
+        QCOMPARE(fetch.fake->targets().size(), 1);
         QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QStringLiteral("101"));
     }
 };

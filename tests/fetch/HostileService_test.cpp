@@ -4,8 +4,7 @@
 // request, adds no row from an answer that is no listing, leaves no work file
 // and keeps the results already in the list.
 #include "LocalNewsService.h"
-#include "ServiceQueryWindow.h"
-#include "ui/ReportList.h"
+#include "ServiceQuery.h"
 #include "fetch/FetchRun.h"
 #include "fetch/ListingParser.h"
 
@@ -14,7 +13,7 @@
 
 using namespace tidewick;
 using test::NewsService;
-using test::ServiceQueryWindow;
+using test::ServiceQuery;
 
 namespace {
 
@@ -28,16 +27,16 @@ constexpr qint64 kOneQueryRunBoundMs = (kFailingTimeLimitSeconds + 4) * 1000;
 
 const QString kEarlierResult = QStringLiteral("An earlier result ");
 
-// The service started with `options` and a window that already holds a
+// The service started with `options` and a results list that already holds a
 // result from before.
 struct HostileRun {
     explicit HostileRun(const QStringList &options, int timeLimitSeconds = kTimeLimitSeconds)
         : service(options), query(service.port, timeLimitSeconds)
     {
-        test::ui(query.window.form()).resultsList->rows().append(kEarlierResult);
+        query.news().results().append(kEarlierResult);
     }
     // Runs and returns the wall milliseconds the run took.
-    qint64 timed(void (ServiceQueryWindow::*run)())
+    qint64 timed(void (ServiceQuery::*run)())
     {
         QElapsedTimer timer;
         timer.start();
@@ -54,7 +53,7 @@ struct HostileRun {
     }
 
     NewsService service;
-    ServiceQueryWindow query;
+    ServiceQuery query;
 };
 
 QStringList mode(const char *name, QStringList more = {})
@@ -112,15 +111,15 @@ private slots:
     {
         QFETCH(QStringList, options);
         HostileRun run(options, kFailingTimeLimitSeconds);
-        QVERIFY(run.timed(&ServiceQueryWindow::testRun) < kOneQueryRunBoundMs);
+        QVERIFY(run.timed(&ServiceQuery::testRun) < kOneQueryRunBoundMs);
         QCOMPARE(run.newRows(), QStringList());
         QCOMPARE(run.service.requests().size(), 1);
         QCOMPARE(run.query.dailyRecs(), QStringLiteral("1"));
-        QCOMPARE(run.query.window.form().news().budget().runQueries, qint16(1));
-        QCOMPARE(run.query.window.form().news().budget().testArticleCount, qint16(0));
+        QCOMPARE(run.query.news().run().budget().runQueries, qint16(1));
+        QCOMPARE(run.query.news().run().budget().testArticleCount, qint16(0));
         QVERIFY(run.query.workFolderEmpty());
-        QVERIFY(run.query.window.dialogs.shown.isEmpty());
-        QVERIFY(!run.query.window.tray.kinds().contains(QStringLiteral("balloon")));
+        QVERIFY(run.query.dialogs.shown.isEmpty());
+        QVERIFY(run.query.shown.isEmpty());
     }
 
     // Listings that are odd but whole and within the size cap arrive, in
@@ -190,10 +189,10 @@ private slots:
     {
         QFETCH(int, normalAnswers);
         HostileRun run(mode("refuse-after", {QStringLiteral("--after"), QString::number(normalAnswers)}));
-        test::ui(run.query.window.form()).keywordList->rows().append(keywordsWithArticles());
+        run.query.watch().keywords().append(keywordsWithArticles());
         run.query.scheduledRun();
         QCOMPARE(run.service.requests().size(), normalAnswers + 1);
-        QCOMPARE(run.query.window.form().news().budget().runQueries, qint16(normalAnswers + 1));
+        QCOMPARE(run.query.news().run().budget().runQueries, qint16(normalAnswers + 1));
         QCOMPARE(run.query.dailyRecs(), QStringLiteral("101"));
         // Four articles an answer; the refused one brings its refusal row too.
         const QStringList rows = run.newRows();
@@ -205,7 +204,7 @@ private slots:
         QCOMPARE(run.service.requests().size(), normalAnswers + 1);
         QCOMPARE(run.newRows(), rows);
         QVERIFY(run.query.workFolderEmpty());
-        QVERIFY(run.query.window.dialogs.shown.isEmpty());
+        QVERIFY(run.query.dialogs.shown.isEmpty());
     }
 };
 

@@ -2,18 +2,16 @@
 // service on 127.0.0.1.
 #include "LocalNewsService.h"
 #include "ScopedEnvironment.h"
-#include "ServiceQueryWindow.h"
+#include "ServiceQuery.h"
 #include "TestPaths.h"
-#include "ui/ReportList.h"
 #include "fetch/FetchRun.h"
 
-#include <QCheckBox>
 #include <QSet>
 #include <QtTest>
 
 using namespace tidewick;
 using test::NewsService;
-using QueryWindow = test::ServiceQueryWindow;
+using test::ServiceQuery;
 
 namespace {
 
@@ -31,11 +29,10 @@ private slots:
     void keywordCategoryAndCountry_reachTheServiceAndBecomeRows()
     {
         NewsService service;
-        QueryWindow query(service.port);
-        MainWindow &form = query.window.form();
-        test::ui(form).keywordList->rows().append(QStringLiteral("mars rover"));
-        test::ui(form).categoryList->rows().setChecked(test::ui(form).categoryList->rows().texts().indexOf(QStringLiteral("science")), true);
-        test::ui(form).countryList->rows().setChecked(test::ui(form).countryList->rows().texts().indexOf(QStringLiteral("us")), true);
+        ServiceQuery query(service.port);
+        query.watch().keywords().append(QStringLiteral("mars rover"));
+        query.tick(query.watch().categories(), QStringLiteral("science"));
+        query.tick(query.watch().countries(), QStringLiteral("us"));
         query.testRun();
 
         const QList<QJsonObject> requests = service.requests();
@@ -48,8 +45,8 @@ private slots:
             QVERIFY(row.endsWith(QLatin1Char(' ')));
             QVERIFY(!row.contains(QLatin1Char('\x1b')));
         }
-        QCOMPARE(query.window.tray.kinds().count(QStringLiteral("balloon")), rows.size());
-        QCOMPARE(query.window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));
+        QCOMPARE(query.shown, rows);
+        QCOMPARE(query.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));
         QVERIFY(query.workFolderEmpty());
     }
 
@@ -57,7 +54,7 @@ private slots:
     {
         NewsService service({QStringLiteral("--mode"), QStringLiteral("fixture"), QStringLiteral("--fixture"),
                              test::listingFixturesDir() + QStringLiteral("/03-unicode.ans")});
-        QueryWindow query(service.port);
+        ServiceQuery query(service.port);
         query.testRun();
         const QStringList expected = QString::fromUtf8(test::readFile(test::listingFixturesDir()
                                                                       + QStringLiteral("/03-unicode.expected.txt")))
@@ -68,10 +65,10 @@ private slots:
     void refusal_blocksTheRestOfTheWindow()
     {
         NewsService service({QStringLiteral("--mode"), QStringLiteral("refuse")});
-        QueryWindow query(service.port);
-        test::ui(query.window.form()).keywordList->rows().append({QStringLiteral("a"), QStringLiteral("b")});
+        ServiceQuery query(service.port);
+        query.watch().keywords().append({QStringLiteral("a"), QStringLiteral("b")});
         query.testRun();
-        QCOMPARE(query.window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("101"));
+        QCOMPARE(query.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("101"));
         QCOMPARE(service.requests().size(), 1);
     }
 
@@ -87,12 +84,12 @@ private slots:
     {
         QFETCH(QStringList, options);
         NewsService service(options);
-        QueryWindow query(service.port);
+        ServiceQuery query(service.port);
         query.testRun();
         QCOMPARE(query.rows(), QStringList());
-        QCOMPARE(query.window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));
+        QCOMPARE(query.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));
         QVERIFY(query.workFolderEmpty());
-        QVERIFY(query.window.dialogs.shown.isEmpty());
+        QVERIFY(query.dialogs.shown.isEmpty());
     }
 
     // No configuration file of the user's changes what curl sends: a .curlrc
@@ -100,20 +97,20 @@ private slots:
     void usersCurlConfiguration_isNotRead()
     {
         NewsService service({"--mode", "http-error", "--status", "429"});
-        QueryWindow query(service.port);
-        test::writeFile(query.window.root() + QStringLiteral("/.curlrc"), "retry = 5\nretry-delay = 1\n");
+        ServiceQuery query(service.port);
+        test::writeFile(query.root() + QStringLiteral("/.curlrc"), "retry = 5\nretry-delay = 1\n");
         test::ScopedEnvironment environment;
-        environment.set("CURL_HOME", QFile::encodeName(query.window.root()));
+        environment.set("CURL_HOME", QFile::encodeName(query.root()));
         query.testRun();
         QCOMPARE(service.requests().size(), 1);
     }
 
     void connectionRefused_countsTheRequest()
     {
-        QueryWindow query(kClosedPort);
+        ServiceQuery query(kClosedPort);
         query.testRun();
         QCOMPARE(query.rows(), QStringList());
-        QCOMPARE(query.window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));
+        QCOMPARE(query.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));
         QVERIFY(query.workFolderEmpty());
     }
 
@@ -124,32 +121,30 @@ private slots:
     void announceOnlyNew_showsEachArticleOnce()
     {
         NewsService service;
-        QueryWindow query(service.port);
-        const auto controls = [&query] { return test::ui(query.window.form()); };
-        const auto balloons = [&query] { return query.window.tray.kinds().count(QStringLiteral("balloon")); };
-        controls().onlyNewBox->click();
-        QCOMPARE(query.window.settings.read(SettingKeys::AnnounceOnlyNew, QString()), QStringLiteral("On"));
-        controls().keywordList->rows().append(QStringLiteral("mars rover"));
+        ServiceQuery query(service.port);
+        const auto balloons = [&query] { return query.shown.size(); };
+        query.watch().setAnnounceOnlyNew(true);
+        QCOMPARE(query.settings.read(SettingKeys::AnnounceOnlyNew, QString()), QStringLiteral("On"));
+        query.watch().keywords().append(QStringLiteral("mars rover"));
         query.scheduledRun();
         const qsizetype first = query.rows().size();
         QVERIFY(first > 0);
         query.scheduledRun();
         QCOMPARE(query.rows().size(), first);
-        controls().keywordList->rows().append(QStringLiteral("coffee"));
+        query.watch().keywords().append(QStringLiteral("coffee"));
         query.scheduledRun();
         const QStringList rows = query.rows();
         QVERIFY(rows.size() > first);
         QCOMPARE(QSet<QString>(rows.begin(), rows.end()).size(), rows.size());
         QCOMPARE(balloons(), rows.size());
 
-        query.window.form().onCloseRequested();
-        query.window.create();
-        QVERIFY(controls().onlyNewBox->isChecked());
+        query.create(); // a restart
+        query.watch().setAnnounceOnlyNew(query.settings.read(SettingKeys::AnnounceOnlyNew, QString()) == kOn);
         const qsizetype shown = balloons();
         query.scheduledRun();
         QCOMPARE(query.rows(), QStringList());
         QCOMPARE(balloons(), shown);
-        controls().onlyNewBox->click();
+        query.watch().setAnnounceOnlyNew(false);
         query.scheduledRun();
         QCOMPARE(query.rows().size(), rows.size());
         QCOMPARE(service.requests().size(), 8); // the same queries, each counted
@@ -158,11 +153,11 @@ private slots:
     void bracketsInAKeyword_makeOneRequest()
     {
         NewsService service;
-        QueryWindow query(service.port);
-        test::ui(query.window.form()).keywordList->rows().append(QStringLiteral("[1-500]{a,b}"));
+        ServiceQuery query(service.port);
+        query.watch().keywords().append(QStringLiteral("[1-500]{a,b}"));
         query.testRun();
         QCOMPARE(service.requests().size(), 1);
-        QCOMPARE(query.window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));
+        QCOMPARE(query.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));
     }
 };
 

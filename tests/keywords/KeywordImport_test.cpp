@@ -307,18 +307,18 @@ private slots:
             bytes += "keyword " + QByteArray::number(i) + (i % 1000 == 0 ? "\r\n  \r\n" : "\r\n");
         const QString path = file(QStringLiteral("large.txt"), bytes);
 
-        TestWindow window;
-        MainWindow &form = window.create();
-        ReportList list(QStringLiteral("Keyword/s"), false);
+        test::TestSeams seams;
+        ErrorReporter reporter(seams.dialogs);
+        ReportListModel list(QStringLiteral("Keyword/s"), false);
         int insertions = 0;
-        connect(&list.rows(), &QAbstractItemModel::rowsInserted, this, [&insertions] { ++insertions; });
+        connect(&list, &QAbstractItemModel::rowsInserted, this, [&insertions] { ++insertions; });
 
-        importKeywordFile(list.rows(), path, window.dialogs, form.errorReporter(), form.appTitle());
+        importKeywordFile(list, path, seams.dialogs, reporter, QStringLiteral("Tidewick"));
 
         QCOMPARE(list.count(), kLines);
         QCOMPARE(list.text(kLines - 1), QStringLiteral("keyword %1").arg(kLines - 1));
         QCOMPARE(insertions, 1);
-        QVERIFY(window.dialogs.shown.isEmpty());
+        QVERIFY(seams.dialogs.shown.isEmpty());
     }
 };
 

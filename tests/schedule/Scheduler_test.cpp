@@ -1,48 +1,41 @@
 #include "FakeRunner.h"
+#include "TestNews.h"
 #include "TestPaths.h"
-#include "TestWindow.h"
-#include "ui/ReportList.h"
-#include "desktop/TrayIcon.h"
 #include "schedule/Countdown.h"
-#include "schedule/FetchScheduler.h"
-#include "schedule/CountdownTimer.h"
 #include "schedule/IntervalTable.h"
 
-#include <QGroupBox>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QtTest>
 
 using namespace tidewick;
-using test::FakeRunner;
-using test::TestWindow;
+using Countdown = FetchScheduler::Countdown;
 
 namespace {
-const QString kTurnOn = QStringLiteral("Turn On Automatic News Fetch");
-const QString kTurnOff = QStringLiteral("Turn Off Automatic News Fetch");
 
-struct SchedulerWindow {
-    SchedulerWindow() : runner(&window.useFakeRunner()) {}
-    MainWindow &create()
-    {
-        window.create();
-        return window.form();
-    }
-    int queries() const { return int(runner->targets().size()); }
+// The news watch with a fake runner, counting down as the clock says.
+struct Scheduling : test::TestNews {
+    Scheduling() : fake(&useFakeRunner()) { create(); }
+    int queries() const { return int(fake->targets().size()); }
     // Every fetch asked for has ended.
-    void settle() { QTRY_VERIFY(!window.form().isFetching()); }
+    void settle() { QTRY_VERIFY(!scheduler().isFetching()); }
     // Lets the run held at its query go on.
     void release()
     {
-        runner->holdRuns = false;
-        runner->finishRun();
+        fake->holdRuns = false;
+        fake->finishRun();
         settle();
     }
-    QString countdown() { return test::ui(window.form()).countdownGroup->title(); }
+    // Seconds pass, and the scheduler takes its look.
+    void pass(int seconds)
+    {
+        clock.advanceMs(qint64(seconds) * 1000);
+        scheduler().tick();
+    }
+    Countdown countdown() { return scheduler().countdown(); }
+    QString stored(const QString &key) { return settings.read(key, QString()); }
 
-    TestWindow window;
-    FakeRunner *runner;
+    test::FakeRunner *fake;
 };
+
 } // namespace
 
 class SchedulerTest : public QObject {
@@ -68,120 +61,126 @@ private slots:
         QCOMPARE(secondsToHms(seconds), text);
     }
 
-    void intervalTable_matchesCaptionsExactly()
+    // A choice is stored and counts from nothing; only offered ones are taken.
+    void intervalChoice_storesTheChoiceAndRestartsTheCount()
     {
-        QCOMPARE(intervalSecondsForCaption(QStringLiteral("Fetch every 12 hours")), 43200);
-        QCOMPARE(intervalSecondsForCaption(QStringLiteral("Fetch every 1 second")), 1);
-        QCOMPARE(intervalSecondsForCaption(QStringLiteral("fetch every 12 hours")), 0);
+        Scheduling scheduling;
+        scheduling.scheduler().toggleAutomatic();
+        scheduling.settle();
+        scheduling.pass(99);
+        QCOMPARE(scheduling.countdown().elapsedSeconds, 99);
+        scheduling.scheduler().chooseInterval(3);
+        QCOMPARE(scheduling.stored(SettingKeys::OftenIndex), QStringLiteral("4"));
+        QCOMPARE(scheduling.scheduler().intervalSeconds(), std::optional<qint32>(43200));
+        QCOMPARE(scheduling.countdown().elapsedSeconds, 0);
         QCOMPARE(offeredIntervalCaptions().size(), 5);
+        scheduling.scheduler().chooseInterval(5);
+        QCOMPARE(scheduling.stored(SettingKeys::OftenIndex), QStringLiteral("4"));
+        QCOMPARE(scheduling.dialogs.errorReports().size(), 1);
     }
 
-    void intervalClick_storesTheChoiceAndRestartsTheCount()
+    void thirtyMinutes_countsDownAndFetchesOnThe1800thSecond()
     {
-        SchedulerWindow scheduler;
-        MainWindow &form = scheduler.create();
-        for (int second = 0; second < 99; ++second)
-            form.scheduler().countSecond();
-        test::ui(form).intervalList->selectRow(3); // as the keyboard would
-        QCOMPARE(scheduler.window.settings.read(SettingKeys::OftenIndex, QString()), QStringLiteral("4"));
-        QCOMPARE(form.scheduler().interval(), std::optional<qint32>(43200));
-        QCOMPARE(form.scheduler().elapsedSeconds(), 0);
+        Scheduling scheduling;
+        scheduling.scheduler().chooseInterval(0);
+        scheduling.scheduler().toggleAutomatic();
+        scheduling.settle();
+        QVERIFY(scheduling.watch().automaticOn());
+        QCOMPARE(scheduling.stored(SettingKeys::StartStopState), QStringLiteral("On"));
+        QCOMPARE(scheduling.queries(), 1); // the immediate fetch
 
-        SchedulerWindow restarted;
-        restarted.window.settings.write(SettingKeys::OftenIndex, QStringLiteral("4"));
-        QCOMPARE(test::ui(restarted.create()).intervalList->selectedRow(), 3);
+        scheduling.pass(1);
+        QCOMPARE(scheduling.countdown().elapsedSeconds, 1);
+        QCOMPARE(scheduling.countdown().intervalSeconds, 1800);
+        scheduling.pass(1798);
+        QCOMPARE(scheduling.countdown().elapsedSeconds, 1799);
+        QCOMPARE(scheduling.queries(), 1);
+        scheduling.fake->holdRuns = true;
+        scheduling.pass(1);
+        QCOMPARE(scheduling.countdown().elapsedSeconds, 1800);
+        QVERIFY(!scheduling.scheduler().nextWakeUpMs()); // nothing counts while the fetch runs
+        scheduling.release();
+        QCOMPARE(scheduling.queries(), 2);
+        QCOMPARE(scheduling.countdown().elapsedSeconds, 0);
+        QVERIFY(scheduling.scheduler().nextWakeUpMs());
+        QVERIFY(scheduling.dialogs.shown.isEmpty());
     }
 
-    void thirtyMinutes_countsDownAndFetchesOnThe1800thTick()
+    // On screen the countdown wakes once a second; out of sight it wakes
+    // once, when the run is due, and reads as before when it is seen again.
+    void countdown_wakesEverySecondOnlyWhileShown()
     {
-        SchedulerWindow scheduler;
-        MainWindow &form = scheduler.create();
-        test::ui(form).intervalList->selectRow(0);
-        form.onAutomaticFetchClicked();
-        scheduler.settle();
-        QCOMPARE(test::ui(form).automaticFetchButton->text(), kTurnOff);
-        QCOMPARE(scheduler.window.settings.read(SettingKeys::StartStopState, QString()), QStringLiteral("On"));
-        QCOMPARE(scheduler.queries(), 1); // the immediate fetch
-        QCOMPARE(test::ui(form).countdownTimer->period(), 1000);
-
-        form.onCountdownTick();
-        QCOMPARE(scheduler.countdown(), QStringLiteral("Next news fetch will occur in 00:29:59"));
-        QCOMPARE(test::ui(form).countdownBar->maximum(), 1800);
-        QCOMPARE(test::ui(form).countdownBar->value(), 1);
-        for (int tick = 2; tick < 1800; ++tick)
-            form.onCountdownTick();
-        QCOMPARE(scheduler.countdown(), QStringLiteral("Next news fetch will occur in 00:00:01"));
-        QCOMPARE(scheduler.queries(), 1);
-        form.onCountdownTick();
-        QCOMPARE(scheduler.countdown(), QStringLiteral("Next news fetch will occur in 00:00:00"));
-        QVERIFY(!test::ui(form).countdownTimer->isTicking()); // while the fetch runs
-        scheduler.settle();
-        QCOMPARE(scheduler.queries(), 2);
-        QCOMPARE(form.scheduler().elapsedSeconds(), 0);
-        QCOMPARE(test::ui(form).countdownBar->value(), 0);
-        QVERIFY(test::ui(form).countdownTimer->enabled() && test::ui(form).countdownTimer->period() == 1000 && test::ui(form).countdownTimer->isTicking());
-        QVERIFY(scheduler.window.dialogs.shown.isEmpty());
+        Scheduling scheduling;
+        scheduling.scheduler().toggleAutomatic();
+        scheduling.settle();
+        QCOMPARE_LE(*scheduling.scheduler().nextWakeUpMs(), 3600 * 1000);
+        QCOMPARE_GT(*scheduling.scheduler().nextWakeUpMs(), 3590 * 1000);
+        scheduling.scheduler().setCountdownShown(true);
+        QCOMPARE_LE(*scheduling.scheduler().nextWakeUpMs(), 1000);
+        scheduling.scheduler().setCountdownShown(false);
+        scheduling.clock.advanceMs(1800 * 1000);
+        scheduling.scheduler().setCountdownShown(true);
+        QCOMPARE(scheduling.countdown().elapsedSeconds, 1800);
+        QCOMPARE(scheduling.queries(), 1);
+        scheduling.pass(1800);
+        scheduling.settle();
+        QCOMPARE(scheduling.queries(), 2);
     }
 
     void toggleOffAndOn_keepsTheCount()
     {
-        SchedulerWindow scheduler;
-        MainWindow &form = scheduler.create();
-        form.onAutomaticFetchClicked();
-        scheduler.settle();
-        for (int tick = 0; tick < 10; ++tick)
-            form.onCountdownTick();
-        form.onAutomaticFetchClicked();
-        QCOMPARE(test::ui(form).automaticFetchButton->text(), kTurnOn);
-        QCOMPARE(test::ui(form).countdownTimer->period(), 0);
-        QVERIFY(!test::ui(form).countdownTimer->isTicking());
-        QCOMPARE(scheduler.window.settings.read(SettingKeys::StartStopState, QString()), QStringLiteral("Off"));
-        QCOMPARE(scheduler.countdown(), QStringLiteral("Next news fetch will occur in 00:59:50"));
-        form.onCountdownTick();
-        QCOMPARE(scheduler.countdown(), QStringLiteral("Automatic news fetch is Off."));
-        form.onAutomaticFetchClicked();
-        scheduler.settle();
-        form.onCountdownTick();
-        QCOMPARE(scheduler.countdown(), QStringLiteral("Next news fetch will occur in 00:59:49"));
+        Scheduling scheduling;
+        scheduling.scheduler().toggleAutomatic();
+        scheduling.settle();
+        scheduling.pass(10);
+        scheduling.scheduler().toggleAutomatic();
+        QCOMPARE(scheduling.countdown().state, Countdown::State::Off);
+        QVERIFY(!scheduling.scheduler().nextWakeUpMs());
+        QCOMPARE(scheduling.stored(SettingKeys::StartStopState), QStringLiteral("Off"));
+        scheduling.pass(100);
+        scheduling.scheduler().toggleAutomatic();
+        scheduling.settle();
+        scheduling.pass(1);
+        QCOMPARE(scheduling.countdown().elapsedSeconds, 11);
+        QCOMPARE(secondsToHms(3600 - 11), QStringLiteral("00:59:49"));
     }
 
     void turnOn_storesTheChoiceBeforeItsFirstQuery()
     {
         // Closing the window during that first fetch ends the program and
         // writes nothing more; turning on must not be lost with it.
-        SchedulerWindow scheduler;
-        MainWindow &form = scheduler.create();
-        test::ui(form).keywordList->rows().append(QStringList{QStringLiteral("tesla")});
-        scheduler.runner->holdRuns = true;
-        form.onAutomaticFetchClicked();
-        QTRY_VERIFY(scheduler.runner->isRunning());
-        QCOMPARE(scheduler.window.settings.read(SettingKeys::StartStopState, QString()), QStringLiteral("On"));
+        Scheduling scheduling;
+        scheduling.watch().keywords().append(QStringLiteral("tesla"));
+        scheduling.fake->holdRuns = true;
+        scheduling.scheduler().toggleAutomatic();
+        QTRY_VERIFY(scheduling.fake->isRunning());
+        QCOMPARE(scheduling.stored(SettingKeys::StartStopState), QStringLiteral("On"));
     }
 
     void testFetch_endsWithDoneAndLeavesTheCountdown()
     {
-        SchedulerWindow scheduler;
-        MainWindow &form = scheduler.create();
-        form.onAutomaticFetchClicked();
-        scheduler.settle();
-        form.onCountdownTick();
-        scheduler.runner->holdRuns = true;
-        form.onTestFetchClicked();
-        QTRY_VERIFY(scheduler.runner->isRunning());
-        QVERIFY(form.isBusy() && !test::ui(form).countdownTimer->isTicking());
-        scheduler.release();
-        QVERIFY(!form.isBusy());
-        QCOMPARE(scheduler.window.dialogs.messageTexts(), QStringList({"Done."}));
-        QCOMPARE(scheduler.window.dialogs.messages().first().title, QStringLiteral("Tidewick"));
-        QCOMPARE(form.scheduler().elapsedSeconds(), 1);
-        QVERIFY(test::ui(form).countdownTimer->isTicking());
+        Scheduling scheduling;
+        QSignalSpy busy(&scheduling.scheduler(), &FetchScheduler::busyChanged);
+        scheduling.scheduler().toggleAutomatic();
+        scheduling.settle();
+        scheduling.pass(1);
+        scheduling.fake->holdRuns = true;
+        scheduling.scheduler().testFetch();
+        QTRY_VERIFY(scheduling.fake->isRunning());
+        QVERIFY(scheduling.scheduler().isBusy() && !scheduling.scheduler().nextWakeUpMs());
+        scheduling.pass(30);
+        scheduling.release();
+        QVERIFY(!scheduling.scheduler().isBusy());
+        QCOMPARE(busy.size(), 2);
+        QCOMPARE(scheduling.dialogs.messageTexts(), QStringList({"Done."}));
+        QCOMPARE(scheduling.dialogs.messages().first().title, QStringLiteral("Tidewick"));
+        QCOMPARE(scheduling.countdown().elapsedSeconds, 1);
+        QVERIFY(scheduling.scheduler().nextWakeUpMs());
 
-        SchedulerWindow off;
-        MainWindow &offForm = off.create();
-        offForm.onTestFetchClicked();
+        Scheduling off;
+        off.scheduler().testFetch();
         off.settle();
-        QCOMPARE(test::ui(offForm).countdownTimer->period(), 0);
-        QVERIFY(!test::ui(offForm).countdownTimer->isTicking());
+        QVERIFY(!off.scheduler().nextWakeUpMs());
     }
 
     // "Turn Off" during any fetch (the toggle's own first one, a scheduled
@@ -200,162 +199,93 @@ private slots:
     {
         QFETCH(QString, fetch);
         QFETCH(bool, duringAnArticle);
-        SchedulerWindow scheduler;
-        MainWindow &form = scheduler.create();
-        test::ui(form).intervalList->selectRow(4); // 24 hours: the budget holds every query
-        test::ui(form).keywordList->rows().append(QStringList{"a", "b", "c"});
-        scheduler.runner->listing = test::readFile(test::listingFixturesDir() + "/01-three-articles.clean.txt");
+        Scheduling scheduling;
+        FetchScheduler &scheduler = scheduling.scheduler();
+        scheduler.chooseInterval(4); // 24 hours: the budget holds every query
+        scheduling.watch().keywords().append(QStringList{"a", "b", "c"});
+        scheduling.fake->listing = test::readFile(test::listingFixturesDir() + "/01-three-articles.clean.txt");
         if (fetch != QLatin1String("turn on")) {
-            form.onAutomaticFetchClicked(); // on, with a whole first fetch
-            scheduler.settle();
+            scheduler.toggleAutomatic(); // on, with a whole first fetch
+            scheduling.settle();
         }
-        const int queriesBefore = scheduler.queries();
-        const int rowsBefore = test::ui(form).resultsList->count();
+        const int queriesBefore = scheduling.queries();
+        const int rowsBefore = scheduling.news().results().count();
 
-        test::FakeClock &clock = scheduler.window.clock;
+        test::FakeClock &clock = scheduling.clock;
         clock.holdWaits = duringAnArticle;
-        scheduler.runner->holdRuns = !duringAnArticle;
-        if (fetch == QLatin1String("turn on")) {
-            form.onAutomaticFetchClicked();
-        } else if (fetch == QLatin1String("scheduled")) {
-            for (int second = 0; second < 86399; ++second)
-                form.scheduler().countSecond();
-            form.onCountdownTick();
-        } else {
-            form.onTestFetchClicked();
-        }
+        scheduling.fake->holdRuns = !duringAnArticle;
+        if (fetch == QLatin1String("turn on"))
+            scheduler.toggleAutomatic();
+        else if (fetch == QLatin1String("scheduled"))
+            scheduling.pass(86400);
+        else
+            scheduler.testFetch();
         if (duringAnArticle)
             QTRY_COMPARE(clock.pendingWaits(), 1);
         else
-            QTRY_VERIFY(scheduler.runner->isRunning());
-        form.onAutomaticFetchClicked(); // Turn Off
+            QTRY_VERIFY(scheduling.fake->isRunning());
+        scheduler.toggleAutomatic(); // Turn Off
         clock.holdWaits = false;
         clock.advanceMs(5000);
-        scheduler.release();
+        scheduling.release();
 
-        QCOMPARE(scheduler.queries(), queriesBefore + 1);
+        QCOMPARE(scheduling.queries(), queriesBefore + 1);
         // The article on screen is kept; the rest of the run is not shown.
-        QCOMPARE(test::ui(form).resultsList->count(), rowsBefore + (duringAnArticle ? 1 : 0));
-        QCOMPARE(test::ui(form).automaticFetchButton->text(), kTurnOn);
-        QCOMPARE(scheduler.window.settings.read(SettingKeys::StartStopState, QString()), QStringLiteral("Off"));
-        QCOMPARE(test::ui(form).countdownTimer->period(), 0);
-        QVERIFY(!test::ui(form).countdownTimer->isTicking());
-        for (int tick = 0; tick < 3; ++tick)
-            form.onCountdownTick();
-        QCOMPARE(scheduler.countdown(), QStringLiteral("Automatic news fetch is Off."));
-        QCOMPARE(scheduler.queries(), queriesBefore + 1);
-        QVERIFY(scheduler.window.dialogs.errorReports().isEmpty());
+        QCOMPARE(scheduling.news().results().count(), rowsBefore + (duringAnArticle ? 1 : 0));
+        QVERIFY(!scheduling.watch().automaticOn());
+        QCOMPARE(scheduling.stored(SettingKeys::StartStopState), QStringLiteral("Off"));
+        QVERIFY(!scheduler.nextWakeUpMs());
+        scheduling.pass(86400 * 2);
+        QCOMPARE(scheduling.countdown().state, Countdown::State::Off);
+        QCOMPARE(scheduling.queries(), queriesBefore + 1);
+        QVERIFY(scheduling.dialogs.errorReports().isEmpty());
 
         // The next run goes ahead as usual.
-        form.onAutomaticFetchClicked();
-        scheduler.settle();
-        QCOMPARE(scheduler.queries(), queriesBefore + 4);
+        scheduler.toggleAutomatic();
+        scheduling.settle();
+        QCOMPARE(scheduling.queries(), queriesBefore + 4);
     }
 
-    // The user cannot take the choice away from the interval list.
-    void intervalList_keepsItsChoice()
+    // Without a chosen interval the countdown waits for one instead of
+    // failing every second.
+    void noInterval_countdownWaitsForAChoice()
     {
-        SchedulerWindow scheduler;
-        MainWindow &form = scheduler.create();
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        ReportList &list = *test::ui(form).intervalList;
-        const QPoint thirdRow = list.visualRect(list.rows().index(2)).center();
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, thirdRow);
-        QCOMPARE(list.selectedRow(), 2);
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, thirdRow);
-        QCOMPARE(list.selectedRow(), 2);
-        list.setFocus();
-        QTest::keyClick(&list, Qt::Key_Space, Qt::ControlModifier);
-        QCOMPARE(list.selectedRow(), 2);
-        QTest::keyClick(&list, Qt::Key_Up);
-        QCOMPARE(list.selectedRow(), 1);
-        QCOMPARE(scheduler.window.settings.read(SettingKeys::OftenIndex, QString()), QStringLiteral("2"));
-        QVERIFY(scheduler.window.dialogs.shown.isEmpty());
-    }
-
-    // A stored choice the list does not offer is reported once at start-up;
-    // with automatic fetching on, the countdown then waits for a choice
-    // instead of failing every second.
-    void storedIntervalNotOffered_isReportedOnceAndTheCountdownWaits_data()
-    {
-        QTest::addColumn<QString>("oftenIndex");
-        for (const char *index : {"-1", "0", "9", "99"})
-            QTest::newRow(index) << QString::fromLatin1(index);
-    }
-    void storedIntervalNotOffered_isReportedOnceAndTheCountdownWaits()
-    {
-        QFETCH(QString, oftenIndex);
-        SchedulerWindow scheduler;
-        scheduler.window.settings.write(SettingKeys::OftenIndex, oftenIndex);
-        MainWindow &form = scheduler.create();
-        QStringList reports = scheduler.window.dialogs.errorReports();
-        QCOMPARE(reports.size(), 1);
-        QVERIFY(reports[0].contains(QStringLiteral("Form_Load at line 186\r")));
-        QCOMPARE(test::ui(form).intervalList->selectedRow(), -1);
-
-        form.onAutomaticFetchClicked();
-        scheduler.settle();
-        reports = scheduler.window.dialogs.errorReports();
-        const int queries = scheduler.queries();
-        for (int tick = 0; tick < 29; ++tick)
-            form.onCountdownTick();
-        QCOMPARE(scheduler.window.dialogs.errorReports(), reports);
-        QCOMPARE(form.scheduler().elapsedSeconds(), 0);
-        QCOMPARE(scheduler.queries(), queries);
-        QVERIFY(test::ui(form).countdownTimer->isTicking());
-
-        test::ui(form).intervalList->selectRow(0);
-        form.onCountdownTick();
-        QCOMPARE(scheduler.countdown(), QStringLiteral("Next news fetch will occur in 00:29:59"));
+        Scheduling scheduling;
+        scheduling.watch().setIntervalRow(std::nullopt);
+        scheduling.scheduler().toggleAutomatic();
+        scheduling.settle();
+        const int queries = scheduling.queries();
+        scheduling.pass(7200);
+        QCOMPARE(scheduling.countdown().state, Countdown::State::NoInterval);
+        QCOMPARE(scheduling.queries(), queries);
+        QVERIFY(!scheduling.scheduler().nextWakeUpMs());
+        scheduling.scheduler().chooseInterval(0);
+        scheduling.pass(1);
+        QCOMPARE(scheduling.countdown().elapsedSeconds, 1);
+        QCOMPARE(scheduling.countdown().intervalSeconds, 1800);
     }
 
     // Fifty presses (the tray menu's entry stays clickable) while the box
     // saying so is up give that one box.
     void buttonsDuringAFetch_startNoSecondRun()
     {
-        SchedulerWindow scheduler;
-        MainWindow &form = scheduler.create();
-        scheduler.runner->holdRuns = true;
-        scheduler.window.dialogs.holdMessages = true;
-        form.onTestFetchClicked();
-        QTRY_VERIFY(scheduler.runner->isRunning());
+        Scheduling scheduling;
+        FetchScheduler &scheduler = scheduling.scheduler();
+        scheduling.fake->holdRuns = true;
+        scheduling.dialogs.holdMessages = true;
+        scheduler.testFetch();
+        QTRY_VERIFY(scheduling.fake->isRunning());
         for (int press = 0; press < 50; ++press)
-            form.onTestFetchClicked();
-        form.onAutomaticFetchClicked();
-        scheduler.window.dialogs.holdMessages = false;
-        scheduler.window.dialogs.answerMessages();
-        scheduler.release();
-        QCOMPARE(scheduler.queries(), 1);
-        const QStringList texts = scheduler.window.dialogs.messageTexts();
+            scheduler.testFetch();
+        scheduler.toggleAutomatic();
+        scheduling.dialogs.holdMessages = false;
+        scheduling.dialogs.answerMessages();
+        scheduling.release();
+        QCOMPARE(scheduling.queries(), 1);
+        const QStringList texts = scheduling.dialogs.messageTexts();
         QCOMPARE(texts.count(QStringLiteral("A news fetch is already running. The new one was not started.")), 1);
         QCOMPARE(texts.last(), QStringLiteral("Done."));
-        QCOMPARE(test::ui(form).automaticFetchButton->text(), kTurnOff); // the switch itself took effect
-    }
-
-    // The start-up fetch comes before the rest of the load (the tray icon
-    // comes after it); a countdown that comes due meanwhile is served when
-    // that fetch has ended, from the same budget.
-    void startWithAutomaticFetchingOn_fetchesDuringTheLoad()
-    {
-        SchedulerWindow scheduler;
-        scheduler.window.settings.write(SettingKeys::StartStopState, QStringLiteral("On"));
-        scheduler.runner->holdRuns = true;
-        MainWindow &form = scheduler.window.create(false);
-        form.startUp();
-        QTRY_VERIFY(scheduler.runner->isRunning());
-        QVERIFY(form.loading && !test::ui(form).trayIcon->inTray());
-        QCOMPARE(test::ui(form).countdownTimer->period(), 1000);
-        for (int second = 0; second < 3599; ++second) // one hour, chosen by default
-            form.scheduler().countSecond();
-        form.onCountdownTick();
-        scheduler.release();
-        QCOMPARE(scheduler.queries(), 2);
-        QCOMPARE(scheduler.window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("2"));
-        QVERIFY(!form.loading && test::ui(form).trayIcon->inTray());
-        QCOMPARE(test::ui(form).automaticFetchButton->text(), kTurnOff);
-        QVERIFY(test::ui(form).countdownTimer->isTicking());
-        QVERIFY(!form.isVisible());
+        QVERIFY(scheduling.watch().automaticOn()); // the switch itself took effect
     }
 };
 

@@ -2,7 +2,6 @@
 
 #include "app/ResultsListActions.h"
 #include "desktop/TrayIcon.h"
-#include "schedule/FetchScheduler.h"
 #include "ui/ReportList.h"
 
 #include <QCheckBox>
@@ -49,7 +48,6 @@ WindowControls ui(MainWindow &window)
     TIDEWICK_FIND(clearKeywordsButton);
     TIDEWICK_FIND(sampleKeywordsButton);
 #undef TIDEWICK_FIND
-    controls.countdownTimer = &window.scheduler().timer();
     return controls;
 }
 

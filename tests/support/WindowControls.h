@@ -8,7 +8,6 @@ class QProgressBar;
 class QPushButton;
 
 namespace tidewick {
-class CountdownTimer;
 class ReportList;
 class ResultsListActions;
 class TrayIcon;
@@ -17,7 +16,7 @@ class TrayIcon;
 namespace tidewick::test {
 
 // The window's controls, found as a user's script or a screen reader finds
-// them: by their object names. The countdown's timer is the scheduler's.
+// them: by their object names.
 struct WindowControls {
     QGroupBox *countdownGroup = nullptr;
     QProgressBar *countdownBar = nullptr;
@@ -27,7 +26,6 @@ struct WindowControls {
     QCheckBox *startAtLogonBox = nullptr;
     QCheckBox *startInTrayBox = nullptr;
     QCheckBox *onlyNewBox = nullptr;
-    CountdownTimer *countdownTimer = nullptr;
     TrayIcon *trayIcon = nullptr;
     QPushButton *automaticFetchButton = nullptr;
     QPushButton *testFetchButton = nullptr;

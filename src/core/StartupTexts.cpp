@@ -1,4 +1,4 @@
-#include "app/StartupTexts.h"
+#include "core/StartupTexts.h"
 
 #include "core/ValueConversion.h"
 

@@ -1,15 +1,16 @@
 #pragma once
 
-#include "TestWindow.h"
+#include "TestNews.h"
 
 #include <QStringList>
 
 namespace tidewick::test {
 
-// A main window whose queries go with the real curl and ansifilter to the
-// local news service on `port`, giving up on a query after a few seconds.
-struct ServiceQueryWindow {
-    explicit ServiceQueryWindow(int port, int queryTimeLimitSeconds = 3);
+// The news watch with its queries going with the real curl and ansifilter
+// to the local news service on `port`, giving up on a query after a few
+// seconds.
+struct ServiceQuery : TestNews {
+    explicit ServiceQuery(int port, int queryTimeLimitSeconds = 3);
 
     // A test fetch ("News Fetch Now (Test)"): at most three queries.
     void testRun();
@@ -19,8 +20,6 @@ struct ServiceQueryWindow {
     QStringList rows();
     QString dailyRecs();
     bool workFolderEmpty();
-
-    TestWindow window;
 };
 
 } // namespace tidewick::test

@@ -1,0 +1,113 @@
+#include "schedule/NewsWatch.h"
+
+#include "core/KeywordLimits.h"
+#include "core/SettingsLock.h"
+#include "core/SettingsStore.h"
+#include "core/StartupTexts.h"
+#include "fetch/SeenArticles.h"
+#include "keywords/WatchListFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+
+namespace tidewick {
+
+NewsWatch::NewsWatch(const Services &services, ArticleAnnouncer &announcer, QObject *parent)
+    : QObject(parent), m_services(services), m_reporter(*services.dialogs),
+      m_notices(*services.dialogs, applicationTitle(kProductName)),
+      m_results(QCoreApplication::translate("MainWindow", "News"), false), m_run(services, m_reporter, announcer),
+      m_scheduler(services, m_reporter, m_notices, m_watch, m_run)
+{
+    connect(&m_run, &FetchRun::articleFound, &m_results, [this](const QString &article) { m_results.append(article); });
+    m_watchListSave.setSingleShot(true);
+    m_watchListSave.setInterval(0);
+    connect(&m_watchListSave, &QTimer::timeout, this, &NewsWatch::saveWatchList);
+    connect(&m_watch, &WatchListModel::listsChanged, this, [this] {
+        if (!m_restoring)
+            m_watchListSave.start();
+    });
+    connect(&m_watch, &WatchListModel::announceOnlyNewChanged, this, [this](bool on) {
+        m_run.setAnnounceOnlyNew(on);
+        if (!m_restoring)
+            Trap(m_reporter, QStringLiteral("Form1"), QStringLiteral("CheckOnlyNew_Click"))(0, [&] {
+                m_services.settings->write(SettingKeys::AnnounceOnlyNew, on ? kOn : kOff);
+            });
+    });
+}
+
+// A file that cannot be used is said once; the lists then start empty. The
+// next change writes a sound file in its place, unless something that must
+// not be replaced is still there.
+void NewsWatch::restoreWatchList()
+{
+    const WatchListFile file = WatchListFile::besideSettings(m_services.settings->filePath());
+    WatchList list;
+    qsizetype leftOut = 0;
+    try {
+        list = file.load(&leftOut);
+    } catch (const AppError &error) {
+        m_watchListKeptAsIs = QFileInfo::exists(file.path());
+        m_notices.show(error.description(), MessageIcon::Exclamation);
+        return;
+    }
+    if (leftOut > 0) {
+        m_notices.show(QCoreApplication::translate(
+                           "MainWindow", "%1 keyword(s) of the watch list %2 were left out: a keyword holds more "
+                                         "than blanks, no line break or text-direction control, and is at most %3 "
+                                         "characters long.")
+                           .arg(QLocale().toString(leftOut), QDir::toNativeSeparators(file.path()),
+                                QLocale().toString(kLongestKeyword)));
+    }
+    m_watch.restore(list);
+}
+
+// A failed save is said, and the lists keep everything they hold.
+void NewsWatch::saveWatchList()
+{
+    if (m_watchListKeptAsIs)
+        return;
+    try {
+        WatchListFile::besideSettings(m_services.settings->filePath()).save(m_watch.watched());
+    } catch (const AppError &error) {
+        m_notices.show(error.description(), MessageIcon::Exclamation);
+    }
+}
+
+void NewsWatch::saveWatchListNow()
+{
+    if (m_watchListSave.isActive()) {
+        m_watchListSave.stop();
+        saveWatchList();
+    }
+}
+
+// The memory is shared with the runs of every copy: it is forgotten under
+// their lock, or not at all.
+void NewsWatch::forgetSeenArticles()
+{
+    QString said = QCoreApplication::translate("MainWindow",
+                                               "Tidewick has forgotten the articles it announced: each one is "
+                                               "announced again the next time the news service lists it.");
+    try {
+        SettingsLock lock(*m_services.settings);
+        if (lock.tryLock() != SettingsLock::Outcome::Held)
+            throw AppError(QCoreApplication::translate("MainWindow",
+                                                       "A news fetch is using the memory of announced articles. Try "
+                                                       "again when it has ended."));
+        SeenArticles::besideSettings(m_services.settings->filePath()).forget();
+    } catch (const AppError &error) {
+        said = error.description();
+    }
+    m_notices.dialogs().showMessage(m_notices.title(), said, MessageIcon::None);
+}
+
+void NewsWatch::stop()
+{
+    m_scheduler.stop();
+    m_run.stop();
+    saveWatchListNow();
+}
+
+} // namespace tidewick
