@@ -34,6 +34,20 @@ QStringList rowsOf(const ReportList *list)
     return list->rows().texts();
 }
 
+// The import itself, without a window: files read into a keyword list, what
+// they say going to the dialogs.
+struct Import {
+    void files(const QStringList &paths)
+    {
+        for (const QString &path : paths)
+            importKeywordFile(keywords, path, seams.dialogs, reporter, QStringLiteral("Tidewick"));
+    }
+
+    test::TestSeams seams;
+    ErrorReporter reporter{seams.dialogs};
+    ReportListModel keywords{QStringLiteral("Keyword/s"), false};
+};
+
 } // namespace
 
 class FileToListviewTest : public QObject {
@@ -107,16 +121,11 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, keywords);
 
-        TestWindow window;
-        MainWindow &form = window.create();
-        test::ui(form).keywordList->rows().append(QStringLiteral("already there"));
-        window.dialogs.openAnswers.enqueue({file(QStringLiteral("list.txt"), bytes)});
-
-        test::ui(form).importKeywordsButton->click();
-
-        QCOMPARE(rowsOf(test::ui(form).keywordList), QStringList{"already there"} + keywords);
-        QCOMPARE(window.dialogs.shown.size(), 1); // the open dialog, no message
-        QCOMPARE(form.mousePointer(), MainWindow::Pointer::Default);
+        Import import;
+        import.keywords.append(QStringLiteral("already there"));
+        import.files({file(QStringLiteral("list.txt"), bytes)});
+        QCOMPARE(import.keywords.texts(), QStringList{"already there"} + keywords);
+        QVERIFY(import.seams.dialogs.shown.isEmpty());
     }
 
     void severalFiles_loadInTheDialogsOrderAfterTheList()
@@ -198,20 +207,14 @@ private slots:
                 QSKIP("running with rights that ignore file permissions");
         }
 
-        TestWindow window;
-        MainWindow &form = window.create();
-        window.dialogs.openAnswers.enqueue(
-            {file(QStringLiteral("before.txt"), "before"), path, file(QStringLiteral("after.txt"), "after")});
-
-        test::ui(form).importKeywordsButton->click();
-
-        QCOMPARE(rowsOf(test::ui(form).keywordList), QStringList({"before", "after"}));
-        const QStringList reports = window.dialogs.errorReports();
+        Import import;
+        import.files({file(QStringLiteral("before.txt"), "before"), path, file(QStringLiteral("after.txt"), "after")});
+        QCOMPARE(import.keywords.texts(), QStringList({"before", "after"}));
+        const QStringList reports = import.seams.dialogs.errorReports();
         QCOMPARE(reports.size(), 1);
         QVERIFY2(reports.constFirst().contains(kReportPlace + QStringLiteral("\r\r")), qPrintable(reports.first()));
         QVERIFY2(reports.constFirst().section(QStringLiteral("\r\n"), 0, 0).contains(path),
                  qPrintable(reports.first()));
-        QCOMPARE(form.mousePointer(), MainWindow::Pointer::Default);
     }
 
     // What an import may cost is bounded: a file larger than any keyword list
@@ -228,19 +231,14 @@ private slots:
         const QByteArray longest(kLongestKeyword, 'k');
         const QString mixed = file(QStringLiteral("long lines.txt"),
                                    "a\r\n" + tooLong + "\r\n" + longest + "\r\n" + tooLong + "k\r\nb");
-        TestWindow window;
-        MainWindow &form = window.create();
-        window.dialogs.openAnswers.enqueue({huge, mixed});
-
-        test::ui(form).importKeywordsButton->click();
-
-        QCOMPARE(rowsOf(test::ui(form).keywordList), QStringList({"a", QString::fromLatin1(longest), "b"}));
-        QCOMPARE(window.dialogs.messageTexts(),
+        Import import;
+        import.files({huge, mixed});
+        QCOMPARE(import.keywords.texts(), QStringList({"a", QString::fromLatin1(longest), "b"}));
+        QCOMPARE(import.seams.dialogs.messageTexts(),
                  QStringList({huge + QStringLiteral(" was not loaded: it is larger than a keyword list can be (64 MB)."),
                               QStringLiteral("2 lines of ") + mixed
                                   + QStringLiteral(" were left out: a keyword can be at most %1 characters long.")
                                         .arg(QLocale().toString(kLongestKeyword))}));
-        QCOMPARE(form.mousePointer(), MainWindow::Pointer::Default);
     }
 
     void importDuringABusyWindow_leavesItBusy()
@@ -307,18 +305,14 @@ private slots:
             bytes += "keyword " + QByteArray::number(i) + (i % 1000 == 0 ? "\r\n  \r\n" : "\r\n");
         const QString path = file(QStringLiteral("large.txt"), bytes);
 
-        test::TestSeams seams;
-        ErrorReporter reporter(seams.dialogs);
-        ReportListModel list(QStringLiteral("Keyword/s"), false);
+        Import import;
         int insertions = 0;
-        connect(&list, &QAbstractItemModel::rowsInserted, this, [&insertions] { ++insertions; });
-
-        importKeywordFile(list, path, seams.dialogs, reporter, QStringLiteral("Tidewick"));
-
-        QCOMPARE(list.count(), kLines);
-        QCOMPARE(list.text(kLines - 1), QStringLiteral("keyword %1").arg(kLines - 1));
+        connect(&import.keywords, &QAbstractItemModel::rowsInserted, this, [&insertions] { ++insertions; });
+        import.files({path});
+        QCOMPARE(import.keywords.count(), kLines);
+        QCOMPARE(import.keywords.text(kLines - 1), QStringLiteral("keyword %1").arg(kLines - 1));
         QCOMPARE(insertions, 1);
-        QVERIFY(seams.dialogs.shown.isEmpty());
+        QVERIFY(import.seams.dialogs.shown.isEmpty());
     }
 };
 

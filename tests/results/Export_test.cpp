@@ -74,6 +74,18 @@ private:
         QTRY_VERIFY(window.form().findChildren<ListFileSave *>().isEmpty());
     }
 
+    // A save without the window: the failure it ends with, if any.
+    static QString saveList(const QStringList &rows, const QString &path)
+    {
+        try {
+            ListFileSave save(QStringLiteral("News"), rows, path);
+            QSignalSpy finished(&save, &ListFileSave::finished);
+            return finished.wait(10000) ? finished.first().first().toString() : QStringLiteral("no end");
+        } catch (const AppError &error) {
+            return error.description();
+        }
+    }
+
     static void exportFormatRows()
     {
         QTest::addColumn<QStringList>("rows");
@@ -321,18 +333,9 @@ private slots:
         const test::LockedFolder locked(folder.path());
         if (!locked.isLocked())
             QSKIP("no way to make a folder refuse new files here");
-        TestWindow window;
-        MainWindow &form = window.create();
-        fillResults(form, {"A", "B"});
-
-        save(window, existing);
+        QCOMPARE(saveList({"A", "B"}, existing), QString());
         QCOMPARE(readFile(existing), QByteArray("News\t\r\nA\t\r\nB\t\r\n\r\n"));
-        QVERIFY(window.dialogs.errorReports().isEmpty());
-
-        save(window, folder.filePath(QStringLiteral("new.txt")));
-        const QStringList reports = window.dialogs.errorReports();
-        QCOMPARE(reports.size(), 1);
-        QVERIFY2(reports.constFirst().contains(kReportPlace), qPrintable(reports.constFirst()));
+        QVERIFY(!saveList({"A", "B"}, folder.filePath(QStringLiteral("new.txt"))).isEmpty());
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList{"results.txt"});
     }
