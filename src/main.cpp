@@ -5,7 +5,7 @@
 #include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
 #include "app/Translation.h"
-#include "desktop/WindowFrames.h"
+#include "desktop/CompositorFrames.h"
 #include "ui/QtDialogs.h"
 #include "core/ApplicationId.h"
 
@@ -84,7 +84,7 @@ int main(int argc, char *argv[])
     outside.setMainWindow(&window);
     // Where the desktop draws no frames, the window has its own title bar
     // and its boxes inside it.
-    const bool framesOfItsOwn = !tidewick::desktopDrawsWindowFrames();
+    const bool framesOfItsOwn = !tidewick::compositorDrawsFrames();
     if (framesOfItsOwn)
         window.drawOwnTitleBar();
     outside.setDialogParent(&window, [&window] { window.bringToFront(); }, framesOfItsOwn);

@@ -5,7 +5,7 @@
 #include "ui/ReportList.h"
 #include "core/StartupTexts.h"
 #include "app/WindowAccessibility.h"
-#include "ui/WindowColours.h"
+#include "ui/ColourScheme.h"
 #include "desktop/TrayIcon.h"
 #include "fetch/FetchRun.h"
 #include "fetch/ProcessRunner.h"
@@ -53,7 +53,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent) : QWidget(pare
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAutoFillBackground(true);
     // White in a light colour scheme, the scheme's own in a dark one.
-    new WindowColours(*this);
+    new ColourScheme(*this);
     setFont(controlFont());
     // The controls stand on a canvas that scrolls where the screen is too
     // small for it.

@@ -69,7 +69,7 @@ private:
 // fails the report names it and the procedure goes on with the next statement.
 //
 //     Trap trap(reporter, "Form1", "Form_Load");
-//     trap(100, [&] { applySkin(); });
+//     trap(statements::load::kSkin, [&] { applySkin(); });
 class Trap {
 public:
     Trap(ErrorReporter &reporter, QString module, QString procedure)

@@ -3,6 +3,7 @@
 #include <QSet>
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDBusArgument>
 #include <QDBusMetaType>
 
@@ -106,6 +107,11 @@ StatusNotifierMenu::StatusNotifierMenu(std::function<void(TrayEvent)> report, QO
     qDBusRegisterMetaType<DBusMenuEvent>();
     qDBusRegisterMetaType<DBusMenuEvents>();
     qDBusRegisterMetaType<QList<int>>();
+}
+
+QString StatusNotifierMenu::textDirection() const
+{
+    return QGuiApplication::layoutDirection() == Qt::RightToLeft ? QStringLiteral("rtl") : QStringLiteral("ltr");
 }
 
 bool StatusNotifierMenu::known(int id) const

@@ -58,7 +58,9 @@ public:
     explicit StatusNotifierMenu(std::function<void(TrayEvent)> report, QObject *parent = nullptr);
 
     uint version() const { return 3; }
-    QString textDirection() const { return QStringLiteral("ltr"); }
+    // As the program lays out its own window (right to left in Arabic or
+    // Hebrew).
+    QString textDirection() const;
     QString status() const { return QStringLiteral("normal"); }
     QStringList iconThemePath() const { return {}; }
 

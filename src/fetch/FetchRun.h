@@ -7,7 +7,7 @@
 #include "fetch/ListingParser.h"
 #include "fetch/QueryWalk.h"
 #include "fetch/SeenArticles.h"
-#include "fetch/WindowBudget.h"
+#include "fetch/RequestWindowBudget.h"
 
 #include <QList>
 #include <QObject>
@@ -51,7 +51,7 @@ public:
     // turned off); the article on screen is still handed on.
     void cancel() { m_cancelled = isRunning(); }
 
-    WindowBudget &budget() { return m_budget; }
+    RequestWindowBudget &budget() { return m_budget; }
     // Queries the last run (or the one in progress) sent.
     qsizetype queriesSent() const { return m_done; }
     // Whether only articles never announced before are announced and handed
@@ -111,7 +111,7 @@ private:
     Services m_services;
     ErrorReporter &m_reporter;
     ArticleAnnouncer &m_announcer;
-    WindowBudget m_budget;
+    RequestWindowBudget m_budget;
     Step m_step = Step::Idle;
     bool m_stopped = false;
     bool m_cancelled = false;

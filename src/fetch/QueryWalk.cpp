@@ -16,6 +16,17 @@ namespace tidewick {
 
 namespace {
 const QString kModule = QStringLiteral("IntervalSave");
+// The numbered statements of the walk's three procedures, as error reports
+// name them ("IntervalSave.FetchNewsNow", ".FetchKeys", ".FetchCats").
+namespace countryWalk {
+constexpr int kCount = 118, kEach = 120, kNone = 122;
+}
+namespace keywordWalk {
+constexpr int kCount = 100, kEach = 102, kNone = 104;
+}
+namespace categoryWalk {
+constexpr int kCount = 100, kEach = 102, kNone = 104;
+}
 const QString kTitle = QStringLiteral("Tidewick");
 
 QString trimmedText(const ReportListModel &list, int row)
@@ -40,10 +51,10 @@ QList<NewsQuery> QueryWalk::walk(const WatchListModel &watch)
     m_queries.clear();
     m_toldTooLong.clear();
     int count = 0;
-    trap(118, [&] { count = countries.count(); });
+    trap(countryWalk::kCount, [&] { count = countries.count(); });
     bool anyTicked = false;
     for (int row = 0; row < count; ++row) {
-        trap(120, [&] {
+        trap(countryWalk::kEach, [&] {
             if (countries.isChecked(row)) {
                 anyTicked = true;
                 if (countryCanBeSent())
@@ -52,7 +63,7 @@ QList<NewsQuery> QueryWalk::walk(const WatchListModel &watch)
         });
     }
     if (!anyTicked)
-        trap(122, [&] { walkKeywords(QString()); });
+        trap(countryWalk::kNone, [&] { walkKeywords(QString()); });
     return std::exchange(m_queries, {});
 }
 
@@ -60,26 +71,26 @@ void QueryWalk::walkKeywords(const QString &country)
 {
     Trap trap(m_reporter, kModule, QStringLiteral("FetchKeys"));
     int count = 0;
-    trap(100, [&] { count = m_keywords->count(); });
+    trap(keywordWalk::kCount, [&] { count = m_keywords->count(); });
     for (int row = 0; row < count; ++row) {
-        trap(102, [&] {
+        trap(keywordWalk::kEach, [&] {
             const QString keyword = trimmedText(*m_keywords, row);
             if (keywordCanBeSent(keyword))
                 walkCategories(keywordInPath(keyword), country);
         });
     }
     if (count == 0)
-        trap(104, [&] { walkCategories(QString(), country); });
+        trap(keywordWalk::kNone, [&] { walkCategories(QString(), country); });
 }
 
 void QueryWalk::walkCategories(const QString &keyword, const QString &country)
 {
     Trap trap(m_reporter, kModule, QStringLiteral("FetchCats"));
     int count = 0;
-    trap(100, [&] { count = m_categories->count(); });
+    trap(categoryWalk::kCount, [&] { count = m_categories->count(); });
     bool anyTicked = false;
     for (int row = 0; row < count; ++row) {
-        trap(102, [&] {
+        trap(categoryWalk::kEach, [&] {
             if (m_categories->isChecked(row)) {
                 anyTicked = true;
                 m_queries.append({country, keyword, trimmedText(*m_categories, row)});
@@ -87,7 +98,7 @@ void QueryWalk::walkCategories(const QString &keyword, const QString &country)
         });
     }
     if (!anyTicked)
-        trap(104, [&] { m_queries.append({country, keyword, QString()}); });
+        trap(categoryWalk::kNone, [&] { m_queries.append({country, keyword, QString()}); });
 }
 
 // A keyword too long for one program argument cannot be sent; it is skipped

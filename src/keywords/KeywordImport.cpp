@@ -18,6 +18,11 @@ namespace tidewick {
 
 namespace {
 
+// The numbered statements of the import, as error reports name them
+// ("FileToListview1.FileToListview").
+constexpr int kLookForFile = 100, kRead = 102, kKeepKeywords = 104, kAppend = 112, kTellLeftOut = 114,
+              kTellNotFound = 116;
+
 bool holdsOnlySpaces(const QString &line)
 {
     return std::all_of(line.cbegin(), line.cend(), [](QChar c) { return c == u' '; });
@@ -31,22 +36,22 @@ void importKeywordFile(ReportListModel &list, const QString &path, Dialogs &dial
     Trap trap(reporter, QStringLiteral("FileToListview1"), QStringLiteral("FileToListview"));
 
     bool exists = false;
-    trap(100, [&] { exists = fileExists(path); });
+    trap(kLookForFile, [&] { exists = fileExists(path); });
     if (!exists) {
-        trap(116, [&] { dialogs.showMessage(appTitle, QCoreApplication::translate("Tidewick", "File not found"), MessageIcon::None); });
+        trap(kTellNotFound, [&] { dialogs.showMessage(appTitle, QCoreApplication::translate("Tidewick", "File not found"), MessageIcon::None); });
         return;
     }
 
     const QString name = QDir::toNativeSeparators(path);
     bool tooLarge = false;
     QStringList lines;
-    trap(102, [&] {
+    trap(kRead, [&] {
         tooLarge = QFileInfo(path).size() > kLargestKeywordFile;
         if (!tooLarge)
             lines = TextFileReader().ReadTextFileToArray(path);
     });
     if (tooLarge) {
-        trap(102, [&] {
+        trap(kRead, [&] {
             dialogs.showMessage(appTitle,
                                 QCoreApplication::translate("Tidewick", "%1 was not loaded: it is larger than a keyword list can be (%2 MB).")
                                     .arg(name)
@@ -55,15 +60,15 @@ void importKeywordFile(ReportListModel &list, const QString &path, Dialogs &dial
         });
         return;
     }
-    // 104-110: the lines worth a row; 112: all of them at once.
+    // The lines worth a row, then all of them at once.
     qsizetype tooLong = 0;
-    trap(104, [&] {
+    trap(kKeepKeywords, [&] {
         lines.removeIf(holdsOnlySpaces);
         tooLong = lines.removeIf([](const QString &line) { return !keywordFitsInQuery(line); });
     });
-    trap(112, [&] { list.append(lines); });
+    trap(kAppend, [&] { list.append(lines); });
     if (tooLong > 0) {
-        trap(114, [&] {
+        trap(kTellLeftOut, [&] {
             const QString said = tooLong == 1
                 ? QCoreApplication::translate("Tidewick", "1 line of %1 was left out: a keyword can be at most %2 "
                                                           "characters long.")

@@ -272,7 +272,7 @@ void FetchScheduler::tellTestOutcome()
         m_notices.dialogs().showMessage(m_notices.title(), QCoreApplication::translate("MainWindow", "Done."), MessageIcon::None);
         return;
     }
-    const WindowBudget &budget = m_run.budget();
+    const RequestWindowBudget &budget = m_run.budget();
     const QString nextWindow = QLocale().toString(budget.windowEnd().toLocalTime(), QLocale::ShortFormat);
     if (budget.dailyRecs == budget::kRefusedMark)
         m_notices.show(QCoreApplication::translate("MainWindow", "No news was fetched: the news service has refused further requests. Tidewick asks "

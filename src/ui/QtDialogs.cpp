@@ -1,5 +1,5 @@
 #include "ui/QtDialogs.h"
-#include "ui/WindowSheet.h"
+#include "ui/DialogSheet.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
@@ -51,7 +51,7 @@ QWidget *QtDialogs::shownParent()
 void QtDialogs::placeInWindow(QDialog &dialog)
 {
     if (m_insideWindow && dialog.parentWidget())
-        WindowSheet::hold(dialog, *dialog.parentWidget());
+        DialogSheet::hold(dialog, *dialog.parentWidget());
 }
 
 void QtDialogs::showMessage(const QString &title, const QString &text, MessageIcon icon,

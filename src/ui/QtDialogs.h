@@ -15,7 +15,7 @@ namespace tidewick {
 // it there itself. A box needs its parent on the screen, so a parent out of
 // sight (hidden in the tray) is first brought back with `bringBack`. Where
 // the desktop draws no frames (GNOME) and places boxes away from the window,
-// boxes and questions show inside the window instead (`WindowSheet`).
+// boxes and questions show inside the window instead (`DialogSheet`).
 class QtDialogs final : public Dialogs {
 public:
     explicit QtDialogs(QWidget *parent = nullptr) : m_parent(parent) {}

@@ -1,6 +1,6 @@
 #include "TestWindow.h"
 #include "ui/ReportList.h"
-#include "ui/WindowColours.h"
+#include "ui/ColourScheme.h"
 
 #include <QHeaderView>
 
@@ -255,7 +255,7 @@ void AccessibilityTest::portalPreference_winsOverTheSchemeQtReadAtStart()
     QVERIFY(isDarkPalette(windowPalette(darkPalette(), SchemePreference::None)));
 
     QWidget window;
-    auto *colours = new WindowColours(window);
+    auto *colours = new ColourScheme(window);
     int recoloured = 0;
     PaletteWatch watch(window, recoloured);
     for (int signal = 0; signal < 100000; ++signal)

@@ -6,7 +6,7 @@
 #include "TestWindow.h"
 #include "app/Translation.h"
 #include "ui/ReportList.h"
-#include "ui/WindowColours.h"
+#include "ui/ColourScheme.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -144,7 +144,7 @@ private slots:
         answer([](QDialog *box) { box->accept(); });
         dialogs.showMessage(QStringLiteral("Tidewick"), QStringLiteral("Done."), MessageIcon::None, [&] { closed = true; });
         QTRY_VERIFY(closed && control->isEnabled());
-        QTRY_VERIFY(!window.findChild<QFrame *>(QStringLiteral("windowSheet")));
+        QTRY_VERIFY(!window.findChild<QFrame *>(QStringLiteral("dialogSheet")));
     }
 
     void minimise_hidesIntoTheTrayWithOneMessagePerRun()

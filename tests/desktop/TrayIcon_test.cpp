@@ -714,6 +714,16 @@ private slots:
             entries << entry.properties.value(QStringLiteral("label"), entry.properties.value(QStringLiteral("type")))
                            .toString();
         QCOMPARE(entries, QStringList({"Show Tidewick", "News Fetch Now (Test)", "separator", "Quit"}));
+        // Its text runs as the window's does.
+        const auto direction = [&] {
+            return callAt(menuPath, properties, QStringLiteral("Get"),
+                          {QStringLiteral("com.canonical.dbusmenu"), QStringLiteral("TextDirection")})
+                .value(0).value<QDBusVariant>().variant().toString();
+        };
+        QCOMPARE(direction(), QStringLiteral("ltr"));
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        QCOMPARE(direction(), QStringLiteral("rtl"));
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
         const QDBusVariant none(0);
         menu(QStringLiteral("Event"), {0, QStringLiteral("opened"), QVariant::fromValue(none), 0u});
         call(sni, QStringLiteral("ProvideXdgActivationToken"), {QStringLiteral("token-2")});

@@ -435,7 +435,7 @@ private slots:
         QCOMPARE(fetch.stored(SettingKeys::DailyRecs), QStringLiteral("1"));
     }
 
-    void testFetchWith49Made_stopsAtTheWindowBudget()
+    void testFetchWith49Made_stopsAtTheRequestWindowBudget()
     {
         FetchModel fetch;
         fetch.settings.write(SettingKeys::StartDate, dayNumberText(toDayNumber(fetch.clock.now())));

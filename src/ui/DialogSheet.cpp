@@ -1,4 +1,4 @@
-#include "ui/WindowSheet.h"
+#include "ui/DialogSheet.h"
 #include "ui/TitleBar.h"
 
 #include <QDialog>
@@ -12,14 +12,14 @@
 
 namespace tidewick {
 
-void WindowSheet::hold(QDialog &dialog, QWidget &window)
+void DialogSheet::hold(QDialog &dialog, QWidget &window)
 {
-    new WindowSheet(dialog, window);
+    new DialogSheet(dialog, window);
 }
 
-WindowSheet::WindowSheet(QDialog &dialog, QWidget &window) : QFrame(&window), m_window(window), m_dialog(&dialog)
+DialogSheet::DialogSheet(QDialog &dialog, QWidget &window) : QFrame(&window), m_window(window), m_dialog(&dialog)
 {
-    setObjectName(QStringLiteral("windowSheet"));
+    setObjectName(QStringLiteral("dialogSheet"));
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
     const auto wait = [this](QWidget *control) {
@@ -58,13 +58,13 @@ WindowSheet::WindowSheet(QDialog &dialog, QWidget &window) : QFrame(&window), m_
     layout->addWidget(&dialog);
     dialog.installEventFilter(this);
     window.installEventFilter(this);
-    connect(&dialog, &QDialog::finished, this, &WindowSheet::release);
+    connect(&dialog, &QDialog::finished, this, &DialogSheet::release);
     // A dialog on the caller's stack goes when the caller returns; the sheet after it.
     connect(&dialog, &QObject::destroyed, this, &QObject::deleteLater);
     show();
 }
 
-WindowSheet::~WindowSheet()
+DialogSheet::~DialogSheet()
 {
     release();
 }
@@ -72,7 +72,7 @@ WindowSheet::~WindowSheet()
 // The window's controls come back as the dialog finishes, before its caller
 // goes on; a dialog that deletes itself on close is deleted here, as a
 // window would be.
-void WindowSheet::release()
+void DialogSheet::release()
 {
     for (const QPointer<QWidget> &control : std::as_const(m_waiting)) {
         if (control)
@@ -88,19 +88,19 @@ void WindowSheet::release()
         m_dialog->deleteLater();
 }
 
-bool WindowSheet::eventFilter(QObject *watched, QEvent *event)
+bool DialogSheet::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
     const bool fromDialog = watched != &m_window;
     if (fromDialog && type == QEvent::Show)
-        QTimer::singleShot(0, this, &WindowSheet::focusFirstControl);
+        QTimer::singleShot(0, this, &DialogSheet::focusFirstControl);
     if ((fromDialog && (type == QEvent::Show || type == QEvent::LayoutRequest || type == QEvent::Resize))
         || (!fromDialog && type == QEvent::Resize))
         place();
     return QFrame::eventFilter(watched, event);
 }
 
-void WindowSheet::place()
+void DialogSheet::place()
 {
     // Sizing the sheet resizes the dialog, which asks again.
     if (m_placing)
@@ -116,7 +116,7 @@ void WindowSheet::place()
 
 // What a dialog window would focus: its text field (typing goes there at
 // once), else its default button; the window takes the keyboard with it.
-void WindowSheet::focusFirstControl()
+void DialogSheet::focusFirstControl()
 {
     if (!m_dialog)
         return;
@@ -131,7 +131,7 @@ void WindowSheet::focusFirstControl()
     first->setFocus(Qt::ActiveWindowFocusReason);
 }
 
-void WindowSheet::mousePressEvent(QMouseEvent *event)
+void DialogSheet::mousePressEvent(QMouseEvent *event)
 {
     if (!moveWindowOnPress(m_window, *event))
         QFrame::mousePressEvent(event);

@@ -1,4 +1,4 @@
-#include "fetch/WindowBudget.h"
+#include "fetch/RequestWindowBudget.h"
 
 #include "core/AppError.h"
 #include "core/SettingsStore.h"
@@ -11,22 +11,22 @@
 
 namespace tidewick {
 
-void WindowBudget::requireStorable() const
+void RequestWindowBudget::requireStorable() const
 {
     m_settings.requireStorable();
 }
 
-qint16 WindowBudget::readCount() const
+qint16 RequestWindowBudget::readCount() const
 {
     return budget::readRequestCount(m_settings);
 }
 
-QDateTime WindowBudget::readStart() const
+QDateTime RequestWindowBudget::readStart() const
 {
     return budget::readWindowStart(m_settings);
 }
 
-void WindowBudget::keepWindowAheadOfClock(const QDateTime &start, const QDateTime &now)
+void RequestWindowBudget::keepWindowAheadOfClock(const QDateTime &start, const QDateTime &now)
 {
     m_lastReadStart = start;
     adopt(budget::kSpentMark);
@@ -40,36 +40,36 @@ void WindowBudget::keepWindowAheadOfClock(const QDateTime &start, const QDateTim
                             QLocale().toString(now.toLocalTime(), QLocale::ShortFormat)));
 }
 
-QDateTime WindowBudget::windowEnd() const
+QDateTime RequestWindowBudget::windowEnd() const
 {
     return m_lastReadStart ? budget::windowEnd(*m_lastReadStart) : QDateTime();
 }
 
-budget::WindowChange WindowBudget::change(const std::optional<QDateTime> &start, const QDateTime &now)
+budget::WindowChange RequestWindowBudget::change(const std::optional<QDateTime> &start, const QDateTime &now)
 {
     if (start)
         m_lastReadStart = start;
     return budget::windowChange(start, m_lastReadStart, now);
 }
 
-void WindowBudget::open(const QDateTime &now, qint16 count)
+void RequestWindowBudget::open(const QDateTime &now, qint16 count)
 {
     budget::writeWindow(m_settings, now, count);
     m_lastReadStart = now;
 }
 
-void WindowBudget::repair(qint16 count)
+void RequestWindowBudget::repair(qint16 count)
 {
     budget::writeWindow(m_settings, *m_lastReadStart, count);
 }
 
-void WindowBudget::adopt(qint16 count)
+void RequestWindowBudget::adopt(qint16 count)
 {
     dailyRecs = count;
     m_windowStamp = windowStamp();
 }
 
-void WindowBudget::share(std::optional<qint32> intervalSeconds, const QDateTime &now)
+void RequestWindowBudget::share(std::optional<qint32> intervalSeconds, const QDateTime &now)
 {
     if (!intervalSeconds)
         throw AppError::invalidArgument();
@@ -79,7 +79,7 @@ void WindowBudget::share(std::optional<qint32> intervalSeconds, const QDateTime 
 
 // Equality passes: up to 51 requests fit a window, and a quota of 2 allows
 // three queries in a run. The test limit is strict.
-bool WindowBudget::allowsQuery(bool testRun) const
+bool RequestWindowBudget::allowsQuery(bool testRun) const
 {
     return dailyRecs <= budget::kRequestsPerWindow && (!testRun || testArticleCount < 2) && runQueries <= runQuota;
 }
@@ -87,7 +87,7 @@ bool WindowBudget::allowsQuery(bool testRun) const
 // The count another copy stored meanwhile is the one that counts, and one
 // that cannot be read is spent. A window another copy opened since this run
 // began has a count of its own; within the same window the higher holds.
-bool WindowBudget::countRequest(qsizetype nextPosition)
+bool RequestWindowBudget::countRequest(qsizetype nextPosition)
 {
     m_settings.requireStorable();
     const QString stamp = windowStamp();
@@ -106,13 +106,13 @@ bool WindowBudget::countRequest(qsizetype nextPosition)
     return true;
 }
 
-void WindowBudget::markRefused()
+void RequestWindowBudget::markRefused()
 {
     dailyRecs = budget::kRefusedMark;
     m_settings.write(SettingKeys::DailyRecs, QString::number(dailyRecs));
 }
 
-qsizetype WindowBudget::storedPosition() const
+qsizetype RequestWindowBudget::storedPosition() const
 {
     bool ok = false;
     const qlonglong position =
@@ -120,7 +120,7 @@ qsizetype WindowBudget::storedPosition() const
     return ok && position > 0 ? qsizetype(position) : 0;
 }
 
-QString WindowBudget::windowStamp() const
+QString RequestWindowBudget::windowStamp() const
 {
     return m_settings.read(SettingKeys::StartDateUtc, QString()) + QLatin1Char('|')
         + m_settings.read(SettingKeys::StartDate, QString());

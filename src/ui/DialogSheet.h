@@ -14,21 +14,21 @@ namespace tidewick {
 // windows unframed and place its dialog windows where they like (GNOME puts
 // them below the window's left end), which a program cannot change on
 // Wayland. Dragging the sheet moves the window.
-class WindowSheet : public QFrame {
+class DialogSheet : public QFrame {
     Q_OBJECT
 
 public:
     // Takes `dialog` into a sheet over `window`; the window's controls come
     // back when it finishes, and the sheet goes with it.
     static void hold(QDialog &dialog, QWidget &window);
-    ~WindowSheet() override;
+    ~DialogSheet() override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    WindowSheet(QDialog &dialog, QWidget &window);
+    DialogSheet(QDialog &dialog, QWidget &window);
     void place();
     void focusFirstControl();
     void release();

@@ -15,9 +15,9 @@ class SettingsStore;
 // reads and writes under the budget lock) and the counters of the run in
 // progress. Reading and writing the window is left to a caller that holds
 // the lock; the calls that can fail throw AppError.
-class WindowBudget {
+class RequestWindowBudget {
 public:
-    explicit WindowBudget(SettingsStore &settings) : m_settings(settings) {}
+    explicit RequestWindowBudget(SettingsStore &settings) : m_settings(settings) {}
 
     // Requests made in the window as this program last saw them, the run's
     // quota and queries, and the articles the test run in progress has

@@ -1,4 +1,4 @@
-#include "desktop/WindowFrames.h"
+#include "desktop/CompositorFrames.h"
 
 #include <QGuiApplication>
 
@@ -43,7 +43,7 @@ bool compositorOffersFrames()
 }
 } // namespace
 
-bool desktopDrawsWindowFrames()
+bool compositorDrawsFrames()
 {
     if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         return true;

@@ -25,11 +25,11 @@ QPalette windowPalette(const QPalette &desktop, SchemePreference preference);
 // the program runs: Qt's own palette (Plasma, qt6ct) and, where there is one,
 // the desktop portal's "color-scheme" setting (GNOME and other portal
 // desktops), asked without waiting and followed by its change signal.
-class WindowColours : public QObject {
+class ColourScheme : public QObject {
     Q_OBJECT
 
 public:
-    explicit WindowColours(QWidget &window);
+    explicit ColourScheme(QWidget &window);
 
     // Follows a preference the portal stated. However many come in one turn
     // of the event loop, the window takes the latest once, and only when it

@@ -1,4 +1,4 @@
-#include "ui/WindowColours.h"
+#include "ui/ColourScheme.h"
 #include "ui/TickBoxStyle.h"
 
 #include <QApplication>
@@ -171,7 +171,7 @@ QPalette windowPalette(const QPalette &desktop, SchemePreference preference)
     return palette;
 }
 
-WindowColours::WindowColours(QWidget &window) : QObject(&window), m_window(window)
+ColourScheme::ColourScheme(QWidget &window) : QObject(&window), m_window(window)
 {
     TickBoxStyle::install();
     qApp->installEventFilter(this);
@@ -179,7 +179,7 @@ WindowColours::WindowColours(QWidget &window) : QObject(&window), m_window(windo
     askPortal();
 }
 
-void WindowColours::askPortal()
+void ColourScheme::askPortal()
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
@@ -205,7 +205,7 @@ void WindowColours::askPortal()
 
 // The portal may signal a change many times over (a settings tool dragged
 // back and forth, or a faulty one in a loop).
-void WindowColours::follow(SchemePreference preference)
+void ColourScheme::follow(SchemePreference preference)
 {
     m_preference = preference;
     if (std::exchange(m_followPending, true))
@@ -219,14 +219,14 @@ void WindowColours::follow(SchemePreference preference)
 
 // Qt tells every widget of a change of the desktop's palette; the window
 // takes it once, from the application.
-bool WindowColours::eventFilter(QObject *watched, QEvent *event)
+bool ColourScheme::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange && !m_applying)
         apply();
     return QObject::eventFilter(watched, event);
 }
 
-void WindowColours::apply()
+void ColourScheme::apply()
 {
     m_applying = true;
     m_applied = m_preference;
@@ -236,4 +236,4 @@ void WindowColours::apply()
 
 } // namespace tidewick
 
-#include "WindowColours.moc"
+#include "ColourScheme.moc"

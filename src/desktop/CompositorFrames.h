@@ -7,6 +7,6 @@ namespace tidewick {
 // GNOME's compositor leaves them to each program. Where the user chose Qt's
 // decorations themselves (QT_WAYLAND_DECORATION, or none at all with
 // QT_WAYLAND_DISABLE_WINDOWDECORATION), their choice stands: true.
-bool desktopDrawsWindowFrames();
+bool compositorDrawsFrames();
 
 } // namespace tidewick
