@@ -72,8 +72,8 @@ public:
     // Window states: minimising into the tray, back from it, closing.
     void onWindowStateChanged();
     void onTrayIconClicked(int button);
-    // While the window is out of sight: follows a tray that comes or goes.
-    void onTrayWatchTick();
+    // A tray came or went: a window out of sight follows it.
+    void onTrayCameOrWent();
     // Shows the window, from the tray or the task bar, in front and focused;
     // `activationToken` is the token of the user's action that asked, where
     // the desktop passed one.
@@ -205,7 +205,6 @@ private:
     std::unique_ptr<NewsWatch> m_news;
     // The offered intervals, as the list shows them.
     std::unique_ptr<ReportListModel> m_intervals;
-    QTimer *m_trayWatch = nullptr;
     WindowWithdrawal *m_withdrawal = nullptr;
 };
 

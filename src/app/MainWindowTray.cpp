@@ -23,9 +23,6 @@ namespace tidewick {
 namespace {
 const QString kTrayTitle = QStringLiteral("Tidewick");
 constexpr qint32 kTrayMessageSeconds = 5;
-// How often a window out of sight looks whether the tray came or went: Qt
-// tells nothing about either.
-constexpr int kTrayWatchMs = 2000;
 } // namespace
 
 void MainWindow::connectTrayHandlers()
@@ -43,9 +40,7 @@ void MainWindow::connectTrayHandlers()
     connect(trayIcon, &TrayIcon::showChosen, this, &MainWindow::onShowChosen);
     connect(trayIcon, &TrayIcon::testFetchChosen, &m_news->scheduler(), &FetchScheduler::testFetch);
     connect(trayIcon, &TrayIcon::quitChosen, this, &MainWindow::onCloseRequested);
-    m_trayWatch = new QTimer(this);
-    m_trayWatch->setInterval(kTrayWatchMs);
-    connect(m_trayWatch, &QTimer::timeout, this, &MainWindow::onTrayWatchTick);
+    connect(trayIcon, &TrayIcon::availabilityChanged, this, &MainWindow::onTrayCameOrWent);
 }
 
 void MainWindow::placeTrayIcon(Trap &trap)
@@ -63,7 +58,6 @@ void MainWindow::showAfterLoad()
     // Without a tray the start goes to the task bar, where the user finds it.
     if (!trayIcon->trayAvailable()) {
         show();
-        m_trayWatch->start();
         return;
     }
     // A start into the tray never hands the window to the window manager:
@@ -97,9 +91,8 @@ void MainWindow::onWindowStateChanged()
     ProgramState &globals = *m_services.globals;
     if (!(windowState() & Qt::WindowMinimized) || globals.hiddenInTray)
         return;
-    // Out of sight, the window follows the tray. No tray, no icon to come
-    // back by: the window stays in the task bar until a tray turns up.
-    m_trayWatch->start();
+    // No tray, no icon to come back by: the window stays in the task bar
+    // until a tray turns up (onTrayCameOrWent).
     if (!trayIcon->trayAvailable())
         return;
     // Back to normal first, then hidden: hiding first makes X11 map the
@@ -111,13 +104,12 @@ void MainWindow::onWindowStateChanged()
                           kTrayTitle, kTrayMessageSeconds, true);
 }
 
-void MainWindow::onTrayWatchTick()
+// Out of sight, the window follows the tray.
+void MainWindow::onTrayCameOrWent()
 {
     const bool hidden = m_services.globals->hiddenInTray;
-    if (!hidden && !isMinimized()) {
-        m_trayWatch->stop();
+    if (!hidden && !isMinimized())
         return;
-    }
     const bool tray = trayIcon->trayAvailable();
     if (hidden && !tray) {
         // The tray went away with the only way back: the task bar takes over.

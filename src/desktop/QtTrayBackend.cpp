@@ -37,6 +37,7 @@ QtTrayBackend::QtTrayBackend(QObject *parent) : QObject(parent)
     entry(QCoreApplication::translate("Tidewick", "Quit"), TrayEvent::MenuQuitChosen);
     connect(&m_menu, &QMenu::aboutToShow, this, [this] { report(TrayEvent::MenuOpened); });
     m_icon.setContextMenu(&m_menu);
+    connect(&m_trayWatch, &XEmbedTrayWatch::changed, this, [this] { report(TrayEvent::AvailabilityChanged); });
     connect(&m_icon, &QSystemTrayIcon::activated, this, &QtTrayBackend::onActivated);
     connect(&m_icon, &QSystemTrayIcon::messageClicked, this, [this] { report(TrayEvent::BalloonClicked); });
     m_dockWatch.setInterval(50);

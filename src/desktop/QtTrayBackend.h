@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "desktop/TrayBackend.h"
+#include "desktop/XEmbedTrayWatch.h"
 
 #include <QMenu>
 #include <QObject>
@@ -69,6 +70,7 @@ private:
     QElapsedTimer m_pendingSince;
 
     QMenu m_menu;
+    XEmbedTrayWatch m_trayWatch;
     // Shown while no tray runs (a session that starts the program before its
     // panel), the icon docks by itself once a tray appears.
     QSystemTrayIcon m_icon;

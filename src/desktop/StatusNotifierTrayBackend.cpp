@@ -99,6 +99,7 @@ StatusNotifierTrayBackend::StatusNotifierTrayBackend(TrayBackend &iconTray, cons
                 // A watcher that restarts forgets its items: register again.
                 unregisterItem();
                 placeIcon();
+                report(TrayEvent::AvailabilityChanged);
             });
     askBus(m_bus, QStringLiteral("NameHasOwner"), {watcherName}, this, [this](const QDBusMessage &reply) {
         m_watcherKnown = true;
@@ -168,6 +169,7 @@ void StatusNotifierTrayBackend::askForHost()
         watcher->deleteLater();
         const QDBusPendingReply<QDBusVariant> reply = *watcher;
         m_hostRegistered = !reply.isError() && reply.value().variant().toBool();
+        report(TrayEvent::AvailabilityChanged);
     });
 }
 

@@ -24,6 +24,8 @@ enum class TrayEvent {
     MenuShowChosen,
     MenuTestFetchChosen,
     MenuQuitChosen,
+    // What trayAvailable() says may have changed: a tray came or went.
+    AvailabilityChanged,
 };
 
 // The platform's notification area, reduced to the requests the tray control

@@ -190,6 +190,9 @@ void TrayIcon::trayEvent(TrayEvent event, const QString &activationToken)
     case TrayEvent::MenuQuitChosen:
         emit quitChosen();
         break;
+    case TrayEvent::AvailabilityChanged:
+        emit availabilityChanged();
+        break;
     case TrayEvent::LeftDoubleClick: // its second click comes as LeftUp too
     case TrayEvent::MiddleUp:
         break;

@@ -95,6 +95,8 @@ signals:
     void showChosen(const QString &activationToken);
     void testFetchChosen();
     void quitChosen();
+    // A tray came or went (trayAvailable() may say otherwise now).
+    void availabilityChanged();
 
     void inTrayChanged();
     void tipChanged();

@@ -1,5 +1,5 @@
 #include "ui/ColourScheme.h"
-#include "ui/TickBoxStyle.h"
+#include "ui/ProgramStyle.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -173,7 +173,7 @@ QPalette windowPalette(const QPalette &desktop, SchemePreference preference)
 
 ColourScheme::ColourScheme(QWidget &window) : QObject(&window), m_window(window)
 {
-    TickBoxStyle::install();
+    ProgramStyle::install();
     qApp->installEventFilter(this);
     apply();
     askPortal();

@@ -266,14 +266,14 @@ private slots:
 
         // A panel starts later: its tray takes the minimised window in.
         window.tray.hasTray = true;
-        form.onTrayWatchTick();
+        window.tray.raise(TrayEvent::AvailabilityChanged);
         QTRY_VERIFY(!form.isVisible());
         QVERIFY(window.globals.hiddenInTray);
         QCOMPARE(window.tray.last(Kind::ShowBalloon).text, kTrayMessage);
 
         // The panel goes away: the window comes back to the task bar, minimised.
         window.tray.hasTray = false;
-        form.onTrayWatchTick();
+        window.tray.raise(TrayEvent::AvailabilityChanged);
         QVERIFY(form.isVisible() && form.isMinimized());
         QVERIFY(!window.globals.hiddenInTray);
         form.bringToFront();

@@ -129,8 +129,16 @@ bool doneWhileBusHeld(const std::function<void()> &act)
     return !waited;
 }
 
+// What a backend reports, but for a tray's coming and going (counted apart).
 struct EventLog final : TrayBackend::Listener {
-    void trayEvent(TrayEvent event, const QString &token) override { events.append(event), tokens.append(token); }
+    void trayEvent(TrayEvent event, const QString &token) override
+    {
+        if (event == TrayEvent::AvailabilityChanged)
+            ++availabilityChanges;
+        else
+            events.append(event), tokens.append(token);
+    }
+    int availabilityChanges = 0;
     QList<TrayEvent> events;
     QStringList tokens;
 };
@@ -737,10 +745,12 @@ private slots:
         // The panel's token goes with its click, or with the entry that shows the window.
         QCOMPARE(log.tokens, QStringList({"token-1", "", "", "token-2", "", ""}));
 
-        // The panel goes: back to the XEmbed tray.
+        // The panel goes: back to the XEmbed tray, and the window is told.
+        const int changes = log.availabilityChanges;
         QVERIFY(panel.unregisterService(QStringLiteral("org.kde.StatusNotifierWatcher")));
         QTRY_COMPARE(iconTray.requests.last().kind, Kind::AddIcon);
         QVERIFY(!backend.registered());
+        QCOMPARE_GT(log.availabilityChanges, changes);
         QCOMPARE(activationToken({{QStringLiteral("desktop-startup-id"), QStringLiteral("id_TIME5")}}),
                  QStringLiteral("id_TIME5"));
         backend.setListener(nullptr);
