@@ -60,16 +60,16 @@ GNOME_DARK = "[org/gnome/desktop/interface]\ncolor-scheme='prefer-dark'\n"
 INDICATORS = ("Object.keys(Main.panel.statusArea).filter(k => k.startsWith('appindicator'))"
               ".map(k => Main.panel.statusArea[k])")
 DESKTOPS = [
-    dict(name="openbox", x11="start_virtual_desktop", session=["dunst"], notifier=DUNST, tray="xembed"),
-    dict(name="xfce", x11="start_display", session=["xfce4-session", "/usr/lib/x86_64-linux-gnu/xfce4/notifyd/"
+    # x11: the pieces of the virtual X desktop the session starts with (a window manager of its own: kwin).
+    dict(name="openbox", x11=["openbox", "tray"], session=["dunst"], notifier=DUNST, tray="xembed"),
+    dict(name="xfce", x11=[], session=["xfce4-session", "/usr/lib/x86_64-linux-gnu/xfce4/notifyd/"
                                                     "xfce4-notifyd"], env={"XDG_CURRENT_DESKTOP": "XFCE"},
          files={"xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml": Path("/etc/xdg/xfce4/panel/default.xml")},
          notifier=("Xfce Notify Daemon", "xdotool search --onlyvisible --class xfce4-notifyd",
                    POPUP % "xfce4-notifyd", "atspi xfce4-notifyd"), tray="sni"),
-    dict(name="kwin-x11", x11="start_display; kwin_x11 --replace >$work/kwin.log 2>&1 & wait_until 30000 _wm_ready;"
-         " start_tray", session=["dunst"], env=KDE, notifier=DUNST, tray="xembed",
+    dict(name="kwin-x11", x11=["kwin", "tray"], session=["dunst"], env=KDE, notifier=DUNST, tray="xembed",
          files={"kdeglobals": KDE_DARK}, light=KDE_LIGHT),
-    dict(name="lxqt", x11="start_display", session=["startlxqt"],
+    dict(name="lxqt", x11=[], session=["startlxqt"],
          env={"XDG_CURRENT_DESKTOP": "LXQt"},
          files={"lxqt/session.conf": "[General]\nwindow_manager=openbox\n"},
          notifier=("lxqt-notificationd", "xdotool search --onlyvisible --class lxqt-notificationd",
@@ -168,6 +168,8 @@ class Desktop:
         for name, text in row.get("files", {}).items():
             (Path(env["XDG_CONFIG_HOME"]) / name).parent.mkdir(parents=True, exist_ok=True)
             (Path(env["XDG_CONFIG_HOME"]) / name).write_text(text if isinstance(text, str) else text.read_text())
+        if "x11" in row:
+            self.start_x11(row["x11"])
         if row.get("system_bus"):  # GNOME Shell asks logind on the system bus: a private stand-in
             env["DBUS_SYSTEM_BUS_ADDRESS"] = "unix:path=%s/system_bus" % self.work
             self.spawn("dbus-daemon --session --nofork --address=" + env["DBUS_SYSTEM_BUS_ADDRESS"])
@@ -192,6 +194,17 @@ class Desktop:
         time.sleep(2)  # panels settle their layout
         sh(row.get("ready", "true"))
 
+    def start_x11(self, pieces):
+        from x11_desktop import VirtualDesktop
+        desktop = VirtualDesktop(self.work).start_display()
+        if "openbox" in pieces:
+            desktop.start_window_manager()
+        if "kwin" in pieces:
+            self.spawn("kwin_x11 --replace")
+            wait_for("KWin", lambda: sh("xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"), 30)
+        if "tray" in pieces:
+            desktop.start_tray()
+
     def start_program(self):
         from atspi_app import AtspiApp
         self.app = self.spawn("tidewick", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", TIDEWICK_NEWS_HOST="localhost:"
@@ -210,7 +223,7 @@ class Desktop:
         return sh(kwin + "loadScript %s w%d" % (self.work / "kwin.js", time.monotonic_ns())) and sh(kwin + "start")
 
     def x11_window(self):
-        from user_journey_desktop import ProgramWindows
+        from x11_desktop import ProgramWindows
         if not getattr(self, "main", None):  # the same X window from start to end
             self.main = wait_for("the window on the X screen", lambda: ProgramWindows(self.app.pid).find_main(TITLE), 10)
         return self.main
@@ -218,7 +231,7 @@ class Desktop:
     def active(self):
         """What the user sees as the active window: the window manager's on X11, the program's on Wayland."""
         if "x11" in self.row:
-            from user_journey_desktop import is_viewable
+            from x11_desktop import is_viewable
             active = re.findall(r"0x[0-9a-f]+", sh("xprop -root _NET_ACTIVE_WINDOW") or "")
             return active[:1] == ["%#x" % self.x11_window()] and is_viewable(self.main)
         import pyatspi
@@ -254,7 +267,7 @@ class Desktop:
         self.window_manager(0)
         if "x11" not in self.row:
             return wait_for("the window out of the front", lambda: not self.active(), 10)
-        from user_journey_desktop import is_viewable, managed_windows
+        from x11_desktop import is_viewable, managed_windows
         wait_for("the window in the tray", lambda: self.main not in managed_windows() and not is_viewable(self.main), 10)
 
     def launcher_token(self):
@@ -573,7 +586,7 @@ def click_tray(d):
         d.clicked = wait_for("the icon in the panel's tray", panel_icon, 10)
         return kwin_click(*d.clicked)
     if d.row["tray"] == "xembed":
-        from user_journey_desktop import ProgramWindows
+        from x11_desktop import ProgramWindows
         icon = ProgramWindows(d.app.pid)
         wait_for("the tray icon", icon.find_icon, 10)
         return icon.click_icon()
@@ -637,7 +650,7 @@ def picture(d, name):
     """A picture of the screen, saved as DESKTOP-NAME.png (X11, or GNOME's own screenshot), or None."""
     path = d.work / ("%s-%s.png" % (d.row["name"], name))
     if "x11" in d.row:
-        from user_journey_desktop import screenshot
+        from x11_desktop import screenshot
         return screenshot(path) and path
     if d.row.get("wm") == "kwin":
         return kwin_picture(path)
@@ -670,7 +683,7 @@ def brightness(d, name):
     """The mean brightness (0 black to 1 white) of the window's inside in a picture NAME, or None while there is
     none."""
     if "x11" in d.row:
-        from user_journey_desktop import ProgramWindows
+        from x11_desktop import ProgramWindows
         x, y, w, h = ProgramWindows(d.app.pid).geometry(d.x11_window())
     else:
         x, y, w, h = next((f[2:] for f in frames(d) if not f[1]), (0, 0, 0, 0))
@@ -758,9 +771,6 @@ def run_child(row, binary, base):
                XDG_SESSION_TYPE="x11" if "x11" in row else "wayland", PYTHONPATH=str(here))
     command = ["dbus-run-session", "--config-file=%s" % session_bus(work), "--", "/usr/bin/python3",
                str(here / Path(__file__).name), "--desktop", row["name"], "--binary", binary, "--work", str(work)]
-    if "x11" in row:
-        command[2:2] = ["bash", "-c", '. "%s/virtual_desktop.sh"; work=%s; fail() { echo "$*"; exit 1; }; %s; '
-                        'exec "$@"' % (here, work, row["x11"]), "-"]
     if row.get("user"):
         try:
             account = pwd.getpwnam(row["user"])

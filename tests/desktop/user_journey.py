@@ -32,7 +32,7 @@ import pyatspi  # noqa: E402
 
 from atspi_app import (AtspiApp, JourneyError, UnexpectedState, cell, cells, child, children_of,  # noqa: E402
                        describe, descendant, extents_of, has_state, press, row_texts, text_of, wait_for)
-from user_journey_desktop import (ProgramWindows, is_unmapped, is_viewable, managed_windows, window_info,  # noqa: E402
+from x11_desktop import (ProgramWindows, is_unmapped, is_viewable, managed_windows, window_info,  # noqa: E402
                                   press_keys, screenshot, type_text, xdotool)
 
 TITLE = "Tidewick"

@@ -1,12 +1,16 @@
-"""The program's windows as the X server and the window manager see them.
+"""A virtual X desktop, and the program's windows as the X server and the window manager see them.
 
-Recipes of real_desktop_test.sh, in Python: xdotool, xwininfo and xprop find
-the main window, the tray icon (a window of the program embedded by trayer)
-and Qt's own balloon (a small unmanaged top-level window).
+VirtualDesktop starts Xvfb on a free display, openbox and a trayer tray, each waited for. xdotool, xwininfo and
+xprop find the main window, the tray icon (a window of the program embedded by trayer), the icon's menu and Qt's
+own balloon (small unmanaged top-level windows). Run as a program, it starts a virtual desktop for a shell script
+and prints what to export (virtual_desktop.sh).
 """
 
+import os
 import re
 import subprocess
+import sys
+import tempfile
 
 from atspi_app import JourneyError, holds, wait_for
 
@@ -64,6 +68,84 @@ def managed_windows():
     return {int(word, 16) for word in re.findall(r"0x[0-9a-fA-F]+", out)}
 
 
+class VirtualDesktop:
+    """Xvfb (1280x800) on a free display, openbox and a trayer tray; `DISPLAY` is set in os.environ."""
+
+    def __init__(self, work):
+        self.work, self.xvfb, self.wm, self.tray = str(work), None, None, None
+
+    def spawn(self, name, *command, **kwargs):
+        log = open(os.path.join(self.work, name + ".log"), "ab")
+        return subprocess.Popen(command, stdout=log, stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL, **kwargs)
+
+    def start_display(self):
+        read, write = os.pipe()
+        # -noreset: otherwise Xvfb may reset when its first client disconnects.
+        self.xvfb = self.spawn("xvfb", "Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24", "-nolisten",
+                               "tcp", "-noreset", pass_fds=(write,))
+        os.close(write)
+        with os.fdopen(read) as answer:
+            number = answer.readline().strip()
+        if not number:
+            raise JourneyError("Xvfb did not start: %s" % self.log("xvfb"))
+        os.environ["DISPLAY"] = ":" + number
+        return self
+
+    def start_window_manager(self):
+        self.wm = self.spawn("openbox", "openbox", "--sm-disable")
+        wait_for("openbox on %s" % os.environ["DISPLAY"],
+                 lambda: "window id" in run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK")[1], 20)
+        return self
+
+    def start_tray(self, attempts=4):
+        """trayer now and then never maps its panel (seen here one start in five, the process alive): a user would
+        start it again, and so does this."""
+        for attempt in range(attempts):
+            self.tray = self.spawn("trayer", "trayer", "--edge", "bottom", "--align", "right", "--widthtype",
+                                   "request", "--height", "24", "--SetDockType", "true", "--transparent", "false")
+            try:
+                wait_for("the trayer tray, managed by the window manager", self._tray_ready, 5)
+                return self
+            except JourneyError:
+                self.stop_tray()
+                if attempt == attempts - 1:
+                    raise
+        return self
+
+    def stop_tray(self):
+        self._end(self.tray)
+        self.tray = None
+
+    def start(self):
+        return self.start_display().start_window_manager().start_tray()
+
+    def stop(self):
+        for process in (self.tray, self.wm, self.xvfb):
+            self._end(process)
+
+    def log(self, name):
+        path = os.path.join(self.work, name + ".log")
+        return open(path, errors="replace").read() if os.path.exists(path) else ""
+
+    @staticmethod
+    def _end(process):
+        if process and process.poll() is None:
+            process.terminate()
+            process.wait(10)
+
+    @staticmethod
+    def _tray_ready():
+        _, out = xdotool("search", "--class", "trayer")
+        return any(is_viewable(int(window)) and has_property(int(window), "WM_STATE") for window in out.split())
+
+
+def start_program(binary, work, environment, log_name="app.log", cwd=None):
+    """The program, its output appended to WORK/LOG_NAME."""
+    with open(os.path.join(str(work), log_name), "a") as log:
+        return subprocess.Popen([str(binary)], cwd=cwd, env=environment, stdout=log, stderr=subprocess.STDOUT,
+                                stdin=subprocess.DEVNULL)
+
+
 def screenshot(path):
     status, _ = run("import", "-window", "root", str(path), timeout=20)
     return status == 0
@@ -104,12 +186,19 @@ class ProgramWindows:
                 return window
         return None
 
+    def find_menu(self):
+        """The icon's menu: a small unmanaged top-level window of the program on the screen, beside the icon."""
+        return self._find_popup(60, 40)
+
     def find_balloon(self):
         """Qt's balloon: a small top-level window on the screen that no window manager handles.
 
         A message box just mapped is a child of the root window too until the
         window manager takes it; only the balloon bypasses the manager.
         """
+        return self._find_popup(150, 40)
+
+    def _find_popup(self, least_width, least_height):
         for window in self.windows():
             if window in (self.main, self.icon):
                 continue
@@ -118,7 +207,7 @@ class ProgramWindows:
                 continue
             if not info["override_redirect"]:
                 continue
-            if 150 <= info["width"] < 800 and 40 <= info["height"] < 300:
+            if least_width <= info["width"] < 800 and least_height <= info["height"] < 300:
                 return window
         return None
 
@@ -192,3 +281,22 @@ def press_keys(*keys):
 
 def focused_window_name():
     return xdotool("getwindowfocus", "getwindowname")[1].strip()
+
+
+def main():
+    """Starts a virtual desktop for a shell script and prints its DISPLAY and processes as shell assignments; the
+    processes outlive this one (the script ends them). `tray` is left out with --no-tray, all but Xvfb with
+    --display-only."""
+    work = sys.argv[sys.argv.index("--work") + 1] if "--work" in sys.argv else tempfile.mkdtemp()
+    desktop = VirtualDesktop(work).start_display()
+    if "--display-only" not in sys.argv:
+        desktop.start_window_manager()
+        if "--no-tray" not in sys.argv:
+            desktop.start_tray()
+    for name, process in (("xvfb", desktop.xvfb), ("wm", desktop.wm), ("trayer_pid", desktop.tray)):
+        print("%s=%s" % (name, process.pid if process else ""))
+    print("DISPLAY=%s" % os.environ["DISPLAY"])
+
+
+if __name__ == "__main__":
+    main()
