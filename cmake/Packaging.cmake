@@ -81,7 +81,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 # (metric-compatible with the Arial the window is laid out in), and the xcb
 # platform plugin Qt needs to show a window at all.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "curl, ansifilter, fonts-liberation, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "curl, ansifilter, fonts-liberation, qt6-qpa-plugins, libqt6sql6-sqlite")
 # Qt's Wayland platform: without it a Wayland session runs the program through
 # XWayland, where it looks and behaves foreign.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")

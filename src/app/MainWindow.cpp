@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -132,7 +133,19 @@ void MainWindow::createControls()
     countdownBar->setAccessibleName(tr("Time until the next news fetch"));
     place(countdownBar, 240, 285, 7320, 405);
 
-    resultsList = list("resultsList", m_news->results(), 8040, 3600, 7800, 2235);
+    // Typing narrows the results to the rows that hold each word typed;
+    // Escape shows them all again.
+    resultsFilter = new QLineEdit(m_canvas);
+    resultsFilter->setObjectName(QStringLiteral("resultsFilter"));
+    resultsFilter->setPlaceholderText(tr("Find an article"));
+    resultsFilter->setAccessibleName(tr("Find an article"));
+    resultsFilter->setAccessibleDescription(tr("Shows only the rows of the News list that hold every word typed"));
+    resultsFilter->setClearButtonEnabled(true);
+    place(resultsFilter, 8040, 3570, 7800, 345);
+    resultsList = list("resultsList", m_news->results(), 8040, 3960, 7800, 1875);
+    resultsList->showRowsWith(QString());
+    connect(resultsFilter, &QLineEdit::textChanged, resultsList, &ReportList::showRowsWith);
+    resultsFilter->installEventFilter(this);
 
     startupOptionsGroup = new QGroupBox(tr("Startup Options"), m_canvas);
     startupOptionsGroup->setObjectName(QStringLiteral("startupOptionsGroup"));

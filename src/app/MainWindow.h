@@ -12,6 +12,7 @@
 
 class QCheckBox;
 class QGroupBox;
+class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QScrollArea;
@@ -132,6 +133,7 @@ protected:
     void hideEvent(QHideEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void createControls();
@@ -173,6 +175,7 @@ private:
     // The controls, found by their object names from outside.
     QGroupBox *countdownGroup = nullptr;
     QProgressBar *countdownBar = nullptr;
+    QLineEdit *resultsFilter = nullptr;
     ReportList *resultsList = nullptr;
     ResultsListActions *resultsActions = nullptr; // open and copy its articles
     QGroupBox *startupOptionsGroup = nullptr;
@@ -201,6 +204,7 @@ private:
     double m_layoutScale = 1.0;
     Pointer m_pointer = Pointer::Default;
     bool m_busy = false;
+    bool m_painted = false;
     std::optional<QCursor> m_customPointer;
     std::unique_ptr<NewsWatch> m_news;
     // The offered intervals, as the list shows them.

@@ -65,8 +65,10 @@ void MainWindow::startUp()
     trap(kCategoriesWidth, [&] { categoryList->setColumnWidthPixels(twips(kColumnWidthTwips)); });
     fillCodeList(trap, kCategoryList, watch.categories(), kCategories);
     trap(kKeywordsWidth, [&] { keywordList->setColumnWidthPixels(twips(kColumnWidthTwips)); });
-    // Before anything may fetch: a start-up fetch queries what the user watches.
+    // Before anything may fetch: a start-up fetch queries what the user
+    // watches, and announces only what the history does not know.
     m_news->restoreWatchList();
+    m_news->found().openHistory();
     if (!m_services.newsHostProblem.isEmpty())
         tellNewsServiceProblem();
 

@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 
 namespace tidewick {
@@ -21,6 +23,12 @@ void MainWindow::watchPointer(QWidget *widget, Pointer pointer)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // Escape in the results' filter shows every row again.
+    if (watched == resultsFilter && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape && !resultsFilter->text().isEmpty()) {
+        resultsFilter->clear();
+        return true;
+    }
     if (event->type() == QEvent::MouseMove) {
         // A move over a child that ignores it travels on to its parent; only
         // the widget really under the pointer decides.

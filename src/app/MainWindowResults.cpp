@@ -42,7 +42,7 @@ bool MainWindow::openLink(const QUrl &link)
 void MainWindow::onClearResultsClicked()
 {
     using namespace statements::clearResults;
-    Trap(errorReporter(), statements::kModule, kProcedure)(kClear, [&] { m_news->results().clear(); });
+    Trap(errorReporter(), statements::kModule, kProcedure)(kClear, [&] { m_news->found().clear(); });
 }
 
 // Save Results.
@@ -51,8 +51,9 @@ void MainWindow::onSaveResultsClicked()
     Dialogs &dialogs = *m_services.dialogs;
     // Said before the file name is asked for, so nobody picks a file for
     // nothing.
-    const ReportListModel &results = m_news->results();
-    if (results.count() == 0) {
+    // What is listed: the rows the filter shows.
+    const QStringList listed = resultsList->shownTexts();
+    if (listed.isEmpty()) {
         dialogs.showMessage(appTitle(), tr("There are no results to save."), MessageIcon::None);
         return;
     }
@@ -92,7 +93,7 @@ void MainWindow::onSaveResultsClicked()
     const bool wasBusy = isBusy();
     trap(kBusy, [&] { setBusy(true); });
     ListFileSave *save = nullptr;
-    trap(kSave, [&] { save = new ListFileSave(results.header(), results.texts(), name, this); });
+    trap(kSave, [&] { save = new ListFileSave(m_news->results().header(), listed, name, this); });
     const auto finish = [this, wasBusy](const QString &failure) {
         Trap trap(errorReporter(), statements::kModule, kProcedure);
         if (!failure.isEmpty())

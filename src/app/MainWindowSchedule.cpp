@@ -12,6 +12,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTimer>
+#include <utility>
 
 namespace tidewick {
 
@@ -69,6 +71,15 @@ void MainWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     m_news->scheduler().setCountdownShown(true);
+}
+
+// What earlier runs found comes into the list once the window has been
+// painted: a long history holds up no start.
+void MainWindow::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    if (!std::exchange(m_painted, true))
+        QTimer::singleShot(0, &m_news->found(), &FoundArticles::showEarlierArticles);
 }
 
 void MainWindow::hideEvent(QHideEvent *event)

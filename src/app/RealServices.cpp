@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QStandardPaths>
 
 namespace tidewick {
 
@@ -24,6 +25,7 @@ RealServices::RealServices(const QString &configFolder, const std::optional<QStr
     m_services.programFolder = QCoreApplication::applicationDirPath();
     m_services.executablePath = QCoreApplication::applicationFilePath();
     m_services.autostartFolder = autostartFolder();
+    m_services.dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     const NewsServiceChoice newsService = chooseNewsService(newsHost, m_settings, QLatin1String(build::kNewsHost));
     m_services.newsHost = newsService.host;
     m_services.newsHostProblem = newsService.problem;

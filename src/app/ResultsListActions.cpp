@@ -37,7 +37,7 @@ ResultsListActions::ResultsListActions(ReportList &list, std::function<bool(cons
     connect(copyLinkAction, &QAction::triggered, this, &ResultsListActions::copyLink);
     connect(copyTextAction, &QAction::triggered, this, &ResultsListActions::copyText);
     connect(&m_list, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
-        openLinkOf(index.row());
+        openLinkOf(index);
     });
     connect(m_list.selectionModel(), &QItemSelectionModel::currentChanged, this, &ResultsListActions::updateActions);
     connect(m_list.selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -50,21 +50,21 @@ ResultsListActions::ResultsListActions(ReportList &list, std::function<bool(cons
 QUrl ResultsListActions::currentLink() const
 {
     const QModelIndex current = m_list.currentIndex();
-    return current.isValid() ? articleLink(m_list.text(current.row())) : QUrl();
+    return current.isValid() ? articleLink(current.data().toString()) : QUrl();
 }
 
-void ResultsListActions::openLinkOf(int row)
+void ResultsListActions::openLinkOf(const QModelIndex &index)
 {
-    if (row < 0 || row >= m_list.count())
+    if (!index.isValid())
         return;
-    const QUrl link = articleLink(m_list.text(row));
+    const QUrl link = articleLink(index.data().toString());
     if (!link.isEmpty() && m_openLink)
         m_openLink(link);
 }
 
 void ResultsListActions::openLink()
 {
-    openLinkOf(m_list.currentIndex().row());
+    openLinkOf(m_list.currentIndex());
 }
 
 void ResultsListActions::copyLink()
@@ -82,7 +82,7 @@ void ResultsListActions::copyText()
     std::sort(selected.begin(), selected.end());
     QStringList texts;
     for (const QModelIndex &index : std::as_const(selected))
-        texts.append(m_list.text(index.row()));
+        texts.append(index.data().toString());
     QGuiApplication::clipboard()->setText(texts.join(QLatin1Char('\n')));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QModelIndex>
 #include <QObject>
 #include <QUrl>
 #include <functional>
@@ -38,7 +39,7 @@ protected:
 
 private:
     QUrl currentLink() const;
-    void openLinkOf(int row);
+    void openLinkOf(const QModelIndex &index);
     void updateActions();
     void showMenuAtCurrentRow();
 

@@ -1,5 +1,7 @@
 #include "core/ReportListModel.h"
 
+#include <algorithm>
+
 namespace tidewick {
 
 ReportListModel::ReportListModel(QString header, bool checkable, QObject *parent)
@@ -23,12 +25,17 @@ void ReportListModel::append(const QString &text)
 
 void ReportListModel::append(const QStringList &texts)
 {
-    if (texts.isEmpty())
+    insert(count(), texts);
+}
+
+void ReportListModel::insert(int row, const QStringList &texts)
+{
+    if (texts.isEmpty() || row < 0 || row > count())
         return;
-    const int first = count();
-    beginInsertRows(QModelIndex(), first, first + int(texts.size()) - 1);
-    m_texts.append(texts);
-    m_checked.resize(size_t(m_texts.size()), false);
+    beginInsertRows(QModelIndex(), row, row + int(texts.size()) - 1);
+    m_texts.insert(row, texts.size(), QString());
+    std::copy(texts.cbegin(), texts.cend(), m_texts.begin() + row);
+    m_checked.insert(m_checked.begin() + row, size_t(texts.size()), false);
     endInsertRows();
 }
 

@@ -29,6 +29,8 @@ public:
 
     void append(const QString &text);
     void append(const QStringList &texts);
+    // Puts `texts` before the row `row` (at the end for count()).
+    void insert(int row, const QStringList &texts);
     void removeAt(int row);
     void clear();
 

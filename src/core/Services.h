@@ -27,6 +27,8 @@ struct Services {
     QString programFolder;
     QString executablePath;
     QString autostartFolder;
+    // The folder of the program's data: the history of what was found.
+    QString dataFolder;
     // The news service, host and optional port as curl takes them.
     QString newsHost;
     // Why that address cannot be used, worded for the user; empty when it

@@ -67,13 +67,23 @@ constexpr int kGate = 100, kDeleteAnswer = 102, kCount = 104, kCountInRun = 106,
               kDeleteAnswerAfter = 128, kClaimSeen = 130;
 }
 const QString kRunProcedure = QStringLiteral("FetchNewsNow");
+
+// What the history keeps of the query that found an article.
+FoundBy foundBy(const NewsQuery &query)
+{
+    QString country = query.country;
+    if (country.endsWith(QLatin1Char('.')))
+        country.chop(1);
+    return {country, query.keywordText, query.category};
+}
 const QString kQueryProcedure = QStringLiteral("AddNews");
 
 } // namespace
 
-FetchRun::FetchRun(const Services &services, ErrorReporter &reporter, ArticleAnnouncer &announcer, QObject *parent)
+FetchRun::FetchRun(const Services &services, ErrorReporter &reporter, ArticleAnnouncer &announcer,
+                   ArticleHistory &history, QObject *parent)
     : QObject(parent), m_services(services), m_reporter(reporter), m_announcer(announcer),
-      m_budget(*services.settings), m_seen(SeenArticles::besideSettings(services.settings->filePath()))
+      m_budget(*services.settings), m_history(history)
 {
     connect(m_services.runner, &ProcessRunner::finished, this, [this] {
         if (std::exchange(m_helperRunning, false))
@@ -87,6 +97,7 @@ bool FetchRun::start(Kind kind, const QList<NewsQuery> &queries, std::optional<q
         return false;
     m_cancelled = false;
     m_budgetUnusable = false;
+    m_historyProblemSaid = false;
     m_testRun = kind == Kind::Test;
     // Each test fetch may add its own two articles.
     if (m_testRun)
@@ -122,8 +133,9 @@ void FetchRun::take(Step step)
     switch (step) {
     case Step::OpenWindow:
     case Step::CountQuery:
-    case Step::ClaimArticle:
         return withBudgetLock(step);
+    case Step::ClaimArticle:
+        return claimArticle();
     case Step::NextQuery:
         return nextQuery();
     case Step::SendQuery:
@@ -157,7 +169,7 @@ FetchRun::Step FetchRun::takeLocked(Step step)
     case Step::CountQuery:
         return countQuery();
     default:
-        return claimArticle();
+        return countQuery();
     }
 }
 
@@ -196,9 +208,7 @@ void FetchRun::tryBudgetLock()
                 : lock.problem();
             const bool atStart = m_locked == Step::OpenWindow;
             Trap trap(m_reporter, kModule, atStart ? kRunProcedure : kQueryProcedure);
-            const int line = atStart                        ? run::kLockAndCount
-                : m_locked == Step::ClaimArticle ? query::kClaimSeen
-                                               : query::kCount;
+            const int line = atStart ? run::kLockAndCount : query::kCount;
             trap(line, [&] {
                 throw AppError(QCoreApplication::translate("Tidewick", "Path/File access error: the request count in %1 cannot be locked: "
                                               "%2. This fetch stops here; the next one goes on from this query.")
@@ -302,6 +312,7 @@ void FetchRun::sendQuery()
     if (halted())
         return end();
     const NewsQuery query = m_queries.at((m_first + m_done) % m_queries.size());
+    m_query = query;
     ++m_done;
     Trap trap(m_reporter, kModule, kQueryProcedure);
     const ProgramState &globals = *m_services.globals;
@@ -368,27 +379,40 @@ void FetchRun::nextArticle()
 {
     if (halted() || m_article >= m_listing.articles.size())
         return endQuery();
-    if (m_onlyNew)
-        return withBudgetLock(Step::ClaimArticle);
+    if (m_onlyNew) {
+        m_lockWaitSinceMs = m_services.clock->monotonicMs();
+        return claimArticle();
+    }
     announce();
 }
 
-// Under the lock, which every copy takes for it: of two copies that find the
-// same new article, one announces it. An article is remembered just before
-// it is announced, never earlier: those a stopped run did not reach come
-// with the next one. A memory that cannot be used leaves nothing out.
-FetchRun::Step FetchRun::claimArticle()
+// The history takes the claim in one transaction, which every copy's claim
+// goes through: of two copies that find the same new article, one announces
+// it. An article is remembered just before it is announced, never earlier:
+// those a stopped run did not reach come with the next one. While another
+// copy writes the history the claim is tried again a little later; a history
+// that cannot be used leaves nothing out, said once a run.
+void FetchRun::claimArticle()
 {
     if (halted())
-        return Step::EndQuery;
-    Trap trap(m_reporter, kModule, kQueryProcedure);
-    bool fresh = true;
-    trap(query::kClaimSeen,
-         [&] { fresh = m_seen.takeNew({m_listing.articles.at(m_article)}, m_services.clock->now()).value(0); });
-    if (fresh)
-        return Step::Announce;
-    ++m_article;
-    return Step::NextArticle;
+        return proceed(Step::EndQuery);
+    ArticleHistory::Claim claim = ArticleHistory::Claim::New;
+    try {
+        claim = m_history.claim(m_listing.articles.at(m_article), foundBy(m_query), m_services.clock->now());
+    } catch (const AppError &error) {
+        if (!std::exchange(m_historyProblemSaid, true))
+            Trap(m_reporter, kModule, kQueryProcedure)(query::kClaimSeen, [&] { throw error; });
+    }
+    if (claim == ArticleHistory::Claim::Busy) {
+        if (m_services.clock->monotonicMs() - m_lockWaitSinceMs < kLongestLockWaitMs)
+            return m_services.clock->callAfter(kLockPollMs, this, [this] { claimArticle(); });
+        claim = ArticleHistory::Claim::New;
+    }
+    if (claim == ArticleHistory::Claim::Known) {
+        ++m_article;
+        return proceed(Step::NextArticle);
+    }
+    proceed(Step::Announce);
 }
 
 void FetchRun::announce()
@@ -418,7 +442,7 @@ void FetchRun::afterArticle()
 {
     Trap trap(m_reporter, kModule, kQueryProcedure);
     trap(query::kHandOn, [&] {
-        emit articleFound(m_listing.articles.at(m_article));
+        emit articleFound(m_listing.articles.at(m_article), foundBy(m_query));
         if (m_testRun)
             ++m_budget.testArticleCount;
     });

@@ -6,8 +6,8 @@
 #include "core/Services.h"
 #include "fetch/ListingParser.h"
 #include "fetch/QueryWalk.h"
-#include "fetch/SeenArticles.h"
 #include "fetch/RequestWindowBudget.h"
+#include "results/ArticleHistory.h"
 
 #include <QList>
 #include <QObject>
@@ -35,7 +35,9 @@ class FetchRun : public QObject {
 public:
     using Kind = FetchKind;
 
-    FetchRun(const Services &services, ErrorReporter &reporter, ArticleAnnouncer &announcer,
+    // `history` knows what was announced before, for a run that announces
+    // only new articles.
+    FetchRun(const Services &services, ErrorReporter &reporter, ArticleAnnouncer &announcer, ArticleHistory &history,
              QObject *parent = nullptr);
 
     // Starts a run over `queries`; `intervalSeconds` is the interval chosen
@@ -59,7 +61,8 @@ public:
     void setAnnounceOnlyNew(bool on) { m_onlyNew = on; }
 
 signals:
-    void articleFound(const QString &article);
+    // An article announced and handed on, with the query that found it.
+    void articleFound(const QString &article, const tidewick::FoundBy &foundBy);
     void finished();
 
 private:
@@ -74,7 +77,7 @@ private:
         AfterCurl,         // the answer to the cleaner
         AfterCleaner,      // the cleaned answer read
         NextArticle,       // the next article, if any
-        ClaimArticle,      // remembered as seen, under the lock, unless it was
+        ClaimArticle,      // remembered as announced in the history, unless it was
         Announce,          // an article announced
         AfterAnnouncement, // the two seconds after it
         AfterArticle,      // the article handed on
@@ -95,7 +98,7 @@ private:
     void shareTheBudget();
     void nextQuery();
     Step countQuery();
-    Step claimArticle();
+    void claimArticle();
     void announce();
     void sendQuery();
     void afterCurl();
@@ -120,7 +123,11 @@ private:
     bool m_budgetUnusable = false;
     std::optional<qint32> m_intervalSeconds;
     bool m_onlyNew = false;
-    SeenArticles m_seen;
+    ArticleHistory &m_history;
+    // The query under way, and whether the run has said that the history
+    // cannot be used.
+    NewsQuery m_query;
+    bool m_historyProblemSaid = false;
 
     QList<NewsQuery> m_queries;
     qsizetype m_first = 0; // where this run began in the list

@@ -76,15 +76,16 @@ void QueryWalk::walkKeywords(const QString &country)
         trap(keywordWalk::kEach, [&] {
             const QString keyword = trimmedText(*m_keywords, row);
             if (keywordCanBeSent(keyword))
-                walkCategories(keywordInPath(keyword), country);
+                walkCategories(keyword, country);
         });
     }
     if (count == 0)
         trap(keywordWalk::kNone, [&] { walkCategories(QString(), country); });
 }
 
-void QueryWalk::walkCategories(const QString &keyword, const QString &country)
+void QueryWalk::walkCategories(const QString &keywordText, const QString &country)
 {
+    const QString keyword = keywordText.isEmpty() ? QString() : keywordInPath(keywordText);
     Trap trap(m_reporter, kModule, QStringLiteral("FetchCats"));
     int count = 0;
     trap(categoryWalk::kCount, [&] { count = m_categories->count(); });
@@ -93,12 +94,12 @@ void QueryWalk::walkCategories(const QString &keyword, const QString &country)
         trap(categoryWalk::kEach, [&] {
             if (m_categories->isChecked(row)) {
                 anyTicked = true;
-                m_queries.append({country, keyword, trimmedText(*m_categories, row)});
+                m_queries.append({country, keyword, trimmedText(*m_categories, row), keywordText});
             }
         });
     }
     if (!anyTicked)
-        trap(categoryWalk::kNone, [&] { m_queries.append({country, keyword, QString()}); });
+        trap(categoryWalk::kNone, [&] { m_queries.append({country, keyword, QString(), keywordText}); });
 }
 
 // A keyword too long for one program argument cannot be sent; it is skipped

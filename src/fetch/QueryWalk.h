@@ -13,11 +13,13 @@ class ReportListModel;
 class WatchListModel;
 
 // One query of the news service: a country prefix ("us." or empty), a
-// keyword as keywordInPath gives it, and a category; each may be empty.
+// keyword as keywordInPath gives it, and a category; each may be empty. The
+// keyword as the user typed it goes along for the history.
 struct NewsQuery {
     QString country;
     QString keyword;
     QString category;
+    QString keywordText;
 
     bool operator==(const NewsQuery &) const = default;
 };
@@ -38,7 +40,7 @@ public:
 
 private:
     void walkKeywords(const QString &country);
-    void walkCategories(const QString &keyword, const QString &country);
+    void walkCategories(const QString &keywordText, const QString &country);
     bool keywordCanBeSent(const QString &keyword);
     bool countryCanBeSent();
 

@@ -1,10 +1,8 @@
 #include "schedule/NewsWatch.h"
 
 #include "core/KeywordLimits.h"
-#include "core/SettingsLock.h"
 #include "core/SettingsStore.h"
 #include "core/StartupTexts.h"
-#include "fetch/SeenArticles.h"
 #include "keywords/WatchListFile.h"
 
 #include <QCoreApplication>
@@ -17,10 +15,10 @@ namespace tidewick {
 NewsWatch::NewsWatch(const Services &services, ArticleAnnouncer &announcer, QObject *parent)
     : QObject(parent), m_services(services), m_reporter(*services.dialogs),
       m_notices(*services.dialogs, applicationTitle(kProductName)),
-      m_results(QCoreApplication::translate("MainWindow", "News"), false), m_run(services, m_reporter, announcer),
+      m_found(services, m_notices), m_run(services, m_reporter, announcer, m_found.history()),
       m_scheduler(services, m_reporter, m_notices, m_watch, m_run)
 {
-    connect(&m_run, &FetchRun::articleFound, &m_results, [this](const QString &article) { m_results.append(article); });
+    connect(&m_run, &FetchRun::articleFound, &m_found, &FoundArticles::add);
     m_watchListSave.setSingleShot(true);
     m_watchListSave.setInterval(0);
     connect(&m_watchListSave, &QTimer::timeout, this, &NewsWatch::saveWatchList);
@@ -81,26 +79,6 @@ void NewsWatch::saveWatchListNow()
         m_watchListSave.stop();
         saveWatchList();
     }
-}
-
-// The memory is shared with the runs of every copy: it is forgotten under
-// their lock, or not at all.
-void NewsWatch::forgetSeenArticles()
-{
-    QString said = QCoreApplication::translate("MainWindow",
-                                               "Tidewick has forgotten the articles it announced: each one is "
-                                               "announced again the next time the news service lists it.");
-    try {
-        SettingsLock lock(*m_services.settings);
-        if (lock.tryLock() != SettingsLock::Outcome::Held)
-            throw AppError(QCoreApplication::translate("MainWindow",
-                                                       "A news fetch is using the memory of announced articles. Try "
-                                                       "again when it has ended."));
-        SeenArticles::besideSettings(m_services.settings->filePath()).forget();
-    } catch (const AppError &error) {
-        said = error.description();
-    }
-    m_notices.dialogs().showMessage(m_notices.title(), said, MessageIcon::None);
 }
 
 void NewsWatch::stop()

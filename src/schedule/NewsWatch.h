@@ -6,6 +6,7 @@
 #include "core/Services.h"
 #include "fetch/FetchRun.h"
 #include "keywords/WatchListModel.h"
+#include "results/FoundArticles.h"
 #include "schedule/FetchScheduler.h"
 
 #include <QObject>
@@ -16,9 +17,10 @@ namespace tidewick {
 class ArticleAnnouncer;
 
 // Everything the program does with the news, without a window: what the user
-// watches, the fetch runs and the countdown that starts them, the list of
-// what was found, and the program's messages and error reports. The window
-// shows it and forwards the user's actions; a test drives it on its own.
+// watches, the fetch runs and the countdown that starts them, what was found
+// (the list and its history), and the program's messages and error reports.
+// The window shows it and forwards the user's actions; a test drives it on
+// its own.
 class NewsWatch : public QObject {
     Q_OBJECT
 
@@ -30,7 +32,8 @@ public:
     Notices &notices() { return m_notices; }
     WatchListModel &watch() { return m_watch; }
     // The articles found, in the order they were.
-    ReportListModel &results() { return m_results; }
+    ReportListModel &results() { return m_found.list(); }
+    FoundArticles &found() { return m_found; }
     FetchRun &run() { return m_run; }
     FetchScheduler &scheduler() { return m_scheduler; }
 
@@ -45,7 +48,7 @@ public:
     // Saves a change not yet saved at once (the program is ending).
     void saveWatchListNow();
     // Forgets the articles announced so far, and says how that went.
-    void forgetSeenArticles();
+    void forgetSeenArticles() { m_found.forgetAnnounced(); }
     // The program is ending: nothing more is queried, shown or started.
     void stop();
 
@@ -56,7 +59,7 @@ private:
     ErrorReporter m_reporter;
     Notices m_notices;
     WatchListModel m_watch;
-    ReportListModel m_results;
+    FoundArticles m_found;
     FetchRun m_run;
     FetchScheduler m_scheduler;
     QTimer m_watchListSave;

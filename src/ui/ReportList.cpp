@@ -4,7 +4,36 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
+#include <QSortFilterProxyModel>
+
 namespace tidewick {
+
+// Rows that hold every word looked for.
+class ReportList::WordFilter : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+    void lookFor(const QString &words)
+    {
+        const QStringList split = words.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (split == m_words)
+            return;
+        m_words = split;
+        invalidateRowsFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex &) const override
+    {
+        const QString text = sourceModel()->index(row, 0).data().toString();
+        return std::all_of(m_words.cbegin(), m_words.cend(),
+                           [&text](const QString &word) { return text.contains(word, Qt::CaseInsensitive); });
+    }
+
+private:
+    QStringList m_words;
+};
 
 ReportList::ReportList(ReportListModel &model, QWidget *parent) : QTreeView(parent), m_model(model)
 {
@@ -19,6 +48,26 @@ ReportList::ReportList(ReportListModel &model, QWidget *parent) : QTreeView(pare
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
     setAccessibleName(model.header());
+}
+
+void ReportList::showRowsWith(const QString &words)
+{
+    if (!m_filter) {
+        m_filter = new WordFilter(this);
+        m_filter->setSourceModel(&m_model);
+        setModel(m_filter);
+    }
+    m_filter->lookFor(words);
+}
+
+QStringList ReportList::shownTexts() const
+{
+    if (!m_filter)
+        return m_model.texts();
+    QStringList texts;
+    for (int row = 0; row < m_filter->rowCount(); ++row)
+        texts.append(m_filter->index(row, 0).data().toString());
+    return texts;
 }
 
 int ReportList::selectedRow() const

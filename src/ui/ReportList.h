@@ -34,6 +34,12 @@ public:
     // Ctrl+Space): a choice stays chosen until another row is selected.
     void setKeepsSelection(bool keeps) { m_keepsSelection = keeps; }
 
+    // Shows only the rows that hold every word of `words` (in any case);
+    // all rows for none. The view's rows are then a filter's of the model's.
+    void showRowsWith(const QString &words);
+    // The texts of the rows shown, in their order.
+    QStringList shownTexts() const;
+
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
                                                          const QEvent *event = nullptr) const override;
@@ -41,6 +47,8 @@ protected:
 private:
     bool m_keepsSelection = false;
     ReportListModel &m_model;
+    class WordFilter;
+    WordFilter *m_filter = nullptr;
 };
 
 } // namespace tidewick

@@ -11,7 +11,7 @@
 #include "fetch/HelperTools.h"
 #include "fetch/FetchRun.h"
 #include "fetch/ListingParser.h"
-#include "fetch/SeenArticles.h"
+#include "results/ArticleHistory.h"
 #include "keywords/WatchListFile.h"
 #include "desktop/AutostartEntry.h"
 #include "schedule/FetchScheduler.h"
@@ -302,55 +302,6 @@ private slots:
             QCOMPARE(writer->readersFreed(), 0);
     }
 
-    // The memory of announced articles as hand edits, kills and wrong clocks
-    // leave it: what reads is kept (past a blank line, a damaged line
-    // dropped alone, a time ahead of now taken as now), and a file of which
-    // nothing reads is kept aside. Nothing is said, and the settings stay.
-    void damagedSeenArticles_keepsWhatReads_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("announced");
-        QTest::addColumn<bool>("keptAside");
-        const QStringList articles =
-            QString::fromUtf8(test::readFile(test::listingFixturesDir() + "/01-three-articles.expected.txt"))
-                .split(u'\n', Qt::SkipEmptyParts);
-        const QTemporaryDir scratch;
-        const QString path = scratch.filePath(QStringLiteral("seen.txt"));
-        SeenArticles(path).takeNew(articles.first(2), test::FakeClock().now());
-        const QByteArray twoSeen = test::readFile(path);
-        QTest::newRow("damaged by hand") << QByteArray("not a memory of articles\n") << 3 << true;
-        QTest::newRow("cut off") << QByteArray("2026-03-02T09:00:00Z 00112233445566778899aabbccddeeff\n2026-03-02T0")
-                                 << 3 << false;
-        QTest::newRow("blank lines") << "\n" + twoSeen + "\n\n" << 1 << false;
-        QTest::newRow("a damaged line among them") << twoSeen + "2026-03-02 x\n" << 1 << false;
-        QTest::newRow("seen in the year 9999") << QByteArray(twoSeen).replace("2026-", "9999-") << 1 << false;
-    }
-    void damagedSeenArticles_keepsWhatReads()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, announced);
-        QFETCH(bool, keptAside);
-        TestWindow window;
-        window.useFakeRunner().listing =
-            test::readFile(test::listingFixturesDir() + QStringLiteral("/01-three-articles.clean.txt"));
-        MainWindow &form = window.create();
-        test::ui(form).onlyNewBox->click();
-        test::ui(form).keywordList->rows().append(QStringLiteral("a"));
-        const SeenArticles seen = SeenArticles::besideSettings(window.settings.filePath());
-        test::writeFile(seen.path(), bytes);
-        QVERIFY(window.fetch(FetchRun::Kind::Test));
-        const QStringList rows = test::ui(form).resultsList->rows().texts();
-        QCOMPARE(rows.size(), announced);
-        QCOMPARE(QFileInfo::exists(seen.path() + QStringLiteral(".broken")), keptAside);
-        if (keptAside)
-            QCOMPARE(test::readFile(seen.path() + QStringLiteral(".broken")), bytes);
-        QVERIFY(!test::readFile(seen.path()).contains("9999-"));
-        QCOMPARE(seen.takeNew(rows, window.clock.now()), QList<bool>(rows.size(), false));
-        QCOMPARE(window.settings.read(SettingKeys::AnnounceOnlyNew, QString()), QStringLiteral("On"));
-        QCOMPARE(window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("1"));
-        QVERIFY(window.dialogs.shown.isEmpty());
-    }
-
     // --- The temporary folder ---------------------------------------------------
 
     void unusableTemporaryFolder_isReportedAndTheFetchAddsNothing_data()
@@ -445,7 +396,7 @@ private slots:
         const QString mounted = test::mountedFolder("TIDEWICK_TEST_FULL_DISK");
         if (mounted.isEmpty()) {
             const test::MountedRun run = test::runOnSmallTmpfs(
-                "TIDEWICK_TEST_FULL_DISK", QStringLiteral("64k"),
+                "TIDEWICK_TEST_FULL_DISK", QStringLiteral("256k"),
                 QStringLiteral("fullDiskDuringASave_saysSoAndKeepsTheEarlierFile"));
             if (!run.possible)
                 QSKIP("a tmpfs cannot be mounted here (no user namespaces): the full disk case is skipped");
@@ -453,9 +404,13 @@ private slots:
             return;
         }
 
+        // The history first: its database and its write-ahead log take room.
+        ArticleHistory history(mounted + QStringLiteral("/history.sqlite"));
+        QCOMPARE(history.open(QDateTime::currentDateTime()), QString());
+        QVERIFY(history.record(QStringLiteral("earlier"), {}, QDateTime::currentDateTime()));
         TestWindow window;
         MainWindow &form = window.create();
-        for (int i = 0; i < 5000; ++i)
+        for (int i = 0; i < 20000; ++i)
             test::ui(form).resultsList->rows().append(QStringLiteral("Article %1 on a subject of some length").arg(i));
         const QString path = mounted + QStringLiteral("/results.txt");
         test::writeFile(path, "earlier");
@@ -471,15 +426,14 @@ private slots:
                      && reports[0].contains(QStringLiteral("PushButton1_Click at line 130\r")),
                  qPrintable(reports[0]));
         QCOMPARE(test::readFile(path), QByteArray("earlier"));
-        QCOMPARE(entriesOf(mounted), QStringList{"results.txt"});
+        QCOMPARE(entriesOf(mounted),
+                 QStringList({"history.sqlite", "history.sqlite-shm", "history.sqlite-wal", "results.txt"}));
         QCOMPARE(form.mousePointer(), MainWindow::Pointer::Default);
 
         // Small files: Qt takes them into its buffer, so only the flush fails.
         const WatchListFile list(mounted + QStringLiteral("/list.json"));
         list.save({{QStringLiteral("earlier")}, {}, {}});
         QVERIFY(addAutostartEntry(mounted, QStringLiteral("/usr/bin/tidewick")));
-        const SeenArticles seenBefore(mounted + QStringLiteral("/seen.txt"));
-        seenBefore.takeNew({QStringLiteral("earlier")}, QDateTime::currentDateTime());
         const QByteArray entry = test::readFile(autostartEntryPath(mounted));
         QFile filler(mounted + QStringLiteral("/filler"));
         QVERIFY(filler.open(QIODevice::WriteOnly));
@@ -490,9 +444,10 @@ private slots:
         QString problem;
         QVERIFY(!addAutostartEntry(mounted, QStringLiteral("/opt/tidewick"), &problem));
         QVERIFY2(problem.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))), qPrintable(problem));
-        // The memory of announced articles keeps what it held before.
-        QVERIFY_THROWS_EXCEPTION(AppError, seenBefore.takeNew({QStringLiteral("later")}, QDateTime::currentDateTime()));
-        QCOMPARE(seenBefore.takeNew({QStringLiteral("earlier")}, QDateTime::currentDateTime()), QList<bool>{false});
+        // The history keeps what it held before.
+        const QString later = QStringLiteral("later ") + QString(20000, u'x');
+        QVERIFY_THROWS_EXCEPTION(AppError, history.record(later, {}, QDateTime::currentDateTime()));
+        QCOMPARE(history.listed(QDateTime::currentDateTime().addSecs(1), 0, 10), QStringList{"earlier"});
         QCOMPARE(test::readFile(autostartEntryPath(mounted)), entry);
     }
 

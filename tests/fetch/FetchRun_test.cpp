@@ -43,6 +43,7 @@ struct AnotherCopy : ArticleAnnouncer {
     {
         runner.listing = test::readFile(test::listingFixturesDir() + QStringLiteral("/01-three-articles.clean.txt"));
         news.watch().setIntervalRow(1);
+        news.found().openHistory();
     }
     Services &withRunner()
     {

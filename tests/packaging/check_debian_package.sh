@@ -45,7 +45,7 @@ expect_field Maintainer "Kestrow <support@kestrow.com>"
 # Compare whole package names, so "curl" is not satisfied by "libcurl4".
 depends=$(field Depends)
 depended_names=$(tr ',|' '\n\n' <<<"$depends" | sed 's/^ *//; s/[ (:].*//' | sort -u)
-for package in libqt6widgets6 curl ansifilter fonts-liberation qt6-qpa-plugins; do
+for package in libqt6widgets6 curl ansifilter fonts-liberation qt6-qpa-plugins libqt6sql6-sqlite; do
     grep -qx -- "$package" <<<"$depended_names" || fail "Depends lacks $package: $depends"
 done
 

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QTimer>
+#include <QLineEdit>
 #include <QtTest>
 
 #include <clocale>
@@ -267,10 +268,25 @@ private slots:
         QCOMPARE(form.mousePointer(), MainWindow::Pointer::Custom);
     }
 
+    // Typing in the filter narrows the rows to those that hold every word,
+    // in any case; "Save Results" saves what is listed, and with nothing
+    // listed says so. Escape shows every row again.
     void emptyList_saysSoInsteadOfAskingForAName()
     {
         TestWindow window;
         MainWindow &form = window.create();
+        fillResults(form, {"Mars rover lands", "Rover recall", "Solar eclipse over Mars"});
+        auto *filter = form.findChild<QLineEdit *>(QStringLiteral("resultsFilter"));
+        QVERIFY(filter && !filter->accessibleName().isEmpty());
+        QTest::keyClicks(filter, QStringLiteral("mars ROV"));
+        QCOMPARE(test::ui(form).resultsList->shownTexts(), QStringList{"Mars rover lands"});
+        const QString path = newPath();
+        save(window, path);
+        QCOMPARE(readFile(path), QByteArray("News\t\r\nMars rover lands\t\r\n\r\n"));
+        QTest::keyClick(filter, Qt::Key_Escape);
+        QCOMPARE(test::ui(form).resultsList->shownTexts().size(), 3);
+        QTest::keyClicks(filter, QStringLiteral("nothing like it"));
+        window.dialogs.shown.clear();
 
         test::ui(form).saveResultsButton->click();
 

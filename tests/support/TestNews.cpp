@@ -27,6 +27,7 @@ NewsWatch &TestNews::create()
     watch().countries().append(codeListEntries(kCountryCodes));
     watch().categories().append(codeListEntries(kCategories));
     m_news->restoreWatchList();
+    m_news->found().openHistory();
     watch().setIntervalRow(1);
     m_news->setRestoring(false);
     return *m_news;

@@ -32,6 +32,7 @@ TestSeams::TestSeams()
     services.programFolder = programFolder();
     services.executablePath = programFolder() + QStringLiteral("/tidewick");
     services.autostartFolder = autostartFolder();
+    services.dataFolder = m_root.filePath(QStringLiteral("data"));
     services.newsHost = QStringLiteral("localhost:9");
     services.endProgram = [this] { ++programEnded; };
     services.openLink = [this](const QUrl &link) {
