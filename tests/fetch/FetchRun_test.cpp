@@ -342,6 +342,8 @@ private slots:
         QStringList all = one.shown + other.shown;
         all.removeDuplicates();
         QCOMPARE(all.size(), 3);
+        // The history they share holds each once.
+        QCOMPARE(one.news().found().history().listed(one.clock.now().addSecs(1), 0, 10).size(), 3);
     }
 
     // An article is remembered as announced once it is, never before: a
