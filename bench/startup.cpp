@@ -5,7 +5,7 @@
 #include "app/MainWindow.h"
 #include "app/RealServices.h"
 #include "app/SingleInstance.h"
-#include "app/Translation.h"
+#include "core/Translation.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 #include "app/RealServices.h"
 #include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
-#include "app/Translation.h"
+#include "core/Translation.h"
 #include "desktop/CompositorFrames.h"
 #include "ui/QtDialogs.h"
 #include "core/ApplicationId.h"
@@ -28,9 +28,9 @@ bool hasDisplay()
 // back, and ending quietly would leave the user wondering.
 int tellRunningCopyDoesNotAnswer()
 {
-    const QString text = QStringLiteral(
-        "Tidewick is already running but does not answer. If it has stopped responding, end it (for example in "
-        "the system monitor) and start Tidewick again.");
+    const QString text = QCoreApplication::translate(
+        "Tidewick", "Tidewick is already running but does not answer. If it has stopped responding, end it (for "
+                    "example in the system monitor) and start Tidewick again.");
     std::fprintf(stderr, "Tidewick: %s\n", qPrintable(text));
     // The program ends with the box, or with the session that takes it away.
     tidewick::TerminationSignals ending(tidewick::RealServices::endEventLoop);

@@ -10,7 +10,7 @@ import sys
 import xml.etree.ElementTree as ElementTree
 
 ACCENTED = str.maketrans("aeiouyAEIOUYcnCN", "áéíöüýÅÉÍÖÜÝçñÇÑ")
-PLACEHOLDER = re.compile(r"(%\d+|\r\n|\n)")
+PLACEHOLDER = re.compile(r"(%L?\d+|%L?n|\r\n|\n)")
 
 
 def pseudo(text):
@@ -31,7 +31,13 @@ def main(source, output):
         for child in list(translation):
             translation.remove(child)
         translation.attrib.pop("type", None)
-        translation.text = pseudo(text)
+        if message.get("numerus") == "yes":
+            # English has two plural forms; both read the same here.
+            translation.text = None
+            for _ in range(2):
+                ElementTree.SubElement(translation, "numerusform").text = pseudo(text)
+        else:
+            translation.text = pseudo(text)
     tree.write(output, encoding="utf-8", xml_declaration=True)
 
 

@@ -2,6 +2,56 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Keyword/s</source>
+        <translation>Stichwörter</translation>
+    </message>
+    <message>
+        <source>Local News Sites</source>
+        <translation>Lokale Nachrichtenseiten</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>Nachrichten</translation>
+    </message>
+    <message>
+        <source>Tidewick has forgotten the articles it announced: each one is announced again the next time the news service lists it.</source>
+        <translation>Tidewick hat die bisher gemeldeten Artikel vergessen: Jeder Artikel wird erneut gemeldet, sobald der Nachrichtendienst ihn das nächste Mal aufführt.</translation>
+    </message>
+    <message>
+        <source>A news fetch is using the memory of announced articles. Try again when it has ended.</source>
+        <translation>Ein Abruf verwendet gerade die Liste der bereits gemeldeten Artikel. Versuchen Sie es erneut, wenn er beendet ist.</translation>
+    </message>
+    <message>
+        <source>A news fetch is already running. The new one was not started.</source>
+        <translation>Es läuft bereits ein Abruf. Der neue wurde nicht gestartet.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Fertig.</translation>
+    </message>
+    <message>
+        <source>No news was fetched: the news service has refused further requests. Tidewick asks again after %1.</source>
+        <translation>Es wurden keine Nachrichten abgerufen: Der Nachrichtendienst lehnt weitere Abfragen ab. Tidewick versucht es ab %1 erneut.</translation>
+    </message>
+    <message>
+        <source>No news was fetched: the news service allows about 50 requests in 12 hours, and they have been made. Tidewick asks again after %1.</source>
+        <translation>Es wurden keine Nachrichten abgerufen: Der Nachrichtendienst erlaubt etwa 50 Abfragen in 12 Stunden, und diese sind aufgebraucht. Tidewick versucht es ab %1 erneut.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln keyword(s) of the watch list %1 were left out: a keyword holds more than blanks, no line break or text-direction control, and is at most %2 characters long.</source>
+        <translation>
+            <numerusform>%Ln Stichwort aus der Beobachtungsliste %1 wurde ausgelassen: Ein Stichwort besteht nicht nur aus Leerzeichen, enthält weder einen Zeilenumbruch noch ein Steuerzeichen für die Textrichtung und ist höchstens %2 Zeichen lang.</numerusform>
+            <numerusform>%Ln Stichwörter aus der Beobachtungsliste %1 wurden ausgelassen: Ein Stichwort besteht nicht nur aus Leerzeichen, enthält weder einen Zeilenumbruch noch ein Steuerzeichen für die Textrichtung und ist höchstens %2 Zeichen lang.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Tidewick</name>
     <message>
         <source>Text Files (*.txt)</source>
@@ -108,54 +158,6 @@ Tidewick fragt nichts ab, bis dies behoben ist, und weicht nicht auf eine andere
         <translation>ein Steuerzeichen für die Textrichtung (U+%1)</translation>
     </message>
     <message>
-        <source>a folder</source>
-        <translation>ein Ordner</translation>
-    </message>
-    <message>
-        <source>a named pipe</source>
-        <translation>eine benannte Pipe</translation>
-    </message>
-    <message>
-        <source>a symbolic link</source>
-        <translation>ein symbolischer Link</translation>
-    </message>
-    <message>
-        <source>a device</source>
-        <translation>ein Gerät</translation>
-    </message>
-    <message>
-        <source>a socket</source>
-        <translation>ein Socket</translation>
-    </message>
-    <message>
-        <source>something other than a file</source>
-        <translation>etwas anderes als eine Datei</translation>
-    </message>
-    <message>
-        <source>%1 is %2</source>
-        <translation>%1 ist %2</translation>
-    </message>
-    <message>
-        <source>, not a lock file</source>
-        <translation>, keine Sperrdatei</translation>
-    </message>
-    <message>
-        <source>a file of %1 bytes, too large for a lock file</source>
-        <translation>eine Datei mit %1 Bytes, zu groß für eine Sperrdatei</translation>
-    </message>
-    <message>
-        <source>not usable (%1)</source>
-        <translation>nicht verwendbar (%1)</translation>
-    </message>
-    <message>
-        <source>not a lock file</source>
-        <translation>keine Sperrdatei</translation>
-    </message>
-    <message>
-        <source>not lockable (%1)</source>
-        <translation>nicht sperrbar (%1)</translation>
-    </message>
-    <message>
         <source>Path/File access error: %1 is not a regular file. Tidewick uses the default settings and does not save them.</source>
         <translation>Fehler beim Zugriff auf Pfad/Datei: %1 ist keine reguläre Datei. Tidewick verwendet die Standardeinstellungen und speichert sie nicht.</translation>
     </message>
@@ -182,10 +184,6 @@ Tidewick fragt nichts ab, bis dies behoben ist, und weicht nicht auf eine andere
     <message>
         <source>The log-on entry %1 could not be removed: %2.</source>
         <translation>Der Starteintrag für die Anmeldung (%1) konnte nicht entfernt werden: %2.</translation>
-    </message>
-    <message>
-        <source>another copy of Tidewick has held it for %1 seconds</source>
-        <translation>eine andere Tidewick-Instanz hält die Sperre seit %1 Sekunden</translation>
     </message>
     <message>
         <source>Path/File access error: the request count in %1 cannot be locked: %2. This fetch stops here; the next one goes on from this query.</source>
@@ -258,10 +256,6 @@ Tidewick fragt nichts ab, bis dies behoben ist, und weicht nicht auf eine andere
     <message>
         <source>Division by zero</source>
         <translation>Division durch Null</translation>
-    </message>
-    <message>
-        <source>The memory of announced articles %1 cannot be used (%2).</source>
-        <translation>Die Liste der bereits gemeldeten Artikel %1 kann nicht verwendet werden (%2).</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
@@ -344,34 +338,6 @@ Tidewick fragt nichts ab, bis dies behoben ist, und weicht nicht auf eine andere
         <translation>Geräte-E/A-Fehler: %1 (%2)</translation>
     </message>
     <message>
-        <source>Fetch every 1 second</source>
-        <translation>Jede Sekunde abrufen</translation>
-    </message>
-    <message>
-        <source>Fetch every 5 seconds</source>
-        <translation>Alle 5 Sekunden abrufen</translation>
-    </message>
-    <message>
-        <source>Fetch every 10 seconds</source>
-        <translation>Alle 10 Sekunden abrufen</translation>
-    </message>
-    <message>
-        <source>Fetch every 30 seconds</source>
-        <translation>Alle 30 Sekunden abrufen</translation>
-    </message>
-    <message>
-        <source>Fetch every 1 minute</source>
-        <translation>Jede Minute abrufen</translation>
-    </message>
-    <message>
-        <source>Fetch every 5 minutes</source>
-        <translation>Alle 5 Minuten abrufen</translation>
-    </message>
-    <message>
-        <source>Fetch every 10 minutes</source>
-        <translation>Alle 10 Minuten abrufen</translation>
-    </message>
-    <message>
         <source>Fetch every 30 minutes</source>
         <translation>Alle 30 Minuten abrufen</translation>
     </message>
@@ -390,14 +356,6 @@ Tidewick fragt nichts ab, bis dies behoben ist, und weicht nicht auf eine andere
     <message>
         <source>Fetch every 24 hours</source>
         <translation>Alle 24 Stunden abrufen</translation>
-    </message>
-    <message>
-        <source>1 line of %1 was left out: a keyword can be at most %2 characters long.</source>
-        <translation>1 Zeile aus %1 wurde ausgelassen: Ein Stichwort darf höchstens %2 Zeichen lang sein.</translation>
-    </message>
-    <message>
-        <source>%1 lines of %2 were left out: a keyword can be at most %3 characters long.</source>
-        <translation>%1 Zeilen aus %2 wurden ausgelassen: Ein Stichwort darf höchstens %3 Zeichen lang sein.</translation>
     </message>
     <message>
         <source>Show</source>
@@ -419,80 +377,133 @@ Tidewick fragt nichts ab, bis dies behoben ist, und weicht nicht auf eine andere
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
+    <message>
+        <source>%1 is a folder, not a lock file</source>
+        <translation>%1 ist ein Ordner, keine Sperrdatei</translation>
+    </message>
+    <message>
+        <source>%1 is a named pipe, not a lock file</source>
+        <translation>%1 ist eine benannte Pipe, keine Sperrdatei</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link, not a lock file</source>
+        <translation>%1 ist ein symbolischer Link, keine Sperrdatei</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a lock file</source>
+        <translation>%1 ist ein Gerät, keine Sperrdatei</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a lock file</source>
+        <translation>%1 ist ein Socket, keine Sperrdatei</translation>
+    </message>
+    <message>
+        <source>%1 is something other than a file, not a lock file</source>
+        <translation>%1 ist etwas anderes als eine Datei, keine Sperrdatei</translation>
+    </message>
+    <message>
+        <source>%1 is not usable (%2)</source>
+        <translation>%1 ist nicht verwendbar (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is a file of %Ln byte(s), too large for a lock file</source>
+        <translation>
+            <numerusform>%1 ist eine Datei mit %Ln Byte, zu groß für eine Sperrdatei</numerusform>
+            <numerusform>%1 ist eine Datei mit %Ln Bytes, zu groß für eine Sperrdatei</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a lock file</source>
+        <translation>%1 ist keine Sperrdatei</translation>
+    </message>
+    <message>
+        <source>%1 is not lockable (%2)</source>
+        <translation>%1 ist nicht sperrbar (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>another copy of Tidewick has held it for %Ln second(s)</source>
+        <translation>
+            <numerusform>eine andere Tidewick-Instanz hält die Sperre seit %Ln Sekunde</numerusform>
+            <numerusform>eine andere Tidewick-Instanz hält die Sperre seit %Ln Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address</source>
+        <translation>„%1“ ist keine IPv4-Adresse</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a host name: each dot-separated part must be 1 to 63 letters (a-z), digits or inner hyphens</source>
+        <translation>„%1“ ist kein Hostname: Jeder durch Punkte getrennte Teil muss aus 1 bis 63 Buchstaben (a-z), Ziffern oder Bindestrichen bestehen, wobei ein Bindestrich weder am Anfang noch am Ende stehen darf</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv6 address</source>
+        <translation>„%1“ ist keine IPv6-Adresse</translation>
+    </message>
+    <message>
+        <source>The news service&apos;s requests are counted from %1, another copy of Tidewick&apos;s time, but this computer&apos;s clock says %2. No news is fetched until the clock is right.</source>
+        <translation>Die Abfragen beim Nachrichtendienst werden ab %1 gezählt (nach der Uhrzeit einer anderen Tidewick-Instanz), die Uhr dieses Computers zeigt aber %2. Bis die Uhr richtig geht, werden keine Nachrichten abgerufen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln line(s) of %1 were left out: a keyword can be at most %2 characters long.</source>
+        <translation>
+            <numerusform>%Ln Zeile aus %1 wurde ausgelassen: Ein Stichwort darf höchstens %2 Zeichen lang sein.</numerusform>
+            <numerusform>%Ln Zeilen aus %1 wurden ausgelassen: Ein Stichwort darf höchstens %2 Zeichen lang sein.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a list</source>
+        <translation>„%1“ ist keine Liste</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds something other than text</source>
+        <translation>„%1“ enthält etwas anderes als Text</translation>
+    </message>
+    <message>
+        <source>Tidewick is already running but does not answer. If it has stopped responding, end it (for example in the system monitor) and start Tidewick again.</source>
+        <translation>Tidewick läuft bereits, antwortet aber nicht. Falls das Programm nicht mehr reagiert, beenden Sie es (zum Beispiel in der Systemüberwachung) und starten Sie Tidewick erneut.</translation>
+    </message>
+    <message>
+        <source>What was found cannot be kept in %1 (%2).</source>
+        <translation>Die gefundenen Artikel können nicht in %1 gespeichert werden (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so what was found is not kept.</source>
+        <translation>%1 ist keine reguläre Datei, daher werden die gefundenen Artikel nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>What was found cannot be kept: %1 cannot be read and cannot be moved aside.</source>
+        <translation>Die gefundenen Artikel können nicht gespeichert werden: %1 kann weder gelesen noch beiseitegelegt werden.</translation>
+    </message>
+    <message>
+        <source>What was found cannot be kept in %1.</source>
+        <translation>Die gefundenen Artikel können nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The history of what was found, %1, could not be read; it was kept as %2 and a new one was started.</source>
+        <translation>Der Verlauf der gefundenen Artikel (%1) konnte nicht gelesen werden; er wurde als %2 aufbewahrt und ein neuer angelegt.</translation>
+    </message>
 </context>
 <context>
     <name>tidewick::MainWindow</name>
     <message>
         <source>Next news fetch will occur in</source>
-        <translation>Nächster Nachrichtenabruf in</translation>
+        <translation>Nächster Abruf in</translation>
     </message>
     <message>
         <source>Time until the next news fetch</source>
-        <translation>Zeit bis zum nächsten Nachrichtenabruf</translation>
-    </message>
-    <message>
-        <source>News</source>
-        <translation>Nachrichten</translation>
+        <translation>Zeit bis zum nächsten Abruf</translation>
     </message>
     <message>
         <source>Startup Options</source>
         <translation>Startoptionen</translation>
     </message>
     <message>
-        <source>Load this software at log-on</source>
-        <translation>Bei der Anmeldung starten</translation>
-    </message>
-    <message>
-        <source>Minimized to system tray</source>
-        <translation>Minimiert im Infobereich</translation>
-    </message>
-    <message>
-        <source>Turn On Automatic News Fetch</source>
-        <translation>Automatischen Abruf einschalten</translation>
-    </message>
-    <message>
-        <source>News Fetch Now (Test)</source>
-        <translation>Jetzt abrufen (Test)</translation>
-    </message>
-    <message>
         <source>How often would you like to news fetch?</source>
         <translation>Wie oft sollen Nachrichten abgerufen werden?</translation>
     </message>
     <message>
-        <source>Save Results</source>
-        <translation>Nachrichten speichern</translation>
-    </message>
-    <message>
-        <source>Clear List</source>
-        <translation>Liste leeren</translation>
-    </message>
-    <message>
-        <source>Local News Sites</source>
-        <translation>Lokale Nachrichtenseiten</translation>
-    </message>
-    <message>
-        <source>Categories</source>
-        <translation>Kategorien</translation>
-    </message>
-    <message>
-        <source>Keyword/s</source>
-        <translation>Stichwörter</translation>
-    </message>
-    <message>
         <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
         <translation>Ziehen Sie Dateien hierher. Ein Doppelklick auf einen Eintrag entfernt ihn. Ziehen Sie die Linie | nach rechts aus dem Fenster, um die vollständigen Namen zu sehen.</translation>
-    </message>
-    <message>
-        <source>Add One Keyword</source>
-        <translation>Stichwort hinzufügen</translation>
-    </message>
-    <message>
-        <source>Load List From Text File</source>
-        <translation>Liste aus Textdatei laden</translation>
-    </message>
-    <message>
-        <source>Load Sample/Example Data</source>
-        <translation>Beispieldaten laden</translation>
     </message>
     <message>
         <source>Removes every keyword from the Keyword/s list</source>
@@ -516,11 +527,7 @@ Tidewick fragt nichts ab, bis dies behoben ist, und weicht nicht auf eine andere
     </message>
     <message>
         <source>Load List(s) - Hold Ctrl to select multiple list files</source>
-        <translation>Liste(n) laden – Strg gedrückt halten, um mehrere Listendateien auszuwählen</translation>
-    </message>
-    <message>
-        <source>Announce only new articles</source>
-        <translation>Nur neue Artikel melden</translation>
+        <translation>Listen laden – zum Auswählen mehrerer Listendateien Strg gedrückt halten</translation>
     </message>
     <message>
         <source>An article announced before, by its link or its text, is neither announced nor added to the News list again</source>
@@ -529,14 +536,6 @@ Tidewick fragt nichts ab, bis dies behoben ist, und weicht nicht auf eine andere
     <message>
         <source>Forget the Articles Announced So Far</source>
         <translation>Bisher gemeldete Artikel vergessen</translation>
-    </message>
-    <message>
-        <source>Tidewick has forgotten the articles it announced: each one is announced again the next time the news service lists it.</source>
-        <translation>Tidewick hat die bisher gemeldeten Artikel vergessen: Jeder Artikel wird erneut gemeldet, sobald der Nachrichtendienst ihn das nächste Mal aufführt.</translation>
-    </message>
-    <message>
-        <source>A news fetch is using the memory of announced articles. Try again when it has ended.</source>
-        <translation>Ein Nachrichtenabruf verwendet gerade die Liste der bereits gemeldeten Artikel. Versuchen Sie es erneut, wenn er beendet ist.</translation>
     </message>
     <message>
         <source>The link %1 could not be opened: the desktop found no program for web pages, or it did not start.</source>
@@ -551,28 +550,8 @@ Tidewick fragt nichts ab, bis dies behoben ist, und weicht nicht auf eine andere
         <translation>Liste speichern</translation>
     </message>
     <message>
-        <source> is not a regular file (a device or a named pipe, say), so the results cannot be saved there. Please choose another name.</source>
-        <translation> ist keine reguläre Datei (sondern zum Beispiel ein Gerät oder eine benannte Pipe), daher können die Nachrichten dort nicht gespeichert werden. Bitte wählen Sie einen anderen Namen.</translation>
-    </message>
-    <message>
-        <source>Are you sure you wish to overwrite </source>
-        <translation>Möchten Sie </translation>
-    </message>
-    <message>
-        <source> ?</source>
-        <translation> wirklich überschreiben?</translation>
-    </message>
-    <message>
-        <source>Turn Off Automatic News Fetch</source>
-        <translation>Automatischen Abruf ausschalten</translation>
-    </message>
-    <message>
-        <source>A news fetch is already running. The new one was not started.</source>
-        <translation>Es läuft bereits ein Nachrichtenabruf. Der neue wurde nicht gestartet.</translation>
-    </message>
-    <message>
         <source>Automatic news fetch is Off.</source>
-        <translation>Der automatische Nachrichtenabruf ist ausgeschaltet.</translation>
+        <translation>Der automatische Abruf ist ausgeschaltet.</translation>
     </message>
     <message>
         <source>Choose how often to fetch the news.</source>
@@ -580,11 +559,7 @@ Tidewick fragt nichts ab, bis dies behoben ist, und weicht nicht auf eine andere
     </message>
     <message>
         <source>Next news fetch will occur in %1</source>
-        <translation>Nächster Nachrichtenabruf in %1</translation>
-    </message>
-    <message>
-        <source>Done.</source>
-        <translation>Fertig.</translation>
+        <translation>Nächster Abruf in %1</translation>
     </message>
     <message>
         <source>has been minimized to the system tray.<byte value="xd"/>
@@ -593,8 +568,74 @@ Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.
 Klicken Sie auf das blaue „K“-Symbol (K für Kestrow), um das Programm wieder anzuzeigen.</translation>
     </message>
     <message>
-        <source>%1 keyword(s) of the watch list %2 were left out: a keyword holds more than blanks, no line break or text-direction control, and is at most %3 characters long.</source>
-        <translation>Aus der Beobachtungsliste %2 ausgelassene Stichwörter: %1. Ein Stichwort besteht nicht nur aus Leerzeichen, enthält weder einen Zeilenumbruch noch ein Steuerzeichen für die Textrichtung und ist höchstens %3 Zeichen lang.</translation>
+        <source>Find an article</source>
+        <translation>Artikel suchen</translation>
+    </message>
+    <message>
+        <source>Shows only the rows of the News list that hold every word typed</source>
+        <translation>Zeigt nur die Zeilen der Liste „Nachrichten“, die alle eingegebenen Wörter enthalten</translation>
+    </message>
+    <message>
+        <source>Load this software at l&amp;og-on</source>
+        <translation>Beim A&amp;nmelden starten</translation>
+    </message>
+    <message>
+        <source>M&amp;inimized to system tray</source>
+        <translation>Minimiert im &amp;Infobereich</translation>
+    </message>
+    <message>
+        <source>&amp;Turn On Automatic News Fetch</source>
+        <translation>&amp;Automatischen Abruf einschalten</translation>
+    </message>
+    <message>
+        <source>News Fetch &amp;Now (Test)</source>
+        <translation>&amp;Jetzt abrufen (Test)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Results</source>
+        <translation>Liste &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Clear &amp;List</source>
+        <comment>empties the News list</comment>
+        <translation>&amp;Liste leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Add One Keyword</source>
+        <translation>Stichwort &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>Load List From Te&amp;xt File</source>
+        <translation>Liste aus &amp;Textdatei laden</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <comment>empties the Keyword/s list</comment>
+        <translation>Liste l&amp;eeren</translation>
+    </message>
+    <message>
+        <source>Load Sa&amp;mple/Example Data</source>
+        <translation>&amp;Beispieldaten laden</translation>
+    </message>
+    <message>
+        <source>Announce only ne&amp;w articles</source>
+        <translation>Nur neue Artikel &amp;melden</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (a device or a named pipe, say), so the results cannot be saved there. Please choose another name.</source>
+        <translation>%1 ist keine reguläre Datei (sondern zum Beispiel ein Gerät oder eine benannte Pipe), daher können die Nachrichten dort nicht gespeichert werden. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Möchten Sie %1 wirklich überschreiben?</translation>
+    </message>
+    <message>
+        <source>&amp;Turn Off Automatic News Fetch</source>
+        <translation>&amp;Automatischen Abruf ausschalten</translation>
+    </message>
+    <message>
+        <source>Tidewick is already running. Click here to show its window.</source>
+        <translation>Tidewick läuft bereits. Klicken Sie hier, um das Fenster anzuzeigen.</translation>
     </message>
 </context>
 <context>

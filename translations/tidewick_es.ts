@@ -2,6 +2,56 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Keyword/s</source>
+        <translation>Palabras clave</translation>
+    </message>
+    <message>
+        <source>Local News Sites</source>
+        <translation>Sitios de noticias locales</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>Noticias</translation>
+    </message>
+    <message>
+        <source>Tidewick has forgotten the articles it announced: each one is announced again the next time the news service lists it.</source>
+        <translation>Tidewick ha olvidado los artículos que notificó: cada uno se volverá a notificar la próxima vez que el servicio de noticias lo incluya.</translation>
+    </message>
+    <message>
+        <source>A news fetch is using the memory of announced articles. Try again when it has ended.</source>
+        <translation>Hay una búsqueda de noticias en curso que usa el historial de artículos notificados. Vuelva a intentarlo cuando termine.</translation>
+    </message>
+    <message>
+        <source>A news fetch is already running. The new one was not started.</source>
+        <translation>Ya hay una búsqueda de noticias en curso. No se inició la nueva.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Listo.</translation>
+    </message>
+    <message>
+        <source>No news was fetched: the news service has refused further requests. Tidewick asks again after %1.</source>
+        <translation>No se buscaron noticias: el servicio de noticias ha rechazado más solicitudes. Tidewick volverá a consultar después de %1.</translation>
+    </message>
+    <message>
+        <source>No news was fetched: the news service allows about 50 requests in 12 hours, and they have been made. Tidewick asks again after %1.</source>
+        <translation>No se buscaron noticias: el servicio de noticias permite unas 50 solicitudes cada 12 horas y ya se han hecho todas. Tidewick volverá a consultar después de %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln keyword(s) of the watch list %1 were left out: a keyword holds more than blanks, no line break or text-direction control, and is at most %2 characters long.</source>
+        <translation>
+            <numerusform>Se omitió %Ln palabra clave de la lista de seguimiento %1: una palabra clave debe contener algo más que espacios en blanco, no puede contener saltos de línea ni caracteres de control de dirección del texto y puede tener como máximo %2 caracteres.</numerusform>
+            <numerusform>Se omitieron %Ln palabras clave de la lista de seguimiento %1: una palabra clave debe contener algo más que espacios en blanco, no puede contener saltos de línea ni caracteres de control de dirección del texto y puede tener como máximo %2 caracteres.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Tidewick</name>
     <message>
         <source>Text Files (*.txt)</source>
@@ -108,54 +158,6 @@ Tidewick no hará ninguna consulta hasta que esto se corrija; no recurre a otra 
         <translation>un carácter de control de dirección del texto (U+%1)</translation>
     </message>
     <message>
-        <source>a folder</source>
-        <translation>una carpeta</translation>
-    </message>
-    <message>
-        <source>a named pipe</source>
-        <translation>una canalización con nombre</translation>
-    </message>
-    <message>
-        <source>a symbolic link</source>
-        <translation>un enlace simbólico</translation>
-    </message>
-    <message>
-        <source>a device</source>
-        <translation>un dispositivo</translation>
-    </message>
-    <message>
-        <source>a socket</source>
-        <translation>un socket</translation>
-    </message>
-    <message>
-        <source>something other than a file</source>
-        <translation>algo distinto de un archivo</translation>
-    </message>
-    <message>
-        <source>%1 is %2</source>
-        <translation>%1 es %2</translation>
-    </message>
-    <message>
-        <source>, not a lock file</source>
-        <translation>, no un archivo de bloqueo</translation>
-    </message>
-    <message>
-        <source>a file of %1 bytes, too large for a lock file</source>
-        <translation>un archivo de %1 bytes, demasiado grande para ser un archivo de bloqueo</translation>
-    </message>
-    <message>
-        <source>not usable (%1)</source>
-        <translation>inutilizable (%1)</translation>
-    </message>
-    <message>
-        <source>not a lock file</source>
-        <translation>no es un archivo de bloqueo</translation>
-    </message>
-    <message>
-        <source>not lockable (%1)</source>
-        <translation>no se puede bloquear (%1)</translation>
-    </message>
-    <message>
         <source>Path/File access error: %1 is not a regular file. Tidewick uses the default settings and does not save them.</source>
         <translation>Error de acceso a ruta o archivo: %1 no es un archivo normal. Tidewick usa la configuración predeterminada y no la guarda.</translation>
     </message>
@@ -182,10 +184,6 @@ Tidewick no hará ninguna consulta hasta que esto se corrija; no recurre a otra 
     <message>
         <source>The log-on entry %1 could not be removed: %2.</source>
         <translation>No se pudo eliminar la entrada de inicio de sesión %1: %2.</translation>
-    </message>
-    <message>
-        <source>another copy of Tidewick has held it for %1 seconds</source>
-        <translation>otra instancia de Tidewick lo tiene bloqueado desde hace %1 segundos</translation>
     </message>
     <message>
         <source>Path/File access error: the request count in %1 cannot be locked: %2. This fetch stops here; the next one goes on from this query.</source>
@@ -258,10 +256,6 @@ Tidewick no hará ninguna consulta hasta que esto se corrija; no recurre a otra 
     <message>
         <source>Division by zero</source>
         <translation>División por cero</translation>
-    </message>
-    <message>
-        <source>The memory of announced articles %1 cannot be used (%2).</source>
-        <translation>No se puede usar el historial de artículos notificados %1 (%2).</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
@@ -344,40 +338,12 @@ Tidewick no hará ninguna consulta hasta que esto se corrija; no recurre a otra 
         <translation>Error de E/S de dispositivo: %1 (%2)</translation>
     </message>
     <message>
-        <source>Fetch every 1 second</source>
-        <translation>Buscar cada 1 segundo</translation>
-    </message>
-    <message>
-        <source>Fetch every 5 seconds</source>
-        <translation>Buscar cada 5 segundos</translation>
-    </message>
-    <message>
-        <source>Fetch every 10 seconds</source>
-        <translation>Buscar cada 10 segundos</translation>
-    </message>
-    <message>
-        <source>Fetch every 30 seconds</source>
-        <translation>Buscar cada 30 segundos</translation>
-    </message>
-    <message>
-        <source>Fetch every 1 minute</source>
-        <translation>Buscar cada 1 minuto</translation>
-    </message>
-    <message>
-        <source>Fetch every 5 minutes</source>
-        <translation>Buscar cada 5 minutos</translation>
-    </message>
-    <message>
-        <source>Fetch every 10 minutes</source>
-        <translation>Buscar cada 10 minutos</translation>
-    </message>
-    <message>
         <source>Fetch every 30 minutes</source>
         <translation>Buscar cada 30 minutos</translation>
     </message>
     <message>
         <source>Fetch every 1 hour</source>
-        <translation>Buscar cada 1 hora</translation>
+        <translation>Buscar cada hora</translation>
     </message>
     <message>
         <source>Fetch every 6 hours</source>
@@ -390,14 +356,6 @@ Tidewick no hará ninguna consulta hasta que esto se corrija; no recurre a otra 
     <message>
         <source>Fetch every 24 hours</source>
         <translation>Buscar cada 24 horas</translation>
-    </message>
-    <message>
-        <source>1 line of %1 was left out: a keyword can be at most %2 characters long.</source>
-        <translation>No se cargó 1 línea de %1: una palabra clave puede tener como máximo %2 caracteres.</translation>
-    </message>
-    <message>
-        <source>%1 lines of %2 were left out: a keyword can be at most %3 characters long.</source>
-        <translation>No se cargaron %1 líneas de %2: una palabra clave puede tener como máximo %3 caracteres.</translation>
     </message>
     <message>
         <source>Show</source>
@@ -419,6 +377,111 @@ Tidewick no hará ninguna consulta hasta que esto se corrija; no recurre a otra 
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
+    <message>
+        <source>%1 is a folder, not a lock file</source>
+        <translation>%1 es una carpeta, no un archivo de bloqueo</translation>
+    </message>
+    <message>
+        <source>%1 is a named pipe, not a lock file</source>
+        <translation>%1 es una canalización con nombre, no un archivo de bloqueo</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link, not a lock file</source>
+        <translation>%1 es un enlace simbólico, no un archivo de bloqueo</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a lock file</source>
+        <translation>%1 es un dispositivo, no un archivo de bloqueo</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a lock file</source>
+        <translation>%1 es un socket, no un archivo de bloqueo</translation>
+    </message>
+    <message>
+        <source>%1 is something other than a file, not a lock file</source>
+        <translation>%1 es algo distinto de un archivo, no un archivo de bloqueo</translation>
+    </message>
+    <message>
+        <source>%1 is not usable (%2)</source>
+        <translation>%1 no se puede usar (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is a file of %Ln byte(s), too large for a lock file</source>
+        <translation>
+            <numerusform>%1 es un archivo de %Ln byte, demasiado grande para ser un archivo de bloqueo</numerusform>
+            <numerusform>%1 es un archivo de %Ln bytes, demasiado grande para ser un archivo de bloqueo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a lock file</source>
+        <translation>%1 no es un archivo de bloqueo</translation>
+    </message>
+    <message>
+        <source>%1 is not lockable (%2)</source>
+        <translation>%1 no se puede bloquear (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>another copy of Tidewick has held it for %Ln second(s)</source>
+        <translation>
+            <numerusform>otra instancia de Tidewick lo tiene bloqueado desde hace %Ln segundo</numerusform>
+            <numerusform>otra instancia de Tidewick lo tiene bloqueado desde hace %Ln segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address</source>
+        <translation>&quot;%1&quot; no es una dirección IPv4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a host name: each dot-separated part must be 1 to 63 letters (a-z), digits or inner hyphens</source>
+        <translation>&quot;%1&quot; no es un nombre de host: cada parte separada por puntos debe tener de 1 a 63 letras (a-z), dígitos o guiones intermedios</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv6 address</source>
+        <translation>&quot;%1&quot; no es una dirección IPv6</translation>
+    </message>
+    <message>
+        <source>The news service&apos;s requests are counted from %1, another copy of Tidewick&apos;s time, but this computer&apos;s clock says %2. No news is fetched until the clock is right.</source>
+        <translation>Las solicitudes al servicio de noticias se cuentan desde %1, según la hora de otra instancia de Tidewick, pero el reloj de este equipo indica %2. No se buscarán noticias hasta que el reloj esté en hora.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln line(s) of %1 were left out: a keyword can be at most %2 characters long.</source>
+        <translation>
+            <numerusform>No se cargó %Ln línea de %1: una palabra clave puede tener como máximo %2 caracteres.</numerusform>
+            <numerusform>No se cargaron %Ln líneas de %1: una palabra clave puede tener como máximo %2 caracteres.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a list</source>
+        <translation>&quot;%1&quot; no es una lista</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds something other than text</source>
+        <translation>&quot;%1&quot; contiene algo distinto de texto</translation>
+    </message>
+    <message>
+        <source>Tidewick is already running but does not answer. If it has stopped responding, end it (for example in the system monitor) and start Tidewick again.</source>
+        <translation>Tidewick ya se está ejecutando, pero no contesta. Si ha dejado de responder, finalícelo (por ejemplo, desde el monitor del sistema) y vuelva a iniciar Tidewick.</translation>
+    </message>
+    <message>
+        <source>What was found cannot be kept in %1 (%2).</source>
+        <translation>No se pueden conservar los artículos encontrados en %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so what was found is not kept.</source>
+        <translation>%1 no es un archivo normal, por lo que no se conservan los artículos encontrados.</translation>
+    </message>
+    <message>
+        <source>What was found cannot be kept: %1 cannot be read and cannot be moved aside.</source>
+        <translation>No se pueden conservar los artículos encontrados: no se puede leer %1 ni apartarlo.</translation>
+    </message>
+    <message>
+        <source>What was found cannot be kept in %1.</source>
+        <translation>No se pueden conservar los artículos encontrados en %1.</translation>
+    </message>
+    <message>
+        <source>The history of what was found, %1, could not be read; it was kept as %2 and a new one was started.</source>
+        <translation>No se pudo leer el historial de artículos encontrados, %1; se conservó como %2 y se empezó uno nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>tidewick::MainWindow</name>
@@ -431,68 +494,16 @@ Tidewick no hará ninguna consulta hasta que esto se corrija; no recurre a otra 
         <translation>Tiempo hasta la próxima búsqueda de noticias</translation>
     </message>
     <message>
-        <source>News</source>
-        <translation>Noticias</translation>
-    </message>
-    <message>
         <source>Startup Options</source>
         <translation>Opciones de inicio</translation>
-    </message>
-    <message>
-        <source>Load this software at log-on</source>
-        <translation>Abrir al iniciar sesión</translation>
-    </message>
-    <message>
-        <source>Minimized to system tray</source>
-        <translation>Minimizado en el área de notificación</translation>
-    </message>
-    <message>
-        <source>Turn On Automatic News Fetch</source>
-        <translation>Activar búsqueda automática</translation>
-    </message>
-    <message>
-        <source>News Fetch Now (Test)</source>
-        <translation>Buscar ahora (prueba)</translation>
     </message>
     <message>
         <source>How often would you like to news fetch?</source>
         <translation>¿Con qué frecuencia desea buscar noticias?</translation>
     </message>
     <message>
-        <source>Save Results</source>
-        <translation>Guardar resultados</translation>
-    </message>
-    <message>
-        <source>Clear List</source>
-        <translation>Borrar lista</translation>
-    </message>
-    <message>
-        <source>Local News Sites</source>
-        <translation>Sitios de noticias locales</translation>
-    </message>
-    <message>
-        <source>Categories</source>
-        <translation>Categorías</translation>
-    </message>
-    <message>
-        <source>Keyword/s</source>
-        <translation>Palabras clave</translation>
-    </message>
-    <message>
         <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
         <translation>Arrastre y suelte archivos aquí. Haga doble clic en un elemento para quitarlo. Mueva la línea | hacia la derecha, fuera de la ventana, para ver los nombres completos.</translation>
-    </message>
-    <message>
-        <source>Add One Keyword</source>
-        <translation>Agregar palabra clave</translation>
-    </message>
-    <message>
-        <source>Load List From Text File</source>
-        <translation>Cargar lista desde archivo</translation>
-    </message>
-    <message>
-        <source>Load Sample/Example Data</source>
-        <translation>Cargar datos de ejemplo</translation>
     </message>
     <message>
         <source>Removes every keyword from the Keyword/s list</source>
@@ -519,24 +530,12 @@ Tidewick no hará ninguna consulta hasta que esto se corrija; no recurre a otra 
         <translation>Cargar listas - Mantenga presionada la tecla Ctrl para seleccionar varios archivos de lista</translation>
     </message>
     <message>
-        <source>Announce only new articles</source>
-        <translation>Notificar solo artículos nuevos</translation>
-    </message>
-    <message>
         <source>An article announced before, by its link or its text, is neither announced nor added to the News list again</source>
         <translation>Un artículo ya notificado, reconocido por su enlace o por su texto, no se vuelve a notificar ni a agregar a la lista Noticias</translation>
     </message>
     <message>
         <source>Forget the Articles Announced So Far</source>
         <translation>Olvidar artículos ya notificados</translation>
-    </message>
-    <message>
-        <source>Tidewick has forgotten the articles it announced: each one is announced again the next time the news service lists it.</source>
-        <translation>Tidewick ha olvidado los artículos que notificó: cada uno se volverá a notificar la próxima vez que el servicio de noticias lo incluya.</translation>
-    </message>
-    <message>
-        <source>A news fetch is using the memory of announced articles. Try again when it has ended.</source>
-        <translation>Hay una búsqueda de noticias usando el historial de artículos notificados. Vuelva a intentarlo cuando termine.</translation>
     </message>
     <message>
         <source>The link %1 could not be opened: the desktop found no program for web pages, or it did not start.</source>
@@ -551,26 +550,6 @@ Tidewick no hará ninguna consulta hasta que esto se corrija; no recurre a otra 
         <translation>Guardar lista</translation>
     </message>
     <message>
-        <source> is not a regular file (a device or a named pipe, say), so the results cannot be saved there. Please choose another name.</source>
-        <translation> no es un archivo normal (es, por ejemplo, un dispositivo o una canalización con nombre), así que no se pueden guardar allí los resultados. Elija otro nombre.</translation>
-    </message>
-    <message>
-        <source>Are you sure you wish to overwrite </source>
-        <translation>¿Está seguro de que desea sobrescribir </translation>
-    </message>
-    <message>
-        <source> ?</source>
-        <translation> ?</translation>
-    </message>
-    <message>
-        <source>Turn Off Automatic News Fetch</source>
-        <translation>Desactivar búsqueda automática</translation>
-    </message>
-    <message>
-        <source>A news fetch is already running. The new one was not started.</source>
-        <translation>Ya hay una búsqueda de noticias en curso. No se inició la nueva.</translation>
-    </message>
-    <message>
         <source>Automatic news fetch is Off.</source>
         <translation>La búsqueda automática de noticias está desactivada.</translation>
     </message>
@@ -583,18 +562,80 @@ Tidewick no hará ninguna consulta hasta que esto se corrija; no recurre a otra 
         <translation>Próxima búsqueda de noticias en %1</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Listo.</translation>
-    </message>
-    <message>
         <source>has been minimized to the system tray.<byte value="xd"/>
 Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.</source>
-        <translation>se ha minimizado en el área de notificación.<byte value="xd"/>
+        <translation>se ha minimizado en la bandeja del sistema.<byte value="xd"/>
 Haga clic en el icono azul &apos;K&apos; (K de Kestrow) para volver a mostrar el programa.</translation>
     </message>
     <message>
-        <source>%1 keyword(s) of the watch list %2 were left out: a keyword holds more than blanks, no line break or text-direction control, and is at most %3 characters long.</source>
-        <translation>Se omitieron %1 palabra(s) clave de la lista de seguimiento %2: una palabra clave debe contener algo más que espacios en blanco, no puede contener saltos de línea ni caracteres de control de dirección del texto y puede tener como máximo %3 caracteres.</translation>
+        <source>Find an article</source>
+        <translation>Filtrar artículos</translation>
+    </message>
+    <message>
+        <source>Shows only the rows of the News list that hold every word typed</source>
+        <translation>Muestra solo las filas de la lista Noticias que contienen todas las palabras escritas</translation>
+    </message>
+    <message>
+        <source>Load this software at l&amp;og-on</source>
+        <translation>Abrir al &amp;iniciar sesión</translation>
+    </message>
+    <message>
+        <source>M&amp;inimized to system tray</source>
+        <translation>&amp;Minimizado en la bandeja</translation>
+    </message>
+    <message>
+        <source>&amp;Turn On Automatic News Fetch</source>
+        <translation>Activar búsqueda &amp;automática</translation>
+    </message>
+    <message>
+        <source>News Fetch &amp;Now (Test)</source>
+        <translation>Buscar a&amp;hora (prueba)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Results</source>
+        <translation>&amp;Guardar resultados</translation>
+    </message>
+    <message>
+        <source>Clear &amp;List</source>
+        <comment>empties the News list</comment>
+        <translation>Borrar &amp;lista</translation>
+    </message>
+    <message>
+        <source>&amp;Add One Keyword</source>
+        <translation>Agregar &amp;palabra clave</translation>
+    </message>
+    <message>
+        <source>Load List From Te&amp;xt File</source>
+        <translation>&amp;Cargar lista desde archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <comment>empties the Keyword/s list</comment>
+        <translation>&amp;Borrar lista</translation>
+    </message>
+    <message>
+        <source>Load Sa&amp;mple/Example Data</source>
+        <translation>Cargar datos de &amp;ejemplo</translation>
+    </message>
+    <message>
+        <source>Announce only ne&amp;w articles</source>
+        <translation>&amp;Notificar solo artículos nuevos</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (a device or a named pipe, say), so the results cannot be saved there. Please choose another name.</source>
+        <translation>%1 no es un archivo normal (es, por ejemplo, un dispositivo o una canalización con nombre), así que no se pueden guardar allí los resultados. Elija otro nombre.</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>¿Está seguro de que desea sobrescribir %1?</translation>
+    </message>
+    <message>
+        <source>&amp;Turn Off Automatic News Fetch</source>
+        <translation>Desactivar búsqueda &amp;automática</translation>
+    </message>
+    <message>
+        <source>Tidewick is already running. Click here to show its window.</source>
+        <translation>Tidewick ya se está ejecutando. Haga clic aquí para mostrar su ventana.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,56 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Keyword/s</source>
+        <translation>Parole chiave</translation>
+    </message>
+    <message>
+        <source>Local News Sites</source>
+        <translation>Siti di notizie locali</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorie</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>Notizie</translation>
+    </message>
+    <message>
+        <source>Tidewick has forgotten the articles it announced: each one is announced again the next time the news service lists it.</source>
+        <translation>Tidewick ha dimenticato gli articoli notificati: ciascuno verrà notificato di nuovo la prossima volta che il servizio di notizie lo elencherà.</translation>
+    </message>
+    <message>
+        <source>A news fetch is using the memory of announced articles. Try again when it has ended.</source>
+        <translation>Un recupero delle notizie sta usando la cronologia degli articoli notificati. Riprovare al termine del recupero.</translation>
+    </message>
+    <message>
+        <source>A news fetch is already running. The new one was not started.</source>
+        <translation>È già in corso un recupero delle notizie. Il nuovo recupero non è stato avviato.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Operazione completata.</translation>
+    </message>
+    <message>
+        <source>No news was fetched: the news service has refused further requests. Tidewick asks again after %1.</source>
+        <translation>Nessuna notizia recuperata: il servizio di notizie ha rifiutato ulteriori richieste. Tidewick riproverà dopo %1.</translation>
+    </message>
+    <message>
+        <source>No news was fetched: the news service allows about 50 requests in 12 hours, and they have been made. Tidewick asks again after %1.</source>
+        <translation>Nessuna notizia recuperata: il servizio di notizie consente circa 50 richieste ogni 12 ore e sono già state usate tutte. Tidewick riproverà dopo %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln keyword(s) of the watch list %1 were left out: a keyword holds more than blanks, no line break or text-direction control, and is at most %2 characters long.</source>
+        <translation>
+            <numerusform>%Ln parola chiave dell&apos;elenco di monitoraggio %1 è stata esclusa: una parola chiave non può essere formata solo da spazi, non può contenere interruzioni di riga né caratteri di controllo della direzione del testo e può essere lunga al massimo %2 caratteri.</numerusform>
+            <numerusform>%Ln parole chiave dell&apos;elenco di monitoraggio %1 sono state escluse: una parola chiave non può essere formata solo da spazi, non può contenere interruzioni di riga né caratteri di controllo della direzione del testo e può essere lunga al massimo %2 caratteri.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Tidewick</name>
     <message>
         <source>Text Files (*.txt)</source>
@@ -108,54 +158,6 @@ Finché il problema non viene risolto, Tidewick non esegue alcuna interrogazione
         <translation>un carattere di controllo della direzione del testo (U+%1)</translation>
     </message>
     <message>
-        <source>a folder</source>
-        <translation>una cartella</translation>
-    </message>
-    <message>
-        <source>a named pipe</source>
-        <translation>una pipe con nome</translation>
-    </message>
-    <message>
-        <source>a symbolic link</source>
-        <translation>un collegamento simbolico</translation>
-    </message>
-    <message>
-        <source>a device</source>
-        <translation>un dispositivo</translation>
-    </message>
-    <message>
-        <source>a socket</source>
-        <translation>un socket</translation>
-    </message>
-    <message>
-        <source>something other than a file</source>
-        <translation>qualcosa di diverso da un file</translation>
-    </message>
-    <message>
-        <source>%1 is %2</source>
-        <translation>%1 è %2</translation>
-    </message>
-    <message>
-        <source>, not a lock file</source>
-        <translation>, non un file di blocco</translation>
-    </message>
-    <message>
-        <source>a file of %1 bytes, too large for a lock file</source>
-        <translation>un file di %1 byte, troppo grande per un file di blocco</translation>
-    </message>
-    <message>
-        <source>not usable (%1)</source>
-        <translation>inutilizzabile (%1)</translation>
-    </message>
-    <message>
-        <source>not a lock file</source>
-        <translation>inadatto come file di blocco</translation>
-    </message>
-    <message>
-        <source>not lockable (%1)</source>
-        <translation>impossibile da bloccare (%1)</translation>
-    </message>
-    <message>
         <source>Path/File access error: %1 is not a regular file. Tidewick uses the default settings and does not save them.</source>
         <translation>Errore di accesso al percorso/file: %1 non è un file regolare. Tidewick usa le impostazioni predefinite e non le salva.</translation>
     </message>
@@ -182,10 +184,6 @@ Finché il problema non viene risolto, Tidewick non esegue alcuna interrogazione
     <message>
         <source>The log-on entry %1 could not be removed: %2.</source>
         <translation>Impossibile rimuovere la voce di avvio all&apos;accesso %1: %2.</translation>
-    </message>
-    <message>
-        <source>another copy of Tidewick has held it for %1 seconds</source>
-        <translation>un&apos;altra copia di Tidewick lo tiene bloccato da %1 s</translation>
     </message>
     <message>
         <source>Path/File access error: the request count in %1 cannot be locked: %2. This fetch stops here; the next one goes on from this query.</source>
@@ -260,10 +258,6 @@ Finché il problema non viene risolto, Tidewick non esegue alcuna interrogazione
         <translation>Divisione per zero</translation>
     </message>
     <message>
-        <source>The memory of announced articles %1 cannot be used (%2).</source>
-        <translation>Impossibile usare la cronologia degli articoli notificati %1 (%2).</translation>
-    </message>
-    <message>
         <source>it is not a regular file</source>
         <translation>non è un file regolare</translation>
     </message>
@@ -281,7 +275,7 @@ Finché il problema non viene risolto, Tidewick non esegue alcuna interrogazione
     </message>
     <message>
         <source>Device I/O error: %1</source>
-        <translation>Errore di I/O della periferica: %1</translation>
+        <translation>Errore di I/O del dispositivo: %1</translation>
     </message>
     <message>
         <source>The watch list %1 cannot be read (%2).</source>
@@ -341,35 +335,7 @@ Finché il problema non viene risolto, Tidewick non esegue alcuna interrogazione
     </message>
     <message>
         <source>Device I/O error: %1 (%2)</source>
-        <translation>Errore di I/O della periferica: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Fetch every 1 second</source>
-        <translation>Recupera ogni secondo</translation>
-    </message>
-    <message>
-        <source>Fetch every 5 seconds</source>
-        <translation>Recupera ogni 5 secondi</translation>
-    </message>
-    <message>
-        <source>Fetch every 10 seconds</source>
-        <translation>Recupera ogni 10 secondi</translation>
-    </message>
-    <message>
-        <source>Fetch every 30 seconds</source>
-        <translation>Recupera ogni 30 secondi</translation>
-    </message>
-    <message>
-        <source>Fetch every 1 minute</source>
-        <translation>Recupera ogni minuto</translation>
-    </message>
-    <message>
-        <source>Fetch every 5 minutes</source>
-        <translation>Recupera ogni 5 minuti</translation>
-    </message>
-    <message>
-        <source>Fetch every 10 minutes</source>
-        <translation>Recupera ogni 10 minuti</translation>
+        <translation>Errore di I/O del dispositivo: %1 (%2)</translation>
     </message>
     <message>
         <source>Fetch every 30 minutes</source>
@@ -392,14 +358,6 @@ Finché il problema non viene risolto, Tidewick non esegue alcuna interrogazione
         <translation>Recupera ogni 24 ore</translation>
     </message>
     <message>
-        <source>1 line of %1 was left out: a keyword can be at most %2 characters long.</source>
-        <translation>1 riga di %1 è stata esclusa: una parola chiave può contenere al massimo %2 caratteri.</translation>
-    </message>
-    <message>
-        <source>%1 lines of %2 were left out: a keyword can be at most %3 characters long.</source>
-        <translation>%1 righe di %2 sono state escluse: una parola chiave può contenere al massimo %3 caratteri.</translation>
-    </message>
-    <message>
         <source>Show</source>
         <translation>Mostra</translation>
     </message>
@@ -419,6 +377,111 @@ Finché il problema non viene risolto, Tidewick non esegue alcuna interrogazione
         <source>Quit</source>
         <translation>Esci</translation>
     </message>
+    <message>
+        <source>%1 is a folder, not a lock file</source>
+        <translation>%1 è una cartella, non un file di blocco</translation>
+    </message>
+    <message>
+        <source>%1 is a named pipe, not a lock file</source>
+        <translation>%1 è una pipe con nome, non un file di blocco</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link, not a lock file</source>
+        <translation>%1 è un collegamento simbolico, non un file di blocco</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a lock file</source>
+        <translation>%1 è un dispositivo, non un file di blocco</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a lock file</source>
+        <translation>%1 è un socket, non un file di blocco</translation>
+    </message>
+    <message>
+        <source>%1 is something other than a file, not a lock file</source>
+        <translation>%1 è qualcosa di diverso da un file, non un file di blocco</translation>
+    </message>
+    <message>
+        <source>%1 is not usable (%2)</source>
+        <translation>%1 non è utilizzabile (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is a file of %Ln byte(s), too large for a lock file</source>
+        <translation>
+            <numerusform>%1 è un file di %Ln byte, troppo grande per un file di blocco</numerusform>
+            <numerusform>%1 è un file di %Ln byte, troppo grande per un file di blocco</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a lock file</source>
+        <translation>%1 non è un file di blocco</translation>
+    </message>
+    <message>
+        <source>%1 is not lockable (%2)</source>
+        <translation>%1 non può essere bloccato (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>another copy of Tidewick has held it for %Ln second(s)</source>
+        <translation>
+            <numerusform>un&apos;altra copia di Tidewick lo tiene bloccato da %Ln secondo</numerusform>
+            <numerusform>un&apos;altra copia di Tidewick lo tiene bloccato da %Ln secondi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address</source>
+        <translation>&quot;%1&quot; non è un indirizzo IPv4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a host name: each dot-separated part must be 1 to 63 letters (a-z), digits or inner hyphens</source>
+        <translation>&quot;%1&quot; non è un nome host: ogni parte separata da punti deve avere da 1 a 63 caratteri tra lettere (a-z), cifre e trattini (non all&apos;inizio né alla fine)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv6 address</source>
+        <translation>&quot;%1&quot; non è un indirizzo IPv6</translation>
+    </message>
+    <message>
+        <source>The news service&apos;s requests are counted from %1, another copy of Tidewick&apos;s time, but this computer&apos;s clock says %2. No news is fetched until the clock is right.</source>
+        <translation>Le richieste al servizio di notizie vengono conteggiate a partire da %1, secondo l&apos;orario di un&apos;altra copia di Tidewick, ma l&apos;orologio di questo computer indica %2. Nessuna notizia verrà recuperata finché l&apos;orologio non sarà corretto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln line(s) of %1 were left out: a keyword can be at most %2 characters long.</source>
+        <translation>
+            <numerusform>%Ln riga di %1 è stata esclusa: una parola chiave può essere lunga al massimo %2 caratteri.</numerusform>
+            <numerusform>%Ln righe di %1 sono state escluse: una parola chiave può essere lunga al massimo %2 caratteri.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a list</source>
+        <translation>&quot;%1&quot; non è un elenco</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds something other than text</source>
+        <translation>&quot;%1&quot; contiene dati che non sono testo</translation>
+    </message>
+    <message>
+        <source>Tidewick is already running but does not answer. If it has stopped responding, end it (for example in the system monitor) and start Tidewick again.</source>
+        <translation>Tidewick è già in esecuzione ma non risponde. Se si è bloccato, terminarlo (ad esempio dal monitor di sistema) e avviarlo di nuovo.</translation>
+    </message>
+    <message>
+        <source>What was found cannot be kept in %1 (%2).</source>
+        <translation>Impossibile conservare gli articoli trovati in %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so what was found is not kept.</source>
+        <translation>%1 non è un file regolare, quindi gli articoli trovati non vengono conservati.</translation>
+    </message>
+    <message>
+        <source>What was found cannot be kept: %1 cannot be read and cannot be moved aside.</source>
+        <translation>Impossibile conservare gli articoli trovati: %1 non è leggibile e non può essere spostato altrove.</translation>
+    </message>
+    <message>
+        <source>What was found cannot be kept in %1.</source>
+        <translation>Impossibile conservare gli articoli trovati in %1.</translation>
+    </message>
+    <message>
+        <source>The history of what was found, %1, could not be read; it was kept as %2 and a new one was started.</source>
+        <translation>Impossibile leggere la cronologia degli articoli trovati, %1: è stata conservata come %2 ed è stata avviata una nuova cronologia.</translation>
+    </message>
 </context>
 <context>
     <name>tidewick::MainWindow</name>
@@ -431,68 +494,16 @@ Finché il problema non viene risolto, Tidewick non esegue alcuna interrogazione
         <translation>Tempo rimanente al prossimo recupero delle notizie</translation>
     </message>
     <message>
-        <source>News</source>
-        <translation>Notizie</translation>
-    </message>
-    <message>
         <source>Startup Options</source>
         <translation>Opzioni di avvio</translation>
-    </message>
-    <message>
-        <source>Load this software at log-on</source>
-        <translation>Avvia il programma all&apos;accesso</translation>
-    </message>
-    <message>
-        <source>Minimized to system tray</source>
-        <translation>Nell&apos;area di notifica</translation>
-    </message>
-    <message>
-        <source>Turn On Automatic News Fetch</source>
-        <translation>Attiva recupero automatico</translation>
-    </message>
-    <message>
-        <source>News Fetch Now (Test)</source>
-        <translation>Recupera ora (test)</translation>
     </message>
     <message>
         <source>How often would you like to news fetch?</source>
         <translation>Ogni quanto recuperare le notizie?</translation>
     </message>
     <message>
-        <source>Save Results</source>
-        <translation>Salva risultati</translation>
-    </message>
-    <message>
-        <source>Clear List</source>
-        <translation>Svuota elenco</translation>
-    </message>
-    <message>
-        <source>Local News Sites</source>
-        <translation>Siti di notizie locali</translation>
-    </message>
-    <message>
-        <source>Categories</source>
-        <translation>Categorie</translation>
-    </message>
-    <message>
-        <source>Keyword/s</source>
-        <translation>Parole chiave</translation>
-    </message>
-    <message>
         <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
         <translation>Trascinare qui i file. Fare doppio clic su una voce per rimuoverla. Spostare la linea | verso destra, fuori dalla finestra, per vedere i nomi completi.</translation>
-    </message>
-    <message>
-        <source>Add One Keyword</source>
-        <translation>Aggiungi parola chiave</translation>
-    </message>
-    <message>
-        <source>Load List From Text File</source>
-        <translation>Carica da file di testo</translation>
-    </message>
-    <message>
-        <source>Load Sample/Example Data</source>
-        <translation>Carica dati di esempio</translation>
     </message>
     <message>
         <source>Removes every keyword from the Keyword/s list</source>
@@ -519,24 +530,12 @@ Finché il problema non viene risolto, Tidewick non esegue alcuna interrogazione
         <translation>Carica elenchi - Tenere premuto Ctrl per selezionare più file di elenco</translation>
     </message>
     <message>
-        <source>Announce only new articles</source>
-        <translation>Notifica solo gli articoli nuovi</translation>
-    </message>
-    <message>
         <source>An article announced before, by its link or its text, is neither announced nor added to the News list again</source>
         <translation>Un articolo già notificato, riconosciuto dal collegamento o dal testo, non viene più notificato né aggiunto di nuovo all&apos;elenco Notizie</translation>
     </message>
     <message>
         <source>Forget the Articles Announced So Far</source>
         <translation>Dimentica gli articoli già notificati</translation>
-    </message>
-    <message>
-        <source>Tidewick has forgotten the articles it announced: each one is announced again the next time the news service lists it.</source>
-        <translation>Tidewick ha dimenticato gli articoli notificati: ciascuno verrà notificato di nuovo la prossima volta che il servizio di notizie lo elencherà.</translation>
-    </message>
-    <message>
-        <source>A news fetch is using the memory of announced articles. Try again when it has ended.</source>
-        <translation>Un recupero delle notizie sta usando la cronologia degli articoli notificati. Riprovare al termine del recupero.</translation>
     </message>
     <message>
         <source>The link %1 could not be opened: the desktop found no program for web pages, or it did not start.</source>
@@ -551,26 +550,6 @@ Finché il problema non viene risolto, Tidewick non esegue alcuna interrogazione
         <translation>Salva elenco</translation>
     </message>
     <message>
-        <source> is not a regular file (a device or a named pipe, say), so the results cannot be saved there. Please choose another name.</source>
-        <translation> non è un file regolare (è ad esempio un dispositivo o una pipe con nome), quindi non è possibile salvarvi i risultati. Scegliere un altro nome.</translation>
-    </message>
-    <message>
-        <source>Are you sure you wish to overwrite </source>
-        <translation>Sovrascrivere davvero </translation>
-    </message>
-    <message>
-        <source> ?</source>
-        <translation> ?</translation>
-    </message>
-    <message>
-        <source>Turn Off Automatic News Fetch</source>
-        <translation>Disattiva recupero automatico</translation>
-    </message>
-    <message>
-        <source>A news fetch is already running. The new one was not started.</source>
-        <translation>È già in corso un recupero delle notizie. Il nuovo recupero non è stato avviato.</translation>
-    </message>
-    <message>
         <source>Automatic news fetch is Off.</source>
         <translation>Il recupero automatico delle notizie è disattivato.</translation>
     </message>
@@ -583,18 +562,80 @@ Finché il problema non viene risolto, Tidewick non esegue alcuna interrogazione
         <translation>Prossimo recupero delle notizie tra %1</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Operazione completata.</translation>
-    </message>
-    <message>
         <source>has been minimized to the system tray.<byte value="xd"/>
 Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.</source>
         <translation>è stato ridotto a icona nell&apos;area di notifica.<byte value="xd"/>
 Fare clic sull&apos;icona blu con la «K» (K di Kestrow) per ripristinare il programma.</translation>
     </message>
     <message>
-        <source>%1 keyword(s) of the watch list %2 were left out: a keyword holds more than blanks, no line break or text-direction control, and is at most %3 characters long.</source>
-        <translation>Numero di parole chiave escluse dall&apos;elenco di monitoraggio %2: %1. Una parola chiave non può essere composta solo da spazi, non può contenere interruzioni di riga né caratteri di controllo della direzione del testo e può essere lunga al massimo %3 caratteri.</translation>
+        <source>Find an article</source>
+        <translation>Cerca un articolo</translation>
+    </message>
+    <message>
+        <source>Shows only the rows of the News list that hold every word typed</source>
+        <translation>Mostra solo le righe dell&apos;elenco Notizie che contengono tutte le parole digitate</translation>
+    </message>
+    <message>
+        <source>Load this software at l&amp;og-on</source>
+        <translation>Avvia il &amp;programma all&apos;accesso</translation>
+    </message>
+    <message>
+        <source>M&amp;inimized to system tray</source>
+        <translation>R&amp;idotto nell&apos;area di notifica</translation>
+    </message>
+    <message>
+        <source>&amp;Turn On Automatic News Fetch</source>
+        <translation>Attiva &amp;recupero automatico</translation>
+    </message>
+    <message>
+        <source>News Fetch &amp;Now (Test)</source>
+        <translation>Recupera &amp;ora (test)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Results</source>
+        <translation>&amp;Salva risultati</translation>
+    </message>
+    <message>
+        <source>Clear &amp;List</source>
+        <comment>empties the News list</comment>
+        <translation>Svuota e&amp;lenco</translation>
+    </message>
+    <message>
+        <source>&amp;Add One Keyword</source>
+        <translation>&amp;Aggiungi parola chiave</translation>
+    </message>
+    <message>
+        <source>Load List From Te&amp;xt File</source>
+        <translation>Carica da file di &amp;testo</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <comment>empties the Keyword/s list</comment>
+        <translation>Svuota &amp;elenco</translation>
+    </message>
+    <message>
+        <source>Load Sa&amp;mple/Example Data</source>
+        <translation>Carica &amp;dati di esempio</translation>
+    </message>
+    <message>
+        <source>Announce only ne&amp;w articles</source>
+        <translation>Notifica solo gli articoli &amp;nuovi</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (a device or a named pipe, say), so the results cannot be saved there. Please choose another name.</source>
+        <translation>%1 non è un file regolare (è ad esempio un dispositivo o una pipe con nome), quindi non è possibile salvarvi i risultati. Scegliere un altro nome.</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Sovrascrivere davvero %1?</translation>
+    </message>
+    <message>
+        <source>&amp;Turn Off Automatic News Fetch</source>
+        <translation>Disattiva &amp;recupero automatico</translation>
+    </message>
+    <message>
+        <source>Tidewick is already running. Click here to show its window.</source>
+        <translation>Tidewick è già in esecuzione. Fare clic qui per mostrarne la finestra.</translation>
     </message>
 </context>
 <context>

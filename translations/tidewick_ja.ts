@@ -2,6 +2,55 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Keyword/s</source>
+        <translation>キーワード</translation>
+    </message>
+    <message>
+        <source>Local News Sites</source>
+        <translation>地域のニュースサイト</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>ニュース</translation>
+    </message>
+    <message>
+        <source>Tidewick has forgotten the articles it announced: each one is announced again the next time the news service lists it.</source>
+        <translation>Tidewick は通知済み記事の記録を消去しました。各記事は、次にニュースサービスに掲載されたときに再び通知されます。</translation>
+    </message>
+    <message>
+        <source>A news fetch is using the memory of announced articles. Try again when it has ended.</source>
+        <translation>ニュースの取得で通知済み記事の記録を使用中です。取得が終わってからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>A news fetch is already running. The new one was not started.</source>
+        <translation>ニュースの取得はすでに実行中です。新しい取得は開始しませんでした。</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>完了しました。</translation>
+    </message>
+    <message>
+        <source>No news was fetched: the news service has refused further requests. Tidewick asks again after %1.</source>
+        <translation>ニュースは取得されませんでした: ニュースサービスがこれ以上のリクエストを拒否しています。Tidewick は %1 以降に再度問い合わせます。</translation>
+    </message>
+    <message>
+        <source>No news was fetched: the news service allows about 50 requests in 12 hours, and they have been made. Tidewick asks again after %1.</source>
+        <translation>ニュースは取得されませんでした: ニュースサービスで許可されているリクエストは 12 時間に約 50 回で、その回数に達しています。Tidewick は %1 以降に再度問い合わせます。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln keyword(s) of the watch list %1 were left out: a keyword holds more than blanks, no line break or text-direction control, and is at most %2 characters long.</source>
+        <translation>
+            <numerusform>ウォッチリスト %1 のキーワード %Ln 個を除外しました。キーワードは空白以外の文字を含み、改行やテキスト方向の制御文字を含まず、%2 文字以内である必要があります。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Tidewick</name>
     <message>
         <source>Text Files (*.txt)</source>
@@ -108,54 +157,6 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
         <translation>テキスト方向の制御文字（U+%1）</translation>
     </message>
     <message>
-        <source>a folder</source>
-        <translation>フォルダー</translation>
-    </message>
-    <message>
-        <source>a named pipe</source>
-        <translation>名前付きパイプ</translation>
-    </message>
-    <message>
-        <source>a symbolic link</source>
-        <translation>シンボリックリンク</translation>
-    </message>
-    <message>
-        <source>a device</source>
-        <translation>デバイス</translation>
-    </message>
-    <message>
-        <source>a socket</source>
-        <translation>ソケット</translation>
-    </message>
-    <message>
-        <source>something other than a file</source>
-        <translation>ファイル以外のもの</translation>
-    </message>
-    <message>
-        <source>%1 is %2</source>
-        <translation>%1 は%2</translation>
-    </message>
-    <message>
-        <source>, not a lock file</source>
-        <translation>であり、ロックファイルではありません</translation>
-    </message>
-    <message>
-        <source>a file of %1 bytes, too large for a lock file</source>
-        <translation>%1 バイトのファイルで、ロックファイルとしては大きすぎます</translation>
-    </message>
-    <message>
-        <source>not usable (%1)</source>
-        <translation>使用できません（%1）</translation>
-    </message>
-    <message>
-        <source>not a lock file</source>
-        <translation>ロックファイルではありません</translation>
-    </message>
-    <message>
-        <source>not lockable (%1)</source>
-        <translation>ロックできません（%1）</translation>
-    </message>
-    <message>
         <source>Path/File access error: %1 is not a regular file. Tidewick uses the default settings and does not save them.</source>
         <translation>パス/ファイル アクセス エラー: %1 は通常のファイルではありません。Tidewick は既定の設定を使用し、設定を保存しません。</translation>
     </message>
@@ -182,10 +183,6 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
     <message>
         <source>The log-on entry %1 could not be removed: %2.</source>
         <translation>ログオン時の起動エントリ %1 を削除できませんでした: %2。</translation>
-    </message>
-    <message>
-        <source>another copy of Tidewick has held it for %1 seconds</source>
-        <translation>Tidewick の別のインスタンスが %1 秒間ロックしたままです</translation>
     </message>
     <message>
         <source>Path/File access error: the request count in %1 cannot be locked: %2. This fetch stops here; the next one goes on from this query.</source>
@@ -258,10 +255,6 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
     <message>
         <source>Division by zero</source>
         <translation>0 で除算しました</translation>
-    </message>
-    <message>
-        <source>The memory of announced articles %1 cannot be used (%2).</source>
-        <translation>通知済み記事の記録 %1 を使用できません（%2）。</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
@@ -344,34 +337,6 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
         <translation>デバイス I/O エラー: %1（%2）</translation>
     </message>
     <message>
-        <source>Fetch every 1 second</source>
-        <translation>1 秒ごとに取得</translation>
-    </message>
-    <message>
-        <source>Fetch every 5 seconds</source>
-        <translation>5 秒ごとに取得</translation>
-    </message>
-    <message>
-        <source>Fetch every 10 seconds</source>
-        <translation>10 秒ごとに取得</translation>
-    </message>
-    <message>
-        <source>Fetch every 30 seconds</source>
-        <translation>30 秒ごとに取得</translation>
-    </message>
-    <message>
-        <source>Fetch every 1 minute</source>
-        <translation>1 分ごとに取得</translation>
-    </message>
-    <message>
-        <source>Fetch every 5 minutes</source>
-        <translation>5 分ごとに取得</translation>
-    </message>
-    <message>
-        <source>Fetch every 10 minutes</source>
-        <translation>10 分ごとに取得</translation>
-    </message>
-    <message>
         <source>Fetch every 30 minutes</source>
         <translation>30 分ごとに取得</translation>
     </message>
@@ -390,14 +355,6 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
     <message>
         <source>Fetch every 24 hours</source>
         <translation>24 時間ごとに取得</translation>
-    </message>
-    <message>
-        <source>1 line of %1 was left out: a keyword can be at most %2 characters long.</source>
-        <translation>%1 の 1 行を読み込みませんでした。キーワードは %2 文字以内にしてください。</translation>
-    </message>
-    <message>
-        <source>%1 lines of %2 were left out: a keyword can be at most %3 characters long.</source>
-        <translation>%2 の %1 行を読み込みませんでした。キーワードは %3 文字以内にしてください。</translation>
     </message>
     <message>
         <source>Show</source>
@@ -419,6 +376,108 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
         <source>Quit</source>
         <translation>終了</translation>
     </message>
+    <message>
+        <source>%1 is a folder, not a lock file</source>
+        <translation>%1 はフォルダーであり、ロックファイルではありません</translation>
+    </message>
+    <message>
+        <source>%1 is a named pipe, not a lock file</source>
+        <translation>%1 は名前付きパイプであり、ロックファイルではありません</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link, not a lock file</source>
+        <translation>%1 はシンボリックリンクであり、ロックファイルではありません</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a lock file</source>
+        <translation>%1 はデバイスであり、ロックファイルではありません</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a lock file</source>
+        <translation>%1 はソケットであり、ロックファイルではありません</translation>
+    </message>
+    <message>
+        <source>%1 is something other than a file, not a lock file</source>
+        <translation>%1 はファイル以外のものであり、ロックファイルではありません</translation>
+    </message>
+    <message>
+        <source>%1 is not usable (%2)</source>
+        <translation>%1 は使用できません（%2）</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is a file of %Ln byte(s), too large for a lock file</source>
+        <translation>
+            <numerusform>%1 は %Ln バイトのファイルで、ロックファイルとしては大きすぎます</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a lock file</source>
+        <translation>%1 はロックファイルではありません</translation>
+    </message>
+    <message>
+        <source>%1 is not lockable (%2)</source>
+        <translation>%1 はロックできません（%2）</translation>
+    </message>
+    <message numerus="yes">
+        <source>another copy of Tidewick has held it for %Ln second(s)</source>
+        <translation>
+            <numerusform>Tidewick の別のインスタンスが %Ln 秒間ロックしたままです</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address</source>
+        <translation>「%1」は IPv4 アドレスではありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a host name: each dot-separated part must be 1 to 63 letters (a-z), digits or inner hyphens</source>
+        <translation>「%1」はホスト名ではありません: ドットで区切った各部分は、英字（a-z）、数字、ハイフン（先頭と末尾を除く）からなる 1 ～ 63 文字である必要があります</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv6 address</source>
+        <translation>「%1」は IPv6 アドレスではありません</translation>
+    </message>
+    <message>
+        <source>The news service&apos;s requests are counted from %1, another copy of Tidewick&apos;s time, but this computer&apos;s clock says %2. No news is fetched until the clock is right.</source>
+        <translation>ニュースサービスへのリクエストは、Tidewick の別のインスタンスが記録した時刻 %1 から数えられていますが、このコンピューターの時計は %2 を示しています。時計が正しく合わせられるまで、ニュースは取得しません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln line(s) of %1 were left out: a keyword can be at most %2 characters long.</source>
+        <translation>
+            <numerusform>%1 の %Ln 行を除外しました。キーワードは %2 文字以内である必要があります。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a list</source>
+        <translation>「%1」はリストではありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds something other than text</source>
+        <translation>「%1」にテキスト以外のデータが含まれています</translation>
+    </message>
+    <message>
+        <source>Tidewick is already running but does not answer. If it has stopped responding, end it (for example in the system monitor) and start Tidewick again.</source>
+        <translation>Tidewick はすでに起動していますが、応答がありません。応答しなくなっている場合は、システムモニターなどで終了してから、Tidewick をもう一度起動してください。</translation>
+    </message>
+    <message>
+        <source>What was found cannot be kept in %1 (%2).</source>
+        <translation>見つかった記事を %1 に保存できません（%2）。</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so what was found is not kept.</source>
+        <translation>%1 は通常のファイルではないため、見つかった記事は保存されません。</translation>
+    </message>
+    <message>
+        <source>What was found cannot be kept: %1 cannot be read and cannot be moved aside.</source>
+        <translation>見つかった記事を保存できません: %1 を読み込めず、移動することもできません。</translation>
+    </message>
+    <message>
+        <source>What was found cannot be kept in %1.</source>
+        <translation>見つかった記事を %1 に保存できません。</translation>
+    </message>
+    <message>
+        <source>The history of what was found, %1, could not be read; it was kept as %2 and a new one was started.</source>
+        <translation>見つかった記事の履歴 %1 を読み込めませんでした。元のファイルは %2 として残し、新しい履歴を開始しました。</translation>
+    </message>
 </context>
 <context>
     <name>tidewick::MainWindow</name>
@@ -431,68 +490,16 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
         <translation>次回のニュース取得までの時間</translation>
     </message>
     <message>
-        <source>News</source>
-        <translation>ニュース</translation>
-    </message>
-    <message>
         <source>Startup Options</source>
         <translation>起動オプション</translation>
-    </message>
-    <message>
-        <source>Load this software at log-on</source>
-        <translation>ログオン時に起動</translation>
-    </message>
-    <message>
-        <source>Minimized to system tray</source>
-        <translation>システムトレイに最小化</translation>
-    </message>
-    <message>
-        <source>Turn On Automatic News Fetch</source>
-        <translation>自動取得を開始</translation>
-    </message>
-    <message>
-        <source>News Fetch Now (Test)</source>
-        <translation>今すぐ取得（テスト）</translation>
     </message>
     <message>
         <source>How often would you like to news fetch?</source>
         <translation>ニュースの取得間隔</translation>
     </message>
     <message>
-        <source>Save Results</source>
-        <translation>結果を保存</translation>
-    </message>
-    <message>
-        <source>Clear List</source>
-        <translation>リストをクリア</translation>
-    </message>
-    <message>
-        <source>Local News Sites</source>
-        <translation>地域のニュースサイト</translation>
-    </message>
-    <message>
-        <source>Categories</source>
-        <translation>カテゴリ</translation>
-    </message>
-    <message>
-        <source>Keyword/s</source>
-        <translation>キーワード</translation>
-    </message>
-    <message>
         <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
         <translation>ここにファイルをドラッグ＆ドロップしてください。項目をダブルクリックすると削除されます。| の区切り線を右へウィンドウの外までドラッグすると、名前全体が表示されます。</translation>
-    </message>
-    <message>
-        <source>Add One Keyword</source>
-        <translation>キーワードを追加</translation>
-    </message>
-    <message>
-        <source>Load List From Text File</source>
-        <translation>テキストファイルから読み込み</translation>
-    </message>
-    <message>
-        <source>Load Sample/Example Data</source>
-        <translation>サンプルデータを読み込み</translation>
     </message>
     <message>
         <source>Removes every keyword from the Keyword/s list</source>
@@ -519,24 +526,12 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
         <translation>リストの読み込み - Ctrl キーを押しながらクリックすると、複数のリストファイルを選択できます</translation>
     </message>
     <message>
-        <source>Announce only new articles</source>
-        <translation>新しい記事のみ通知</translation>
-    </message>
-    <message>
         <source>An article announced before, by its link or its text, is neither announced nor added to the News list again</source>
         <translation>以前に通知した記事（リンクまたはテキストで判定）は、再び通知されず、「ニュース」リストにも再び追加されません</translation>
     </message>
     <message>
         <source>Forget the Articles Announced So Far</source>
         <translation>通知済み記事の記録を消去</translation>
-    </message>
-    <message>
-        <source>Tidewick has forgotten the articles it announced: each one is announced again the next time the news service lists it.</source>
-        <translation>Tidewick は通知済み記事の記録を消去しました。各記事は、次にニュースサービスに掲載されたときに再び通知されます。</translation>
-    </message>
-    <message>
-        <source>A news fetch is using the memory of announced articles. Try again when it has ended.</source>
-        <translation>ニュースの取得で通知済み記事の記録を使用中です。取得が終わってからもう一度お試しください。</translation>
     </message>
     <message>
         <source>The link %1 could not be opened: the desktop found no program for web pages, or it did not start.</source>
@@ -551,26 +546,6 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
         <translation>リストを保存</translation>
     </message>
     <message>
-        <source> is not a regular file (a device or a named pipe, say), so the results cannot be saved there. Please choose another name.</source>
-        <translation> は通常のファイルではない（デバイスや名前付きパイプなど）ため、結果をそこに保存できません。別の名前を選んでください。</translation>
-    </message>
-    <message>
-        <source>Are you sure you wish to overwrite </source>
-        <translation>ファイル「</translation>
-    </message>
-    <message>
-        <source> ?</source>
-        <translation>」を上書きしてもよろしいですか？</translation>
-    </message>
-    <message>
-        <source>Turn Off Automatic News Fetch</source>
-        <translation>自動取得を停止</translation>
-    </message>
-    <message>
-        <source>A news fetch is already running. The new one was not started.</source>
-        <translation>ニュースの取得はすでに実行中です。新しい取得は開始しませんでした。</translation>
-    </message>
-    <message>
         <source>Automatic news fetch is Off.</source>
         <translation>ニュースの自動取得はオフです。</translation>
     </message>
@@ -583,18 +558,80 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
         <translation>次回のニュース取得まで %1</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>完了しました。</translation>
-    </message>
-    <message>
         <source>has been minimized to the system tray.<byte value="xd"/>
 Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.</source>
         <translation>システムトレイに最小化されました。<byte value="xd"/>
 青い「K」アイコン（Kestrow の K）をクリックすると、元に戻ります。</translation>
     </message>
     <message>
-        <source>%1 keyword(s) of the watch list %2 were left out: a keyword holds more than blanks, no line break or text-direction control, and is at most %3 characters long.</source>
-        <translation>ウォッチリスト %2 のキーワード %1 個を除外しました。キーワードは空白以外の文字を含み、改行やテキスト方向の制御文字を含まず、%3 文字以内である必要があります。</translation>
+        <source>Find an article</source>
+        <translation>記事を検索</translation>
+    </message>
+    <message>
+        <source>Shows only the rows of the News list that hold every word typed</source>
+        <translation>「ニュース」リストのうち、入力したすべての語を含む行だけを表示します</translation>
+    </message>
+    <message>
+        <source>Load this software at l&amp;og-on</source>
+        <translation>ログオン時に起動(&amp;O)</translation>
+    </message>
+    <message>
+        <source>M&amp;inimized to system tray</source>
+        <translation>システムトレイに最小化(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Turn On Automatic News Fetch</source>
+        <translation>自動取得を開始(&amp;T)</translation>
+    </message>
+    <message>
+        <source>News Fetch &amp;Now (Test)</source>
+        <translation>今すぐ取得（テスト）(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Results</source>
+        <translation>結果を保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Clear &amp;List</source>
+        <comment>empties the News list</comment>
+        <translation>リストをクリア(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Add One Keyword</source>
+        <translation>キーワードを追加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Load List From Te&amp;xt File</source>
+        <translation>テキストファイルから読み込み(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <comment>empties the Keyword/s list</comment>
+        <translation>リストをクリア(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Load Sa&amp;mple/Example Data</source>
+        <translation>サンプルデータを読み込み(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Announce only ne&amp;w articles</source>
+        <translation>新しい記事のみ通知(&amp;W)</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (a device or a named pipe, say), so the results cannot be saved there. Please choose another name.</source>
+        <translation>%1 は通常のファイルではない（デバイスや名前付きパイプなど）ため、結果をそこに保存できません。別の名前を選んでください。</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>ファイル「%1」を上書きしてもよろしいですか？</translation>
+    </message>
+    <message>
+        <source>&amp;Turn Off Automatic News Fetch</source>
+        <translation>自動取得を停止(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Tidewick is already running. Click here to show its window.</source>
+        <translation>Tidewick はすでに起動しています。ここをクリックするとウィンドウを表示します。</translation>
     </message>
 </context>
 <context>

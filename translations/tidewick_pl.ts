@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Keyword/s</source>
+        <translation>Słowa kluczowe</translation>
+    </message>
+    <message>
+        <source>Local News Sites</source>
+        <translation>Lokalne serwisy informacyjne</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>Wiadomości</translation>
+    </message>
+    <message>
+        <source>Tidewick has forgotten the articles it announced: each one is announced again the next time the news service lists it.</source>
+        <translation>Tidewick zapomniał o artykułach, o których już powiadomił: o każdym z nich powiadomi ponownie, gdy serwis informacyjny znów go poda.</translation>
+    </message>
+    <message>
+        <source>A news fetch is using the memory of announced articles. Try again when it has ended.</source>
+        <translation>Trwające pobieranie wiadomości korzysta z historii powiadomień. Spróbuj ponownie po jego zakończeniu.</translation>
+    </message>
+    <message>
+        <source>A news fetch is already running. The new one was not started.</source>
+        <translation>Pobieranie wiadomości już trwa. Nowe pobieranie nie zostało rozpoczęte.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Gotowe.</translation>
+    </message>
+    <message>
+        <source>No news was fetched: the news service has refused further requests. Tidewick asks again after %1.</source>
+        <translation>Nie pobrano wiadomości: serwis informacyjny odmówił przyjmowania kolejnych zapytań. Tidewick zapyta ponownie po %1.</translation>
+    </message>
+    <message>
+        <source>No news was fetched: the news service allows about 50 requests in 12 hours, and they have been made. Tidewick asks again after %1.</source>
+        <translation>Nie pobrano wiadomości: serwis informacyjny przyjmuje około 50 zapytań w ciągu 12 godzin, a ten limit został już wykorzystany. Tidewick zapyta ponownie po %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln keyword(s) of the watch list %1 were left out: a keyword holds more than blanks, no line break or text-direction control, and is at most %2 characters long.</source>
+        <translation>
+            <numerusform>Pominięto %Ln słowo kluczowe z listy obserwowanych %1: słowo kluczowe musi zawierać coś więcej niż białe znaki, nie może zawierać znaków końca wiersza ani znaków sterujących kierunkiem tekstu i może mieć najwyżej %2 znaków.</numerusform>
+            <numerusform>Pominięto %Ln słowa kluczowe z listy obserwowanych %1: słowo kluczowe musi zawierać coś więcej niż białe znaki, nie może zawierać znaków końca wiersza ani znaków sterujących kierunkiem tekstu i może mieć najwyżej %2 znaków.</numerusform>
+            <numerusform>Pominięto %Ln słów kluczowych z listy obserwowanych %1: słowo kluczowe musi zawierać coś więcej niż białe znaki, nie może zawierać znaków końca wiersza ani znaków sterujących kierunkiem tekstu i może mieć najwyżej %2 znaków.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Tidewick</name>
     <message>
         <source>Text Files (*.txt)</source>
@@ -108,54 +159,6 @@ Dopóki problem nie zostanie usunięty, Tidewick nie wysyła żadnych zapytań i
         <translation>znak sterujący kierunkiem tekstu (U+%1)</translation>
     </message>
     <message>
-        <source>a folder</source>
-        <translation>folder</translation>
-    </message>
-    <message>
-        <source>a named pipe</source>
-        <translation>potok nazwany</translation>
-    </message>
-    <message>
-        <source>a symbolic link</source>
-        <translation>dowiązanie symboliczne</translation>
-    </message>
-    <message>
-        <source>a device</source>
-        <translation>urządzenie</translation>
-    </message>
-    <message>
-        <source>a socket</source>
-        <translation>gniazdo</translation>
-    </message>
-    <message>
-        <source>something other than a file</source>
-        <translation>coś innego niż plik</translation>
-    </message>
-    <message>
-        <source>%1 is %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>, not a lock file</source>
-        <translation>, a nie plik blokady</translation>
-    </message>
-    <message>
-        <source>a file of %1 bytes, too large for a lock file</source>
-        <translation>plik o rozmiarze %1 B, zbyt duży jak na plik blokady</translation>
-    </message>
-    <message>
-        <source>not usable (%1)</source>
-        <translation>nie można go użyć (%1)</translation>
-    </message>
-    <message>
-        <source>not a lock file</source>
-        <translation>to nie jest plik blokady</translation>
-    </message>
-    <message>
-        <source>not lockable (%1)</source>
-        <translation>nie można go zablokować (%1)</translation>
-    </message>
-    <message>
         <source>Path/File access error: %1 is not a regular file. Tidewick uses the default settings and does not save them.</source>
         <translation>Błąd dostępu do ścieżki/pliku: %1 nie jest zwykłym plikiem. Tidewick używa ustawień domyślnych i ich nie zapisuje.</translation>
     </message>
@@ -182,10 +185,6 @@ Dopóki problem nie zostanie usunięty, Tidewick nie wysyła żadnych zapytań i
     <message>
         <source>The log-on entry %1 could not be removed: %2.</source>
         <translation>Nie można usunąć wpisu uruchamiania przy logowaniu %1: %2.</translation>
-    </message>
-    <message>
-        <source>another copy of Tidewick has held it for %1 seconds</source>
-        <translation>inna kopia programu Tidewick blokuje go od %1 s</translation>
     </message>
     <message>
         <source>Path/File access error: the request count in %1 cannot be locked: %2. This fetch stops here; the next one goes on from this query.</source>
@@ -249,7 +248,7 @@ Dopóki problem nie zostanie usunięty, Tidewick nie wysyła żadnych zapytań i
     </message>
     <message>
         <source>The keyword &quot;%1&quot; is longer than %2 characters and cannot be sent to the news service. It was skipped.</source>
-        <translation>Słowo kluczowe „%1” przekracza dopuszczalną liczbę znaków (%2) i nie może zostać wysłane do serwisu informacyjnego. Zostało pominięte.</translation>
+        <translation>Słowo kluczowe „%1” ma ponad %2 znaków i nie może zostać wysłane do serwisu informacyjnego. Zostało pominięte.</translation>
     </message>
     <message>
         <source>The news service is given by its address (%1), and a country cannot be put in front of an address: the ticked countries are not queried. Give the service by its host name, or untick the countries.</source>
@@ -258,10 +257,6 @@ Dopóki problem nie zostanie usunięty, Tidewick nie wysyła żadnych zapytań i
     <message>
         <source>Division by zero</source>
         <translation>Dzielenie przez zero</translation>
-    </message>
-    <message>
-        <source>The memory of announced articles %1 cannot be used (%2).</source>
-        <translation>Nie można użyć historii powiadomień %1 (%2).</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
@@ -344,34 +339,6 @@ Dopóki problem nie zostanie usunięty, Tidewick nie wysyła żadnych zapytań i
         <translation>Błąd wejścia/wyjścia urządzenia: %1 (%2)</translation>
     </message>
     <message>
-        <source>Fetch every 1 second</source>
-        <translation>Pobieraj co sekundę</translation>
-    </message>
-    <message>
-        <source>Fetch every 5 seconds</source>
-        <translation>Pobieraj co 5 sekund</translation>
-    </message>
-    <message>
-        <source>Fetch every 10 seconds</source>
-        <translation>Pobieraj co 10 sekund</translation>
-    </message>
-    <message>
-        <source>Fetch every 30 seconds</source>
-        <translation>Pobieraj co 30 sekund</translation>
-    </message>
-    <message>
-        <source>Fetch every 1 minute</source>
-        <translation>Pobieraj co minutę</translation>
-    </message>
-    <message>
-        <source>Fetch every 5 minutes</source>
-        <translation>Pobieraj co 5 minut</translation>
-    </message>
-    <message>
-        <source>Fetch every 10 minutes</source>
-        <translation>Pobieraj co 10 minut</translation>
-    </message>
-    <message>
         <source>Fetch every 30 minutes</source>
         <translation>Pobieraj co 30 minut</translation>
     </message>
@@ -390,14 +357,6 @@ Dopóki problem nie zostanie usunięty, Tidewick nie wysyła żadnych zapytań i
     <message>
         <source>Fetch every 24 hours</source>
         <translation>Pobieraj co 24 godziny</translation>
-    </message>
-    <message>
-        <source>1 line of %1 was left out: a keyword can be at most %2 characters long.</source>
-        <translation>Pominięto 1 wiersz z pliku %1: słowo kluczowe może mieć najwyżej %2 znaków.</translation>
-    </message>
-    <message>
-        <source>%1 lines of %2 were left out: a keyword can be at most %3 characters long.</source>
-        <translation>Pominięte wiersze z pliku %2: %1. Słowo kluczowe może mieć najwyżej %3 znaków.</translation>
     </message>
     <message>
         <source>Show</source>
@@ -419,6 +378,114 @@ Dopóki problem nie zostanie usunięty, Tidewick nie wysyła żadnych zapytań i
         <source>Quit</source>
         <translation>Zakończ</translation>
     </message>
+    <message>
+        <source>%1 is a folder, not a lock file</source>
+        <translation>%1 to folder, a nie plik blokady</translation>
+    </message>
+    <message>
+        <source>%1 is a named pipe, not a lock file</source>
+        <translation>%1 to potok nazwany, a nie plik blokady</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link, not a lock file</source>
+        <translation>%1 to dowiązanie symboliczne, a nie plik blokady</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a lock file</source>
+        <translation>%1 to urządzenie, a nie plik blokady</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a lock file</source>
+        <translation>%1 to gniazdo, a nie plik blokady</translation>
+    </message>
+    <message>
+        <source>%1 is something other than a file, not a lock file</source>
+        <translation>%1 nie jest plikiem, więc nie może być plikiem blokady</translation>
+    </message>
+    <message>
+        <source>%1 is not usable (%2)</source>
+        <translation>nie można użyć %1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is a file of %Ln byte(s), too large for a lock file</source>
+        <translation>
+            <numerusform>%1 to plik zajmujący %Ln bajt, za duży jak na plik blokady</numerusform>
+            <numerusform>%1 to plik zajmujący %Ln bajty, za duży jak na plik blokady</numerusform>
+            <numerusform>%1 to plik zajmujący %Ln bajtów, za duży jak na plik blokady</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a lock file</source>
+        <translation>%1 nie jest plikiem blokady</translation>
+    </message>
+    <message>
+        <source>%1 is not lockable (%2)</source>
+        <translation>nie można zablokować %1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>another copy of Tidewick has held it for %Ln second(s)</source>
+        <translation>
+            <numerusform>inna kopia programu Tidewick blokuje go od %Ln sekundy</numerusform>
+            <numerusform>inna kopia programu Tidewick blokuje go od %Ln sekund</numerusform>
+            <numerusform>inna kopia programu Tidewick blokuje go od %Ln sekund</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address</source>
+        <translation>„%1” nie jest adresem IPv4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a host name: each dot-separated part must be 1 to 63 letters (a-z), digits or inner hyphens</source>
+        <translation>„%1” nie jest nazwą hosta: każda część między kropkami musi mieć od 1 do 63 znaków i składać się z liter (a-z), cyfr lub łączników, które nie mogą stać na jej początku ani końcu</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv6 address</source>
+        <translation>„%1” nie jest adresem IPv6</translation>
+    </message>
+    <message>
+        <source>The news service&apos;s requests are counted from %1, another copy of Tidewick&apos;s time, but this computer&apos;s clock says %2. No news is fetched until the clock is right.</source>
+        <translation>Zapytania do serwisu informacyjnego są liczone od %1 (według czasu innej kopii programu Tidewick), ale zegar tego komputera wskazuje %2. Dopóki zegar nie zostanie poprawiony, wiadomości nie będą pobierane.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln line(s) of %1 were left out: a keyword can be at most %2 characters long.</source>
+        <translation>
+            <numerusform>Pominięto %Ln wiersz z pliku %1: słowo kluczowe może mieć najwyżej %2 znaków.</numerusform>
+            <numerusform>Pominięto %Ln wiersze z pliku %1: słowo kluczowe może mieć najwyżej %2 znaków.</numerusform>
+            <numerusform>Pominięto %Ln wierszy z pliku %1: słowo kluczowe może mieć najwyżej %2 znaków.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a list</source>
+        <translation>„%1” nie jest listą</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds something other than text</source>
+        <translation>„%1” zawiera coś innego niż tekst</translation>
+    </message>
+    <message>
+        <source>Tidewick is already running but does not answer. If it has stopped responding, end it (for example in the system monitor) and start Tidewick again.</source>
+        <translation>Tidewick już działa, ale nie odpowiada. Jeśli program przestał reagować, zakończ go (np. w monitorze systemu) i uruchom Tidewick ponownie.</translation>
+    </message>
+    <message>
+        <source>What was found cannot be kept in %1 (%2).</source>
+        <translation>Nie można przechowywać znalezionych artykułów w %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so what was found is not kept.</source>
+        <translation>%1 nie jest zwykłym plikiem, więc znalezione artykuły nie są przechowywane.</translation>
+    </message>
+    <message>
+        <source>What was found cannot be kept: %1 cannot be read and cannot be moved aside.</source>
+        <translation>Nie można przechowywać znalezionych artykułów: nie można odczytać pliku %1 ani przenieść go w inne miejsce.</translation>
+    </message>
+    <message>
+        <source>What was found cannot be kept in %1.</source>
+        <translation>Nie można przechowywać znalezionych artykułów w %1.</translation>
+    </message>
+    <message>
+        <source>The history of what was found, %1, could not be read; it was kept as %2 and a new one was started.</source>
+        <translation>Nie można odczytać historii znalezionych artykułów (%1); zachowano ją jako %2 i rozpoczęto nową.</translation>
+    </message>
 </context>
 <context>
     <name>tidewick::MainWindow</name>
@@ -428,71 +495,19 @@ Dopóki problem nie zostanie usunięty, Tidewick nie wysyła żadnych zapytań i
     </message>
     <message>
         <source>Time until the next news fetch</source>
-        <translation>Czas do następnego pobrania wiadomości</translation>
-    </message>
-    <message>
-        <source>News</source>
-        <translation>Wiadomości</translation>
+        <translation>Czas do następnego pobierania wiadomości</translation>
     </message>
     <message>
         <source>Startup Options</source>
         <translation>Opcje uruchamiania</translation>
     </message>
     <message>
-        <source>Load this software at log-on</source>
-        <translation>Uruchamiaj przy logowaniu</translation>
-    </message>
-    <message>
-        <source>Minimized to system tray</source>
-        <translation>W zasobniku systemowym</translation>
-    </message>
-    <message>
-        <source>Turn On Automatic News Fetch</source>
-        <translation>Włącz automatyczne pobieranie</translation>
-    </message>
-    <message>
-        <source>News Fetch Now (Test)</source>
-        <translation>Pobierz teraz (test)</translation>
-    </message>
-    <message>
         <source>How often would you like to news fetch?</source>
         <translation>Jak często pobierać wiadomości?</translation>
     </message>
     <message>
-        <source>Save Results</source>
-        <translation>Zapisz wyniki</translation>
-    </message>
-    <message>
-        <source>Clear List</source>
-        <translation>Wyczyść listę</translation>
-    </message>
-    <message>
-        <source>Local News Sites</source>
-        <translation>Lokalne serwisy informacyjne</translation>
-    </message>
-    <message>
-        <source>Categories</source>
-        <translation>Kategorie</translation>
-    </message>
-    <message>
-        <source>Keyword/s</source>
-        <translation>Słowa kluczowe</translation>
-    </message>
-    <message>
         <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
         <translation>Przeciągnij i upuść tutaj pliki. Kliknij dwukrotnie element, aby go usunąć. Przesuń linię | w prawo, poza okno, aby zobaczyć pełne nazwy.</translation>
-    </message>
-    <message>
-        <source>Add One Keyword</source>
-        <translation>Dodaj słowo kluczowe</translation>
-    </message>
-    <message>
-        <source>Load List From Text File</source>
-        <translation>Wczytaj z pliku tekstowego</translation>
-    </message>
-    <message>
-        <source>Load Sample/Example Data</source>
-        <translation>Wczytaj przykładowe dane</translation>
     </message>
     <message>
         <source>Removes every keyword from the Keyword/s list</source>
@@ -504,7 +519,7 @@ Dopóki problem nie zostanie usunięty, Tidewick nie wysyła żadnych zapytań i
     </message>
     <message>
         <source>This keyword is %1 characters long. A keyword can be at most %2 characters long; it was not added.</source>
-        <translation>To słowo kluczowe jest za długie (liczba znaków: %1, dopuszczalne maksimum: %2), więc nie zostało dodane.</translation>
+        <translation>To słowo kluczowe składa się z %1 znaków, a może mieć najwyżej %2, więc nie zostało dodane.</translation>
     </message>
     <message>
         <source>This keyword holds %1, which a keyword cannot hold; it was not added.</source>
@@ -519,24 +534,12 @@ Dopóki problem nie zostanie usunięty, Tidewick nie wysyła żadnych zapytań i
         <translation>Wczytaj listy – przytrzymaj Ctrl, aby zaznaczyć kilka plików list</translation>
     </message>
     <message>
-        <source>Announce only new articles</source>
-        <translation>Powiadamiaj tylko o nowych artykułach</translation>
-    </message>
-    <message>
         <source>An article announced before, by its link or its text, is neither announced nor added to the News list again</source>
-        <translation>Artykuł, o którym już powiadomiono (rozpoznawany po linku lub tekście), nie jest ponownie zgłaszany ani dodawany do listy Wiadomości</translation>
+        <translation>Artykuł, o którym już powiadomiono (rozpoznawany po linku lub tekście), nie wywołuje ponownie powiadomienia ani nie jest ponownie dodawany do listy Wiadomości</translation>
     </message>
     <message>
         <source>Forget the Articles Announced So Far</source>
-        <translation>Zapomnij dotychczasowe powiadomienia</translation>
-    </message>
-    <message>
-        <source>Tidewick has forgotten the articles it announced: each one is announced again the next time the news service lists it.</source>
-        <translation>Tidewick zapomniał artykuły, o których powiadomił: każdy z nich zostanie zgłoszony ponownie, gdy serwis informacyjny znów go poda.</translation>
-    </message>
-    <message>
-        <source>A news fetch is using the memory of announced articles. Try again when it has ended.</source>
-        <translation>Trwające pobieranie wiadomości korzysta z historii powiadomień. Spróbuj ponownie po jego zakończeniu.</translation>
+        <translation>Zapomnij o dotychczasowych powiadomieniach</translation>
     </message>
     <message>
         <source>The link %1 could not be opened: the desktop found no program for web pages, or it did not start.</source>
@@ -551,26 +554,6 @@ Dopóki problem nie zostanie usunięty, Tidewick nie wysyła żadnych zapytań i
         <translation>Zapisz listę</translation>
     </message>
     <message>
-        <source> is not a regular file (a device or a named pipe, say), so the results cannot be saved there. Please choose another name.</source>
-        <translation> nie jest zwykłym plikiem (to np. urządzenie lub potok nazwany), więc nie można w nim zapisać wyników. Wybierz inną nazwę.</translation>
-    </message>
-    <message>
-        <source>Are you sure you wish to overwrite </source>
-        <translation>Czy na pewno chcesz zastąpić plik </translation>
-    </message>
-    <message>
-        <source> ?</source>
-        <translation> ?</translation>
-    </message>
-    <message>
-        <source>Turn Off Automatic News Fetch</source>
-        <translation>Wyłącz automatyczne pobieranie</translation>
-    </message>
-    <message>
-        <source>A news fetch is already running. The new one was not started.</source>
-        <translation>Pobieranie wiadomości już trwa. Nowe pobieranie nie zostało rozpoczęte.</translation>
-    </message>
-    <message>
         <source>Automatic news fetch is Off.</source>
         <translation>Automatyczne pobieranie wiadomości jest wyłączone.</translation>
     </message>
@@ -583,18 +566,80 @@ Dopóki problem nie zostanie usunięty, Tidewick nie wysyła żadnych zapytań i
         <translation>Następne pobieranie wiadomości za %1</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Gotowe.</translation>
-    </message>
-    <message>
         <source>has been minimized to the system tray.<byte value="xd"/>
 Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.</source>
         <translation>został zminimalizowany do zasobnika systemowego.<byte value="xd"/>
 Kliknij niebieską ikonę „K” (K jak Kestrow), aby przywrócić program.</translation>
     </message>
     <message>
-        <source>%1 keyword(s) of the watch list %2 were left out: a keyword holds more than blanks, no line break or text-direction control, and is at most %3 characters long.</source>
-        <translation>Liczba pominiętych słów kluczowych z listy obserwowanych %2: %1. Słowo kluczowe nie może składać się wyłącznie z białych znaków ani zawierać znaków końca wiersza czy znaków sterujących kierunkiem tekstu, a jego długość nie może przekraczać %3 znaków.</translation>
+        <source>Find an article</source>
+        <translation>Znajdź artykuł</translation>
+    </message>
+    <message>
+        <source>Shows only the rows of the News list that hold every word typed</source>
+        <translation>Pokazuje tylko te wiersze listy Wiadomości, które zawierają wszystkie wpisane słowa</translation>
+    </message>
+    <message>
+        <source>Load this software at l&amp;og-on</source>
+        <translation>&amp;Uruchamiaj przy logowaniu</translation>
+    </message>
+    <message>
+        <source>M&amp;inimized to system tray</source>
+        <translation>W zasobniku &amp;systemowym</translation>
+    </message>
+    <message>
+        <source>&amp;Turn On Automatic News Fetch</source>
+        <translation>Włącz &amp;automatyczne pobieranie</translation>
+    </message>
+    <message>
+        <source>News Fetch &amp;Now (Test)</source>
+        <translation>Pobierz &amp;teraz (test)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Results</source>
+        <translation>&amp;Zapisz wyniki</translation>
+    </message>
+    <message>
+        <source>Clear &amp;List</source>
+        <comment>empties the News list</comment>
+        <translation>Wyczyść &amp;listę</translation>
+    </message>
+    <message>
+        <source>&amp;Add One Keyword</source>
+        <translation>Dodaj słowo &amp;kluczowe</translation>
+    </message>
+    <message>
+        <source>Load List From Te&amp;xt File</source>
+        <translation>Wczytaj z &amp;pliku tekstowego</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <comment>empties the Keyword/s list</comment>
+        <translation>&amp;Wyczyść listę</translation>
+    </message>
+    <message>
+        <source>Load Sa&amp;mple/Example Data</source>
+        <translation>Wczytaj przykładowe &amp;dane</translation>
+    </message>
+    <message>
+        <source>Announce only ne&amp;w articles</source>
+        <translation>Powiadamiaj tylko o &amp;nowych artykułach</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (a device or a named pipe, say), so the results cannot be saved there. Please choose another name.</source>
+        <translation>%1 nie jest zwykłym plikiem (to np. urządzenie lub potok nazwany), więc nie można w nim zapisać wyników. Wybierz inną nazwę.</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Czy na pewno chcesz zastąpić plik %1?</translation>
+    </message>
+    <message>
+        <source>&amp;Turn Off Automatic News Fetch</source>
+        <translation>Wyłącz &amp;automatyczne pobieranie</translation>
+    </message>
+    <message>
+        <source>Tidewick is already running. Click here to show its window.</source>
+        <translation>Tidewick już działa. Kliknij tutaj, aby pokazać jego okno.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,56 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Keyword/s</source>
+        <translation>Palavras-chave</translation>
+    </message>
+    <message>
+        <source>Local News Sites</source>
+        <translation>Sites de notícias locais</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorias</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>Notícias</translation>
+    </message>
+    <message>
+        <source>Tidewick has forgotten the articles it announced: each one is announced again the next time the news service lists it.</source>
+        <translation>O Tidewick esqueceu os artigos que notificou: cada um será notificado novamente na próxima vez que o serviço de notícias o listar.</translation>
+    </message>
+    <message>
+        <source>A news fetch is using the memory of announced articles. Try again when it has ended.</source>
+        <translation>Uma busca de notícias está usando o histórico de artigos notificados. Tente novamente quando ela terminar.</translation>
+    </message>
+    <message>
+        <source>A news fetch is already running. The new one was not started.</source>
+        <translation>Já há uma busca de notícias em andamento. A nova não foi iniciada.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Concluído.</translation>
+    </message>
+    <message>
+        <source>No news was fetched: the news service has refused further requests. Tidewick asks again after %1.</source>
+        <translation>Nenhuma notícia foi buscada: o serviço de notícias recusou novas solicitações. O Tidewick tentará novamente após %1.</translation>
+    </message>
+    <message>
+        <source>No news was fetched: the news service allows about 50 requests in 12 hours, and they have been made. Tidewick asks again after %1.</source>
+        <translation>Nenhuma notícia foi buscada: o serviço de notícias permite cerca de 50 solicitações a cada 12 horas, e todas já foram feitas. O Tidewick tentará novamente após %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln keyword(s) of the watch list %1 were left out: a keyword holds more than blanks, no line break or text-direction control, and is at most %2 characters long.</source>
+        <translation>
+            <numerusform>%Ln palavra-chave da lista de monitoramento %1 não foi carregada: uma palavra-chave deve conter algo além de espaços em branco, não pode conter quebras de linha nem caracteres de controle de direção do texto e pode ter no máximo %2 caracteres.</numerusform>
+            <numerusform>%Ln palavras-chave da lista de monitoramento %1 não foram carregadas: uma palavra-chave deve conter algo além de espaços em branco, não pode conter quebras de linha nem caracteres de controle de direção do texto e pode ter no máximo %2 caracteres.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Tidewick</name>
     <message>
         <source>Text Files (*.txt)</source>
@@ -108,54 +158,6 @@ O Tidewick não fará nenhuma consulta até que isso seja corrigido; ele não re
         <translation>um caractere de controle de direção do texto (U+%1)</translation>
     </message>
     <message>
-        <source>a folder</source>
-        <translation>uma pasta</translation>
-    </message>
-    <message>
-        <source>a named pipe</source>
-        <translation>um pipe nomeado</translation>
-    </message>
-    <message>
-        <source>a symbolic link</source>
-        <translation>um link simbólico</translation>
-    </message>
-    <message>
-        <source>a device</source>
-        <translation>um dispositivo</translation>
-    </message>
-    <message>
-        <source>a socket</source>
-        <translation>um socket</translation>
-    </message>
-    <message>
-        <source>something other than a file</source>
-        <translation>algo diferente de um arquivo</translation>
-    </message>
-    <message>
-        <source>%1 is %2</source>
-        <translation>%1 é %2</translation>
-    </message>
-    <message>
-        <source>, not a lock file</source>
-        <translation>, não um arquivo de bloqueio</translation>
-    </message>
-    <message>
-        <source>a file of %1 bytes, too large for a lock file</source>
-        <translation>um arquivo de %1 bytes, grande demais para ser um arquivo de bloqueio</translation>
-    </message>
-    <message>
-        <source>not usable (%1)</source>
-        <translation>inutilizável (%1)</translation>
-    </message>
-    <message>
-        <source>not a lock file</source>
-        <translation>não é um arquivo de bloqueio</translation>
-    </message>
-    <message>
-        <source>not lockable (%1)</source>
-        <translation>não é possível bloquear (%1)</translation>
-    </message>
-    <message>
         <source>Path/File access error: %1 is not a regular file. Tidewick uses the default settings and does not save them.</source>
         <translation>Erro de acesso ao caminho/arquivo: %1 não é um arquivo comum. O Tidewick usa as configurações padrão e não as salva.</translation>
     </message>
@@ -182,10 +184,6 @@ O Tidewick não fará nenhuma consulta até que isso seja corrigido; ele não re
     <message>
         <source>The log-on entry %1 could not be removed: %2.</source>
         <translation>Não foi possível remover a entrada de início de sessão %1: %2.</translation>
-    </message>
-    <message>
-        <source>another copy of Tidewick has held it for %1 seconds</source>
-        <translation>outra instância do Tidewick o mantém bloqueado há %1 segundos</translation>
     </message>
     <message>
         <source>Path/File access error: the request count in %1 cannot be locked: %2. This fetch stops here; the next one goes on from this query.</source>
@@ -258,10 +256,6 @@ O Tidewick não fará nenhuma consulta até que isso seja corrigido; ele não re
     <message>
         <source>Division by zero</source>
         <translation>Divisão por zero</translation>
-    </message>
-    <message>
-        <source>The memory of announced articles %1 cannot be used (%2).</source>
-        <translation>Não é possível usar o histórico de artigos notificados %1 (%2).</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
@@ -344,34 +338,6 @@ O Tidewick não fará nenhuma consulta até que isso seja corrigido; ele não re
         <translation>Erro de E/S do dispositivo: %1 (%2)</translation>
     </message>
     <message>
-        <source>Fetch every 1 second</source>
-        <translation>Buscar a cada 1 segundo</translation>
-    </message>
-    <message>
-        <source>Fetch every 5 seconds</source>
-        <translation>Buscar a cada 5 segundos</translation>
-    </message>
-    <message>
-        <source>Fetch every 10 seconds</source>
-        <translation>Buscar a cada 10 segundos</translation>
-    </message>
-    <message>
-        <source>Fetch every 30 seconds</source>
-        <translation>Buscar a cada 30 segundos</translation>
-    </message>
-    <message>
-        <source>Fetch every 1 minute</source>
-        <translation>Buscar a cada 1 minuto</translation>
-    </message>
-    <message>
-        <source>Fetch every 5 minutes</source>
-        <translation>Buscar a cada 5 minutos</translation>
-    </message>
-    <message>
-        <source>Fetch every 10 minutes</source>
-        <translation>Buscar a cada 10 minutos</translation>
-    </message>
-    <message>
         <source>Fetch every 30 minutes</source>
         <translation>Buscar a cada 30 minutos</translation>
     </message>
@@ -390,14 +356,6 @@ O Tidewick não fará nenhuma consulta até que isso seja corrigido; ele não re
     <message>
         <source>Fetch every 24 hours</source>
         <translation>Buscar a cada 24 horas</translation>
-    </message>
-    <message>
-        <source>1 line of %1 was left out: a keyword can be at most %2 characters long.</source>
-        <translation>1 linha de %1 não foi carregada: uma palavra-chave pode ter no máximo %2 caracteres.</translation>
-    </message>
-    <message>
-        <source>%1 lines of %2 were left out: a keyword can be at most %3 characters long.</source>
-        <translation>%1 linhas de %2 não foram carregadas: uma palavra-chave pode ter no máximo %3 caracteres.</translation>
     </message>
     <message>
         <source>Show</source>
@@ -419,6 +377,111 @@ O Tidewick não fará nenhuma consulta até que isso seja corrigido; ele não re
         <source>Quit</source>
         <translation>Sair</translation>
     </message>
+    <message>
+        <source>%1 is a folder, not a lock file</source>
+        <translation>%1 é uma pasta, não um arquivo de bloqueio</translation>
+    </message>
+    <message>
+        <source>%1 is a named pipe, not a lock file</source>
+        <translation>%1 é um pipe nomeado, não um arquivo de bloqueio</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link, not a lock file</source>
+        <translation>%1 é um link simbólico, não um arquivo de bloqueio</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a lock file</source>
+        <translation>%1 é um dispositivo, não um arquivo de bloqueio</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a lock file</source>
+        <translation>%1 é um socket, não um arquivo de bloqueio</translation>
+    </message>
+    <message>
+        <source>%1 is something other than a file, not a lock file</source>
+        <translation>%1 é algo diferente de um arquivo, não um arquivo de bloqueio</translation>
+    </message>
+    <message>
+        <source>%1 is not usable (%2)</source>
+        <translation>%1 não pode ser usado (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is a file of %Ln byte(s), too large for a lock file</source>
+        <translation>
+            <numerusform>%1 é um arquivo de %Ln byte, grande demais para ser um arquivo de bloqueio</numerusform>
+            <numerusform>%1 é um arquivo de %Ln bytes, grande demais para ser um arquivo de bloqueio</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a lock file</source>
+        <translation>%1 não é um arquivo de bloqueio</translation>
+    </message>
+    <message>
+        <source>%1 is not lockable (%2)</source>
+        <translation>%1 não pode ser bloqueado (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>another copy of Tidewick has held it for %Ln second(s)</source>
+        <translation>
+            <numerusform>outra instância do Tidewick mantém o bloqueio há %Ln segundo</numerusform>
+            <numerusform>outra instância do Tidewick mantém o bloqueio há %Ln segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address</source>
+        <translation>&quot;%1&quot; não é um endereço IPv4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a host name: each dot-separated part must be 1 to 63 letters (a-z), digits or inner hyphens</source>
+        <translation>&quot;%1&quot; não é um nome de host: cada parte separada por pontos deve ter de 1 a 63 letras (a-z), dígitos ou hifens, sem hífen no início nem no fim</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv6 address</source>
+        <translation>&quot;%1&quot; não é um endereço IPv6</translation>
+    </message>
+    <message>
+        <source>The news service&apos;s requests are counted from %1, another copy of Tidewick&apos;s time, but this computer&apos;s clock says %2. No news is fetched until the clock is right.</source>
+        <translation>As solicitações ao serviço de notícias são contadas a partir de %1, horário definido por outra instância do Tidewick, mas o relógio deste computador indica %2. Nenhuma notícia será buscada até que o relógio esteja certo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln line(s) of %1 were left out: a keyword can be at most %2 characters long.</source>
+        <translation>
+            <numerusform>%Ln linha de %1 não foi carregada: uma palavra-chave pode ter no máximo %2 caracteres.</numerusform>
+            <numerusform>%Ln linhas de %1 não foram carregadas: uma palavra-chave pode ter no máximo %2 caracteres.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a list</source>
+        <translation>&quot;%1&quot; não é uma lista</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds something other than text</source>
+        <translation>&quot;%1&quot; contém algo que não é texto</translation>
+    </message>
+    <message>
+        <source>Tidewick is already running but does not answer. If it has stopped responding, end it (for example in the system monitor) and start Tidewick again.</source>
+        <translation>O Tidewick já está em execução, mas não responde. Se ele parou de responder, encerre-o (por exemplo, no monitor do sistema) e inicie o Tidewick novamente.</translation>
+    </message>
+    <message>
+        <source>What was found cannot be kept in %1 (%2).</source>
+        <translation>Não é possível guardar os artigos encontrados em %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so what was found is not kept.</source>
+        <translation>%1 não é um arquivo comum, portanto os artigos encontrados não são guardados.</translation>
+    </message>
+    <message>
+        <source>What was found cannot be kept: %1 cannot be read and cannot be moved aside.</source>
+        <translation>Não é possível guardar os artigos encontrados: %1 não pode ser lido nem posto de lado.</translation>
+    </message>
+    <message>
+        <source>What was found cannot be kept in %1.</source>
+        <translation>Não é possível guardar os artigos encontrados em %1.</translation>
+    </message>
+    <message>
+        <source>The history of what was found, %1, could not be read; it was kept as %2 and a new one was started.</source>
+        <translation>Não foi possível ler o histórico de artigos encontrados, %1; ele foi mantido como %2, e um novo foi iniciado.</translation>
+    </message>
 </context>
 <context>
     <name>tidewick::MainWindow</name>
@@ -431,68 +494,16 @@ O Tidewick não fará nenhuma consulta até que isso seja corrigido; ele não re
         <translation>Tempo até a próxima busca de notícias</translation>
     </message>
     <message>
-        <source>News</source>
-        <translation>Notícias</translation>
-    </message>
-    <message>
         <source>Startup Options</source>
         <translation>Opções de inicialização</translation>
-    </message>
-    <message>
-        <source>Load this software at log-on</source>
-        <translation>Abrir ao iniciar a sessão</translation>
-    </message>
-    <message>
-        <source>Minimized to system tray</source>
-        <translation>Minimizado na área de notificação</translation>
-    </message>
-    <message>
-        <source>Turn On Automatic News Fetch</source>
-        <translation>Ativar busca automática</translation>
-    </message>
-    <message>
-        <source>News Fetch Now (Test)</source>
-        <translation>Buscar agora (teste)</translation>
     </message>
     <message>
         <source>How often would you like to news fetch?</source>
         <translation>Com que frequência deseja buscar notícias?</translation>
     </message>
     <message>
-        <source>Save Results</source>
-        <translation>Salvar resultados</translation>
-    </message>
-    <message>
-        <source>Clear List</source>
-        <translation>Limpar lista</translation>
-    </message>
-    <message>
-        <source>Local News Sites</source>
-        <translation>Sites de notícias locais</translation>
-    </message>
-    <message>
-        <source>Categories</source>
-        <translation>Categorias</translation>
-    </message>
-    <message>
-        <source>Keyword/s</source>
-        <translation>Palavras-chave</translation>
-    </message>
-    <message>
         <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
         <translation>Arraste e solte arquivos aqui. Clique duas vezes em um item para removê-lo. Mova a linha | para a direita, para fora da janela, para ver os nomes completos.</translation>
-    </message>
-    <message>
-        <source>Add One Keyword</source>
-        <translation>Adicionar palavra-chave</translation>
-    </message>
-    <message>
-        <source>Load List From Text File</source>
-        <translation>Carregar lista de arquivo</translation>
-    </message>
-    <message>
-        <source>Load Sample/Example Data</source>
-        <translation>Carregar dados de exemplo</translation>
     </message>
     <message>
         <source>Removes every keyword from the Keyword/s list</source>
@@ -519,24 +530,12 @@ O Tidewick não fará nenhuma consulta até que isso seja corrigido; ele não re
         <translation>Carregar listas - Mantenha a tecla Ctrl pressionada para selecionar vários arquivos de lista</translation>
     </message>
     <message>
-        <source>Announce only new articles</source>
-        <translation>Notificar apenas artigos novos</translation>
-    </message>
-    <message>
         <source>An article announced before, by its link or its text, is neither announced nor added to the News list again</source>
         <translation>Um artigo já notificado, reconhecido pelo link ou pelo texto, não é notificado nem adicionado à lista Notícias novamente</translation>
     </message>
     <message>
         <source>Forget the Articles Announced So Far</source>
         <translation>Esquecer artigos já notificados</translation>
-    </message>
-    <message>
-        <source>Tidewick has forgotten the articles it announced: each one is announced again the next time the news service lists it.</source>
-        <translation>O Tidewick esqueceu os artigos que notificou: cada um será notificado novamente na próxima vez que o serviço de notícias o listar.</translation>
-    </message>
-    <message>
-        <source>A news fetch is using the memory of announced articles. Try again when it has ended.</source>
-        <translation>Uma busca de notícias está usando o histórico de artigos notificados. Tente novamente quando ela terminar.</translation>
     </message>
     <message>
         <source>The link %1 could not be opened: the desktop found no program for web pages, or it did not start.</source>
@@ -551,26 +550,6 @@ O Tidewick não fará nenhuma consulta até que isso seja corrigido; ele não re
         <translation>Salvar lista</translation>
     </message>
     <message>
-        <source> is not a regular file (a device or a named pipe, say), so the results cannot be saved there. Please choose another name.</source>
-        <translation> não é um arquivo comum (é, por exemplo, um dispositivo ou um pipe nomeado), portanto os resultados não podem ser salvos nele. Escolha outro nome.</translation>
-    </message>
-    <message>
-        <source>Are you sure you wish to overwrite </source>
-        <translation>Tem certeza de que deseja sobrescrever </translation>
-    </message>
-    <message>
-        <source> ?</source>
-        <translation> ?</translation>
-    </message>
-    <message>
-        <source>Turn Off Automatic News Fetch</source>
-        <translation>Desativar busca automática</translation>
-    </message>
-    <message>
-        <source>A news fetch is already running. The new one was not started.</source>
-        <translation>Já há uma busca de notícias em andamento. A nova não foi iniciada.</translation>
-    </message>
-    <message>
         <source>Automatic news fetch is Off.</source>
         <translation>A busca automática de notícias está desativada.</translation>
     </message>
@@ -583,18 +562,80 @@ O Tidewick não fará nenhuma consulta até que isso seja corrigido; ele não re
         <translation>Próxima busca de notícias em %1</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Concluído.</translation>
-    </message>
-    <message>
         <source>has been minimized to the system tray.<byte value="xd"/>
 Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.</source>
         <translation>foi minimizado para a área de notificação.<byte value="xd"/>
 Clique no ícone azul &apos;K&apos; (K de Kestrow) para restaurar o programa.</translation>
     </message>
     <message>
-        <source>%1 keyword(s) of the watch list %2 were left out: a keyword holds more than blanks, no line break or text-direction control, and is at most %3 characters long.</source>
-        <translation>Foram omitidas %1 palavra(s)-chave da lista de monitoramento %2: uma palavra-chave deve conter algo além de espaços em branco, não pode conter quebras de linha nem caracteres de controle de direção do texto e pode ter no máximo %3 caracteres.</translation>
+        <source>Find an article</source>
+        <translation>Localizar artigo</translation>
+    </message>
+    <message>
+        <source>Shows only the rows of the News list that hold every word typed</source>
+        <translation>Mostra apenas as linhas da lista Notícias que contêm todas as palavras digitadas</translation>
+    </message>
+    <message>
+        <source>Load this software at l&amp;og-on</source>
+        <translation>Abrir ao &amp;iniciar a sessão</translation>
+    </message>
+    <message>
+        <source>M&amp;inimized to system tray</source>
+        <translation>&amp;Minimizado na área de notificação</translation>
+    </message>
+    <message>
+        <source>&amp;Turn On Automatic News Fetch</source>
+        <translation>Ativar &amp;busca automática</translation>
+    </message>
+    <message>
+        <source>News Fetch &amp;Now (Test)</source>
+        <translation>Buscar agora (&amp;teste)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Results</source>
+        <translation>&amp;Salvar resultados</translation>
+    </message>
+    <message>
+        <source>Clear &amp;List</source>
+        <comment>empties the News list</comment>
+        <translation>Limpar &amp;lista</translation>
+    </message>
+    <message>
+        <source>&amp;Add One Keyword</source>
+        <translation>&amp;Adicionar palavra-chave</translation>
+    </message>
+    <message>
+        <source>Load List From Te&amp;xt File</source>
+        <translation>&amp;Carregar de arquivo de texto</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <comment>empties the Keyword/s list</comment>
+        <translation>Lim&amp;par lista</translation>
+    </message>
+    <message>
+        <source>Load Sa&amp;mple/Example Data</source>
+        <translation>Carregar &amp;dados de exemplo</translation>
+    </message>
+    <message>
+        <source>Announce only ne&amp;w articles</source>
+        <translation>Notificar apenas artigos &amp;novos</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (a device or a named pipe, say), so the results cannot be saved there. Please choose another name.</source>
+        <translation>%1 não é um arquivo comum (é, por exemplo, um dispositivo ou um pipe nomeado), portanto os resultados não podem ser salvos nele. Escolha outro nome.</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Tem certeza de que deseja sobrescrever %1?</translation>
+    </message>
+    <message>
+        <source>&amp;Turn Off Automatic News Fetch</source>
+        <translation>Desativar &amp;busca automática</translation>
+    </message>
+    <message>
+        <source>Tidewick is already running. Click here to show its window.</source>
+        <translation>O Tidewick já está em execução. Clique aqui para mostrar a janela.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Keyword/s</source>
+        <translation>Ключевые слова</translation>
+    </message>
+    <message>
+        <source>Local News Sites</source>
+        <translation>Местные новостные сайты</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Категории</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>Новости</translation>
+    </message>
+    <message>
+        <source>Tidewick has forgotten the articles it announced: each one is announced again the next time the news service lists it.</source>
+        <translation>Tidewick забыл статьи, о которых уже сообщал: о каждой из них он сообщит снова, когда служба новостей выдаст её в следующий раз.</translation>
+    </message>
+    <message>
+        <source>A news fetch is using the memory of announced articles. Try again when it has ended.</source>
+        <translation>Список статей, о которых уже сообщалось, сейчас занят проверкой новостей. Повторите попытку, когда она завершится.</translation>
+    </message>
+    <message>
+        <source>A news fetch is already running. The new one was not started.</source>
+        <translation>Проверка новостей уже выполняется. Новая проверка не запущена.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Готово.</translation>
+    </message>
+    <message>
+        <source>No news was fetched: the news service has refused further requests. Tidewick asks again after %1.</source>
+        <translation>Проверка новостей не выполнена: служба новостей отклоняет дальнейшие запросы. Tidewick повторит попытку после %1.</translation>
+    </message>
+    <message>
+        <source>No news was fetched: the news service allows about 50 requests in 12 hours, and they have been made. Tidewick asks again after %1.</source>
+        <translation>Проверка новостей не выполнена: служба новостей допускает около 50 запросов за 12 часов, и все они уже сделаны. Tidewick повторит попытку после %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln keyword(s) of the watch list %1 were left out: a keyword holds more than blanks, no line break or text-direction control, and is at most %2 characters long.</source>
+        <translation>
+            <numerusform>Из списка отслеживания %1 пропущено %Ln ключевое слово: ключевое слово не может состоять только из пробелов или содержать разрывы строк и управляющие символы направления текста, а его длина не может превышать %2 символов.</numerusform>
+            <numerusform>Из списка отслеживания %1 пропущено %Ln ключевых слова: ключевое слово не может состоять только из пробелов или содержать разрывы строк и управляющие символы направления текста, а его длина не может превышать %2 символов.</numerusform>
+            <numerusform>Из списка отслеживания %1 пропущено %Ln ключевых слов: ключевое слово не может состоять только из пробелов или содержать разрывы строк и управляющие символы направления текста, а его длина не может превышать %2 символов.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Tidewick</name>
     <message>
         <source>Text Files (*.txt)</source>
@@ -108,54 +159,6 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
         <translation>управляющий символ направления текста (U+%1)</translation>
     </message>
     <message>
-        <source>a folder</source>
-        <translation>папка</translation>
-    </message>
-    <message>
-        <source>a named pipe</source>
-        <translation>именованный канал</translation>
-    </message>
-    <message>
-        <source>a symbolic link</source>
-        <translation>символическая ссылка</translation>
-    </message>
-    <message>
-        <source>a device</source>
-        <translation>устройство</translation>
-    </message>
-    <message>
-        <source>a socket</source>
-        <translation>сокет</translation>
-    </message>
-    <message>
-        <source>something other than a file</source>
-        <translation>объект другого типа</translation>
-    </message>
-    <message>
-        <source>%1 is %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>, not a lock file</source>
-        <translation>, а не файл блокировки</translation>
-    </message>
-    <message>
-        <source>a file of %1 bytes, too large for a lock file</source>
-        <translation>файл размером %1 Б, слишком большой для файла блокировки</translation>
-    </message>
-    <message>
-        <source>not usable (%1)</source>
-        <translation>не удаётся открыть (%1)</translation>
-    </message>
-    <message>
-        <source>not a lock file</source>
-        <translation>не файл блокировки</translation>
-    </message>
-    <message>
-        <source>not lockable (%1)</source>
-        <translation>не удаётся заблокировать (%1)</translation>
-    </message>
-    <message>
         <source>Path/File access error: %1 is not a regular file. Tidewick uses the default settings and does not save them.</source>
         <translation>Ошибка доступа к пути/файлу: %1 не является обычным файлом. Tidewick использует настройки по умолчанию и не сохраняет их.</translation>
     </message>
@@ -184,12 +187,8 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
         <translation>Не удалось удалить элемент автозапуска при входе в систему %1: %2.</translation>
     </message>
     <message>
-        <source>another copy of Tidewick has held it for %1 seconds</source>
-        <translation>другая копия Tidewick удерживает его уже %1 с</translation>
-    </message>
-    <message>
         <source>Path/File access error: the request count in %1 cannot be locked: %2. This fetch stops here; the next one goes on from this query.</source>
-        <translation>Ошибка доступа к пути/файлу: не удаётся заблокировать счётчик запросов в %1 (%2). Текущая проверка на этом прерывается; следующая продолжится с этого запроса.</translation>
+        <translation>Ошибка доступа к пути/файлу: не удаётся заблокировать счётчик запросов в файле %1: %2. Текущая проверка на этом прерывается; следующая продолжится с этого запроса.</translation>
     </message>
     <message>
         <source>File not found: the helper program &quot;%1&quot; is not on PATH (install the package &quot;%2&quot;)</source>
@@ -258,10 +257,6 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
     <message>
         <source>Division by zero</source>
         <translation>Деление на ноль</translation>
-    </message>
-    <message>
-        <source>The memory of announced articles %1 cannot be used (%2).</source>
-        <translation>Невозможно использовать файл %1 со списком статей, о которых уже сообщалось (%2).</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
@@ -344,34 +339,6 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
         <translation>Ошибка ввода-вывода устройства: %1 (%2)</translation>
     </message>
     <message>
-        <source>Fetch every 1 second</source>
-        <translation>Проверять каждую секунду</translation>
-    </message>
-    <message>
-        <source>Fetch every 5 seconds</source>
-        <translation>Проверять каждые 5 секунд</translation>
-    </message>
-    <message>
-        <source>Fetch every 10 seconds</source>
-        <translation>Проверять каждые 10 секунд</translation>
-    </message>
-    <message>
-        <source>Fetch every 30 seconds</source>
-        <translation>Проверять каждые 30 секунд</translation>
-    </message>
-    <message>
-        <source>Fetch every 1 minute</source>
-        <translation>Проверять каждую минуту</translation>
-    </message>
-    <message>
-        <source>Fetch every 5 minutes</source>
-        <translation>Проверять каждые 5 минут</translation>
-    </message>
-    <message>
-        <source>Fetch every 10 minutes</source>
-        <translation>Проверять каждые 10 минут</translation>
-    </message>
-    <message>
         <source>Fetch every 30 minutes</source>
         <translation>Проверять каждые 30 минут</translation>
     </message>
@@ -390,14 +357,6 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
     <message>
         <source>Fetch every 24 hours</source>
         <translation>Проверять каждые 24 часа</translation>
-    </message>
-    <message>
-        <source>1 line of %1 was left out: a keyword can be at most %2 characters long.</source>
-        <translation>Из файла %1 пропущена 1 строка: ключевое слово может содержать не более %2 символов.</translation>
-    </message>
-    <message>
-        <source>%1 lines of %2 were left out: a keyword can be at most %3 characters long.</source>
-        <translation>Из файла %2 пропущено строк: %1. Ключевое слово может содержать не более %3 символов.</translation>
     </message>
     <message>
         <source>Show</source>
@@ -419,6 +378,114 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
         <source>Quit</source>
         <translation>Выход</translation>
     </message>
+    <message>
+        <source>%1 is a folder, not a lock file</source>
+        <translation>%1 — папка, а не файл блокировки</translation>
+    </message>
+    <message>
+        <source>%1 is a named pipe, not a lock file</source>
+        <translation>%1 — именованный канал, а не файл блокировки</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link, not a lock file</source>
+        <translation>%1 — символическая ссылка, а не файл блокировки</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a lock file</source>
+        <translation>%1 — устройство, а не файл блокировки</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a lock file</source>
+        <translation>%1 — сокет, а не файл блокировки</translation>
+    </message>
+    <message>
+        <source>%1 is something other than a file, not a lock file</source>
+        <translation>%1 — объект другого типа, а не файл блокировки</translation>
+    </message>
+    <message>
+        <source>%1 is not usable (%2)</source>
+        <translation>не удаётся открыть %1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is a file of %Ln byte(s), too large for a lock file</source>
+        <translation>
+            <numerusform>%1 — файл размером %Ln байт, слишком большой для файла блокировки</numerusform>
+            <numerusform>%1 — файл размером %Ln байта, слишком большой для файла блокировки</numerusform>
+            <numerusform>%1 — файл размером %Ln байт, слишком большой для файла блокировки</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a lock file</source>
+        <translation>%1 не является файлом блокировки</translation>
+    </message>
+    <message>
+        <source>%1 is not lockable (%2)</source>
+        <translation>не удаётся заблокировать %1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>another copy of Tidewick has held it for %Ln second(s)</source>
+        <translation>
+            <numerusform>другая копия Tidewick удерживает его уже %Ln секунду</numerusform>
+            <numerusform>другая копия Tidewick удерживает его уже %Ln секунды</numerusform>
+            <numerusform>другая копия Tidewick удерживает его уже %Ln секунд</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address</source>
+        <translation>«%1» не является адресом IPv4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a host name: each dot-separated part must be 1 to 63 letters (a-z), digits or inner hyphens</source>
+        <translation>«%1» не является именем хоста: каждая часть между точками должна содержать от 1 до 63 символов — латинских букв (a-z), цифр или дефисов (но не в начале и не в конце)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv6 address</source>
+        <translation>«%1» не является адресом IPv6</translation>
+    </message>
+    <message>
+        <source>The news service&apos;s requests are counted from %1, another copy of Tidewick&apos;s time, but this computer&apos;s clock says %2. No news is fetched until the clock is right.</source>
+        <translation>Запросы к службе новостей отсчитываются с %1 (по часам другой копии Tidewick), но часы этого компьютера показывают %2. Пока часы не будут выставлены правильно, проверка новостей не выполняется.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln line(s) of %1 were left out: a keyword can be at most %2 characters long.</source>
+        <translation>
+            <numerusform>Из файла %1 пропущена %Ln строка: ключевое слово может содержать не более %2 символов.</numerusform>
+            <numerusform>Из файла %1 пропущены %Ln строки: ключевое слово может содержать не более %2 символов.</numerusform>
+            <numerusform>Из файла %1 пропущено %Ln строк: ключевое слово может содержать не более %2 символов.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a list</source>
+        <translation>«%1» не является списком</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds something other than text</source>
+        <translation>«%1» содержит не только текст</translation>
+    </message>
+    <message>
+        <source>Tidewick is already running but does not answer. If it has stopped responding, end it (for example in the system monitor) and start Tidewick again.</source>
+        <translation>Tidewick уже запущен, но не отвечает. Если программа зависла, завершите её (например, в системном мониторе) и запустите Tidewick снова.</translation>
+    </message>
+    <message>
+        <source>What was found cannot be kept in %1 (%2).</source>
+        <translation>Не удаётся сохранить найденные статьи в %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so what was found is not kept.</source>
+        <translation>%1 не является обычным файлом, поэтому найденные статьи не сохраняются.</translation>
+    </message>
+    <message>
+        <source>What was found cannot be kept: %1 cannot be read and cannot be moved aside.</source>
+        <translation>Найденные статьи сохранить нельзя: файл %1 не удаётся ни прочитать, ни переименовать.</translation>
+    </message>
+    <message>
+        <source>What was found cannot be kept in %1.</source>
+        <translation>Не удаётся сохранить найденные статьи в %1.</translation>
+    </message>
+    <message>
+        <source>The history of what was found, %1, could not be read; it was kept as %2 and a new one was started.</source>
+        <translation>Не удалось прочитать историю найденных статей %1; она сохранена под именем %2, и начата новая.</translation>
+    </message>
 </context>
 <context>
     <name>tidewick::MainWindow</name>
@@ -431,68 +498,16 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
         <translation>Время до следующей проверки новостей</translation>
     </message>
     <message>
-        <source>News</source>
-        <translation>Новости</translation>
-    </message>
-    <message>
         <source>Startup Options</source>
         <translation>Параметры запуска</translation>
-    </message>
-    <message>
-        <source>Load this software at log-on</source>
-        <translation>Запускать при входе в систему</translation>
-    </message>
-    <message>
-        <source>Minimized to system tray</source>
-        <translation>Свёрнутой в лоток</translation>
-    </message>
-    <message>
-        <source>Turn On Automatic News Fetch</source>
-        <translation>Включить автопроверку</translation>
-    </message>
-    <message>
-        <source>News Fetch Now (Test)</source>
-        <translation>Проверить сейчас (тест)</translation>
     </message>
     <message>
         <source>How often would you like to news fetch?</source>
         <translation>Как часто проверять новости?</translation>
     </message>
     <message>
-        <source>Save Results</source>
-        <translation>Сохранить результаты</translation>
-    </message>
-    <message>
-        <source>Clear List</source>
-        <translation>Очистить список</translation>
-    </message>
-    <message>
-        <source>Local News Sites</source>
-        <translation>Местные новостные сайты</translation>
-    </message>
-    <message>
-        <source>Categories</source>
-        <translation>Категории</translation>
-    </message>
-    <message>
-        <source>Keyword/s</source>
-        <translation>Ключевые слова</translation>
-    </message>
-    <message>
         <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
         <translation>Перетащите сюда файлы. Чтобы удалить элемент, дважды щёлкните его. Чтобы увидеть имена полностью, сдвиньте линию | вправо, за край окна.</translation>
-    </message>
-    <message>
-        <source>Add One Keyword</source>
-        <translation>Добавить ключевое слово</translation>
-    </message>
-    <message>
-        <source>Load List From Text File</source>
-        <translation>Загрузить из файла</translation>
-    </message>
-    <message>
-        <source>Load Sample/Example Data</source>
-        <translation>Загрузить примеры</translation>
     </message>
     <message>
         <source>Removes every keyword from the Keyword/s list</source>
@@ -519,24 +534,12 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
         <translation>Загрузка списков — удерживайте Ctrl, чтобы выбрать несколько файлов</translation>
     </message>
     <message>
-        <source>Announce only new articles</source>
-        <translation>Сообщать только о новых статьях</translation>
-    </message>
-    <message>
         <source>An article announced before, by its link or its text, is neither announced nor added to the News list again</source>
         <translation>Статья, о которой уже сообщалось (узнаётся по ссылке или тексту), повторно не показывается в уведомлении и не добавляется в список «Новости»</translation>
     </message>
     <message>
         <source>Forget the Articles Announced So Far</source>
         <translation>Забыть статьи, о которых уже сообщалось</translation>
-    </message>
-    <message>
-        <source>Tidewick has forgotten the articles it announced: each one is announced again the next time the news service lists it.</source>
-        <translation>Tidewick забыл статьи, о которых уже сообщал: о каждой из них он сообщит снова, когда служба новостей выдаст её в следующий раз.</translation>
-    </message>
-    <message>
-        <source>A news fetch is using the memory of announced articles. Try again when it has ended.</source>
-        <translation>Список статей, о которых уже сообщалось, сейчас занят проверкой новостей. Повторите попытку, когда она завершится.</translation>
     </message>
     <message>
         <source>The link %1 could not be opened: the desktop found no program for web pages, or it did not start.</source>
@@ -551,26 +554,6 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
         <translation>Сохранить список</translation>
     </message>
     <message>
-        <source> is not a regular file (a device or a named pipe, say), so the results cannot be saved there. Please choose another name.</source>
-        <translation> не является обычным файлом (это, например, устройство или именованный канал), поэтому сохранить туда результаты нельзя. Выберите другое имя.</translation>
-    </message>
-    <message>
-        <source>Are you sure you wish to overwrite </source>
-        <translation>Вы действительно хотите перезаписать </translation>
-    </message>
-    <message>
-        <source> ?</source>
-        <translation> ?</translation>
-    </message>
-    <message>
-        <source>Turn Off Automatic News Fetch</source>
-        <translation>Выключить автопроверку</translation>
-    </message>
-    <message>
-        <source>A news fetch is already running. The new one was not started.</source>
-        <translation>Проверка новостей уже выполняется. Новая проверка не запущена.</translation>
-    </message>
-    <message>
         <source>Automatic news fetch is Off.</source>
         <translation>Автоматическая проверка новостей выключена.</translation>
     </message>
@@ -583,18 +566,80 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
         <translation>Следующая проверка новостей через %1</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Готово.</translation>
-    </message>
-    <message>
         <source>has been minimized to the system tray.<byte value="xd"/>
 Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.</source>
         <translation>свёрнут в системный лоток.<byte value="xd"/>
 Чтобы вернуть программу, щёлкните синий значок «K» (K — от Kestrow).</translation>
     </message>
     <message>
-        <source>%1 keyword(s) of the watch list %2 were left out: a keyword holds more than blanks, no line break or text-direction control, and is at most %3 characters long.</source>
-        <translation>Из списка отслеживания %2 пропущено ключевых слов: %1. Ключевое слово не может состоять только из пробелов или содержать разрывы строк и управляющие символы направления текста, а его длина не может превышать %3 симв.</translation>
+        <source>Find an article</source>
+        <translation>Найти статью</translation>
+    </message>
+    <message>
+        <source>Shows only the rows of the News list that hold every word typed</source>
+        <translation>Показывает только те строки списка «Новости», в которых есть все введённые слова</translation>
+    </message>
+    <message>
+        <source>Load this software at l&amp;og-on</source>
+        <translation>&amp;Запускать при входе в систему</translation>
+    </message>
+    <message>
+        <source>M&amp;inimized to system tray</source>
+        <translation>Запускать в системном &amp;лотке</translation>
+    </message>
+    <message>
+        <source>&amp;Turn On Automatic News Fetch</source>
+        <translation>&amp;Включить автоматическую проверку</translation>
+    </message>
+    <message>
+        <source>News Fetch &amp;Now (Test)</source>
+        <translation>Проверить сейчас (&amp;тест)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Results</source>
+        <translation>Сохранить &amp;результаты</translation>
+    </message>
+    <message>
+        <source>Clear &amp;List</source>
+        <comment>empties the News list</comment>
+        <translation>Очистить &amp;список</translation>
+    </message>
+    <message>
+        <source>&amp;Add One Keyword</source>
+        <translation>&amp;Добавить ключевое слово</translation>
+    </message>
+    <message>
+        <source>Load List From Te&amp;xt File</source>
+        <translation>Загрузить из текстового &amp;файла</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <comment>empties the Keyword/s list</comment>
+        <translation>&amp;Очистить список</translation>
+    </message>
+    <message>
+        <source>Load Sa&amp;mple/Example Data</source>
+        <translation>Загрузить &amp;примеры</translation>
+    </message>
+    <message>
+        <source>Announce only ne&amp;w articles</source>
+        <translation>Сообщать только о &amp;новых статьях</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (a device or a named pipe, say), so the results cannot be saved there. Please choose another name.</source>
+        <translation>%1 не является обычным файлом (это, например, устройство или именованный канал), поэтому сохранить туда результаты нельзя. Выберите другое имя.</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Вы действительно хотите перезаписать %1?</translation>
+    </message>
+    <message>
+        <source>&amp;Turn Off Automatic News Fetch</source>
+        <translation>&amp;Выключить автоматическую проверку</translation>
+    </message>
+    <message>
+        <source>Tidewick is already running. Click here to show its window.</source>
+        <translation>Tidewick уже запущен. Щёлкните здесь, чтобы показать его окно.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,55 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Keyword/s</source>
+        <translation>关键词</translation>
+    </message>
+    <message>
+        <source>Local News Sites</source>
+        <translation>本地新闻网站</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>类别</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>新闻</translation>
+    </message>
+    <message>
+        <source>Tidewick has forgotten the articles it announced: each one is announced again the next time the news service lists it.</source>
+        <translation>Tidewick 已清除已通知文章的记录：下次新闻服务列出这些文章时，将再次通知。</translation>
+    </message>
+    <message>
+        <source>A news fetch is using the memory of announced articles. Try again when it has ended.</source>
+        <translation>新闻获取正在使用已通知文章的记录。请在获取结束后重试。</translation>
+    </message>
+    <message>
+        <source>A news fetch is already running. The new one was not started.</source>
+        <translation>新闻获取已在进行中，未启动新的获取。</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>完成。</translation>
+    </message>
+    <message>
+        <source>No news was fetched: the news service has refused further requests. Tidewick asks again after %1.</source>
+        <translation>未获取到新闻：新闻服务已拒绝更多请求。Tidewick 将在 %1 之后再次查询。</translation>
+    </message>
+    <message>
+        <source>No news was fetched: the news service allows about 50 requests in 12 hours, and they have been made. Tidewick asks again after %1.</source>
+        <translation>未获取到新闻：新闻服务每 12 小时约允许 50 个请求，这些请求已经用完。Tidewick 将在 %1 之后再次查询。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln keyword(s) of the watch list %1 were left out: a keyword holds more than blanks, no line break or text-direction control, and is at most %2 characters long.</source>
+        <translation>
+            <numerusform>已忽略关注列表 %1 中的 %Ln 个关键词：关键词不能只含空白，不能含有换行符或文本方向控制字符，且最长为 %2 个字符。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Tidewick</name>
     <message>
         <source>Text Files (*.txt)</source>
@@ -108,54 +157,6 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
         <translation>文本方向控制字符（U+%1）</translation>
     </message>
     <message>
-        <source>a folder</source>
-        <translation>文件夹</translation>
-    </message>
-    <message>
-        <source>a named pipe</source>
-        <translation>命名管道</translation>
-    </message>
-    <message>
-        <source>a symbolic link</source>
-        <translation>符号链接</translation>
-    </message>
-    <message>
-        <source>a device</source>
-        <translation>设备</translation>
-    </message>
-    <message>
-        <source>a socket</source>
-        <translation>套接字</translation>
-    </message>
-    <message>
-        <source>something other than a file</source>
-        <translation>文件以外的对象</translation>
-    </message>
-    <message>
-        <source>%1 is %2</source>
-        <translation>%1 是%2</translation>
-    </message>
-    <message>
-        <source>, not a lock file</source>
-        <translation>，而不是锁文件</translation>
-    </message>
-    <message>
-        <source>a file of %1 bytes, too large for a lock file</source>
-        <translation>大小为 %1 字节的文件，作为锁文件过大</translation>
-    </message>
-    <message>
-        <source>not usable (%1)</source>
-        <translation>无法使用的路径（%1）</translation>
-    </message>
-    <message>
-        <source>not a lock file</source>
-        <translation>非锁文件</translation>
-    </message>
-    <message>
-        <source>not lockable (%1)</source>
-        <translation>无法锁定的文件（%1）</translation>
-    </message>
-    <message>
         <source>Path/File access error: %1 is not a regular file. Tidewick uses the default settings and does not save them.</source>
         <translation>路径/文件访问错误：%1 不是常规文件。Tidewick 将使用默认设置，且不会保存设置。</translation>
     </message>
@@ -182,10 +183,6 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
     <message>
         <source>The log-on entry %1 could not be removed: %2.</source>
         <translation>无法删除登录启动项 %1：%2。</translation>
-    </message>
-    <message>
-        <source>another copy of Tidewick has held it for %1 seconds</source>
-        <translation>另一个 Tidewick 实例已将其锁定 %1 秒</translation>
     </message>
     <message>
         <source>Path/File access error: the request count in %1 cannot be locked: %2. This fetch stops here; the next one goes on from this query.</source>
@@ -258,10 +255,6 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
     <message>
         <source>Division by zero</source>
         <translation>除数为零</translation>
-    </message>
-    <message>
-        <source>The memory of announced articles %1 cannot be used (%2).</source>
-        <translation>无法使用已通知文章的记录 %1（%2）。</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
@@ -344,34 +337,6 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
         <translation>设备 I/O 错误：%1（%2）</translation>
     </message>
     <message>
-        <source>Fetch every 1 second</source>
-        <translation>每 1 秒获取一次</translation>
-    </message>
-    <message>
-        <source>Fetch every 5 seconds</source>
-        <translation>每 5 秒获取一次</translation>
-    </message>
-    <message>
-        <source>Fetch every 10 seconds</source>
-        <translation>每 10 秒获取一次</translation>
-    </message>
-    <message>
-        <source>Fetch every 30 seconds</source>
-        <translation>每 30 秒获取一次</translation>
-    </message>
-    <message>
-        <source>Fetch every 1 minute</source>
-        <translation>每 1 分钟获取一次</translation>
-    </message>
-    <message>
-        <source>Fetch every 5 minutes</source>
-        <translation>每 5 分钟获取一次</translation>
-    </message>
-    <message>
-        <source>Fetch every 10 minutes</source>
-        <translation>每 10 分钟获取一次</translation>
-    </message>
-    <message>
         <source>Fetch every 30 minutes</source>
         <translation>每 30 分钟获取一次</translation>
     </message>
@@ -390,14 +355,6 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
     <message>
         <source>Fetch every 24 hours</source>
         <translation>每 24 小时获取一次</translation>
-    </message>
-    <message>
-        <source>1 line of %1 was left out: a keyword can be at most %2 characters long.</source>
-        <translation>%1 中有 1 行被跳过：关键词最多只能有 %2 个字符。</translation>
-    </message>
-    <message>
-        <source>%1 lines of %2 were left out: a keyword can be at most %3 characters long.</source>
-        <translation>%2 中有 %1 行被跳过：关键词最多只能有 %3 个字符。</translation>
     </message>
     <message>
         <source>Show</source>
@@ -419,6 +376,108 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
         <source>Quit</source>
         <translation>退出</translation>
     </message>
+    <message>
+        <source>%1 is a folder, not a lock file</source>
+        <translation>%1 是文件夹，而不是锁文件</translation>
+    </message>
+    <message>
+        <source>%1 is a named pipe, not a lock file</source>
+        <translation>%1 是命名管道，而不是锁文件</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link, not a lock file</source>
+        <translation>%1 是符号链接，而不是锁文件</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a lock file</source>
+        <translation>%1 是设备，而不是锁文件</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a lock file</source>
+        <translation>%1 是套接字，而不是锁文件</translation>
+    </message>
+    <message>
+        <source>%1 is something other than a file, not a lock file</source>
+        <translation>%1 是文件以外的对象，而不是锁文件</translation>
+    </message>
+    <message>
+        <source>%1 is not usable (%2)</source>
+        <translation>%1 无法使用（%2）</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is a file of %Ln byte(s), too large for a lock file</source>
+        <translation>
+            <numerusform>%1 是大小为 %Ln 字节的文件，作为锁文件过大</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a lock file</source>
+        <translation>%1 不是锁文件</translation>
+    </message>
+    <message>
+        <source>%1 is not lockable (%2)</source>
+        <translation>%1 无法锁定（%2）</translation>
+    </message>
+    <message numerus="yes">
+        <source>another copy of Tidewick has held it for %Ln second(s)</source>
+        <translation>
+            <numerusform>另一个 Tidewick 实例已将其锁定 %Ln 秒</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address</source>
+        <translation>“%1”不是 IPv4 地址</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a host name: each dot-separated part must be 1 to 63 letters (a-z), digits or inner hyphens</source>
+        <translation>“%1”不是主机名：以点分隔的每个部分必须由 1 到 63 个字母（a-z）、数字或不在首尾的连字符组成</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv6 address</source>
+        <translation>“%1”不是 IPv6 地址</translation>
+    </message>
+    <message>
+        <source>The news service&apos;s requests are counted from %1, another copy of Tidewick&apos;s time, but this computer&apos;s clock says %2. No news is fetched until the clock is right.</source>
+        <translation>新闻服务的请求从 %1（另一个 Tidewick 实例记录的时间）开始计数，但这台计算机的时钟显示为 %2。在时钟校正之前，不会获取新闻。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln line(s) of %1 were left out: a keyword can be at most %2 characters long.</source>
+        <translation>
+            <numerusform>已忽略 %1 中的 %Ln 行：关键词最长为 %2 个字符。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a list</source>
+        <translation>“%1”不是列表</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds something other than text</source>
+        <translation>“%1”含有文本以外的内容</translation>
+    </message>
+    <message>
+        <source>Tidewick is already running but does not answer. If it has stopped responding, end it (for example in the system monitor) and start Tidewick again.</source>
+        <translation>Tidewick 已在运行，但没有响应。如果它已停止响应，请将其结束（例如在系统监视器中），然后重新启动 Tidewick。</translation>
+    </message>
+    <message>
+        <source>What was found cannot be kept in %1 (%2).</source>
+        <translation>无法将已找到的文章保存到 %1（%2）。</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so what was found is not kept.</source>
+        <translation>%1 不是常规文件，因此不会保存已找到的文章。</translation>
+    </message>
+    <message>
+        <source>What was found cannot be kept: %1 cannot be read and cannot be moved aside.</source>
+        <translation>无法保存已找到的文章：%1 无法读取，也无法移到一旁。</translation>
+    </message>
+    <message>
+        <source>What was found cannot be kept in %1.</source>
+        <translation>无法将已找到的文章保存到 %1。</translation>
+    </message>
+    <message>
+        <source>The history of what was found, %1, could not be read; it was kept as %2 and a new one was started.</source>
+        <translation>无法读取已找到文章的历史记录 %1；原文件已保留为 %2，并已新建历史记录。</translation>
+    </message>
 </context>
 <context>
     <name>tidewick::MainWindow</name>
@@ -431,68 +490,16 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
         <translation>距下次获取新闻的剩余时间</translation>
     </message>
     <message>
-        <source>News</source>
-        <translation>新闻</translation>
-    </message>
-    <message>
         <source>Startup Options</source>
         <translation>启动选项</translation>
-    </message>
-    <message>
-        <source>Load this software at log-on</source>
-        <translation>登录时启动</translation>
-    </message>
-    <message>
-        <source>Minimized to system tray</source>
-        <translation>最小化到系统托盘</translation>
-    </message>
-    <message>
-        <source>Turn On Automatic News Fetch</source>
-        <translation>开启自动获取</translation>
-    </message>
-    <message>
-        <source>News Fetch Now (Test)</source>
-        <translation>立即获取（测试）</translation>
     </message>
     <message>
         <source>How often would you like to news fetch?</source>
         <translation>新闻获取频率</translation>
     </message>
     <message>
-        <source>Save Results</source>
-        <translation>保存结果</translation>
-    </message>
-    <message>
-        <source>Clear List</source>
-        <translation>清空列表</translation>
-    </message>
-    <message>
-        <source>Local News Sites</source>
-        <translation>本地新闻网站</translation>
-    </message>
-    <message>
-        <source>Categories</source>
-        <translation>类别</translation>
-    </message>
-    <message>
-        <source>Keyword/s</source>
-        <translation>关键词</translation>
-    </message>
-    <message>
         <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
         <translation>将文件拖放到此处。双击某项即可将其删除。将 | 分隔线向右拖出窗口可显示完整名称。</translation>
-    </message>
-    <message>
-        <source>Add One Keyword</source>
-        <translation>添加关键词</translation>
-    </message>
-    <message>
-        <source>Load List From Text File</source>
-        <translation>从文本文件加载</translation>
-    </message>
-    <message>
-        <source>Load Sample/Example Data</source>
-        <translation>加载示例数据</translation>
     </message>
     <message>
         <source>Removes every keyword from the Keyword/s list</source>
@@ -519,24 +526,12 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
         <translation>加载列表 - 按住 Ctrl 可选择多个列表文件</translation>
     </message>
     <message>
-        <source>Announce only new articles</source>
-        <translation>仅通知新文章</translation>
-    </message>
-    <message>
         <source>An article announced before, by its link or its text, is neither announced nor added to the News list again</source>
         <translation>之前已通知过的文章（按链接或文本判断）不会再次通知，也不会再次添加到“新闻”列表</translation>
     </message>
     <message>
         <source>Forget the Articles Announced So Far</source>
         <translation>清除已通知文章的记录</translation>
-    </message>
-    <message>
-        <source>Tidewick has forgotten the articles it announced: each one is announced again the next time the news service lists it.</source>
-        <translation>Tidewick 已清除已通知文章的记录：下次新闻服务列出这些文章时，将再次通知。</translation>
-    </message>
-    <message>
-        <source>A news fetch is using the memory of announced articles. Try again when it has ended.</source>
-        <translation>新闻获取正在使用已通知文章的记录。请在获取结束后重试。</translation>
     </message>
     <message>
         <source>The link %1 could not be opened: the desktop found no program for web pages, or it did not start.</source>
@@ -551,26 +546,6 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
         <translation>保存列表</translation>
     </message>
     <message>
-        <source> is not a regular file (a device or a named pipe, say), so the results cannot be saved there. Please choose another name.</source>
-        <translation> 不是常规文件（例如设备或命名管道），因此无法将结果保存到此处。请选择其他名称。</translation>
-    </message>
-    <message>
-        <source>Are you sure you wish to overwrite </source>
-        <translation>确定要覆盖 </translation>
-    </message>
-    <message>
-        <source> ?</source>
-        <translation> 吗？</translation>
-    </message>
-    <message>
-        <source>Turn Off Automatic News Fetch</source>
-        <translation>关闭自动获取</translation>
-    </message>
-    <message>
-        <source>A news fetch is already running. The new one was not started.</source>
-        <translation>新闻获取已在进行中，未启动新的获取。</translation>
-    </message>
-    <message>
         <source>Automatic news fetch is Off.</source>
         <translation>自动获取新闻已关闭。</translation>
     </message>
@@ -583,18 +558,80 @@ Tidewick queries nothing until this is fixed; it does not fall back to another a
         <translation>距下次获取新闻还有 %1</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>完成。</translation>
-    </message>
-    <message>
         <source>has been minimized to the system tray.<byte value="xd"/>
 Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.</source>
         <translation>已最小化到系统托盘。<byte value="xd"/>
 单击蓝色的“K”图标（K 代表 Kestrow）即可恢复本软件。</translation>
     </message>
     <message>
-        <source>%1 keyword(s) of the watch list %2 were left out: a keyword holds more than blanks, no line break or text-direction control, and is at most %3 characters long.</source>
-        <translation>关注列表 %2 中有 %1 个关键词被略去：关键词不能只含空白，不能含有换行符或文本方向控制字符，且最长为 %3 个字符。</translation>
+        <source>Find an article</source>
+        <translation>查找文章</translation>
+    </message>
+    <message>
+        <source>Shows only the rows of the News list that hold every word typed</source>
+        <translation>仅显示“新闻”列表中包含所输入全部词语的行</translation>
+    </message>
+    <message>
+        <source>Load this software at l&amp;og-on</source>
+        <translation>登录时启动(&amp;O)</translation>
+    </message>
+    <message>
+        <source>M&amp;inimized to system tray</source>
+        <translation>最小化到系统托盘(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Turn On Automatic News Fetch</source>
+        <translation>开启自动获取(&amp;T)</translation>
+    </message>
+    <message>
+        <source>News Fetch &amp;Now (Test)</source>
+        <translation>立即获取（测试）(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Results</source>
+        <translation>保存结果(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Clear &amp;List</source>
+        <comment>empties the News list</comment>
+        <translation>清空列表(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Add One Keyword</source>
+        <translation>添加关键词(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Load List From Te&amp;xt File</source>
+        <translation>从文本文件加载(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <comment>empties the Keyword/s list</comment>
+        <translation>清空列表(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Load Sa&amp;mple/Example Data</source>
+        <translation>加载示例数据(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Announce only ne&amp;w articles</source>
+        <translation>仅通知新文章(&amp;W)</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (a device or a named pipe, say), so the results cannot be saved there. Please choose another name.</source>
+        <translation>%1 不是常规文件（例如设备或命名管道），因此无法将结果保存到此处。请选择其他名称。</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>确定要覆盖 %1 吗？</translation>
+    </message>
+    <message>
+        <source>&amp;Turn Off Automatic News Fetch</source>
+        <translation>关闭自动获取(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Tidewick is already running. Click here to show its window.</source>
+        <translation>Tidewick 已在运行。单击此处可显示其窗口。</translation>
     </message>
 </context>
 <context>

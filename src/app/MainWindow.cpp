@@ -150,20 +150,20 @@ void MainWindow::createControls()
     startupOptionsGroup = new QGroupBox(tr("Startup Options"), m_canvas);
     startupOptionsGroup->setObjectName(QStringLiteral("startupOptionsGroup"));
     place(startupOptionsGroup, 120, 5940, 7800, 735);
-    startAtLogonBox = new QCheckBox(tr("Load this software at log-on"), startupOptionsGroup);
+    startAtLogonBox = new QCheckBox(tr("Load this software at l&og-on"), startupOptionsGroup);
     startAtLogonBox->setObjectName(QStringLiteral("startAtLogonBox"));
     place(startAtLogonBox, 240, 300, 3930, 285);
-    startInTrayBox = new QCheckBox(tr("Minimized to system tray"), startupOptionsGroup);
+    startInTrayBox = new QCheckBox(tr("M&inimized to system tray"), startupOptionsGroup);
     startInTrayBox->setObjectName(QStringLiteral("startInTrayBox"));
     place(startInTrayBox, 4200, 300, 2580, 285);
 
-    automaticFetchButton = button("automaticFetchButton", tr("Turn On Automatic News Fetch"), 8040, 3105);
-    testFetchButton = button("testFetchButton", tr("News Fetch Now (Test)"), 12000, 3105);
+    automaticFetchButton = button("automaticFetchButton", tr("&Turn On Automatic News Fetch"), 8040, 3105);
+    testFetchButton = button("testFetchButton", tr("News Fetch &Now (Test)"), 12000, 3105);
     m_intervals = std::make_unique<ReportListModel>(tr("How often would you like to news fetch?"), false);
     intervalList = list("intervalList", *m_intervals, 120, 4305, 7800, 1590);
     intervalList->setKeepsSelection(true);
-    saveResultsButton = button("saveResultsButton", tr("Save Results"), 8040, 6240);
-    clearResultsButton = button("clearResultsButton", tr("Clear List"), 12000, 6240);
+    saveResultsButton = button("saveResultsButton", tr("&Save Results"), 8040, 6240);
+    clearResultsButton = button("clearResultsButton", tr("Clear &List", "empties the News list"), 12000, 6240);
     countryList = list("countryList", watch.countries(), 120, 1020, 7800, 1590);
     categoryList = list("categoryList", watch.categories(), 120, 2670, 7800, 1590);
     keywordList = list("keywordList", watch.keywords(), 8040, 180, 7800, 1845);
@@ -172,10 +172,10 @@ void MainWindow::createControls()
     keywordList->setToolTip(keywordListTip);
     // Qt does not hand a list's tool tip to screen readers; the description does.
     keywordList->setAccessibleDescription(keywordListTip);
-    addKeywordButton = button("addKeywordButton", tr("Add One Keyword"), 8040, 2115);
-    importKeywordsButton = button("importKeywordsButton", tr("Load List From Text File"), 12000, 2115);
-    clearKeywordsButton = button("clearKeywordsButton", tr("Clear List"), 8040, 2625);
-    sampleKeywordsButton = button("sampleKeywordsButton", tr("Load Sample/Example Data"), 12000, 2625);
+    addKeywordButton = button("addKeywordButton", tr("&Add One Keyword"), 8040, 2115);
+    importKeywordsButton = button("importKeywordsButton", tr("Load List From Te&xt File"), 12000, 2115);
+    clearKeywordsButton = button("clearKeywordsButton", tr("&Clear List", "empties the Keyword/s list"), 8040, 2625);
+    sampleKeywordsButton = button("sampleKeywordsButton", tr("Load Sa&mple/Example Data"), 12000, 2625);
     // Two buttons read "Clear List"; a screen reader says which list each one empties.
     clearKeywordsButton->setAccessibleDescription(tr("Removes every keyword from the Keyword/s list"));
     clearResultsButton->setAccessibleDescription(tr("Removes every row from the News list"));

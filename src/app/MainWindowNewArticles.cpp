@@ -12,7 +12,7 @@ namespace tidewick {
 // menu (the menu key, or a right click) forgets what was announced.
 void MainWindow::createNewArticlesOption()
 {
-    onlyNewBox = new QCheckBox(tr("Announce only new articles"), m_canvas);
+    onlyNewBox = new QCheckBox(tr("Announce only ne&w articles"), m_canvas);
     onlyNewBox->setObjectName(QStringLiteral("onlyNewBox"));
     onlyNewBox->setAccessibleDescription(
         tr("An article announced before, by its link or its text, is neither announced nor added to "

@@ -73,16 +73,16 @@ void MainWindow::onSaveResultsClicked()
     // about.
     if (exists && isSpecialFile(name)) {
         dialogs.showMessage(appTitle(),
-                            name + tr(" is not a regular file (a device or a named pipe, say), so the "
-                                                  "results cannot be saved there. Please choose another name."),
+                            tr("%1 is not a regular file (a device or a named pipe, say), so the results cannot be "
+                               "saved there. Please choose another name.")
+                                .arg(name),
                             MessageIcon::Exclamation);
         return;
     }
     bool overwrite = true; // a new name needs no question
     if (exists) {
         trap(kAskOverwrite, [&] {
-            overwrite = dialogs.askYesNo(appTitle(), tr("Are you sure you wish to overwrite ") + name
-                                                         + tr(" ?"));
+            overwrite = dialogs.askYesNo(appTitle(), tr("Are you sure you wish to overwrite %1 ?").arg(name));
         });
     }
     if (!overwrite)

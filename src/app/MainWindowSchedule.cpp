@@ -27,7 +27,7 @@ void MainWindow::connectScheduleHandlers()
     connect(testFetchButton, &QPushButton::clicked, &scheduler, &FetchScheduler::testFetch);
     // The toggle offers the opposite of the state.
     connect(&watch, &WatchListModel::automaticOnChanged, this, [this](bool on) {
-        automaticFetchButton->setText(on ? tr("Turn Off Automatic News Fetch") : tr("Turn On Automatic News Fetch"));
+        automaticFetchButton->setText(on ? tr("&Turn Off Automatic News Fetch") : tr("&Turn On Automatic News Fetch"));
     });
     connect(&scheduler, &FetchScheduler::countdownChanged, this, &MainWindow::showCountdown);
     connect(&scheduler, &FetchScheduler::busyChanged, this, &MainWindow::setBusy);

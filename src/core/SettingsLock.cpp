@@ -14,7 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QCoreApplication>
-#include <QLocale>
+#include <climits>
 
 namespace tidewick {
 
@@ -26,19 +26,26 @@ constexpr qint64 kLargestLockFile = 4096;
 // lock; the next look finds the new file.
 constexpr int kAttempts = 3;
 
-QString kindOf(mode_t mode)
+// What stands at the lock's path instead of a lock file, as a sentence with
+// the path for %1.
+QString notALockFile(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return QCoreApplication::translate("Tidewick", "a folder");
+        return QCoreApplication::translate("Tidewick", "%1 is a folder, not a lock file");
     if (S_ISFIFO(mode))
-        return QCoreApplication::translate("Tidewick", "a named pipe");
+        return QCoreApplication::translate("Tidewick", "%1 is a named pipe, not a lock file");
     if (S_ISLNK(mode))
-        return QCoreApplication::translate("Tidewick", "a symbolic link");
+        return QCoreApplication::translate("Tidewick", "%1 is a symbolic link, not a lock file");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QCoreApplication::translate("Tidewick", "a device");
+        return QCoreApplication::translate("Tidewick", "%1 is a device, not a lock file");
     if (S_ISSOCK(mode))
-        return QCoreApplication::translate("Tidewick", "a socket");
-    return QCoreApplication::translate("Tidewick", "something other than a file");
+        return QCoreApplication::translate("Tidewick", "%1 is a socket, not a lock file");
+    return QCoreApplication::translate("Tidewick", "%1 is something other than a file, not a lock file");
+}
+
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 bool sameFile(const struct stat &a, const struct stat &b)
@@ -65,9 +72,10 @@ SettingsLock::~SettingsLock()
     unlock();
 }
 
-SettingsLock::Outcome SettingsLock::fail(const QString &why)
+// `sentence` says what is wrong, with the lock's path for %1.
+SettingsLock::Outcome SettingsLock::fail(const QString &sentence)
 {
-    m_problem = QCoreApplication::translate("Tidewick", "%1 is %2").arg(QDir::toNativeSeparators(m_path), why);
+    m_problem = sentence.arg(QDir::toNativeSeparators(m_path));
     return Outcome::InTheWay;
 }
 
@@ -95,7 +103,7 @@ SettingsLock::Outcome SettingsLock::lockFolder()
     const QByteArray folder = QFile::encodeName(QFileInfo(m_path).path());
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return fail(QCoreApplication::translate("Tidewick", "not usable (%1)").arg(QString::fromLocal8Bit(std::strerror(errno))));
+        return fail(QCoreApplication::translate("Tidewick", "%1 is not usable (%2)").arg(QStringLiteral("%1"), systemError(errno)));
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         ::close(fd);
@@ -119,26 +127,29 @@ SettingsLock::Outcome SettingsLock::lockFile()
         struct stat found {};
         if (::lstat(path.constData(), &found) == 0) {
             if (!S_ISREG(found.st_mode))
-                return fail(kindOf(found.st_mode) + QCoreApplication::translate("Tidewick", ", not a lock file"));
+                return fail(notALockFile(found.st_mode));
             if (found.st_size > kLargestLockFile)
-                return fail(QCoreApplication::translate("Tidewick", "a file of %1 bytes, too large for a lock file")
-                                .arg(QLocale().toString(qint64(found.st_size))));
+            {
+                const int bytes = found.st_size > INT_MAX ? INT_MAX : int(found.st_size);
+                return fail(QCoreApplication::translate("Tidewick", "%1 is a file of %Ln byte(s), too large for a "
+                                                                    "lock file", nullptr, bytes));
+            }
         }
         const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
                               0600);
         if (fd < 0)
-            return fail(QCoreApplication::translate("Tidewick", "not usable (%1)").arg(QString::fromLocal8Bit(std::strerror(errno))));
+            return fail(QCoreApplication::translate("Tidewick", "%1 is not usable (%2)").arg(QStringLiteral("%1"), systemError(errno)));
         struct stat opened {};
         if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_size > kLargestLockFile) {
             ::close(fd);
-            return fail(QCoreApplication::translate("Tidewick", "not a lock file"));
+            return fail(QCoreApplication::translate("Tidewick", "%1 is not a lock file"));
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             const int error = errno;
             ::close(fd);
             if (error == EWOULDBLOCK)
                 return Outcome::Busy;
-            return fail(QCoreApplication::translate("Tidewick", "not lockable (%1)").arg(QString::fromLocal8Bit(std::strerror(error))));
+            return fail(QCoreApplication::translate("Tidewick", "%1 is not lockable (%2)").arg(QStringLiteral("%1"), systemError(error)));
         }
         struct stat now {};
         if (::lstat(path.constData(), &now) != 0 || !sameFile(now, opened)) {

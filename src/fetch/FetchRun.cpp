@@ -202,10 +202,11 @@ void FetchRun::tryBudgetLock()
             m_services.clock->callAfter(kLockPollMs, this, [this] { tryBudgetLock(); });
             return;
         } else {
-            const QString why = outcome == SettingsLock::Outcome::Busy
-                ? QCoreApplication::translate("Tidewick", "another copy of Tidewick has held it for %1 seconds")
-                      .arg(QLocale().toString(waited / 1000))
-                : lock.problem();
+            const int seconds = int(waited / 1000);
+            const QString held =
+                QCoreApplication::translate("Tidewick", "another copy of Tidewick has held it for %Ln second(s)",
+                                            nullptr, seconds);
+            const QString why = outcome == SettingsLock::Outcome::Busy ? held : lock.problem();
             const bool atStart = m_locked == Step::OpenWindow;
             Trap trap(m_reporter, kModule, atStart ? kRunProcedure : kQueryProcedure);
             const int line = atStart ? run::kLockAndCount : query::kCount;

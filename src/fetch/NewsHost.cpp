@@ -41,7 +41,9 @@ QString ipv4Problem(const QString &host)
     // Four numbers 0-255 without leading zeros, which some tools read as octal.
     static const QRegularExpression quad(
         QStringLiteral("^((25[0-5]|2[0-4][0-9]|1[0-9][0-9]|[1-9]?[0-9])\\.){3}(25[0-5]|2[0-4][0-9]|1[0-9][0-9]|[1-9]?[0-9])$"));
-    return quad.match(host).hasMatch() ? QString() : QStringLiteral("\"%1\" is not an IPv4 address").arg(host);
+    return quad.match(host).hasMatch()
+        ? QString()
+        : QCoreApplication::translate("Tidewick", "\"%1\" is not an IPv4 address").arg(host);
 }
 
 // Labels that are all numbers, in decimal, octal or hexadecimal ("0x7f"):
@@ -63,8 +65,8 @@ QString dnsNameProblem(const QString &host)
         return QCoreApplication::translate("Tidewick", "the host name is longer than 253 characters");
     for (const QString &part : name.split(QLatin1Char('.'))) {
         if (!label.match(part).hasMatch())
-            return QStringLiteral("\"%1\" is not a host name: each dot-separated part must be 1 to 63 letters "
-                                  "(a-z), digits or inner hyphens")
+            return QCoreApplication::translate("Tidewick", "\"%1\" is not a host name: each dot-separated part must "
+                                                           "be 1 to 63 letters (a-z), digits or inner hyphens")
                 .arg(host);
     }
     return {};
@@ -80,7 +82,7 @@ QString bracketedProblem(const QString &address)
     QUrl url;
     url.setHost(inside, QUrl::StrictMode);
     if (!inside.contains(QLatin1Char(':')) || inside.contains(QLatin1Char('%')) || !url.isValid())
-        return QStringLiteral("\"%1\" is not an IPv6 address").arg(inside);
+        return QCoreApplication::translate("Tidewick", "\"%1\" is not an IPv6 address").arg(inside);
     const QString rest = address.mid(close + 1);
     if (rest.isEmpty())
         return {};

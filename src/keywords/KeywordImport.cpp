@@ -69,13 +69,10 @@ void importKeywordFile(ReportListModel &list, const QString &path, Dialogs &dial
     trap(kAppend, [&] { list.append(lines); });
     if (tooLong > 0) {
         trap(kTellLeftOut, [&] {
-            const QString said = tooLong == 1
-                ? QCoreApplication::translate("Tidewick", "1 line of %1 was left out: a keyword can be at most %2 "
-                                                          "characters long.")
-                      .arg(name, QLocale().toString(kLongestKeyword))
-                : QCoreApplication::translate("Tidewick", "%1 lines of %2 were left out: a keyword can be at most %3 "
-                                                          "characters long.")
-                      .arg(QLocale().toString(tooLong), name, QLocale().toString(kLongestKeyword));
+            const QString said =
+                QCoreApplication::translate("Tidewick", "%Ln line(s) of %1 were left out: a keyword can be at most "
+                                                        "%2 characters long.", nullptr, int(tooLong))
+                    .arg(name, QLocale().toString(kLongestKeyword));
             dialogs.showMessage(appTitle, said, MessageIcon::None);
         });
     }

@@ -50,12 +50,13 @@ QStringList texts(const QJsonObject &object, const QString &name, const QString 
     if (value.isUndefined())
         return {};
     if (!value.isArray())
-        throw unreadable(path, QStringLiteral("\"%1\" is not a list").arg(name));
+        throw unreadable(path, QCoreApplication::translate("Tidewick", "\"%1\" is not a list").arg(name));
     const QJsonArray items = value.toArray();
     QStringList result;
     for (const auto &item : items) {
         if (!item.isString())
-            throw unreadable(path, QStringLiteral("\"%1\" holds something other than text").arg(name));
+            throw unreadable(path,
+                             QCoreApplication::translate("Tidewick", "\"%1\" holds something other than text").arg(name));
         result.append(item.toString());
     }
     return result;

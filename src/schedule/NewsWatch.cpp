@@ -52,11 +52,10 @@ void NewsWatch::restoreWatchList()
     }
     if (leftOut > 0) {
         m_notices.show(QCoreApplication::translate(
-                           "MainWindow", "%1 keyword(s) of the watch list %2 were left out: a keyword holds more "
-                                         "than blanks, no line break or text-direction control, and is at most %3 "
-                                         "characters long.")
-                           .arg(QLocale().toString(leftOut), QDir::toNativeSeparators(file.path()),
-                                QLocale().toString(kLongestKeyword)));
+                           "MainWindow", "%Ln keyword(s) of the watch list %1 were left out: a keyword holds more "
+                                         "than blanks, no line break or text-direction control, and is at most %2 "
+                                         "characters long.", nullptr, int(leftOut))
+                           .arg(QDir::toNativeSeparators(file.path()), QLocale().toString(kLongestKeyword)));
     }
     m_watch.restore(list);
 }

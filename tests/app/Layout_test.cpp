@@ -4,13 +4,15 @@
 // the window lies within the screen's room, every control within the
 // window's canvas, and no caption is cut.
 #include "TestWindow.h"
-#include "app/Translation.h"
+#include "core/Translation.h"
 #include "ui/ReportList.h"
 #include "ui/ColourScheme.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -75,7 +77,7 @@ private slots:
         // The window speaks the language asked for, English where none is.
         const bool english = qEnvironmentVariable("LANGUAGE") == QLatin1String("en")
             && qEnvironmentVariableIsEmpty("TIDEWICK_PSEUDO_TRANSLATION");
-        QCOMPARE(test::ui(form).testFetchButton->text() == QLatin1String("News Fetch Now (Test)"), english);
+        QCOMPARE(test::caption(test::ui(form).testFetchButton) == QLatin1String("News Fetch Now (Test)"), english);
 
         QStringList cut;
         const QList<QWidget *> controls = canvas->findChildren<QWidget *>();
@@ -93,6 +95,28 @@ private slots:
         // Right to left (Qt's -reverse), the keywords stand on the left.
         const QRect keywords = test::ui(form).keywordList->geometry();
         QCOMPARE(keywords.center().x() < canvas->width() / 2, form.layoutDirection() == Qt::RightToLeft);
+    }
+
+    // Every button and check box has an Alt key in this language, and no two share one.
+    void buttons_haveAltKeysOfTheirOwn()
+    {
+        TestWindow window;
+        MainWindow &form = window.create();
+        QMap<QKeySequence, QString> owners;
+        QStringList faults;
+        const QList<QAbstractButton *> buttons =
+            form.findChild<QScrollArea *>(QStringLiteral("windowScroll"))->widget()->findChildren<QAbstractButton *>();
+        for (const QAbstractButton *button : buttons) {
+            if (!qobject_cast<const QPushButton *>(button) && !qobject_cast<const QCheckBox *>(button))
+                continue;
+            const QKeySequence key = QKeySequence::mnemonic(button->text());
+            if (key.isEmpty())
+                faults << button->text() + QStringLiteral(" has no Alt key");
+            else if (owners.contains(key))
+                faults << QStringLiteral("%1 and %2 share %3").arg(owners[key], button->text(), key.toString());
+            owners.insert(key, button->text());
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     }
 };
 

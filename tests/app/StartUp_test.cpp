@@ -84,7 +84,7 @@ private slots:
             QVERIFY(!test::ui(form).countryList->rows().isChecked(row));
         QVERIFY(test::ui(form).resultsList->count() == 0 && test::ui(form).keywordList->count() == 0);
 
-        QCOMPARE(test::ui(form).automaticFetchButton->text(), QStringLiteral("Turn On Automatic News Fetch"));
+        QCOMPARE(test::caption(test::ui(form).automaticFetchButton), QStringLiteral("Turn On Automatic News Fetch"));
         QCOMPARE(test::ui(form).countdownGroup->title(), QStringLiteral("Next news fetch will occur in"));
         QVERIFY(!form.scheduler().nextWakeUpMs());
         QVERIFY(!test::ui(form).startAtLogonBox->isChecked());
@@ -186,7 +186,7 @@ private slots:
         TestWindow window;
         window.settings.write(SettingKeys::StartStopState, QStringLiteral("on"));
         MainWindow &form = window.create();
-        QCOMPARE(test::ui(form).automaticFetchButton->text(), QStringLiteral("Turn On Automatic News Fetch"));
+        QCOMPARE(test::caption(test::ui(form).automaticFetchButton), QStringLiteral("Turn On Automatic News Fetch"));
         QVERIFY(!form.scheduler().nextWakeUpMs());
     }
 
@@ -212,7 +212,7 @@ private slots:
         QCOMPARE(runner.targets().size(), 2);
         QCOMPARE(window.settings.read(SettingKeys::DailyRecs, QString()), QStringLiteral("2"));
         QVERIFY(!form.loading && test::ui(form).trayIcon->inTray());
-        QCOMPARE(test::ui(form).automaticFetchButton->text(), QStringLiteral("Turn Off Automatic News Fetch"));
+        QCOMPARE(test::caption(test::ui(form).automaticFetchButton), QStringLiteral("Turn Off Automatic News Fetch"));
         QVERIFY(!form.isVisible());
 
         window.clock.advanceMs(1000);
@@ -311,7 +311,7 @@ private slots:
         test::writeFile(path, "{\"keywords\": [\"ok\", \"   \", \"\", \"" + QByteArray(kLongestKeyword + 1, 'x')
                                   + "\", \"two\\nlines\", \"\\u202Eevil\", \"a\\tb\", \"ok\"]}");
         QCOMPARE(rowsOf(test::ui(window.create()).keywordList), QStringList({"ok", "a\tb", "ok"}));
-        QVERIFY(window.dialogs.messageTexts().last().startsWith(QStringLiteral("5 keyword(s)")));
+        QVERIFY(window.dialogs.messageTexts().last().startsWith(QStringLiteral("5 keywords of the watch list")));
     }
 
     // An unusable news service address is said at start-up and again on a

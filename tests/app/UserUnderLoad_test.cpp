@@ -336,7 +336,7 @@ private slots:
         QCOMPARE(window.settings.read(SettingKeys::OftenIndex, QString()), QStringLiteral("1"));
         QCOMPARE(form.mousePointer(), MainWindow::Pointer::Default);
         // Turned on during the fetch: on it stays, with its countdown running.
-        QCOMPARE(test::ui(form).automaticFetchButton->text(), kTurnOff);
+        QCOMPARE(test::caption(test::ui(form).automaticFetchButton), kTurnOff);
         QCOMPARE(window.settings.read(SettingKeys::StartStopState, QString()), kOn);
         QVERIFY(form.scheduler().nextWakeUpMs());
     }
@@ -357,7 +357,7 @@ private slots:
         runner.holdRuns = false;
         runner.finishRun();
         QTRY_VERIFY(!form.isFetching());
-        QCOMPARE(test::ui(form).automaticFetchButton->text(), kTurnOn);
+        QCOMPARE(test::caption(test::ui(form).automaticFetchButton), kTurnOn);
         QCOMPARE(window.settings.read(SettingKeys::StartStopState, QString()), kOff);
         QVERIFY(!form.scheduler().nextWakeUpMs());
     }

@@ -1,7 +1,9 @@
 #include "TestSeams.h"
 
+#include "core/Translation.h"
 #include "schedule/FetchScheduler.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QPointer>
@@ -10,6 +12,14 @@
 namespace tidewick::test {
 
 namespace {
+// Tests read the program's messages as an English-speaking user does, with
+// their plural forms.
+void installPlurals()
+{
+    installEnglishPlurals(*QCoreApplication::instance());
+}
+Q_COREAPP_STARTUP_FUNCTION(installPlurals)
+
 QString makeFolder(const QString &path)
 {
     QDir().mkpath(path);

@@ -51,4 +51,12 @@ WindowControls ui(MainWindow &window)
     return controls;
 }
 
+QString caption(const QAbstractButton *control)
+{
+    QString text = control->text();
+    for (qsizetype at = text.indexOf(u'&'); at >= 0 && at < text.size(); at = text.indexOf(u'&', at + 1))
+        text.remove(at, 1); // a doubled "&&" leaves one
+    return text;
+}
+
 } // namespace tidewick::test

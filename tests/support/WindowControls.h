@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 
+class QAbstractButton;
 class QCheckBox;
 class QGroupBox;
 class QProgressBar;
@@ -42,5 +43,9 @@ struct WindowControls {
 };
 
 WindowControls ui(MainWindow &window);
+
+// A button's or box's caption as the user reads it: without the "&" that
+// marks its Alt+letter key.
+QString caption(const QAbstractButton *control);
 
 } // namespace tidewick::test

@@ -1,4 +1,4 @@
-#include "app/Translation.h"
+#include "core/Translation.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -35,11 +35,18 @@ void install(QCoreApplication &application, const QString &file, const QString &
 }
 } // namespace
 
+void installEnglishPlurals(QCoreApplication &application)
+{
+    install(application, QStringLiteral("tidewick"), kTranslations, QLocale(QLocale::English));
+}
+
 void installTranslation(QCoreApplication &application)
 {
     const QLocale locale = chosenLanguage();
-    if (locale.language() == QLocale::English)
+    if (locale.language() == QLocale::English) {
+        installEnglishPlurals(application);
         return;
+    }
     install(application, QStringLiteral("tidewick"), kTranslations, locale);
     install(application, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath), locale);
 }
