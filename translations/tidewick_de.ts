@@ -637,6 +637,13 @@ Klicken Sie auf das blaue „K“-Symbol (K für Kestrow), um das Programm wiede
         <source>Tidewick is already running. Click here to show its window.</source>
         <translation>Tidewick läuft bereits. Klicken Sie hier, um das Fenster anzuzeigen.</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln article(s) listed</source>
+        <translation>
+            <numerusform>%Ln Artikel in der Liste</numerusform>
+            <numerusform>%Ln Artikel in der Liste</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tidewick::TitleBar</name>

@@ -35,4 +35,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>tidewick::MainWindow</name>
+    <message numerus="yes">
+        <source>%Ln article(s) listed</source>
+        <translation>
+            <numerusform>%Ln article listed</numerusform>
+            <numerusform>%Ln articles listed</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

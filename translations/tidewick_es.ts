@@ -637,6 +637,13 @@ Haga clic en el icono azul &apos;K&apos; (K de Kestrow) para volver a mostrar el
         <source>Tidewick is already running. Click here to show its window.</source>
         <translation>Tidewick ya se está ejecutando. Haga clic aquí para mostrar su ventana.</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln article(s) listed</source>
+        <translation>
+            <numerusform>%Ln artículo en la lista</numerusform>
+            <numerusform>%Ln artículos en la lista</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tidewick::TitleBar</name>

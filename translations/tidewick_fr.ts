@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Tidewick has forgotten the articles it announced: each one is announced again the next time the news service lists it.</source>
-        <translation>Tidewick a oublié les articles déjà annoncés : chacun sera de nouveau annoncé la prochaine fois que le service d&apos;actualités le proposera.</translation>
+        <translation>Tidewick a oublié les articles déjà annoncés&#xa0;: chacun sera de nouveau annoncé la prochaine fois que le service d&apos;actualités le proposera.</translation>
     </message>
     <message>
         <source>A news fetch is using the memory of announced articles. Try again when it has ended.</source>
@@ -37,17 +37,17 @@
     </message>
     <message>
         <source>No news was fetched: the news service has refused further requests. Tidewick asks again after %1.</source>
-        <translation>Aucune actualité n&apos;a été récupérée : le service d&apos;actualités refuse toute nouvelle requête. Tidewick réessaiera après le %1.</translation>
+        <translation>Aucune actualité n&apos;a été récupérée&#xa0;: le service d&apos;actualités refuse toute nouvelle requête. Tidewick réessaiera après le %1.</translation>
     </message>
     <message>
         <source>No news was fetched: the news service allows about 50 requests in 12 hours, and they have been made. Tidewick asks again after %1.</source>
-        <translation>Aucune actualité n&apos;a été récupérée : le service d&apos;actualités autorise environ 50 requêtes sur 12 heures, et elles ont toutes été effectuées. Tidewick réessaiera après le %1.</translation>
+        <translation>Aucune actualité n&apos;a été récupérée&#xa0;: le service d&apos;actualités autorise environ 50 requêtes sur 12 heures, et elles ont toutes été effectuées. Tidewick réessaiera après le %1.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln keyword(s) of the watch list %1 were left out: a keyword holds more than blanks, no line break or text-direction control, and is at most %2 characters long.</source>
         <translation>
-            <numerusform>%Ln mot-clé de la liste de surveillance %1 a été écarté : un mot-clé doit contenir autre chose que des espaces, ne contenir ni saut de ligne ni caractère de contrôle de la direction du texte, et compter au plus %2 caractères.</numerusform>
-            <numerusform>%Ln mots-clés de la liste de surveillance %1 ont été écartés : un mot-clé doit contenir autre chose que des espaces, ne contenir ni saut de ligne ni caractère de contrôle de la direction du texte, et compter au plus %2 caractères.</numerusform>
+            <numerusform>%Ln mot-clé de la liste de surveillance %1 a été écarté&#xa0;: un mot-clé doit contenir autre chose que des espaces, ne contenir ni saut de ligne ni caractère de contrôle de la direction du texte, et compter au plus %2 caractères.</numerusform>
+            <numerusform>%Ln mots-clés de la liste de surveillance %1 ont été écartés&#xa0;: un mot-clé doit contenir autre chose que des espaces, ne contenir ni saut de ligne ni caractère de contrôle de la direction du texte, et compter au plus %2 caractères.</numerusform>
         </translation>
     </message>
 </context>
@@ -65,9 +65,9 @@
         <source>The news service address &quot;%1&quot; set by %2 cannot be used: %3.
 
 Tidewick queries nothing until this is fixed; it does not fall back to another address. Give a host name, an IPv4 address or an IPv6 address in brackets, with an optional port, for example news.example.org:8080 or [2001:db8::1]:8080.</source>
-        <translation>L&apos;adresse du service d&apos;actualités « %1 » définie par %2 est inutilisable : %3.
+        <translation>L&apos;adresse du service d&apos;actualités «&#xa0;%1&#xa0;» définie par %2 est inutilisable&#xa0;: %3.
 
-Tidewick n&apos;envoie aucune requête tant que ce problème n&apos;est pas corrigé ; il ne se rabat pas sur une autre adresse. Indiquez un nom d&apos;hôte, une adresse IPv4 ou une adresse IPv6 entre crochets, avec un port facultatif, par exemple news.example.org:8080 ou [2001:db8::1]:8080.</translation>
+Tidewick n&apos;envoie aucune requête tant que ce problème n&apos;est pas corrigé&#x202f;; il ne se rabat pas sur une autre adresse. Indiquez un nom d&apos;hôte, une adresse IPv4 ou une adresse IPv6 entre crochets, avec un port facultatif, par exemple news.example.org:8080 ou [2001:db8::1]:8080.</translation>
     </message>
     <message>
         <source>the command-line option --news-host</source>
@@ -119,11 +119,11 @@ Tidewick n&apos;envoie aucune requête tant que ce problème n&apos;est pas corr
     </message>
     <message>
         <source>File not found: %1</source>
-        <translation>Fichier introuvable : %1</translation>
+        <translation>Fichier introuvable&#xa0;: %1</translation>
     </message>
     <message>
         <source>Permission denied: %1</source>
-        <translation>Permission refusée : %1</translation>
+        <translation>Permission refusée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Type mismatch</source>
@@ -159,43 +159,43 @@ Tidewick n&apos;envoie aucune requête tant que ce problème n&apos;est pas corr
     </message>
     <message>
         <source>Path/File access error: %1 is not a regular file. Tidewick uses the default settings and does not save them.</source>
-        <translation>Erreur d&apos;accès au chemin/fichier : %1 n&apos;est pas un fichier ordinaire. Tidewick utilise les paramètres par défaut et ne les enregistre pas.</translation>
+        <translation>Erreur d&apos;accès au chemin/fichier&#xa0;: %1 n&apos;est pas un fichier ordinaire. Tidewick utilise les paramètres par défaut et ne les enregistre pas.</translation>
     </message>
     <message>
         <source>Path/File access error: %1 is not a regular file, so the request count cannot be stored. Nothing is queried until it can be.</source>
-        <translation>Erreur d&apos;accès au chemin/fichier : %1 n&apos;est pas un fichier ordinaire ; le compteur de requêtes ne peut donc pas être enregistré. Aucune requête n&apos;est envoyée tant que ce n&apos;est pas possible.</translation>
+        <translation>Erreur d&apos;accès au chemin/fichier&#xa0;: %1 n&apos;est pas un fichier ordinaire&#x202f;; le compteur de requêtes ne peut donc pas être enregistré. Aucune requête n&apos;est envoyée tant que ce n&apos;est pas possible.</translation>
     </message>
     <message>
         <source>The log-on entry was not written: the program&apos;s own path is unknown.</source>
-        <translation>L&apos;entrée de lancement à l&apos;ouverture de session n&apos;a pas été écrite : le chemin du programme lui-même est inconnu.</translation>
+        <translation>L&apos;entrée de lancement à l&apos;ouverture de session n&apos;a pas été écrite&#xa0;: le chemin du programme lui-même est inconnu.</translation>
     </message>
     <message>
         <source>The log-on entry was not written: the program&apos;s path holds control characters that a desktop entry cannot carry.</source>
-        <translation>L&apos;entrée de lancement à l&apos;ouverture de session n&apos;a pas été écrite : le chemin du programme contient des caractères de contrôle qu&apos;une entrée de bureau ne peut pas contenir.</translation>
+        <translation>L&apos;entrée de lancement à l&apos;ouverture de session n&apos;a pas été écrite&#xa0;: le chemin du programme contient des caractères de contrôle qu&apos;une entrée de bureau ne peut pas contenir.</translation>
     </message>
     <message>
         <source>The log-on entry was not written: the folder %1 cannot be made.</source>
-        <translation>L&apos;entrée de lancement à l&apos;ouverture de session n&apos;a pas été écrite : impossible de créer le dossier %1.</translation>
+        <translation>L&apos;entrée de lancement à l&apos;ouverture de session n&apos;a pas été écrite&#xa0;: impossible de créer le dossier %1.</translation>
     </message>
     <message>
         <source>The log-on entry %1 could not be written: %2.</source>
-        <translation>Impossible d&apos;écrire l&apos;entrée de lancement à l&apos;ouverture de session %1 : %2.</translation>
+        <translation>Impossible d&apos;écrire l&apos;entrée de lancement à l&apos;ouverture de session %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The log-on entry %1 could not be removed: %2.</source>
-        <translation>Impossible de supprimer l&apos;entrée de lancement à l&apos;ouverture de session %1 : %2.</translation>
+        <translation>Impossible de supprimer l&apos;entrée de lancement à l&apos;ouverture de session %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Path/File access error: the request count in %1 cannot be locked: %2. This fetch stops here; the next one goes on from this query.</source>
-        <translation>Erreur d&apos;accès au chemin/fichier : impossible de verrouiller le compteur de requêtes de %1 : %2. Cette récupération s&apos;arrête ici ; la suivante reprendra à partir de cette requête.</translation>
+        <translation>Erreur d&apos;accès au chemin/fichier&#xa0;: impossible de verrouiller le compteur de requêtes de %1&#xa0;: %2. Cette récupération s&apos;arrête ici&#x202f;; la suivante reprendra à partir de cette requête.</translation>
     </message>
     <message>
         <source>File not found: the helper program &quot;%1&quot; is not on PATH (install the package &quot;%2&quot;)</source>
-        <translation>Fichier introuvable : le programme auxiliaire « %1 » est absent du PATH (installez le paquet « %2 »)</translation>
+        <translation>Fichier introuvable&#xa0;: le programme auxiliaire «&#xa0;%1&#xa0;» est absent du PATH (installez le paquet «&#xa0;%2&#xa0;»)</translation>
     </message>
     <message>
         <source>Path/File access error: %1 (%2)</source>
-        <translation>Erreur d&apos;accès au chemin/fichier : %1 (%2)</translation>
+        <translation>Erreur d&apos;accès au chemin/fichier&#xa0;: %1 (%2)</translation>
     </message>
     <message>
         <source>it is empty</source>
@@ -211,19 +211,19 @@ Tidewick n&apos;envoie aucune requête tant que ce problème n&apos;est pas corr
     </message>
     <message>
         <source>it holds a scheme (such as http://); give the host alone</source>
-        <translation>elle contient un schéma (comme http://) ; indiquez l&apos;hôte seul</translation>
+        <translation>elle contient un schéma (comme http://)&#x202f;; indiquez l&apos;hôte seul</translation>
     </message>
     <message>
         <source>it holds a user part (before &quot;@&quot;)</source>
-        <translation>elle contient une partie utilisateur (avant « @ »)</translation>
+        <translation>elle contient une partie utilisateur (avant «&#xa0;@&#xa0;»)</translation>
     </message>
     <message>
         <source>it holds a path (from &quot;/&quot;, &quot;?&quot; or &quot;#&quot; on)</source>
-        <translation>elle contient un chemin (à partir de « / », « ? » ou « # »)</translation>
+        <translation>elle contient un chemin (à partir de «&#xa0;/&#xa0;», «&#xa0;?&#xa0;» ou «&#xa0;#&#xa0;»)</translation>
     </message>
     <message>
         <source>the port &quot;%1&quot; is not a number from 1 to 65535</source>
-        <translation>le port « %1 » n&apos;est pas un nombre compris entre 1 et 65535</translation>
+        <translation>le port «&#xa0;%1&#xa0;» n&apos;est pas un nombre compris entre 1 et 65535</translation>
     </message>
     <message>
         <source>the host name is longer than 253 characters</source>
@@ -231,11 +231,11 @@ Tidewick n&apos;envoie aucune requête tant que ce problème n&apos;est pas corr
     </message>
     <message>
         <source>the IPv6 address lacks its closing &quot;]&quot;</source>
-        <translation>il manque le « ] » fermant de l&apos;adresse IPv6</translation>
+        <translation>il manque le «&#xa0;]&#xa0;» fermant de l&apos;adresse IPv6</translation>
     </message>
     <message>
         <source>only &quot;:PORT&quot; may follow the &quot;]&quot;</source>
-        <translation>seul « :PORT » peut suivre le « ] »</translation>
+        <translation>seul «&#xa0;:PORT&#xa0;» peut suivre le «&#xa0;]&#xa0;»</translation>
     </message>
     <message>
         <source>an IPv6 address must be put in brackets, as in [2001:db8::1]:8080</source>
@@ -247,11 +247,11 @@ Tidewick n&apos;envoie aucune requête tant que ce problème n&apos;est pas corr
     </message>
     <message>
         <source>The keyword &quot;%1&quot; is longer than %2 characters and cannot be sent to the news service. It was skipped.</source>
-        <translation>Le mot-clé « %1 » dépasse %2 caractères et ne peut pas être envoyé au service d&apos;actualités. Il a été ignoré.</translation>
+        <translation>Le mot-clé «&#xa0;%1&#xa0;» dépasse %2 caractères et ne peut pas être envoyé au service d&apos;actualités. Il a été ignoré.</translation>
     </message>
     <message>
         <source>The news service is given by its address (%1), and a country cannot be put in front of an address: the ticked countries are not queried. Give the service by its host name, or untick the countries.</source>
-        <translation>Le service d&apos;actualités est indiqué par son adresse (%1) et un pays ne peut pas être placé devant une adresse : les pays cochés ne sont pas interrogés. Indiquez le service par son nom d&apos;hôte ou décochez les pays.</translation>
+        <translation>Le service d&apos;actualités est indiqué par son adresse (%1) et un pays ne peut pas être placé devant une adresse&#xa0;: les pays cochés ne sont pas interrogés. Indiquez le service par son nom d&apos;hôte ou décochez les pays.</translation>
     </message>
     <message>
         <source>Division by zero</source>
@@ -267,15 +267,15 @@ Tidewick n&apos;envoie aucune requête tant que ce problème n&apos;est pas corr
     </message>
     <message>
         <source>%1 was not loaded: it is larger than a keyword list can be (%2 MB).</source>
-        <translation>%1 n&apos;a pas été chargé : sa taille dépasse le maximum autorisé pour une liste de mots-clés (%2 Mo).</translation>
+        <translation>%1 n&apos;a pas été chargé&#xa0;: sa taille dépasse le maximum autorisé pour une liste de mots-clés (%2 Mo).</translation>
     </message>
     <message>
         <source>Path/File access error: %1</source>
-        <translation>Erreur d&apos;accès au chemin/fichier : %1</translation>
+        <translation>Erreur d&apos;accès au chemin/fichier&#xa0;: %1</translation>
     </message>
     <message>
         <source>Device I/O error: %1</source>
-        <translation>Erreur d&apos;E/S de périphérique : %1</translation>
+        <translation>Erreur d&apos;E/S de périphérique&#xa0;: %1</translation>
     </message>
     <message>
         <source>The watch list %1 cannot be read (%2).</source>
@@ -291,7 +291,7 @@ Tidewick n&apos;envoie aucune requête tant que ce problème n&apos;est pas corr
     </message>
     <message>
         <source>not a watch list: %1</source>
-        <translation>ce n&apos;est pas une liste de surveillance : %1</translation>
+        <translation>ce n&apos;est pas une liste de surveillance&#xa0;: %1</translation>
     </message>
     <message>
         <source>not a watch list</source>
@@ -303,7 +303,7 @@ Tidewick n&apos;envoie aucune requête tant que ce problème n&apos;est pas corr
     </message>
     <message>
         <source> It could not be moved aside (%1): Tidewick leaves it as it is and does not save the lists.</source>
-        <translation> Elle n&apos;a pas pu être mise de côté (%1) : Tidewick la laisse telle quelle et n&apos;enregistre pas les listes.</translation>
+        <translation> Elle n&apos;a pas pu être mise de côté (%1)&#xa0;: Tidewick la laisse telle quelle et n&apos;enregistre pas les listes.</translation>
     </message>
     <message>
         <source> Tidewick leaves it as it is and does not save the lists.</source>
@@ -311,7 +311,7 @@ Tidewick n&apos;envoie aucune requête tant que ce problème n&apos;est pas corr
     </message>
     <message>
         <source>it is not a regular file; Tidewick leaves it alone and does not save the lists</source>
-        <translation>ce n&apos;est pas un fichier ordinaire ; Tidewick n&apos;y touche pas et n&apos;enregistre pas les listes</translation>
+        <translation>ce n&apos;est pas un fichier ordinaire&#x202f;; Tidewick n&apos;y touche pas et n&apos;enregistre pas les listes</translation>
     </message>
     <message>
         <source>its folder cannot be created</source>
@@ -319,7 +319,7 @@ Tidewick n&apos;envoie aucune requête tant que ce problème n&apos;est pas corr
     </message>
     <message>
         <source>Unknown character set: %1</source>
-        <translation>Jeu de caractères inconnu : %1</translation>
+        <translation>Jeu de caractères inconnu&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cannot convert text to %1</source>
@@ -327,15 +327,15 @@ Tidewick n&apos;envoie aucune requête tant que ce problème n&apos;est pas corr
     </message>
     <message>
         <source>Not a regular file: %1</source>
-        <translation>Fichier non ordinaire : %1</translation>
+        <translation>Fichier non ordinaire&#xa0;: %1</translation>
     </message>
     <message>
         <source>Path not found: %1</source>
-        <translation>Chemin d&apos;accès introuvable : %1</translation>
+        <translation>Chemin d&apos;accès introuvable&#xa0;: %1</translation>
     </message>
     <message>
         <source>Device I/O error: %1 (%2)</source>
-        <translation>Erreur d&apos;E/S de périphérique : %1 (%2)</translation>
+        <translation>Erreur d&apos;E/S de périphérique&#xa0;: %1 (%2)</translation>
     </message>
     <message>
         <source>Fetch every 30 minutes</source>
@@ -429,15 +429,15 @@ Tidewick n&apos;envoie aucune requête tant que ce problème n&apos;est pas corr
     </message>
     <message>
         <source>&quot;%1&quot; is not an IPv4 address</source>
-        <translation>« %1 » n&apos;est pas une adresse IPv4</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une adresse IPv4</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a host name: each dot-separated part must be 1 to 63 letters (a-z), digits or inner hyphens</source>
-        <translation>« %1 » n&apos;est pas un nom d&apos;hôte : chaque partie entre les points doit compter de 1 à 63 lettres (a-z), chiffres ou traits d&apos;union, sans trait d&apos;union au début ni à la fin</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nom d&apos;hôte&#xa0;: chaque partie entre les points doit compter de 1 à 63 lettres (a-z), chiffres ou traits d&apos;union, sans trait d&apos;union au début ni à la fin</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an IPv6 address</source>
-        <translation>« %1 » n&apos;est pas une adresse IPv6</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une adresse IPv6</translation>
     </message>
     <message>
         <source>The news service&apos;s requests are counted from %1, another copy of Tidewick&apos;s time, but this computer&apos;s clock says %2. No news is fetched until the clock is right.</source>
@@ -446,17 +446,17 @@ Tidewick n&apos;envoie aucune requête tant que ce problème n&apos;est pas corr
     <message numerus="yes">
         <source>%Ln line(s) of %1 were left out: a keyword can be at most %2 characters long.</source>
         <translation>
-            <numerusform>%Ln ligne de %1 a été écartée : un mot-clé peut compter au plus %2 caractères.</numerusform>
-            <numerusform>%Ln lignes de %1 ont été écartées : un mot-clé peut compter au plus %2 caractères.</numerusform>
+            <numerusform>%Ln ligne de %1 a été écartée&#xa0;: un mot-clé peut compter au plus %2 caractères.</numerusform>
+            <numerusform>%Ln lignes de %1 ont été écartées&#xa0;: un mot-clé peut compter au plus %2 caractères.</numerusform>
         </translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a list</source>
-        <translation>« %1 » n&apos;est pas une liste</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une liste</translation>
     </message>
     <message>
         <source>&quot;%1&quot; holds something other than text</source>
-        <translation>« %1 » contient autre chose que du texte</translation>
+        <translation>«&#xa0;%1&#xa0;» contient autre chose que du texte</translation>
     </message>
     <message>
         <source>Tidewick is already running but does not answer. If it has stopped responding, end it (for example in the system monitor) and start Tidewick again.</source>
@@ -468,11 +468,11 @@ Tidewick n&apos;envoie aucune requête tant que ce problème n&apos;est pas corr
     </message>
     <message>
         <source>%1 is not a regular file, so what was found is not kept.</source>
-        <translation>%1 n&apos;est pas un fichier ordinaire : les articles trouvés ne sont donc pas conservés.</translation>
+        <translation>%1 n&apos;est pas un fichier ordinaire&#xa0;: les articles trouvés ne sont donc pas conservés.</translation>
     </message>
     <message>
         <source>What was found cannot be kept: %1 cannot be read and cannot be moved aside.</source>
-        <translation>Les articles trouvés ne peuvent pas être conservés : %1 est illisible et ne peut pas être mis de côté.</translation>
+        <translation>Les articles trouvés ne peuvent pas être conservés&#xa0;: %1 est illisible et ne peut pas être mis de côté.</translation>
     </message>
     <message>
         <source>What was found cannot be kept in %1.</source>
@@ -480,7 +480,7 @@ Tidewick n&apos;envoie aucune requête tant que ce problème n&apos;est pas corr
     </message>
     <message>
         <source>The history of what was found, %1, could not be read; it was kept as %2 and a new one was started.</source>
-        <translation>L&apos;historique des articles trouvés, %1, n&apos;a pas pu être lu ; il a été conservé sous le nom %2 et un nouvel historique a été créé.</translation>
+        <translation>L&apos;historique des articles trouvés, %1, n&apos;a pas pu être lu&#x202f;; il a été conservé sous le nom %2 et un nouvel historique a été créé.</translation>
     </message>
 </context>
 <context>
@@ -515,15 +515,15 @@ Tidewick n&apos;envoie aucune requête tant que ce problème n&apos;est pas corr
     </message>
     <message>
         <source>This keyword is %1 characters long. A keyword can be at most %2 characters long; it was not added.</source>
-        <translation>Ce mot-clé compte %1 caractères. Un mot-clé ne peut pas dépasser %2 caractères ; il n&apos;a pas été ajouté.</translation>
+        <translation>Ce mot-clé compte %1 caractères. Un mot-clé ne peut pas dépasser %2 caractères&#x202f;; il n&apos;a pas été ajouté.</translation>
     </message>
     <message>
         <source>This keyword holds %1, which a keyword cannot hold; it was not added.</source>
-        <translation>Ce mot-clé contient %1, ce qui est interdit dans un mot-clé ; il n&apos;a pas été ajouté.</translation>
+        <translation>Ce mot-clé contient %1, ce qui est interdit dans un mot-clé&#x202f;; il n&apos;a pas été ajouté.</translation>
     </message>
     <message>
         <source>Enter one keyword:</source>
-        <translation>Saisissez un mot-clé :</translation>
+        <translation>Saisissez un mot-clé&#xa0;:</translation>
     </message>
     <message>
         <source>Load List(s) - Hold Ctrl to select multiple list files</source>
@@ -539,7 +539,7 @@ Tidewick n&apos;envoie aucune requête tant que ce problème n&apos;est pas corr
     </message>
     <message>
         <source>The link %1 could not be opened: the desktop found no program for web pages, or it did not start.</source>
-        <translation>Impossible d&apos;ouvrir le lien %1 : le bureau n&apos;a trouvé aucun programme pour les pages web, ou celui-ci n&apos;a pas démarré.</translation>
+        <translation>Impossible d&apos;ouvrir le lien %1&#xa0;: le bureau n&apos;a trouvé aucun programme pour les pages web, ou celui-ci n&apos;a pas démarré.</translation>
     </message>
     <message>
         <source>There are no results to save.</source>
@@ -565,7 +565,7 @@ Tidewick n&apos;envoie aucune requête tant que ce problème n&apos;est pas corr
         <source>has been minimized to the system tray.<byte value="xd"/>
 Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.</source>
         <translation>a été réduit dans la zone de notification.<byte value="xd"/>
-Cliquez sur l&apos;icône bleue « K » (K pour Kestrow) pour rouvrir le logiciel.</translation>
+Cliquez sur l&apos;icône bleue «&#xa0;K&#xa0;» (K pour Kestrow) pour rouvrir le logiciel.</translation>
     </message>
     <message>
         <source>Find an article</source>
@@ -623,11 +623,11 @@ Cliquez sur l&apos;icône bleue « K » (K pour Kestrow) pour rouvrir le logic
     </message>
     <message>
         <source>%1 is not a regular file (a device or a named pipe, say), so the results cannot be saved there. Please choose another name.</source>
-        <translation>%1 n&apos;est pas un fichier ordinaire (c&apos;est par exemple un périphérique ou un tube nommé) : les résultats ne peuvent pas y être enregistrés. Veuillez choisir un autre nom.</translation>
+        <translation>%1 n&apos;est pas un fichier ordinaire (c&apos;est par exemple un périphérique ou un tube nommé)&#xa0;: les résultats ne peuvent pas y être enregistrés. Veuillez choisir un autre nom.</translation>
     </message>
     <message>
         <source>Are you sure you wish to overwrite %1 ?</source>
-        <translation>Voulez-vous vraiment remplacer %1 ?</translation>
+        <translation>Voulez-vous vraiment remplacer %1&#x202f;?</translation>
     </message>
     <message>
         <source>&amp;Turn Off Automatic News Fetch</source>
@@ -636,6 +636,13 @@ Cliquez sur l&apos;icône bleue « K » (K pour Kestrow) pour rouvrir le logic
     <message>
         <source>Tidewick is already running. Click here to show its window.</source>
         <translation>Tidewick est déjà en cours d&apos;exécution. Cliquez ici pour afficher sa fenêtre.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln article(s) listed</source>
+        <translation>
+            <numerusform>%Ln article dans la liste</numerusform>
+            <numerusform>%Ln articles dans la liste</numerusform>
+        </translation>
     </message>
 </context>
 <context>

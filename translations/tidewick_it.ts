@@ -637,6 +637,13 @@ Fare clic sull&apos;icona blu con la «K» (K di Kestrow) per ripristinare il pr
         <source>Tidewick is already running. Click here to show its window.</source>
         <translation>Tidewick è già in esecuzione. Fare clic qui per mostrarne la finestra.</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln article(s) listed</source>
+        <translation>
+            <numerusform>%Ln articolo nell&apos;elenco</numerusform>
+            <numerusform>%Ln articoli nell&apos;elenco</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tidewick::TitleBar</name>

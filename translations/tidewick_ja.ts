@@ -633,6 +633,12 @@ Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.
         <source>Tidewick is already running. Click here to show its window.</source>
         <translation>Tidewick はすでに起動しています。ここをクリックするとウィンドウを表示します。</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln article(s) listed</source>
+        <translation>
+            <numerusform>一覧に %Ln 件の記事</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tidewick::TitleBar</name>

@@ -641,6 +641,14 @@ Kliknij niebieską ikonę „K” (K jak Kestrow), aby przywrócić program.</tr
         <source>Tidewick is already running. Click here to show its window.</source>
         <translation>Tidewick już działa. Kliknij tutaj, aby pokazać jego okno.</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln article(s) listed</source>
+        <translation>
+            <numerusform>%Ln artykuł na liście</numerusform>
+            <numerusform>%Ln artykuły na liście</numerusform>
+            <numerusform>%Ln artykułów na liście</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tidewick::TitleBar</name>

@@ -637,6 +637,13 @@ Clique no ícone azul &apos;K&apos; (K de Kestrow) para restaurar o programa.</t
         <source>Tidewick is already running. Click here to show its window.</source>
         <translation>O Tidewick já está em execução. Clique aqui para mostrar a janela.</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln article(s) listed</source>
+        <translation>
+            <numerusform>%Ln artigo na lista</numerusform>
+            <numerusform>%Ln artigos na lista</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tidewick::TitleBar</name>

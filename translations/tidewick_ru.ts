@@ -641,6 +641,14 @@ Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.
         <source>Tidewick is already running. Click here to show its window.</source>
         <translation>Tidewick уже запущен. Щёлкните здесь, чтобы показать его окно.</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln article(s) listed</source>
+        <translation>
+            <numerusform>%Ln статья в списке</numerusform>
+            <numerusform>%Ln статьи в списке</numerusform>
+            <numerusform>%Ln статей в списке</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tidewick::TitleBar</name>

@@ -633,6 +633,12 @@ Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.
         <source>Tidewick is already running. Click here to show its window.</source>
         <translation>Tidewick 已在运行。单击此处可显示其窗口。</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln article(s) listed</source>
+        <translation>
+            <numerusform>列表中有 %Ln 篇文章</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tidewick::TitleBar</name>

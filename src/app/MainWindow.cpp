@@ -188,11 +188,27 @@ void MainWindow::createControls()
     watchPointer(intervalList->viewport(), Pointer::Default);
 
     createNewArticlesOption();
+    setReadingOrder();
     connectOptions();
     connectKeywordHandlers();
     connectResultHandlers();
     connectScheduleHandlers();
     connectTrayHandlers();
+}
+
+// Tab follows the window as it is read: the left column top to bottom,
+// then the right one; the scrolling canvas itself is no stop.
+void MainWindow::setReadingOrder()
+{
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    const QList<QWidget *> order = {
+        countryList, categoryList, intervalList, startAtLogonBox, startInTrayBox,
+        keywordList, addKeywordButton, importKeywordsButton, clearKeywordsButton, sampleKeywordsButton,
+        automaticFetchButton, testFetchButton, resultsFilter, resultsList, onlyNewBox,
+        saveResultsButton, clearResultsButton,
+    };
+    for (qsizetype next = 1; next < order.size(); ++next)
+        setTabOrder(order[next - 1], order[next]);
 }
 
 void MainWindow::fetchNews(FetchKind kind, std::function<void()> afterwards)

@@ -158,6 +158,7 @@ private:
     void placeTrayIcon(Trap &trap);
     void restoreStartupOptions(Trap &trap);
     void createNewArticlesOption();
+    void setReadingOrder();
     // The layout: twips at the layout's scale, where each control stands,
     // and the fit of the whole to its texts and to the screen.
     struct Placement {

@@ -22,6 +22,17 @@ void MainWindow::connectResultHandlers()
     connect(clearResultsButton, &QPushButton::clicked, this, &MainWindow::onClearResultsClicked);
     resultsActions = new ResultsListActions(*resultsList, [this](const QUrl &link) { return openLink(link); });
     resultsActions->setObjectName(QStringLiteral("resultsActions"));
+    // A screen reader learns how many articles are listed on asking, as a
+    // sighted user sees it.
+    const QAbstractItemModel *shown = resultsList->model();
+    const auto sayCount = [this] {
+        resultsList->setAccessibleDescription(tr("%Ln article(s) listed", nullptr, resultsList->model()->rowCount()));
+    };
+    connect(shown, &QAbstractItemModel::rowsInserted, this, sayCount);
+    connect(shown, &QAbstractItemModel::rowsRemoved, this, sayCount);
+    connect(shown, &QAbstractItemModel::modelReset, this, sayCount);
+    connect(shown, &QAbstractItemModel::layoutChanged, this, sayCount);
+    sayCount();
 }
 
 // A link the desktop cannot hand to a browser is said, not dropped.

@@ -50,20 +50,24 @@ void MainWindow::connectScheduleHandlers()
 void MainWindow::showCountdown()
 {
     const FetchScheduler::Countdown countdown = m_news->scheduler().countdown();
+    QString said;
     switch (countdown.state) {
     case FetchScheduler::Countdown::State::Off:
-        countdownGroup->setTitle(tr("Automatic news fetch is Off."));
+        said = tr("Automatic news fetch is Off.");
         break;
     case FetchScheduler::Countdown::State::NoInterval:
-        countdownGroup->setTitle(tr("Choose how often to fetch the news."));
+        said = tr("Choose how often to fetch the news.");
         break;
     case FetchScheduler::Countdown::State::Counting:
         countdownBar->setMaximum(countdown.intervalSeconds);
         countdownBar->setValue(countdown.elapsedSeconds);
-        countdownGroup->setTitle(tr("Next news fetch will occur in %1")
-                                     .arg(secondsToHms(countdown.intervalSeconds - countdown.elapsedSeconds)));
+        said = tr("Next news fetch will occur in %1")
+                   .arg(secondsToHms(countdown.intervalSeconds - countdown.elapsedSeconds));
         break;
     }
+    countdownGroup->setTitle(said);
+    // The bar says it too, for a screen reader that looks at the bar.
+    countdownBar->setAccessibleDescription(said);
 }
 
 // The countdown is worth a look every second only while it can be seen.

@@ -1,11 +1,14 @@
 #include "ui/ReportList.h"
 
 #include "core/AppError.h"
+#include "ui/ReportListAccessible.h"
 
+#include <QAccessible>
+#include <QFocusEvent>
 #include <QHeaderView>
+#include <QSortFilterProxyModel>
 
 #include <algorithm>
-#include <QSortFilterProxyModel>
 
 namespace tidewick {
 
@@ -48,6 +51,44 @@ ReportList::ReportList(ReportListModel &model, QWidget *parent) : QTreeView(pare
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
     setAccessibleName(model.header());
+    ReportListAccessible::install();
+    connect(&m_model, &QAbstractItemModel::dataChanged, this, &ReportList::sayTicksChanged);
+}
+
+void ReportList::sayTicksChanged(const QModelIndex &first, const QModelIndex &last, const QList<int> &roles)
+{
+    if (!QAccessible::isActive() || !roles.contains(Qt::CheckStateRole))
+        return;
+    QAccessible::State ticks;
+    ticks.checked = true;
+    for (int row = first.row(); row <= last.row(); ++row) {
+        const QModelIndex shown = m_filter ? m_filter->mapFromSource(m_model.index(row)) : m_model.index(row);
+        if (!shown.isValid())
+            continue;
+        QAccessibleStateChangeEvent event(this, ticks);
+        event.setChild(ReportListAccessible::childOfRow(shown.row()));
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+// Coming in, the list names its current row, so that a screen reader says
+// which row the keys act on and not only the list's name. Qt tells of the
+// list's own focus after this handler, so the row is told once that is done.
+void ReportList::focusInEvent(QFocusEvent *event)
+{
+    QTreeView::focusInEvent(event);
+    if (QAccessible::isActive())
+        QMetaObject::invokeMethod(this, &ReportList::sayCurrentRow, Qt::QueuedConnection);
+}
+
+void ReportList::sayCurrentRow()
+{
+    const QModelIndex current = currentIndex();
+    if (!hasFocus() || !current.isValid())
+        return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(ReportListAccessible::childOfRow(current.row()));
+    QAccessible::updateAccessibility(&focus);
 }
 
 void ReportList::showRowsWith(const QString &words)

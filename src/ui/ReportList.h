@@ -33,6 +33,7 @@ public:
     // A list whose selected row the user cannot take away (Ctrl+click,
     // Ctrl+Space): a choice stays chosen until another row is selected.
     void setKeepsSelection(bool keeps) { m_keepsSelection = keeps; }
+    bool keepsSelection() const { return m_keepsSelection; }
 
     // Shows only the rows that hold every word of `words` (in any case);
     // all rows for none. The view's rows are then a filter's of the model's.
@@ -41,10 +42,15 @@ public:
     QStringList shownTexts() const;
 
 protected:
+    void focusInEvent(QFocusEvent *event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
                                                          const QEvent *event = nullptr) const override;
 
 private:
+    // Tells screen readers of ticks that came or went, whoever made them.
+    void sayTicksChanged(const QModelIndex &first, const QModelIndex &last, const QList<int> &roles);
+    void sayCurrentRow();
+
     bool m_keepsSelection = false;
     ReportListModel &m_model;
     class WordFilter;

@@ -141,6 +141,31 @@ void AccessibilityTest::everyControl_hasANameAndARoleThatSayWhatItIs()
     }
     // The keyword list also says how to use it.
     QVERIFY(accessibleOf(test::ui(form).keywordList)->text(QAccessible::Description).contains(QLatin1String("Drag and drop")));
+    // The News list says how many rows it has on asking.
+    ReportList *news = test::ui(form).resultsList;
+    QCOMPARE(accessibleOf(news)->text(QAccessible::Description), QStringLiteral("0 articles listed"));
+    news->rows().append(QStringList{QStringLiteral("one"), QStringLiteral("two")});
+    QCOMPARE(accessibleOf(news)->text(QAccessible::Description), QStringLiteral("2 articles listed"));
+
+    // Tab reads the window as it stands, left column then right, every stop
+    // named; "Minimized to system tray" shows with "Load this software at log-on".
+    QVERIFY(!test::ui(form).startInTrayBox->isVisible());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    test::ui(form).countryList->setFocus();
+    QStringList stops;
+    for (int step = 0; step < 17; ++step) {
+        stops.append(accessibleOf(QApplication::focusWidget())->text(QAccessible::Name));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(stops, QStringList({
+        "Local News Sites", "Categories", "How often would you like to news fetch?", "Load this software at log-on",
+        "Keyword/s", "Add One Keyword", "Load List From Text File", "Clear List",
+        "Load Sample/Example Data", "Turn On Automatic News Fetch", "News Fetch Now (Test)", "Find an article", "News",
+        "Announce only new articles", "Save Results", "Clear List", "Local News Sites"}));
+    // Shown, the countdown says where it stands, on the bar as in its title.
+    QTRY_COMPARE(accessibleOf(test::ui(form).countdownBar)->text(QAccessible::Description),
+                 QStringLiteral("Automatic news fetch is Off."));
 }
 
 void AccessibilityTest::twoClearListButtons_areToldApartByTheirDescription()
@@ -163,7 +188,7 @@ void AccessibilityTest::tickBoxRows_showTheirStateAndTickFromTheKeyboard()
     MainWindow &form = window.create();
     // A screen reader meets the lists laid out on the screen.
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(QTest::qWaitForWindowActive(&form));
 
     for (ReportList *list : {test::ui(form).countryList, test::ui(form).categoryList}) {
         const QString wanted = list == test::ui(form).countryList ? QStringLiteral("us") : QStringLiteral("science");
@@ -175,8 +200,13 @@ void AccessibilityTest::tickBoxRows_showTheirStateAndTickFromTheKeyboard()
         QVERIFY(cell->state().checkable);
         QVERIFY(!cell->state().checked);
 
-        // As a screen-reader user does: arrow down to the row, press Space.
+        // Coming in, the list has a current row that a reader names with it.
+        test::ui(form).addKeywordButton->setFocus();
         list->setFocus();
+        QVERIFY(accessibleOf(list)->focusChild());
+        QVERIFY(accessibleOf(list)->focusChild()->state().focused);
+
+        // As a screen-reader user does: arrow down to the row, press Space.
         QTest::keyClick(list, Qt::Key_Home);
         for (int step = 0; step < row; ++step)
             QTest::keyClick(list, Qt::Key_Down);
@@ -184,7 +214,15 @@ void AccessibilityTest::tickBoxRows_showTheirStateAndTickFromTheKeyboard()
         QTest::keyClick(list, Qt::Key_Space);
         QVERIFY(list->rows().isChecked(row));
         QVERIFY(cellOf(list, row)->state().checked);
+        // A reader's "toggle" action clears the tick again.
+        QAccessibleActionInterface *actions = cellOf(list, row)->actionInterface();
+        QVERIFY(actions->actionNames().contains(QStringLiteral("toggle")));
+        actions->doAction(QStringLiteral("toggle"));
+        QVERIFY(!list->rows().isChecked(row));
     }
+    // The chosen interval is the selected row.
+    ReportList *intervals = test::ui(form).intervalList;
+    QVERIFY(cellOf(intervals, intervals->selectedRow())->state().selected);
     // Rows of the other lists carry no tick box.
     QVERIFY(!cellOf(test::ui(form).intervalList, 0)->state().checkable);
 }

@@ -276,8 +276,8 @@ class Journey:
     def tick(self, list_name, text):
         """Ticks a row's box with the mouse, scrolling the list with the wheel first.
 
-        A cell's only AT-SPI action selects it, and a cell reports no
-        "checkable" state, so the box is clicked where AT-SPI says it is.
+        A mouse user's tick: the box is clicked where AT-SPI says it is (a
+        screen-reader user's Space is the screen-reader test's).
         """
         view = self.control("tree", list_name)
         target = cell(view, text)
