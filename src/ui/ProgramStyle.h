@@ -5,6 +5,10 @@
 namespace tidewick {
 
 // The application's style with the program's corrections:
+// - focus and edges that can be seen: a focused control's ring and a
+//   list's current row are drawn in the text colour that stands out most
+//   from what is behind them, and the edges of lists, buttons and fields
+//   stand out from the window at 3:1 (Fusion's are 1.1 to 2:1);
 // - the edge of tick boxes: Fusion draws it a shade darker than the window,
 //   faint on white (2:1) and unseen on a dark window, so that an unticked
 //   country could not be found. It is drawn in the text's colour, softened,

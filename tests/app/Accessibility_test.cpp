@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QtTest>
@@ -38,12 +39,12 @@ int rowOf(ReportList *list, const QString &text)
 
 // The pixels of a rendered control that stand out from its most common
 // colour (its background) at 4.5:1 or more: its text, where it is readable.
-// A group box is looked at along its title only: what it holds has colours
-// of its own.
+// A control is looked at inside its edge, a group box along its title only:
+// what it holds has colours of its own.
 int pixelsStandingOut(QWidget *control, QRect area = {})
 {
     if (area.isEmpty())
-        area = control->rect();
+        area = control->rect().adjusted(2, 2, -2, -2);
     if (qobject_cast<QGroupBox *>(control))
         area.setHeight(control->fontMetrics().height() + 2);
     const QImage image = control->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
@@ -61,6 +62,38 @@ int pixelsStandingOut(QWidget *control, QRect area = {})
             standingOut += it->second;
     }
     return standingOut;
+}
+
+QImage pictureOf(QWidget *control)
+{
+    return control->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The pixels that taking the focus changes by 3:1 or more: the focus
+// indicator as far as it can be seen.
+int pixelsFocusChanges(QWidget *control, QWidget *elsewhere)
+{
+    elsewhere->setFocus(Qt::TabFocusReason);
+    const QImage before = pictureOf(control);
+    control->setFocus(Qt::TabFocusReason);
+    const QImage after = pictureOf(control);
+    int changed = 0;
+    for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x)
+            changed += contrastRatio(QColor(after.pixel(x, y)), QColor(before.pixel(x, y))) >= 3.0;
+    }
+    return changed;
+}
+
+// How far the control's left edge stands out from the window around it.
+double edgeContrast(QWidget *control)
+{
+    const QImage image = pictureOf(control);
+    const QColor window = control->palette().color(QPalette::Window);
+    double best = 1.0;
+    for (int x = 0; x < 3; ++x)
+        best = std::max(best, contrastRatio(QColor(image.pixel(x, image.height() / 2)), window));
+    return best;
 }
 
 QPalette paletteOf(QColor window, QColor text)
@@ -96,8 +129,8 @@ private slots:
     void everyControl_hasANameAndARoleThatSayWhatItIs();
     void twoClearListButtons_areToldApartByTheirDescription();
     void tickBoxRows_showTheirStateAndTickFromTheKeyboard();
-    void everyCaption_standsOutInEveryColourScheme_data();
-    void everyCaption_standsOutInEveryColourScheme();
+    void captionsFocusAndEdges_standOutInEveryColourScheme_data();
+    void captionsFocusAndEdges_standOutInEveryColourScheme();
     void portalPreference_winsOverTheSchemeQtReadAtStart();
 };
 
@@ -231,7 +264,7 @@ void AccessibilityTest::tickBoxRows_showTheirStateAndTickFromTheKeyboard()
 // Whatever palette the desktop hands over while the program runs, light,
 // dark, of high contrast, or Breeze Dark's light text with a light window
 // beside it, the text of every control stands out from what is around it.
-void AccessibilityTest::everyCaption_standsOutInEveryColourScheme_data()
+void AccessibilityTest::captionsFocusAndEdges_standOutInEveryColourScheme_data()
 {
     QTest::addColumn<QPalette>("desktop");
     QTest::newRow("light") << QApplication::palette();
@@ -247,7 +280,7 @@ void AccessibilityTest::everyCaption_standsOutInEveryColourScheme_data()
     QTest::newRow("dark, light alternate rows") << unalternated;
 }
 
-void AccessibilityTest::everyCaption_standsOutInEveryColourScheme()
+void AccessibilityTest::captionsFocusAndEdges_standOutInEveryColourScheme()
 {
     QFETCH(QPalette, desktop);
     TestWindow window;
@@ -255,6 +288,7 @@ void AccessibilityTest::everyCaption_standsOutInEveryColourScheme()
     MainWindow &form = window.create();
     form.show();
     const QPalette before = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
     QApplication::setPalette(desktop);
     const test::WindowControls controls = test::ui(form);
     const QList<QWidget *> captioned = {
@@ -280,7 +314,22 @@ void AccessibilityTest::everyCaption_standsOutInEveryColourScheme()
     for (const auto &[text, background] : {std::pair{QPalette::Text, QPalette::Base}, {QPalette::Text, QPalette::AlternateBase},
                                            {QPalette::WindowText, QPalette::Window}, {QPalette::ButtonText, QPalette::Button}})
         QCOMPARE_GE(contrastRatio(shown.color(text), shown.color(background)), 4.5);
-    QApplication::setPalette(before);
+
+    // Where the focus is can be seen, on every kind of control, and the
+    // edges of lists, buttons and the field show where each one is.
+    controls.resultsList->rows().append(QStringList{QStringLiteral("An article"), QStringLiteral("Another")});
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    for (QWidget *control : QList<QWidget *>{controls.startAtLogonBox, controls.countryList, controls.intervalList,
+                                             controls.resultsList, controls.saveResultsButton, controls.resultsFilter}) {
+        const int ring = pixelsFocusChanges(control, controls.onlyNewBox);
+        QVERIFY2(ring >= 2 * control->height(),
+                 qPrintable(QStringLiteral("%1: %2 pixels show the focus").arg(control->objectName()).arg(ring)));
+    }
+    controls.onlyNewBox->setFocus();
+    for (QWidget *control : QList<QWidget *>{controls.countryList, controls.resultsList, controls.keywordList,
+                                             controls.saveResultsButton, controls.resultsFilter})
+        QVERIFY2(edgeContrast(control) >= 3.0, qPrintable(QStringLiteral("%1's edge stands out at %2:1")
+                                                              .arg(control->objectName()).arg(edgeContrast(control))));
 }
 
 // Qt reads some desktops' schemes once; a switch told by the portal later

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -47,6 +48,7 @@ WindowControls ui(MainWindow &window)
     TIDEWICK_FIND(importKeywordsButton);
     TIDEWICK_FIND(clearKeywordsButton);
     TIDEWICK_FIND(sampleKeywordsButton);
+    TIDEWICK_FIND(resultsFilter);
 #undef TIDEWICK_FIND
     return controls;
 }

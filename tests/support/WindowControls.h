@@ -5,6 +5,7 @@
 class QAbstractButton;
 class QCheckBox;
 class QGroupBox;
+class QLineEdit;
 class QProgressBar;
 class QPushButton;
 
@@ -40,6 +41,7 @@ struct WindowControls {
     QPushButton *importKeywordsButton = nullptr;
     QPushButton *clearKeywordsButton = nullptr;
     QPushButton *sampleKeywordsButton = nullptr;
+    QLineEdit *resultsFilter = nullptr;
 };
 
 WindowControls ui(MainWindow &window);
