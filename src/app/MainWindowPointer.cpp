@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -28,6 +29,19 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape && !resultsFilter->text().isEmpty()) {
         resultsFilter->clear();
         return true;
+    }
+    // Tabbed into, a line edit selects its text before Qt tells of its focus,
+    // and a screen reader that hears of the caret first takes the field as
+    // announced and stays silent. The field takes the focus without that
+    // selection and selects its text once the focus has been told.
+    if (watched == resultsFilter && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+            QFocusEvent quiet(QEvent::FocusIn, Qt::OtherFocusReason);
+            QCoreApplication::sendEvent(resultsFilter, &quiet);
+            QMetaObject::invokeMethod(resultsFilter, &QLineEdit::selectAll, Qt::QueuedConnection);
+            return true;
+        }
     }
     if (event->type() == QEvent::MouseMove) {
         // A move over a child that ignores it travels on to its parent; only

@@ -139,11 +139,11 @@ class VirtualDesktop:
         return any(is_viewable(int(window)) and has_property(int(window), "WM_STATE") for window in out.split())
 
 
-def start_program(binary, work, environment, log_name="app.log", cwd=None):
+def start_program(binary, work, environment, log_name="app.log", cwd=None, arguments=()):
     """The program, its output appended to WORK/LOG_NAME."""
     with open(os.path.join(str(work), log_name), "a") as log:
-        return subprocess.Popen([str(binary)], cwd=cwd, env=environment, stdout=log, stderr=subprocess.STDOUT,
-                                stdin=subprocess.DEVNULL)
+        return subprocess.Popen([str(binary), *arguments], cwd=cwd, env=environment, stdout=log,
+                                stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL)
 
 
 def screenshot(path):
