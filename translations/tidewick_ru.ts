@@ -589,7 +589,7 @@ Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.
     </message>
     <message>
         <source>&amp;Turn On Automatic News Fetch</source>
-        <translation>&amp;Включить автоматическую проверку</translation>
+        <translation>&amp;Включить автопроверку</translation>
     </message>
     <message>
         <source>News Fetch &amp;Now (Test)</source>
@@ -635,7 +635,7 @@ Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.
     </message>
     <message>
         <source>&amp;Turn Off Automatic News Fetch</source>
-        <translation>&amp;Выключить автоматическую проверку</translation>
+        <translation>&amp;Выключить автопроверку</translation>
     </message>
     <message>
         <source>Tidewick is already running. Click here to show its window.</source>

@@ -65,6 +65,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent) : QWidget(pare
     m_canvas->setObjectName(QStringLiteral("canvas"));
     m_scroll->setWidget(m_canvas);
     createControls();
+    makeRoomForCaption(automaticFetchButton, tr("&Turn Off Automatic News Fetch"));
     m_services.runner->setTimeLimit(m_services.queryTimeLimitSeconds + kHelperGraceSeconds);
     fitToTextAndScreen();
     // A window of fixed size offers no maximise: the flags are what window
@@ -155,7 +156,7 @@ void MainWindow::createControls()
     place(startAtLogonBox, 240, 300, 3930, 285);
     startInTrayBox = new QCheckBox(tr("M&inimized to system tray"), startupOptionsGroup);
     startInTrayBox->setObjectName(QStringLiteral("startInTrayBox"));
-    place(startInTrayBox, 4200, 300, 2580, 285);
+    place(startInTrayBox, 4200, 300, 3480, 285);
 
     automaticFetchButton = button("automaticFetchButton", tr("&Turn On Automatic News Fetch"), 8040, 3105);
     testFetchButton = button("testFetchButton", tr("News Fetch &Now (Test)"), 12000, 3105);

@@ -10,11 +10,13 @@
 #include <memory>
 #include <optional>
 
+class QAbstractButton;
 class QCheckBox;
 class QGroupBox;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class QScreen;
 class QScrollArea;
 class QTimer;
 
@@ -165,10 +167,15 @@ private:
         QWidget *control;
         int left, top, width, height; // twips
     };
+    QScreen *layoutScreen() const;
     int twips(int value) const;
     void placeControl(QWidget *control, int left, int top, int width, int height);
     void applyPlacement(const Placement &placement);
+    void makeRoomForCaption(QAbstractButton *button, const QString &caption);
     void fitToTextAndScreen();
+    double largestGrowth() const;
+    void followScreen(QScreen *screen);
+    void followScreenOnce();
     void setLayoutScale(double scale, double fontZoom);
     void fitWindowToCanvas();
     void placeScrollAndBar();
@@ -203,6 +210,8 @@ private:
     QWidget *m_canvas = nullptr;
     QList<Placement> m_placements;
     double m_layoutScale = 1.0;
+    double m_fontZoom = 1.0; // the fonts' share of the layout's scale
+    QObject *m_screenWatch = nullptr; // holds the connections to the screen's changes
     Pointer m_pointer = Pointer::Default;
     bool m_busy = false;
     bool m_painted = false;

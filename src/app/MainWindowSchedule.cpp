@@ -75,6 +75,7 @@ void MainWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     m_news->scheduler().setCountdownShown(true);
+    followScreenOnce();
 }
 
 // What earlier runs found comes into the list once the window has been

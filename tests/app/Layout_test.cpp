@@ -35,6 +35,27 @@ int widthMissing(const QWidget *control)
     return std::max(0, control->sizeHint().width() - control->width());
 }
 
+// The buttons and check boxes that do not show whole in the window's view
+// of its canvas and on the screen, as the user would have to scroll to.
+QStringList hiddenFromView(const QWidget &window)
+{
+    const auto *scroll = window.findChild<QScrollArea *>(QStringLiteral("windowScroll"));
+    const QRect view(scroll->viewport()->mapToGlobal(QPoint(0, 0)), scroll->viewport()->size());
+    const QRect screen = window.screen()->geometry();
+    QStringList hidden;
+    // "Minimized to system tray" too, which shows once the log-on box is ticked.
+    const QList<QAbstractButton *> buttons = scroll->widget()->findChildren<QAbstractButton *>();
+    for (const QAbstractButton *button : buttons) {
+        const QRect shown(button->mapToGlobal(QPoint(0, 0)), button->size());
+        const bool ours = qobject_cast<const QPushButton *>(button) || qobject_cast<const QCheckBox *>(button);
+        if (ours && !(view.contains(shown) && screen.contains(shown)))
+            hidden << QStringLiteral("%1 at %2,%3 %4x%5 outside the view %6,%7 %8x%9")
+                          .arg(button->objectName()).arg(shown.x()).arg(shown.y()).arg(shown.width())
+                          .arg(shown.height()).arg(view.x()).arg(view.y()).arg(view.width()).arg(view.height());
+    }
+    return hidden;
+}
+
 } // namespace
 
 class LayoutTest : public QObject {
@@ -59,6 +80,7 @@ private slots:
         TestWindow window;
         MainWindow &form = window.create();
         form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
         // A picture of the window, to look at, in the dark scheme on asking.
         if (qEnvironmentVariableIsSet("TIDEWICK_LAYOUT_DARK"))
             QApplication::setPalette(darkPalette());
@@ -92,9 +114,40 @@ private slots:
                 cut << QStringLiteral("%1 lacks %2 px").arg(control->objectName()).arg(missing);
         }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+        // Where it must scroll, it scrolls one way only.
+        QVERIFY(!scroll->horizontalScrollBar()->isVisible() || !scroll->verticalScrollBar()->isVisible());
+        // Asked to, as on a real screen with room enough: every button and
+        // check box shows whole where the window shows on the screen.
+        if (qEnvironmentVariableIsSet("TIDEWICK_LAYOUT_WHOLE"))
+            QVERIFY2(hiddenFromView(form).isEmpty(), qPrintable(hiddenFromView(form).join(QStringLiteral("; "))));
         // Right to left (Qt's -reverse), the keywords stand on the left.
         const QRect keywords = test::ui(form).keywordList->geometry();
         QCOMPARE(keywords.center().x() < canvas->width() / 2, form.layoutDirection() == Qt::RightToLeft);
+    }
+
+    // Moved to a screen too small for it, the window fits that screen as
+    // at start; back on the first, it is as it was there.
+    void window_refitsOnAnotherScreen()
+    {
+        if (QGuiApplication::screens().size() < 2)
+            QSKIP("needs two screens");
+        QScreen *wide = QGuiApplication::screens().at(0);
+        QScreen *small = QGuiApplication::screens().at(1);
+        if (small->size().width() > wide->size().width())
+            std::swap(small, wide);
+        TestWindow window;
+        MainWindow &form = window.create();
+        form.setScreen(wide);
+        form.show();
+        const QSize whole = form.size();
+        const QFont font = test::ui(form).testFetchButton->font();
+        form.windowHandle()->setScreen(small);
+        QTRY_VERIFY(form.width() <= small->availableGeometry().width());
+        QVERIFY(form.height() <= small->availableGeometry().height());
+        QVERIFY(small->availableGeometry().contains(form.frameGeometry()));
+        form.windowHandle()->setScreen(wide);
+        QTRY_COMPARE(form.size(), whole);
+        QCOMPARE(test::ui(form).testFetchButton->font(), font);
     }
 
     // Every button and check box has an Alt key in this language, and no two share one.

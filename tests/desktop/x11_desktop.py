@@ -69,7 +69,7 @@ def managed_windows():
 
 
 class VirtualDesktop:
-    """Xvfb (1280x800) on a free display, openbox and a trayer tray; `DISPLAY` is set in os.environ."""
+    """Xvfb (1280x800 unless asked) on a free display, openbox and a trayer tray; `DISPLAY` is set in os.environ."""
 
     def __init__(self, work):
         self.work, self.xvfb, self.wm, self.tray = str(work), None, None, None
@@ -78,10 +78,10 @@ class VirtualDesktop:
         log = open(os.path.join(self.work, name + ".log"), "ab")
         return subprocess.Popen(command, stdout=log, stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL, **kwargs)
 
-    def start_display(self):
+    def start_display(self, size="1280x800"):
         read, write = os.pipe()
         # -noreset: otherwise Xvfb may reset when its first client disconnects.
-        self.xvfb = self.spawn("xvfb", "Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24", "-nolisten",
+        self.xvfb = self.spawn("xvfb", "Xvfb", "-displayfd", str(write), "-screen", "0", size + "x24", "-nolisten",
                                "tcp", "-noreset", pass_fds=(write,))
         os.close(write)
         with os.fdopen(read) as answer:
