@@ -7,6 +7,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QWidget>
 
@@ -23,6 +24,12 @@ const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kSettingsInterface = QStringLiteral("org.freedesktop.portal.Settings");
 const QString kAppearance = QStringLiteral("org.freedesktop.appearance");
 const QString kColourScheme = QStringLiteral("color-scheme");
+// XFCE's settings daemon, which holds the GTK theme the user chose.
+const QString kXfconfService = QStringLiteral("org.xfce.Xfconf");
+const QString kXfconfPath = QStringLiteral("/org/xfce/Xfconf");
+const QString kXfconfInterface = QStringLiteral("org.xfce.Xfconf");
+const QString kXsettings = QStringLiteral("xsettings");
+const QString kThemeName = QStringLiteral("/Net/ThemeName");
 
 double luminance(const QColor &colour)
 {
@@ -107,10 +114,39 @@ public slots:
             m_follow(schemeOf(value.variant()));
     }
 
+    void propertyChanged(const QString &channel, const QString &property, const QDBusVariant &value)
+    {
+        if (channel == kXsettings && property == kThemeName)
+            m_follow(schemeOfTheme(value.variant().toString()));
+    }
+
 private:
     std::function<void(SchemePreference)> m_follow;
 };
+
+// The desktop's scheme asked of `service`, without starting it where it does
+// not run: `follow` hears the answer, if any.
+void askWithoutStarting(QDBusMessage question, QObject *context, std::function<void(SchemePreference)> follow,
+                        SchemePreference (*answerToScheme)(const QVariant &))
+{
+    question.setAutoStartService(false);
+    auto *watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(question), context);
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, context,
+                     [follow = std::move(follow), answerToScheme](QDBusPendingCallWatcher *call) {
+                         call->deleteLater();
+                         const QDBusPendingReply<QVariant> reply = *call;
+                         if (!reply.isError())
+                             follow(answerToScheme(reply.value()));
+                     });
+}
 } // namespace
+
+SchemePreference schemeOfTheme(const QString &themeName)
+{
+    static const QRegularExpression dark(QStringLiteral("(^|[-_: ])dark($|[-_: ])"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    return dark.match(themeName).hasMatch() ? SchemePreference::Dark : SchemePreference::None;
+}
 
 double contrastRatio(const QColor &first, const QColor &second)
 {
@@ -193,26 +229,54 @@ void ColourScheme::askPortal()
     QDBusMessage read = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kSettingsInterface,
                                                        QStringLiteral("Read"));
     read << kAppearance << kColourScheme;
-    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(read), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *call) {
-        call->deleteLater();
-        const QDBusPendingReply<QVariant> reply = *call;
-        if (reply.isError())
-            return;
-        follow(schemeOf(reply.value()));
-    });
+    askWithoutStarting(read, this, [this](SchemePreference preference) { follow(preference); }, schemeOf);
+    askXfce();
+}
+
+// XFCE's portal states no preference: a dark GTK theme chosen in its
+// Appearance settings says it instead.
+void ColourScheme::askXfce()
+{
+    if (!qEnvironmentVariable("XDG_CURRENT_DESKTOP").contains(QLatin1String("XFCE"), Qt::CaseInsensitive))
+        return;
+    auto *listener = new PortalSchemeListener(this, [this](SchemePreference theme) { followTheme(theme); });
+    QDBusConnection::sessionBus().connect(kXfconfService, kXfconfPath, kXfconfInterface,
+                                          QStringLiteral("PropertyChanged"), listener,
+                                          SLOT(propertyChanged(QString, QString, QDBusVariant)));
+    QDBusMessage read = QDBusMessage::createMethodCall(kXfconfService, kXfconfPath, kXfconfInterface,
+                                                       QStringLiteral("GetProperty"));
+    read << kXsettings << kThemeName;
+    askWithoutStarting(read, this, [this](SchemePreference theme) { followTheme(theme); },
+                       [](const QVariant &answer) { return schemeOfTheme(answer.toString()); });
 }
 
 // The portal may signal a change many times over (a settings tool dragged
 // back and forth, or a faulty one in a loop).
 void ColourScheme::follow(SchemePreference preference)
 {
-    m_preference = preference;
+    m_portalPreference = preference;
+    scheduleApply();
+}
+
+void ColourScheme::followTheme(SchemePreference preference)
+{
+    m_themePreference = preference;
+    scheduleApply();
+}
+
+// The portal's word counts first; where it says nothing, the theme's.
+SchemePreference ColourScheme::preference() const
+{
+    return m_portalPreference != SchemePreference::None ? m_portalPreference : m_themePreference;
+}
+
+void ColourScheme::scheduleApply()
+{
     if (std::exchange(m_followPending, true))
         return;
     QTimer::singleShot(0, this, [this] {
         m_followPending = false;
-        if (m_preference != m_applied)
+        if (preference() != m_applied)
             apply();
     });
 }
@@ -229,8 +293,8 @@ bool ColourScheme::eventFilter(QObject *watched, QEvent *event)
 void ColourScheme::apply()
 {
     m_applying = true;
-    m_applied = m_preference;
-    m_window.setPalette(windowPalette(QApplication::palette(), m_preference));
+    m_applied = preference();
+    m_window.setPalette(windowPalette(QApplication::palette(), m_applied));
     m_applying = false;
 }
 

@@ -20,11 +20,15 @@ enum class SchemePreference { None, Dark, Light };
 // 4.5:1 against what it stands on. A preference the palette does not follow
 // wins: Qt reads some desktops' schemes only once, at the start.
 QPalette windowPalette(const QPalette &desktop, SchemePreference preference);
+// What a GTK theme's name says: dark for "Adwaita-dark", "Greybird-dark" and
+// the like, nothing otherwise.
+SchemePreference schemeOfTheme(const QString &themeName);
 
 // Gives the window its colours and follows the desktop's colour scheme while
 // the program runs: Qt's own palette (Plasma, qt6ct) and, where there is one,
 // the desktop portal's "color-scheme" setting (GNOME and other portal
-// desktops), asked without waiting and followed by its change signal.
+// desktops), asked without waiting and followed by its change signal; and
+// where the portal says nothing, XFCE's GTK theme.
 class ColourScheme : public QObject {
     Q_OBJECT
 
@@ -35,16 +39,22 @@ public:
     // of the event loop, the window takes the latest once, and only when it
     // changes anything.
     void follow(SchemePreference preference);
+    // Follows what the desktop's theme says, heard where the portal is silent.
+    void followTheme(SchemePreference preference);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void askPortal();
+    void askXfce();
+    SchemePreference preference() const;
+    void scheduleApply();
     void apply();
 
     QWidget &m_window;
-    SchemePreference m_preference = SchemePreference::None;
+    SchemePreference m_portalPreference = SchemePreference::None;
+    SchemePreference m_themePreference = SchemePreference::None;
     SchemePreference m_applied = SchemePreference::None;
     bool m_followPending = false;
     bool m_applying = false;

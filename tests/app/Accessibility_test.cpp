@@ -350,6 +350,16 @@ void AccessibilityTest::portalPreference_winsOverTheSchemeQtReadAtStart()
     QTRY_VERIFY(isDarkPalette(window.palette()));
     QCoreApplication::processEvents();
     QCOMPARE(recoloured, 1);
+
+    // Where the portal says nothing (XFCE), a dark GTK theme darkens the
+    // window; where it says anything, the portal wins.
+    QCOMPARE(schemeOfTheme(QStringLiteral("Adwaita-dark")), SchemePreference::Dark);
+    QCOMPARE(schemeOfTheme(QStringLiteral("Greybird")), SchemePreference::None);
+    colours->follow(SchemePreference::Light);
+    colours->followTheme(SchemePreference::Dark);
+    QTRY_VERIFY(!isDarkPalette(window.palette()));
+    colours->follow(SchemePreference::None);
+    QTRY_VERIFY(isDarkPalette(window.palette()));
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -56,6 +56,8 @@ KDE_LIGHT = "plasma-apply-colorscheme BreezeLight"  # as the colour settings do
 PORTAL_SCHEME = ("gdbus call --session --dest org.freedesktop.portal.Desktop --object-path /org/freedesktop/portal/desktop"
                  " --method org.freedesktop.portal.Settings.Read org.freedesktop.appearance color-scheme")
 GNOME_DARK = "[org/gnome/desktop/interface]\ncolor-scheme='prefer-dark'\n"
+XFCE_DARK = ('<?xml version="1.0" encoding="UTF-8"?>\n<channel name="xsettings" version="1.0">\n<property name="Net" '
+             'type="empty">\n<property name="ThemeName" type="string" value="Adwaita-dark"/>\n</property>\n</channel>\n')
 # The AppIndicator extension's icons in the top bar.
 INDICATORS = ("Object.keys(Main.panel.statusArea).filter(k => k.startsWith('appindicator'))"
               ".map(k => Main.panel.statusArea[k])")
@@ -64,7 +66,9 @@ DESKTOPS = [
     dict(name="openbox", x11=["openbox", "tray"], session=["dunst"], notifier=DUNST, tray="xembed"),
     dict(name="xfce", x11=[], session=["xfce4-session", "/usr/lib/x86_64-linux-gnu/xfce4/notifyd/"
                                                     "xfce4-notifyd"], env={"XDG_CURRENT_DESKTOP": "XFCE"},
-         files={"xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml": Path("/etc/xdg/xfce4/panel/default.xml")},
+         files={"xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml": Path("/etc/xdg/xfce4/panel/default.xml"),
+                "xfce4/xfconf/xfce-perchannel-xml/xsettings.xml": XFCE_DARK},
+         light="xfconf-query -c xsettings -p /Net/ThemeName -s Adwaita",  # as its Appearance settings do
          notifier=("Xfce Notify Daemon", "xdotool search --onlyvisible --class xfce4-notifyd",
                    POPUP % "xfce4-notifyd", "atspi xfce4-notifyd"), tray="sni"),
     dict(name="kwin-x11", x11=["kwin", "tray"], session=["dunst"], env=KDE, notifier=DUNST, tray="xembed",
