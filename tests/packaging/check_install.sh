@@ -54,6 +54,13 @@ check_metainfo() {
     # The tree check also ties the metainfo's launchable to the installed
     # desktop entry, which the single-file check cannot see.
     appstreamcli validate-tree --no-net "$prefix" || fail "appstreamcli validate-tree rejected the install"
+    # A software centre shows the description and the screenshot's caption in
+    # every language the summary is in.
+    local language
+    for language in $(grep -o '<summary xml:lang="[^"]*"' "$metainfo" | cut -d'"' -f2); do
+        [ "$(grep -c "<p xml:lang=\"$language\">" "$metainfo")" -ge 2 ] || fail "no description in $language"
+        grep -q "<caption xml:lang=\"$language\">" "$metainfo" || fail "no screenshot caption in $language"
+    done
 }
 
 check_icons() {
