@@ -644,6 +644,13 @@ Klicken Sie auf das blaue „K“-Symbol (K für Kestrow), um das Programm wiede
             <numerusform>%Ln Artikel in der Liste</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Automatic news fetch done: %Ln article(s) listed.</source>
+        <translation>
+            <numerusform>Automatischer Abruf beendet: %Ln Artikel aufgelistet.</numerusform>
+            <numerusform>Automatischer Abruf beendet: %Ln Artikel aufgelistet.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tidewick::TitleBar</name>

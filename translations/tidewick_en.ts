@@ -44,5 +44,12 @@
             <numerusform>%Ln articles listed</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Automatic news fetch done: %Ln article(s) listed.</source>
+        <translation>
+            <numerusform>Automatic news fetch done: %Ln article listed.</numerusform>
+            <numerusform>Automatic news fetch done: %Ln articles listed.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -644,6 +644,13 @@ Haga clic en el icono azul &apos;K&apos; (K de Kestrow) para volver a mostrar el
             <numerusform>%Ln artículos en la lista</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Automatic news fetch done: %Ln article(s) listed.</source>
+        <translation>
+            <numerusform>Búsqueda automática terminada: %Ln artículo en la lista.</numerusform>
+            <numerusform>Búsqueda automática terminada: %Ln artículos en la lista.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tidewick::TitleBar</name>

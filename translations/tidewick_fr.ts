@@ -644,6 +644,13 @@ Cliquez sur l&apos;icône bleue «&#xa0;K&#xa0;» (K pour Kestrow) pour rouvrir 
             <numerusform>%Ln articles dans la liste</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Automatic news fetch done: %Ln article(s) listed.</source>
+        <translation>
+            <numerusform>Récupération automatique terminée : %Ln article listé.</numerusform>
+            <numerusform>Récupération automatique terminée : %Ln articles listés.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tidewick::TitleBar</name>

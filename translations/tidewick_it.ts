@@ -644,6 +644,13 @@ Fare clic sull&apos;icona blu con la «K» (K di Kestrow) per ripristinare il pr
             <numerusform>%Ln articoli nell&apos;elenco</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Automatic news fetch done: %Ln article(s) listed.</source>
+        <translation>
+            <numerusform>Recupero automatico terminato: %Ln articolo in elenco.</numerusform>
+            <numerusform>Recupero automatico terminato: %Ln articoli in elenco.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tidewick::TitleBar</name>

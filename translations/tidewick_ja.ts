@@ -639,6 +639,12 @@ Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.
             <numerusform>一覧に %Ln 件の記事</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Automatic news fetch done: %Ln article(s) listed.</source>
+        <translation>
+            <numerusform>自動取得が完了しました: %Ln 件の記事を一覧に追加しました。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tidewick::TitleBar</name>

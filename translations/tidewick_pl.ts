@@ -649,6 +649,14 @@ Kliknij niebieską ikonę „K” (K jak Kestrow), aby przywrócić program.</tr
             <numerusform>%Ln artykułów na liście</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Automatic news fetch done: %Ln article(s) listed.</source>
+        <translation>
+            <numerusform>Automatyczne pobieranie zakończone: %Ln artykuł na liście.</numerusform>
+            <numerusform>Automatyczne pobieranie zakończone: %Ln artykuły na liście.</numerusform>
+            <numerusform>Automatyczne pobieranie zakończone: %Ln artykułów na liście.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tidewick::TitleBar</name>

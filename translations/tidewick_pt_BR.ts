@@ -644,6 +644,13 @@ Clique no ícone azul &apos;K&apos; (K de Kestrow) para restaurar o programa.</t
             <numerusform>%Ln artigos na lista</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Automatic news fetch done: %Ln article(s) listed.</source>
+        <translation>
+            <numerusform>Busca automática concluída: %Ln artigo listado.</numerusform>
+            <numerusform>Busca automática concluída: %Ln artigos listados.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tidewick::TitleBar</name>

@@ -649,6 +649,14 @@ Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.
             <numerusform>%Ln статей в списке</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Automatic news fetch done: %Ln article(s) listed.</source>
+        <translation>
+            <numerusform>Автопроверка завершена: в списке %Ln статья.</numerusform>
+            <numerusform>Автопроверка завершена: в списке %Ln статьи.</numerusform>
+            <numerusform>Автопроверка завершена: в списке %Ln статей.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tidewick::TitleBar</name>

@@ -639,6 +639,12 @@ Click on the blue &apos;K&apos; icon (K for Kestrow) to bring the software back.
             <numerusform>列表中有 %Ln 篇文章</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Automatic news fetch done: %Ln article(s) listed.</source>
+        <translation>
+            <numerusform>自动获取已完成：列出了 %Ln 篇文章。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tidewick::TitleBar</name>

@@ -5,6 +5,7 @@
 #include "schedule/FetchScheduler.h"
 #include "schedule/NewsWatch.h"
 #include "ui/ReportList.h"
+#include "ui/ScreenReaderNotice.h"
 
 #include <QGroupBox>
 #include <QHideEvent>
@@ -18,7 +19,8 @@
 namespace tidewick {
 
 // The buttons and the interval list go to the scheduler; the window shows
-// what it signals: the switch, the countdown and a test fetch's busy pointer.
+// what it signals: the switch, the countdown, a test fetch's busy pointer and
+// the end of an automatic run.
 void MainWindow::connectScheduleHandlers()
 {
     FetchScheduler &scheduler = m_news->scheduler();
@@ -31,6 +33,12 @@ void MainWindow::connectScheduleHandlers()
     });
     connect(&scheduler, &FetchScheduler::countdownChanged, this, &MainWindow::showCountdown);
     connect(&scheduler, &FetchScheduler::busyChanged, this, &MainWindow::setBusy);
+    // An automatic run adds its rows without a box: a screen reader is told
+    // of its end as it hears a test fetch's "Done.".
+    auto *notice = new ScreenReaderNotice(m_canvas);
+    connect(&scheduler, &FetchScheduler::automaticRunEnded, notice, [notice](qsizetype articles) {
+        notice->say(tr("Automatic news fetch done: %Ln article(s) listed.", nullptr, int(articles)));
+    });
     // The list shows the watch list's choice; a choice made with the mouse or
     // the keyboard goes to the scheduler.
     connect(&watch, &WatchListModel::intervalChanged, this, [this] {

@@ -105,6 +105,7 @@ bool FetchRun::start(Kind kind, const QList<NewsQuery> &queries, std::optional<q
     m_queries = queries;
     m_intervalSeconds = intervalSeconds;
     m_done = 0;
+    m_shown = 0;
     withBudgetLock(Step::OpenWindow);
     return true;
 }
@@ -443,6 +444,7 @@ void FetchRun::afterArticle()
 {
     Trap trap(m_reporter, kModule, kQueryProcedure);
     trap(query::kHandOn, [&] {
+        ++m_shown;
         emit articleFound(m_listing.articles.at(m_article), foundBy(m_query));
         if (m_testRun)
             ++m_budget.testArticleCount;

@@ -56,6 +56,8 @@ public:
     RequestWindowBudget &budget() { return m_budget; }
     // Queries the last run (or the one in progress) sent.
     qsizetype queriesSent() const { return m_done; }
+    // Articles the last run (or the one in progress) showed and handed on.
+    qsizetype articlesShown() const { return m_shown; }
     // Whether only articles never announced before are announced and handed
     // on (from the next answer on).
     void setAnnounceOnlyNew(bool on) { m_onlyNew = on; }
@@ -132,6 +134,7 @@ private:
     QList<NewsQuery> m_queries;
     qsizetype m_first = 0; // where this run began in the list
     qsizetype m_done = 0;  // queries taken so far
+    qsizetype m_shown = 0; // articles handed on so far
     ParsedListing m_listing;
     qsizetype m_article = 0;
     // A helper runs; its end takes the step the run stands at.

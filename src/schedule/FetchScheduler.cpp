@@ -176,8 +176,18 @@ void FetchScheduler::tick()
     // progress (the start-up fetch) when there is one.
     Trap trap(m_reporter, kModule, tick::kProcedure);
     trap(tick::kHold, [&] { setPaused(true); });
-    if (!trap(tick::kRun, [&] { requestRun(FetchKind::Scheduled, [this] { afterScheduledRun(); }); }))
+    const auto afterRun = [this] {
         afterScheduledRun();
+        tellRunEnd();
+    };
+    if (!trap(tick::kRun, [&] { requestRun(FetchKind::Scheduled, afterRun); }))
+        afterScheduledRun();
+}
+
+void FetchScheduler::tellRunEnd()
+{
+    if (m_runStarted && m_run.queriesSent() > 0)
+        emit automaticRunEnded(m_run.articlesShown());
 }
 
 void FetchScheduler::afterScheduledRun()
@@ -197,7 +207,13 @@ bool FetchScheduler::restore(const QString &startStopState, std::function<void()
     } else if (startStopState == kOn) {
         // The count runs during the first fetch already.
         trap(load::kOn, [&] { m_watch.setAutomaticOn(true); });
-        return trap(load::kFirstFetch, [&] { requestRun(FetchKind::Scheduled, std::move(afterwards)); });
+        return trap(load::kFirstFetch, [&] {
+            requestRun(FetchKind::Scheduled, [this, afterwards = std::move(afterwards)] {
+                if (afterwards)
+                    afterwards();
+                tellRunEnd();
+            });
+        });
     }
     return false;
 }
@@ -227,7 +243,11 @@ void FetchScheduler::toggleAutomatic()
         tellAlreadyRunning();
         return;
     }
-    if (!trap(toggle::kFirstFetch, [&] { requestRun(FetchKind::Scheduled, goOn); }))
+    const auto afterFirstRun = [this, goOn] {
+        goOn();
+        tellRunEnd();
+    };
+    if (!trap(toggle::kFirstFetch, [&] { requestRun(FetchKind::Scheduled, afterFirstRun); }))
         goOn();
 }
 
@@ -326,7 +346,8 @@ void FetchScheduler::startNext()
         WaitingRun next = m_waiting.takeFirst();
         m_afterRun = next.afterwards ? std::move(next.afterwards) : [] {};
         m_running = true;
-        if (startRun(next.kind))
+        m_runStarted = startRun(next.kind);
+        if (m_runStarted)
             return;
         m_running = false;
         if (const auto afterwards = std::exchange(m_afterRun, {}))

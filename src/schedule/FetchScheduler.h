@@ -89,6 +89,8 @@ signals:
     void countdownChanged();
     // A test fetch began or ended.
     void busyChanged(bool busy);
+    // An automatic run that sent queries has ended, having shown `articles`.
+    void automaticRunEnded(qsizetype articles);
 
 private:
     struct WaitingRun {
@@ -107,6 +109,7 @@ private:
     void startNext();
     void runEnded();
     void afterScheduledRun();
+    void tellRunEnd();
     void afterTestRun(bool wasCounting);
     void tellTestOutcome();
     void tellAlreadyRunning();
@@ -132,6 +135,7 @@ private:
 
     QList<WaitingRun> m_waiting;
     bool m_running = false;
+    bool m_runStarted = false; // whether the latest run taken from the queue began
     std::function<void()> m_afterRun;
 };
 

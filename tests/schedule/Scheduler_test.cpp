@@ -82,6 +82,7 @@ private slots:
     void thirtyMinutes_countsDownAndFetchesOnThe1800thSecond()
     {
         Scheduling scheduling;
+        QSignalSpy ended(&scheduling.scheduler(), &FetchScheduler::automaticRunEnded);
         scheduling.scheduler().chooseInterval(0);
         scheduling.scheduler().toggleAutomatic();
         scheduling.settle();
@@ -104,6 +105,13 @@ private slots:
         QCOMPARE(scheduling.countdown().elapsedSeconds, 0);
         QVERIFY(scheduling.scheduler().nextWakeUpMs());
         QVERIFY(scheduling.dialogs.shown.isEmpty());
+        // Each run's end is told, with what it listed (nothing here); a test
+        // fetch's is not.
+        QCOMPARE(ended.size(), 2);
+        QCOMPARE(ended.at(1).at(0).value<qsizetype>(), 0);
+        scheduling.scheduler().testFetch();
+        scheduling.settle();
+        QCOMPARE(ended.size(), 2);
     }
 
     // On screen the countdown wakes once a second; out of sight it wakes
