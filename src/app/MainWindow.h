@@ -176,6 +176,7 @@ private:
     double largestGrowth() const;
     void followScreen(QScreen *screen);
     void followScreenOnce();
+    void comeBackOnScreen();
     void setLayoutScale(double scale, double fontZoom);
     void fitWindowToCanvas();
     void placeScrollAndBar();

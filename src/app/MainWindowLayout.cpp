@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -158,14 +159,31 @@ void MainWindow::followScreen(QScreen *screen)
     if (!screen)
         return;
     const auto refit = [this] {
+        const QSize before = size();
         fitToTextAndScreen();
-        const QScreen *now = layoutScreen();
-        if (now && !now->availableGeometry().contains(frameGeometry()))
-            move(now->availableGeometry().center() - rect().center());
+        if (size() != before)
+            comeBackOnScreen();
     };
     connect(screen, &QScreen::availableGeometryChanged, m_screenWatch, refit, Qt::QueuedConnection);
     connect(screen, &QScreen::logicalDotsPerInchChanged, m_screenWatch, refit, Qt::QueuedConnection);
     refit();
+}
+
+// A window that has changed its size may now stand partly off the screen.
+// On X11 it moves back; a Wayland program cannot place itself, so the window
+// is shown anew, where the compositor places a new window.
+void MainWindow::comeBackOnScreen()
+{
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        if (isVisible()) {
+            hide();
+            show();
+        }
+        return;
+    }
+    const QScreen *now = layoutScreen();
+    if (now && !now->availableGeometry().contains(frameGeometry()))
+        move(now->availableGeometry().center() - rect().center());
 }
 
 void MainWindow::followScreenOnce()

@@ -311,7 +311,14 @@ def check_window(d):
     if d.row.get("wm") == "gnome":
         return "app id %s; %s" % (APP_ID, check_own_title_bar(d))
     if d.row.get("wm") == "sway":
-        return "app id %s; %s" % (APP_ID, check_fits_output(d))
+        fits = check_fits_output(d)
+        # The output's scale changed while the program runs: the window fits the smaller output again.
+        sh("swaymsg output HEADLESS-1 scale 2")
+        try:
+            refit = wait_for("the window to fit the output at scale 2", lambda: fits_or_none(d), 10)
+        finally:
+            sh("swaymsg output HEADLESS-1 scale 1.5")
+        return "app id %s; %s; after a change to scale 2 %s" % (APP_ID, fits, refit)
     return "app id %s" % APP_ID if app_id else "shown (the compositor does not tell the app id here)"
 
 
@@ -330,6 +337,13 @@ def check_fits_output(d):
         raise AssertionError("the window %dx%d+%d+%d with its border reaches beyond the output's %dx%d at scale %s"
                              % (w, h, x, y, ow, oh, scale))
     return "inside the %dx%d output at scale %s, border and all (%dx%d+%d+%d)" % (ow, oh, scale, w, h, x, y)
+
+
+def fits_or_none(d):
+    try:
+        return check_fits_output(d)
+    except AssertionError:
+        return None
 
 
 def check_own_title_bar(d):
