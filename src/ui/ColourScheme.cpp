@@ -124,12 +124,11 @@ private:
     std::function<void(SchemePreference)> m_follow;
 };
 
-// The desktop's scheme asked of `service`, without starting it where it does
-// not run: `follow` hears the answer, if any.
-void askWithoutStarting(QDBusMessage question, QObject *context, std::function<void(SchemePreference)> follow,
-                        SchemePreference (*answerToScheme)(const QVariant &))
+// Asks a desktop service for its scheme without waiting: `follow` hears
+// the answer, if any.
+void askScheme(const QDBusMessage &question, QObject *context, std::function<void(SchemePreference)> follow,
+               SchemePreference (*answerToScheme)(const QVariant &))
 {
-    question.setAutoStartService(false);
     auto *watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(question), context);
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, context,
                      [follow = std::move(follow), answerToScheme](QDBusPendingCallWatcher *call) {
@@ -229,7 +228,8 @@ void ColourScheme::askPortal()
     QDBusMessage read = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kSettingsInterface,
                                                        QStringLiteral("Read"));
     read << kAppearance << kColourScheme;
-    askWithoutStarting(read, this, [this](SchemePreference preference) { follow(preference); }, schemeOf);
+    // The portal starts on asking, as desktops expect.
+    askScheme(read, this, [this](SchemePreference preference) { follow(preference); }, schemeOf);
     askXfce();
 }
 
@@ -246,7 +246,9 @@ void ColourScheme::askXfce()
     QDBusMessage read = QDBusMessage::createMethodCall(kXfconfService, kXfconfPath, kXfconfInterface,
                                                        QStringLiteral("GetProperty"));
     read << kXsettings << kThemeName;
-    askWithoutStarting(read, this, [this](SchemePreference theme) { followTheme(theme); },
+    // XFCE runs its settings daemon; where it does not run, it is not started.
+    read.setAutoStartService(false);
+    askScheme(read, this, [this](SchemePreference theme) { followTheme(theme); },
                        [](const QVariant &answer) { return schemeOfTheme(answer.toString()); });
 }
 
