@@ -175,6 +175,8 @@ private:
     void fitToTextAndScreen();
     double largestGrowth() const;
     void followScreen(QScreen *screen);
+    void watchScreen(QScreen *screen);
+    void refitToScreen();
     void followScreenOnce();
     void comeBackOnScreen();
     void setLayoutScale(double scale, double fontZoom);

@@ -154,19 +154,28 @@ void MainWindow::setLayoutScale(double scale, double fontZoom)
 // as at start, and comes back onto the screen.
 void MainWindow::followScreen(QScreen *screen)
 {
+    watchScreen(screen);
+    refitToScreen();
+}
+
+void MainWindow::watchScreen(QScreen *screen)
+{
     delete m_screenWatch;
     m_screenWatch = new QObject(this);
     if (!screen)
         return;
-    const auto refit = [this] {
-        const QSize before = size();
-        fitToTextAndScreen();
-        if (size() != before)
-            comeBackOnScreen();
-    };
-    connect(screen, &QScreen::availableGeometryChanged, m_screenWatch, refit, Qt::QueuedConnection);
-    connect(screen, &QScreen::logicalDotsPerInchChanged, m_screenWatch, refit, Qt::QueuedConnection);
-    refit();
+    connect(screen, &QScreen::availableGeometryChanged, m_screenWatch, [this] { refitToScreen(); },
+            Qt::QueuedConnection);
+    connect(screen, &QScreen::logicalDotsPerInchChanged, m_screenWatch, [this] { refitToScreen(); },
+            Qt::QueuedConnection);
+}
+
+void MainWindow::refitToScreen()
+{
+    const QSize before = size();
+    fitToTextAndScreen();
+    if (size() != before)
+        comeBackOnScreen();
 }
 
 // A window that has changed its size may now stand partly off the screen.
@@ -192,7 +201,8 @@ void MainWindow::followScreenOnce()
     if (!window || m_screenWatch)
         return;
     connect(window, &QWindow::screenChanged, this, &MainWindow::followScreen);
-    followScreen(window->screen());
+    // The window was fitted to this screen as it was made.
+    watchScreen(window->screen());
 }
 
 // A window that fits keeps a fixed size (and offers no maximise); one that
